@@ -1,0 +1,18 @@
+#include "Platform.h"
+#include "ProgramFacts.h"
+#include "ProgramStart.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(program::kTitle);
+    // Reports and tables are laid out for Courier New; where it is absent its metric twin serves.
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+
+    DesktopPlatform platform;
+    ProgramStart start(platform);
+    return QApplication::exec();
+}

@@ -1,0 +1,1 @@
+// The result record and the cost formulas are built here.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include "frmSplash.h"
+#include "frmTab.h"
+class Platform;
+
+// Opens the splash window and, when it hands over, the main window.
+class ProgramStart : public QObject {
+    Q_OBJECT
+public:
+    explicit ProgramStart(Platform& platform);
+    ~ProgramStart() override;
+
+    FrmSplash* splash() const { return m_splash; }
+    FrmTab* mainWindow() const { return m_main.get(); }
+
+private:
+    void openMainWindow();
+
+    Platform& m_platform;
+    QPointer<FrmSplash> m_splash;
+    std::unique_ptr<FrmTab> m_main;
+};

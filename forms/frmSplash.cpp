@@ -1,0 +1,100 @@
+#include "frmSplash.h"
+
+#include "CreditLines.h"
+#include "Platform.h"
+#include "ProgramFacts.h"
+#include "ProgramIcon.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+QLabel* splashLabel(const char* name, const QString& text, qreal points, bool bold, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+FrmSplash::FrmSplash(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFocusPolicy(Qt::StrongFocus);
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setFrameShape(QFrame::Box);
+    m_frame->installEventFilter(this);
+
+    auto* logo = new QLabel(m_frame);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(programPixmap(120));
+    const int year = platform.currentYear();
+    auto* grid = new QGridLayout(m_frame);
+    grid->addWidget(logo, 0, 0, 6, 1, Qt::AlignCenter);
+    grid->addWidget(splashLabel("lblCompany", credits::publisherLine(), 12, true, m_frame), 0, 1, 1, 2);
+    grid->addWidget(splashLabel("lblProductName", QStringLiteral("Budgeted Hourly"), 24, true, m_frame), 1, 1, 1, 2);
+    grid->addWidget(splashLabel("lblProductName2", QStringLiteral("Rate Analysis"), 24, true, m_frame), 2, 1, 1, 2);
+    grid->addWidget(splashLabel("lblPlatform", QStringLiteral("Solvarra Version"), 12, true, m_frame), 3, 2);
+    grid->addWidget(splashLabel("lblVersion", program::versionText(), 12, true, m_frame), 4, 2);
+    grid->addWidget(splashLabel("lblCopyright", credits::copyrightLine(year), 8.25, false, m_frame), 5, 2);
+    grid->addWidget(splashLabel("lblWarning", QStringLiteral("Licensed for use by one print shop."), 8.25, false,
+                                m_frame),
+                    6, 2);
+    auto* outer = new QGridLayout(this);
+    outer->setContentsMargins(10, 4, 10, 4);
+    outer->addWidget(m_frame);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(2500);
+    connect(m_timer, &QTimer::timeout, this, &FrmSplash::handOver);
+    m_timer->start();
+
+    adjustSize();
+    if (QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        handOver();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// A click on the frame's bare area hands over; one on a label or the logo is not the frame's.
+bool FrmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frame && event->type() == QEvent::MouseButtonPress) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (!m_frame->childAt(click->position().toPoint()))
+            handOver();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmSplash::handOver()
+{
+    if (m_handedOver)
+        return;
+    m_handedOver = true;
+    m_timer->stop();
+    close();
+    emit handedOver();
+}

@@ -1,0 +1,55 @@
+#include "MessageBoxes.h"
+
+#include "ProgramFacts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon toDialogIcon(MessageBoxes::Icon icon)
+{
+    switch (icon) {
+    case MessageBoxes::Icon::Information: return QMessageBox::Information;
+    case MessageBoxes::Icon::Warning: return QMessageBox::Warning;
+    case MessageBoxes::Icon::Critical: return QMessageBox::Critical;
+    case MessageBoxes::Icon::Question: return QMessageBox::Question;
+    case MessageBoxes::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOrProgram(const QString& title) { return title.isEmpty() ? program::kTitle : title; }
+} // namespace
+
+void DialogMessageBoxes::tell(const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(toDialogIcon(icon), titleOrProgram(title), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+MessageBoxes::Answer DialogMessageBoxes::askYesNo(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, titleOrProgram(title), text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void RecordedMessageBoxes::tell(const QString& text, const QString& title, Icon icon)
+{
+    shown.append({text, title, icon, false});
+}
+
+MessageBoxes::Answer RecordedMessageBoxes::askYesNo(const QString& text, const QString& title)
+{
+    shown.append({text, title, Icon::Question, true});
+    return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+}
+
+QStringList RecordedMessageBoxes::texts() const
+{
+    QStringList result;
+    for (const Shown& message : shown)
+        result.append(message.text);
+    return result;
+}

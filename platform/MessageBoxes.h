@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every message the program shows the user goes through here, so that tests can record and
+// answer them instead of blocking on a dialog.
+class MessageBoxes {
+public:
+    enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~MessageBoxes() = default;
+    // A message with an OK button; an empty title shows the program's title.
+    virtual void tell(const QString& text, const QString& title = {}, Icon icon = Icon::None) = 0;
+    virtual Answer askYesNo(const QString& text, const QString& title = {}) = 0;
+};
+
+// Shows real message boxes.
+class DialogMessageBoxes : public MessageBoxes {
+public:
+    void tell(const QString& text, const QString& title, Icon icon) override;
+    Answer askYesNo(const QString& text, const QString& title) override;
+};
+
+// Remembers every message and answers questions from a queue (Yes when the queue is empty).
+class RecordedMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+        bool question = false;
+    };
+
+    void tell(const QString& text, const QString& title, Icon icon) override;
+    Answer askYesNo(const QString& text, const QString& title) override;
+
+    QList<Shown> shown;
+    QList<Answer> answers;
+    QStringList texts() const;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PrinterBackend.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include <functional>
+
+class QPaintDevice;
+
+// Paints printer operations on a page through QPainter. Columns are character cells of the
+// current font; a line is as high as the current font's line spacing. When the page is full,
+// `newPage` is asked for the next one (a printer's newPage()); without it the text runs on.
+class PainterPrinter : public PrinterBackend {
+public:
+    PainterPrinter(QPaintDevice& device, std::function<bool()> newPage = {});
+
+    void apply(const PrintOperation& operation) override;
+    bool isActive() const { return m_painter.isActive(); }
+
+private:
+    void print(const QString& text);
+    void endLine();
+    void moveToColumn(int column);
+    void useFont();
+
+    QPaintDevice& m_device;
+    std::function<bool()> m_newPage;
+    QPainter m_painter;
+    QFont m_font;
+    qreal m_x = 0;
+    qreal m_y = 0;
+};

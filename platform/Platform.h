@@ -1,0 +1,62 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "HelpViewer.h"
+#include "MessageBoxes.h"
+#include "PrintService.h"
+#include "SystemTools.h"
+
+// Everything the windows need from outside the program: message boxes, the printer, the help
+// viewer, the registry and process start, the program folder and the clock. The desktop
+// program uses the real ones; tests use recording ones and a temporary folder.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual MessageBoxes& messages() = 0;
+    virtual PrintService& printing() = 0;
+    virtual HelpViewer& help() = 0;
+    virtual SystemTools& system() = 0;
+    virtual const DataFolder& folder() const = 0;
+    virtual int currentYear() const = 0;
+};
+
+class DesktopPlatform : public Platform {
+public:
+    DesktopPlatform(); // the program folder is the folder of the executable
+
+    MessageBoxes& messages() override { return m_messages; }
+    PrintService& printing() override { return m_printing; }
+    HelpViewer& help() override { return m_help; }
+    SystemTools& system() override { return m_system; }
+    const DataFolder& folder() const override { return m_folder; }
+    int currentYear() const override;
+
+private:
+    DataFolder m_folder;
+    DialogMessageBoxes m_messages;
+    DesktopPrintService m_printing;
+    DesktopHelpViewer m_help;
+    DesktopSystemTools m_system;
+};
+
+class RecordedPlatform : public Platform {
+public:
+    RecordedPlatform(const QString& folderPath, int year) : m_folder(folderPath), m_year(year) {}
+
+    MessageBoxes& messages() override { return recordedMessages; }
+    PrintService& printing() override { return recordedPrinting; }
+    HelpViewer& help() override { return recordedHelp; }
+    SystemTools& system() override { return *systemTools; }
+    const DataFolder& folder() const override { return m_folder; }
+    int currentYear() const override { return m_year; }
+
+    RecordedMessageBoxes recordedMessages;
+    RecordedPrintService recordedPrinting;
+    RecordedHelpViewer recordedHelp;
+    DesktopSystemTools noRegistry;
+    SystemTools* systemTools = &noRegistry; // tests may put a fake registry here
+
+private:
+    DataFolder m_folder;
+    int m_year;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "PrinterBackend.h"
+
+#include <QStringList>
+
+// Lays printer operations out as fixed-pitch text, one character per column, so tests can
+// compare a report line by line. markedLines() also shows where the face changed:
+// <font NAME>, <size N>, <b> </b>, <u> </u>, and <end> where the document was ended.
+class TextPagePrinter : public PrinterBackend {
+public:
+    void apply(const PrintOperation& operation) override;
+
+    QStringList lines() const;
+    QStringList markedLines() const;
+    bool documentEnded() const { return m_ended; }
+
+private:
+    void append(const QString& text, const QString& marks);
+    void endLine();
+
+    QStringList m_lines;
+    QStringList m_marked;
+    QString m_current;
+    QString m_currentMarked;
+    bool m_ended = false;
+};

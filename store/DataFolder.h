@@ -1,0 +1,56 @@
+#pragma once
+
+#include "FieldReader.h"
+
+#include <QString>
+#include <QStringList>
+
+class QSaveFile;
+
+// The outcome of a change to a data file: empty error on success, otherwise a sentence for the
+// user that names the file.
+struct StoreResult {
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+enum class FileState { Ok, Missing, Unreadable, BadName };
+
+struct OpenedFile {
+    FileState state = FileState::Missing;
+    FieldReader fields;
+    QString error;
+    bool ok() const { return state == FileState::Ok; }
+};
+
+// The program folder and the operations on its data files. Every file is opened, used and
+// closed within one call, and no file name may carry a folder part.
+class DataFolder {
+public:
+    explicit DataFolder(QString folderPath);
+
+    const QString& path() const { return m_path; }
+    QString filePath(const QString& fileName) const;
+    bool exists(const QString& fileName) const;
+
+    // Writes the values, one per line, in place of the file's content. The old content stays
+    // whole until the new one is complete on disk.
+    StoreResult replace(const QString& fileName, const QStringList& values) const;
+    // Adds one value as a new last line, creating the file when missing.
+    StoreResult append(const QString& fileName, const QString& value) const;
+    OpenedFile read(const QString& fileName) const;
+    StoreResult remove(const QString& fileName) const;
+    // Gives `from` the name `to`, taking the place of an existing `to` in one step.
+    StoreResult renameOver(const QString& from, const QString& to) const;
+
+private:
+    QString m_path;
+};
+
+// The lines as the data files hold them: one byte per character, each line ended by CR LF.
+// Fails (with the reason) when a character cannot be stored.
+StoreResult encodeLines(const QStringList& values, const QString& fileName, QByteArray& bytes);
+
+// Writes the bytes through an already named save file and commits it; on any failure the
+// target keeps its old content. Separate so that a failing device can be put in its place.
+StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Display patterns turn numbers into the texts the user reads: "0" is a digit always shown,
+// "#" a digit shown only when significant, a comma between digit places groups thousands,
+// "." is the decimal point, every other character is literal. Values are rounded half away
+// from zero to the decimals shown; a negative value gets "-" before the whole result.
+namespace numbers {
+
+inline const QString kAmountPattern = QStringLiteral("$###,###,#0.00");
+inline const QString kIndentedAmountPattern = QStringLiteral("   $###,###,#0.00");
+inline const QString kMoneyPattern = QStringLiteral("$###,##0.00");
+inline const QString kGroupedPattern = QStringLiteral("###,##0.00");
+inline const QString kHoursPattern = QStringLiteral("######");
+inline const QString kPercentPattern = QStringLiteral("###");
+
+QString format(double value, const QString& pattern);
+
+// The text right-aligned in a field of the given width, padded with blanks on the left;
+// a longer text keeps its first `width` characters.
+QString fixedField(const QString& text, int width);
+
+} // namespace numbers

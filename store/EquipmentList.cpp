@@ -1,0 +1,47 @@
+#include "EquipmentList.h"
+
+#include "FileNames.h"
+
+namespace equipmentlist {
+
+Loaded load(const DataFolder& folder)
+{
+    Loaded loaded;
+    OpenedFile file = folder.read(filenames::kListFile);
+    if (!file.ok())
+        return loaded;
+    while (auto name = file.fields.next())
+        loaded.names.append(*name);
+    loaded.complete = true;
+    return loaded;
+}
+
+StoreResult addIfAbsent(const DataFolder& folder, const QString& name)
+{
+    if (load(folder).names.contains(name, Qt::CaseSensitive))
+        return {};
+    return folder.append(filenames::kListFile, name);
+}
+
+Removal remove(const DataFolder& folder, const QString& name)
+{
+    Removal removal;
+    OpenedFile file = folder.read(filenames::kListFile);
+    if (!file.ok()) {
+        removal.result = {file.error};
+        return removal;
+    }
+    QStringList kept;
+    while (auto entry = file.fields.next()) {
+        if (*entry == name)
+            removal.found = true;
+        else
+            kept.append(*entry);
+    }
+    removal.result = folder.replace(filenames::kTemporaryListFile, kept);
+    if (removal.result.ok() && removal.found)
+        removal.result = folder.renameOver(filenames::kTemporaryListFile, filenames::kListFile);
+    return removal;
+}
+
+} // namespace equipmentlist

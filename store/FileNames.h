@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Every data file lives in the program folder; an equipment's own files are named from the
+// first seven characters of its name.
+namespace filenames {
+
+inline const QString kPlantFile = QStringLiteral("primary.bud");
+inline const QString kListFile = QStringLiteral("budget.fyl");
+inline const QString kTemporaryListFile = QStringLiteral("budget1.fyl");
+inline const QString kNameFile = QStringLiteral("Name.tmp");
+inline const QString kEfficiencyOptionFile = QStringLiteral("Name1.Dat");
+
+// The first seven characters of the name, or the whole name when shorter, exactly as typed.
+QString stem(const QString& equipmentName);
+// The stem followed by 5, with every blank then replaced by "_".
+QString resultStem(const QString& equipmentName);
+
+QString inputFile(const QString& equipmentName, int digit); // digit 2, 3 or 4
+QString pricingFile(const QString& equipmentName);
+QString resultFile(const QString& equipmentName);
+
+// Why the name cannot be used to name files (its stem would reach outside the program
+// folder), in words for the user; empty when the name is fine.
+QString nameProblem(const QString& equipmentName);
+
+} // namespace filenames

@@ -1,0 +1,125 @@
+#include "NumberReading.h"
+
+#include "ArithmeticFailure.h"
+
+#include <QString>
+
+#include <charconv>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace numbers {
+namespace {
+
+bool isIgnored(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The leading number of the text with the ignored characters taken out, as ASCII.
+struct NumberScan {
+    bool negative = false;
+    std::string mantissa; // digits and at most one point
+    std::string exponent; // optional sign and digits
+};
+
+NumberScan scanLeadingNumber(QStringView text)
+{
+    QString packed;
+    packed.reserve(text.size());
+    for (QChar c : text)
+        if (!isIgnored(c))
+            packed.append(c);
+
+    NumberScan scan;
+    qsizetype i = 0;
+    if (i < packed.size() && (packed[i] == u'-' || packed[i] == u'+'))
+        scan.negative = packed[i++] == u'-';
+    bool seenPoint = false;
+    for (; i < packed.size(); ++i) {
+        QChar c = packed[i];
+        if (isDigit(c))
+            scan.mantissa.push_back(char(c.unicode()));
+        else if (c == u'.' && !seenPoint) {
+            seenPoint = true;
+            scan.mantissa.push_back('.');
+        } else
+            break;
+    }
+    if (i < packed.size() && (packed[i] == u'e' || packed[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string exponent;
+        if (j < packed.size() && (packed[j] == u'-' || packed[j] == u'+'))
+            exponent.push_back(char(packed[j++].unicode()));
+        while (j < packed.size() && isDigit(packed[j]))
+            exponent.push_back(char(packed[j++].unicode()));
+        if (!exponent.empty() && isDigit(QChar(exponent.back())))
+            scan.exponent = exponent;
+    }
+    return scan;
+}
+
+// Decides between overflow and underflow when the parser reports a value out of range:
+// the power of ten of the first significant digit tells which.
+bool isTooLarge(const NumberScan& scan)
+{
+    const auto point = scan.mantissa.find('.');
+    const std::string whole = scan.mantissa.substr(0, point);
+    const auto firstSignificant = whole.find_first_not_of('0');
+    long long magnitude = 0;
+    if (firstSignificant != std::string::npos)
+        magnitude = static_cast<long long>(whole.size() - firstSignificant) - 1;
+    else if (point != std::string::npos) {
+        const std::string fraction = scan.mantissa.substr(point + 1);
+        magnitude = -static_cast<long long>(fraction.find_first_not_of('0')) - 1;
+    }
+    if (!scan.exponent.empty()) {
+        const bool negativeExponent = scan.exponent.front() == '-';
+        const auto digits = scan.exponent.find_first_not_of("+-");
+        if (scan.exponent.size() - digits > 12)
+            return !negativeExponent;
+        long long exponent = std::stoll(scan.exponent.substr(digits));
+        magnitude += negativeExponent ? -exponent : exponent;
+    }
+    return magnitude > 0;
+}
+
+} // namespace
+
+double read(QStringView text)
+{
+    const NumberScan scan = scanLeadingNumber(text);
+    if (scan.mantissa.find_first_of("0123456789") == std::string::npos)
+        return 0.0;
+    std::string number = scan.mantissa;
+    if (!scan.exponent.empty())
+        number += "e" + scan.exponent;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        if (isTooLarge(scan))
+            throw ArithmeticFailure(FailureKind::Overflow);
+        value = 0.0;
+    }
+    return scan.negative ? -value : value;
+}
+
+int readWhole(QStringView text)
+{
+    const double rounded = std::nearbyint(read(text)); // the default rounding sends halves to even
+    if (rounded < double(std::numeric_limits<int>::min()) || rounded > double(std::numeric_limits<int>::max()))
+        throw ArithmeticFailure(FailureKind::Overflow);
+    return static_cast<int>(rounded);
+}
+
+double intOf(double value) { return std::floor(value); }
+
+float toSingle(double value)
+{
+    if (std::fabs(value) > double(FLT_MAX))
+        throw ArithmeticFailure(FailureKind::Overflow);
+    return static_cast<float>(value);
+}
+
+} // namespace numbers

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringView>
+
+// How the program turns the text of a box or a file line into a number.
+namespace numbers {
+
+// Blanks, tabs and line feeds anywhere are ignored; a sign, digits, one decimal point and an
+// exponent are read from the start, up to the first character that cannot continue the number
+// ("1,500" reads 1, "$12.50" reads 0). Throws ArithmeticFailure(Overflow) beyond a double.
+double read(QStringView text);
+
+// read(), then rounded to the nearest whole number, a half going to the even neighbour.
+// Throws ArithmeticFailure(Overflow) outside the 32-bit signed range.
+int readWhole(QStringView text);
+
+// The largest whole number not above the value (Int(-2.7) = -3).
+double intOf(double value);
+
+// The value held in single precision; throws ArithmeticFailure(Overflow) beyond a float.
+float toSingle(double value);
+
+} // namespace numbers

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// How the program writes a computed number as plain text.
+namespace numbers {
+
+// The value to at most 15 significant digits, trailing zeros dropped, "-" before negatives,
+// no grouping and no 0 before the point below 1: 200, 166.666666666667, .25, -.5.
+// Very large or small magnitudes use the exponent form (1E+15, 1E-05), which reads back the same.
+QString boxText(double value);
+
+// The number form of the data files and the printer: a blank (or "-") before, one blank after,
+// so 1234.5 gives " 1234.5 " and -.25 gives "-.25 ".
+QString printForm(double value);
+
+// The decimal digits of |value| rounded to 15 significant digits, and the power of ten of the
+// first one: 1234.5 gives ("12345", 3). Zero gives ("0", 0). Shared by the text rules.
+struct DecimalDigits {
+    QString digits;
+    int exponent = 0;
+};
+DecimalDigits significantDigits(double value);
+
+} // namespace numbers

@@ -1,0 +1,61 @@
+#include "SingleByteText.h"
+
+#include <array>
+
+namespace singlebyte {
+namespace {
+
+// Bytes 0x80 to 0x9F; the five bytes the code page leaves unassigned map to the C1 controls.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t toUnicode(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char16_t(byte);
+}
+
+std::optional<char> toByte(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return char(u);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == u)
+            return char(0x80 + i);
+    return std::nullopt;
+}
+
+} // namespace
+
+QString decode(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = QChar(toUnicode(static_cast<unsigned char>(bytes[i])));
+    return text;
+}
+
+std::optional<QByteArray> encode(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        const auto byte = toByte(c);
+        if (!byte)
+            return std::nullopt;
+        bytes.append(*byte);
+    }
+    return bytes;
+}
+
+QChar firstUnstorable(const QString& text)
+{
+    for (QChar c : text)
+        if (!toByte(c))
+            return c;
+    return QChar();
+}
+
+} // namespace singlebyte

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The data files hold one byte per character in the Windows-1252 code page, so that a data
+// folder written on Windows in its usual single-byte code page reads back unchanged.
+namespace singlebyte {
+
+QString decode(const QByteArray& bytes);
+
+// The encoded bytes, or nothing when a character has no byte of its own.
+std::optional<QByteArray> encode(const QString& text);
+
+// The first character that one byte cannot hold, or a null QChar when all fit.
+QChar firstUnstorable(const QString& text);
+
+} // namespace singlebyte

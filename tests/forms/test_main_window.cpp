@@ -1,0 +1,290 @@
+#include "FileNames.h"
+#include "Platform.h"
+#include "frmTab.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kNoListMessage =
+    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
+}
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithoutListFileOnFirstTabAndSaysSo();
+    void startsWithListInFileOrderWithDuplicates();
+    void refreshReloadsAndClearsSelection();
+    void refreshWithoutListFileSaysSoAgain();
+    void everyBoxHasItsPromptOnItsTab_data();
+    void everyBoxHasItsPromptOnItsTab();
+    void nameRowOnTabsTwoToSix();
+    void typingANameMakesItCurrentAtOnce();
+    void menusCarryTheirItems();
+    void printerSetUpAndHelpGoToThePlatform();
+    void exitClosesEveryWindow();
+    void hintsOnTheWorkSpaceAndHoursPrompts();
+    void reverseEngineeringFocusOrder();
+    void unstorableCharactersStayOutOfBoxes();
+
+private:
+    template <typename T> T* child(const char* name) const
+    {
+        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qWarning("no control %s", name);
+        return widget;
+    }
+    QTabWidget* tabs() const { return child<QTabWidget>("SSTab1"); }
+    QListWidget* list() const { return child<QListWidget>("listTitle"); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RecordedPlatform> m_platform;
+    std::unique_ptr<FrmTab> m_window;
+};
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2031);
+    m_window = std::make_unique<FrmTab>(*m_platform);
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_platform.reset();
+    m_dir.reset();
+}
+
+void TestMainWindow::startsWithoutListFileOnFirstTabAndSaysSo()
+{
+    tabs()->setCurrentIndex(3);
+    m_window->load();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->windowTitle(), "Solvarra Budgeted Hourly Rates");
+    QCOMPARE(tabs()->currentIndex(), 0);
+    QCOMPARE(list()->count(), 0);
+    QCOMPARE(m_platform->recordedMessages.texts(), QStringList{kNoListMessage});
+    QCOMPARE(m_platform->recordedMessages.shown.first().title, QString());
+    QVERIFY(child<QLabel>("lblCredit")->text().contains("2031"));
+    QCOMPARE(m_window->currentName(), QString());
+}
+
+void TestMainWindow::startsWithListInFileOrderWithDuplicates()
+{
+    QVERIFY(m_platform->folder().replace(filenames::kListFile, {"Kord", "AB Press 2", "Kord"}).ok());
+    m_window->load();
+    QStringList shown;
+    for (int i = 0; i < list()->count(); ++i)
+        shown.append(list()->item(i)->text());
+    QCOMPARE(shown, (QStringList{"Kord", "AB Press 2", "Kord"}));
+    QVERIFY(m_platform->recordedMessages.shown.isEmpty());
+}
+
+void TestMainWindow::refreshReloadsAndClearsSelection()
+{
+    QVERIFY(m_platform->folder().replace(filenames::kListFile, {"Kord"}).ok());
+    m_window->load();
+    list()->setCurrentRow(0);
+    QVERIFY(m_platform->folder().append(filenames::kListFile, "Heidelberg").ok());
+    tabs()->setCurrentIndex(4);
+
+    QTest::mouseClick(child<QPushButton>("Command5"), Qt::LeftButton);
+
+    QCOMPARE(list()->count(), 2);
+    QCOMPARE(list()->item(1)->text(), "Heidelberg");
+    QVERIFY(list()->selectedItems().isEmpty());
+    QCOMPARE(list()->currentRow(), -1);
+    QCOMPARE(tabs()->currentIndex(), 0);
+}
+
+void TestMainWindow::refreshWithoutListFileSaysSoAgain()
+{
+    m_window->load();
+    QTest::mouseClick(child<QPushButton>("Command5"), Qt::LeftButton);
+    QCOMPARE(m_platform->recordedMessages.texts(), (QStringList{kNoListMessage, kNoListMessage}));
+}
+
+void TestMainWindow::everyBoxHasItsPromptOnItsTab_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<int>("tab");
+    QTest::newRow("first plant box") << "txtSS" << "Label1" << "Current Social Security Tax Rate in Percentage" << 1;
+    QTest::newRow("pension") << "txtPension" << "Label7" << "Retirement or Pension - Percentage of Salaries:" << 1;
+    QTest::newRow("property taxes") << "txtPropTaxes" << "Label13" << "Property Taxes (% of Equipment):" << 1;
+    QTest::newRow("depreciation") << "txtDepreciation" << "Label15"
+                                  << "Depreciation Used (Percentage Straight Line):" << 1;
+    QTest::newRow("plant equipment cost") << "txtTotCost" << "Label50"
+                                          << "Total Equipment Cost within Plant in Dollars:" << 1;
+    QTest::newRow("last plant box") << "txtTotFeet" << "Label58" << "Total Square Feet of Entire Plant:" << 1;
+    QTest::newRow("equipment cost") << "txtCost" << "Label16" << "Enter Total Cost Plus Installation of Equipment:"
+                                    << 2;
+    QTest::newRow("usage of motor 2") << "txtUsage2" << "Label20" << "Enter Percent Usage of Motor #2:" << 2;
+    QTest::newRow("last motor") << "txtUsage5" << "Label26" << "Enter Percent Usage of Motor #5:" << 2;
+    QTest::newRow("first wage") << "txtWage1" << "Label27" << "Enter Wage Scale for Employee #1 ($/Hr.)" << 3;
+    QTest::newRow("lights") << "txtTotWatt" << "Label34" << "Enter Total Wattage for Lights, Air Cond, Etc.:" << 3;
+    QTest::newRow("last efficiency") << "txtEff60" << "Label38" << "Enter Percent Efficiency (Example 60%):" << 3;
+    QTest::newRow("indirect wages") << "txtInd" << "Label39" << "Indirect Wages per Year Applied To This Center:"
+                                    << 4;
+    QTest::newRow("selling costs") << "txtSell" << "Label43"
+                                   << "General Selling Costs ($/Yr) Applied To This Center:" << 4;
+    QTest::newRow("mark-up") << "txtPercent" << "Label49" << "Enter the Percent Markup for this Center:" << 5;
+    QTest::newRow("hourly cost") << "txtHrCost" << "Label45" << "Enter Hourly Cost for this Equipment:" << 5;
+    QTest::newRow("new name") << "txtTitle" << "lblNewTitle" << "Enter New Equipment Name: " << 0;
+}
+
+void TestMainWindow::everyBoxHasItsPromptOnItsTab()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, label);
+    QFETCH(QString, prompt);
+    QFETCH(int, tab);
+    m_window->show();
+    tabs()->setCurrentIndex(tab);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QWidget* page = tabs()->widget(tab);
+    auto* edit = page->findChild<QLineEdit*>(box);
+    auto* caption = page->findChild<QLabel*>(label);
+    QVERIFY2(edit && caption, "control missing on its tab");
+    QCOMPARE(caption->text(), prompt);
+    QVERIFY(edit->text().isEmpty());
+    // the prompt stands on the box's row, to its left
+    QVERIFY(qAbs(caption->geometry().center().y() - edit->geometry().center().y()) < edit->height());
+    QVERIFY(caption->geometry().right() < edit->geometry().left());
+}
+
+void TestMainWindow::nameRowOnTabsTwoToSix()
+{
+    QCOMPARE(tabs()->count(), 6);
+    const QStringList captions = {"1. Preliminary Information", "2. General Information", "3. Equipment",
+                                  "4. Wages and Efficiency", "5. Indirect Costs", "6. Reverse Engineering"};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(tabs()->tabText(i), captions[i]);
+    for (int member = 0; member < 5; ++member) {
+        QLabel* name = m_window->nameLabel(member);
+        QVERIFY(tabs()->widget(member + 1)->isAncestorOf(name));
+        QCOMPARE(name->objectName(), "lblName");
+        QCOMPARE(name->property("index").toInt(), member);
+        QVERIFY(name->font().bold());
+    }
+    QCOMPARE(tabs()->widget(0)->findChildren<QLabel*>("lblName").size(), 0);
+}
+
+void TestMainWindow::typingANameMakesItCurrentAtOnce()
+{
+    m_window->load();
+    auto* title = child<QLineEdit>("txtTitle");
+    QTest::keyClicks(title, "Ko");
+    QCOMPARE(m_window->currentName(), "Ko");
+    QTest::keyClicks(title, "rd");
+    QCOMPARE(m_window->currentName(), "Kord");
+    QTest::keyClick(title, Qt::Key_Return);
+    QCOMPARE(m_window->currentName(), "Kord");
+    title->clear();
+    QCOMPARE(m_window->currentName(), QString());
+}
+
+void TestMainWindow::menusCarryTheirItems()
+{
+    const QList<QAction*> menus = m_window->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), "&File");
+    QCOMPARE(menus[1]->text(), "&Help");
+    QStringList fileItems;
+    for (QAction* item : menus[0]->menu()->actions())
+        fileItems.append(item->objectName() + "=" + item->text());
+    QCOMPARE(fileItems, (QStringList{"mnuDelete=&Delete Equip", "PrntSetUp=&Printer SetUp", "mnuExit=E&xit"}));
+    QStringList helpItems;
+    for (QAction* item : menus[1]->menu()->actions())
+        helpItems.append(item->isSeparator() ? "-" : item->objectName() + "=" + item->text());
+    QCOMPARE(helpItems, (QStringList{"frmContents=&Contents", "frmIndex=&Index", "mnuHelpHelp=&Help on Help", "-",
+                                     "mnuAbout=&About"}));
+}
+
+void TestMainWindow::printerSetUpAndHelpGoToThePlatform()
+{
+    child<QAction>("PrntSetUp")->trigger();
+    QCOMPARE(m_platform->recordedPrinting.setupsShown, 1);
+    child<QAction>("frmContents")->trigger();
+    child<QAction>("frmIndex")->trigger();
+    child<QAction>("mnuHelpHelp")->trigger();
+    const auto& requests = m_platform->recordedHelp.requests;
+    QCOMPARE(requests.size(), 3);
+    QCOMPARE(requests[0].path, m_dir->filePath("BudgetAnalysis.hlp"));
+    QCOMPARE(requests[0].command, HelpViewer::Command(15));
+    QCOMPARE(requests[1].command, HelpViewer::Command(257));
+    QCOMPARE(requests[2].command, HelpViewer::Command(4));
+}
+
+void TestMainWindow::exitClosesEveryWindow()
+{
+    m_window->load();
+    QWidget other;
+    other.show();
+    QTest::mouseClick(child<QPushButton>("cmdExit"), Qt::LeftButton);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!other.isVisible());
+
+    m_window->load();
+    other.show();
+    child<QAction>("mnuExit")->trigger();
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!other.isVisible());
+}
+
+void TestMainWindow::hintsOnTheWorkSpaceAndHoursPrompts()
+{
+    const QString workSpace = child<QLabel>("Label30")->toolTip();
+    QVERIFY(workSpace.startsWith("The amount of square footage is not based on physical occupation but ratther on"));
+    QVERIFY(workSpace.endsWith("to produce a \"burdened\" square footage for the equipment."));
+    QCOMPARE(child<QLabel>("Label31")->toolTip(),
+             "If you have more than one employee, simply enter the average, not the total. It is recommended that "
+             "you not exceed 40 hours per week even if you plan on running more than one shift.");
+    QVERIFY(!child<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!child<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(child<QPushButton>("cmdCalc")->text(), "Calculate BHR");
+    QCOMPARE(child<QPushButton>("Command2")->text(), "Calculate BHR");
+}
+
+void TestMainWindow::reverseEngineeringFocusOrder()
+{
+    QStringList order;
+    QWidget* widget = child<QWidget>("txtPercent");
+    for (; order.size() < 8; widget = widget->nextInFocusChain())
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order.append(widget->objectName());
+    QCOMPARE(order, (QStringList{"txtPercent", "txtP1", "txtP2", "txtHrCost", "txtQ1", "txtQ2", "Command1",
+                                 "Command3"}));
+}
+
+void TestMainWindow::unstorableCharactersStayOutOfBoxes()
+{
+    m_window->load();
+    tabs()->setCurrentIndex(1);
+    auto* box = child<QLineEdit>("txtSS");
+    box->setFocus();
+    for (QChar c : QStringLiteral("7\u65e5.65\u20ac")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+    QCOMPARE(box->text(), QStringLiteral("7.65\u20ac"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

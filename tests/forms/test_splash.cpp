@@ -1,0 +1,151 @@
+#include "Platform.h"
+#include "ProgramStart.h"
+#include "frmSplash.h"
+#include "frmTab.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestSplash : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void showsTitleVersionAndYear();
+    void timerHandsOverToTheMainWindow();
+    void handsOverOnce_data();
+    void handsOverOnce();
+    void clicksOnLabelsLogoAndMarginDoNothing();
+    void keysWithoutACharacterDoNothing();
+
+private:
+    FrmSplash* splash() const { return m_start->splash(); }
+    QFrame* frame() const { return splash()->findChild<QFrame*>("Frame1"); }
+    QPoint bareFramePoint() const;
+    int mainWindowsShown() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RecordedPlatform> m_platform;
+    std::unique_ptr<ProgramStart> m_start;
+};
+
+void TestSplash::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2029);
+    m_start = std::make_unique<ProgramStart>(*m_platform);
+    QVERIFY(QTest::qWaitForWindowExposed(splash()));
+}
+
+void TestSplash::cleanup()
+{
+    m_start.reset();
+    m_platform.reset();
+    m_dir.reset();
+}
+
+QPoint TestSplash::bareFramePoint() const
+{
+    for (int y = 2; y < frame()->height(); y += 3)
+        for (int x = 2; x < frame()->width(); x += 3)
+            if (!frame()->childAt(x, y))
+                return {x, y};
+    return {};
+}
+
+int TestSplash::mainWindowsShown() const
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += qobject_cast<FrmTab*>(window) && window->isVisible() ? 1 : 0;
+    return count;
+}
+
+void TestSplash::showsTitleVersionAndYear()
+{
+    QCOMPARE(splash()->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version " PROGRAM_VERSION));
+    QCOMPARE(splash()->findChild<QLabel*>("lblProductName")->text(), "Budgeted Hourly");
+    QCOMPARE(splash()->findChild<QLabel*>("lblProductName2")->text(), "Rate Analysis");
+    QCOMPARE(splash()->findChild<QLabel*>("lblPlatform")->text(), "Solvarra Version");
+    QVERIFY(splash()->findChild<QLabel*>("lblProductName")->font().bold());
+    QCOMPARE(splash()->findChild<QLabel*>("lblProductName")->font().pointSizeF(), 24.0);
+    bool yearShown = false;
+    for (QLabel* label : splash()->findChildren<QLabel*>())
+        yearShown = yearShown || label->text().contains("2029");
+    QVERIFY(yearShown);
+    QVERIFY(splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash()->timer()->interval(), 2500);
+    QVERIFY(splash()->timer()->isSingleShot());
+    QVERIFY(splash()->timer()->isActive());
+    QVERIFY(!m_start->mainWindow());
+}
+
+void TestSplash::timerHandsOverToTheMainWindow()
+{
+    splash()->timer()->start(0); // the tick, without waiting two and a half seconds
+    QTRY_VERIFY(m_start->mainWindow());
+    FrmTab* main = m_start->mainWindow();
+    QVERIFY(main->isVisible());
+    QCOMPARE(main->findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
+    QTRY_VERIFY(!m_start->splash());
+}
+
+void TestSplash::handsOverOnce_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("character key") << true;
+    QTest::newRow("click on the bare frame") << false;
+}
+
+void TestSplash::handsOverOnce()
+{
+    QFETCH(bool, byKey);
+    QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
+    if (byKey)
+        QTest::keyClick(splash(), Qt::Key_A);
+    else
+        QTest::mouseClick(frame(), Qt::LeftButton, {}, bareFramePoint());
+    QCOMPARE(handedOver.count(), 1);
+    QVERIFY(m_start->mainWindow() && m_start->mainWindow()->isVisible());
+    QVERIFY(!splash()->isVisible());
+    QVERIFY(!splash()->timer()->isActive());
+
+    // A second key or click before the splash is gone, and the timer, open nothing more.
+    QTest::keyClick(splash(), Qt::Key_B);
+    QTest::mouseClick(frame(), Qt::LeftButton, {}, bareFramePoint());
+    QCOMPARE(handedOver.count(), 1);
+    QTRY_VERIFY(!m_start->splash());
+    QCOMPARE(mainWindowsShown(), 1);
+}
+
+void TestSplash::clicksOnLabelsLogoAndMarginDoNothing()
+{
+    QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
+    for (const char* name : {"lblProductName", "lblVersion", "imgLogo"})
+        QTest::mouseClick(splash()->findChild<QLabel*>(name), Qt::LeftButton);
+    QTest::mouseClick(splash(), Qt::LeftButton, {}, QPoint(2, 2)); // the margin outside the frame
+    QVERIFY(!frame()->geometry().contains(2, 2));
+    QCOMPARE(handedOver.count(), 0);
+    QVERIFY(splash()->isVisible());
+    QVERIFY(!m_start->mainWindow());
+}
+
+void TestSplash::keysWithoutACharacterDoNothing()
+{
+    QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
+    QTest::keyClick(splash(), Qt::Key_Shift);
+    QTest::keyClick(splash(), Qt::Key_F1);
+    QCOMPARE(handedOver.count(), 0);
+    QTest::keyClick(splash(), Qt::Key_Space);
+    QCOMPARE(handedOver.count(), 1);
+}
+
+QTEST_MAIN(TestSplash)
+#include "test_splash.moc"

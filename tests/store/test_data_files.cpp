@@ -1,0 +1,258 @@
+#include "DataFolder.h"
+#include "FieldReader.h"
+#include "FileNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList allValues(FieldReader reader)
+{
+    QStringList values;
+    while (auto value = reader.next())
+        values.append(*value);
+    return values;
+}
+
+// A save file that takes only the first few bytes, as a full disk would.
+class FailingSaveFile : public QSaveFile {
+public:
+    FailingSaveFile(const QString& name, qint64 budget) : QSaveFile(name), m_budget(budget) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (length > m_budget) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        m_budget -= length;
+        return QSaveFile::writeData(data, length);
+    }
+
+private:
+    qint64 m_budget;
+};
+
+} // namespace
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void fileNames_data();
+    void fileNames();
+    void fieldRule_data();
+    void fieldRule();
+    void readingPastTheEndFails();
+    void commaInABoxIsWrittenAsTypedAndReadAsTwoValues();
+    void singleByteTextRoundTrip();
+    void unstorableCharacterIsRefusedAndNothingWritten();
+    void appendCreatesThenAddsALine();
+    void replaceFailingMidwayKeepsTheOldFile();
+    void replaceIntoAMissingFolderIsReported();
+    void namesThatWouldLeaveTheFolderAreRefused_data();
+    void namesThatWouldLeaveTheFolderAreRefused();
+    void missingFileIsToldApart();
+};
+
+void TestDataFiles::fileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stem");
+    QTest::addColumn<QString>("input2");
+    QTest::addColumn<QString>("pricing");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("blank kept in stem, replaced in result") << "AB Press 2" << "AB Pres" << "AB Pres2" << "AB Pres6"
+                                                            << "AB_Pres55";
+    QTest::newRow("short name is its own stem") << "Kord" << "Kord" << "Kord2" << "Kord6" << "Kord55";
+    QTest::newRow("Komori 1 shares a stem") << "Komori 1" << "Komori " << "Komori 2" << "Komori 6" << "Komori_55";
+    QTest::newRow("Komori 2 shares a stem") << "Komori 2" << "Komori " << "Komori 2" << "Komori 6" << "Komori_55";
+    QTest::newRow("every blank replaced") << "A B C" << "A B C" << "A B C2" << "A B C6" << "A_B_C55";
+    QTest::newRow("case and other characters kept") << "heidel-Berg" << "heidel-" << "heidel-2" << "heidel-6"
+                                                    << "heidel-55";
+}
+
+void TestDataFiles::fileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, stem);
+    QFETCH(QString, input2);
+    QFETCH(QString, pricing);
+    QFETCH(QString, result);
+    QCOMPARE(filenames::stem(name), stem);
+    QCOMPARE(filenames::inputFile(name, 2), input2);
+    QCOMPARE(filenames::pricingFile(name), pricing);
+    QCOMPARE(filenames::resultFile(name), result);
+}
+
+void TestDataFiles::fieldRule_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("comma splits a value") << QByteArray("1,500\r\n") << QStringList{"1", "500"};
+    QTest::newRow("quoted value keeps its comma") << QByteArray("\"Smith, John\"\r\n") << QStringList{"Smith, John"};
+    QTest::newRow("text after a closing quote is dropped") << QByteArray("\"q\" junk,next\r\n")
+                                                           << QStringList{"q", "next"};
+    QTest::newRow("empty lines are empty values") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+    QTest::newRow("leading blanks skipped") << QByteArray("   lead\r\n") << QStringList{"lead"};
+    QTest::newRow("trailing blanks kept") << QByteArray("trail  \r\n") << QStringList{"trail  "};
+    QTest::newRow("blank line is one empty value") << QByteArray("   \r\nx\r\n") << QStringList{"", "x"};
+    QTest::newRow("line feed alone ends a line") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("comma at line end gives an empty value") << QByteArray("a,\r\nb\r\n")
+                                                            << QStringList{"a", "", "b"};
+    QTest::newRow("last line without line end") << QByteArray("x\r\nlast") << QStringList{"x", "last"};
+    QTest::newRow("number form") << QByteArray(" 1234.5 \r\n\r\n-.25 \r\n") << QStringList{"1234.5 ", "", "-.25 "};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TestDataFiles::fieldRule()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, values);
+    QCOMPARE(allValues(FieldReader(QString::fromLatin1(content))), values);
+}
+
+void TestDataFiles::readingPastTheEndFails()
+{
+    FieldReader reader(QStringLiteral("a\r\nb\r\n"));
+    QVERIFY(!reader.atEnd());
+    QCOMPARE(reader.next(), std::optional<QString>(QStringLiteral("a")));
+    QCOMPARE(reader.next(), std::optional<QString>(QStringLiteral("b")));
+    QVERIFY(reader.atEnd());
+    QCOMPARE(reader.next(), std::nullopt);
+    QCOMPARE(reader.next(), std::nullopt);
+}
+
+void TestDataFiles::commaInABoxIsWrittenAsTypedAndReadAsTwoValues()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(folder.replace(QStringLiteral("Kord4"), {"1,500", "", "Smith, John", " 7"}).ok());
+    QCOMPARE(contentOf(dir.filePath("Kord4")), QByteArray("1,500\r\n\r\nSmith, John\r\n 7\r\n"));
+    OpenedFile file = folder.read(QStringLiteral("Kord4"));
+    QVERIFY(file.ok());
+    QCOMPARE(allValues(file.fields), (QStringList{"1", "500", "", "Smith", "John", "7"}));
+}
+
+void TestDataFiles::singleByteTextRoundTrip()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    const QString name = QStringLiteral("Pr\u00e4ge \u20ac\u201cA\u201d");
+    QVERIFY(folder.replace(filenames::kNameFile, {name}).ok());
+    QCOMPARE(contentOf(dir.filePath("Name.tmp")), QByteArray("Pr\xe4ge \x80\x93" "A\x94\r\n"));
+    OpenedFile file = folder.read(filenames::kNameFile);
+    QCOMPARE(file.fields.next(), std::optional<QString>(name));
+
+    writeRaw(dir.filePath("raw"), QByteArray("\x81\x9f\xff\r\n"));
+    QCOMPARE(folder.read(QStringLiteral("raw")).fields.next(),
+             std::optional<QString>(QStringLiteral("\u0081\u0178\u00ff")));
+}
+
+void TestDataFiles::unstorableCharacterIsRefusedAndNothingWritten()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(folder.replace(QStringLiteral("Kord2"), {"old"}).ok());
+    const StoreResult replaced = folder.replace(QStringLiteral("Kord2"), {"new", "\u65e5\u672c"});
+    QVERIFY(!replaced.ok());
+    QVERIFY2(replaced.error.contains("Kord2") && replaced.error.contains(QStringLiteral("\u65e5")),
+             qPrintable(replaced.error));
+    QCOMPARE(contentOf(dir.filePath("Kord2")), QByteArray("old\r\n"));
+    QVERIFY(!folder.append(filenames::kListFile, QStringLiteral("\u0416")).ok());
+    QVERIFY(!folder.exists(filenames::kListFile));
+}
+
+void TestDataFiles::appendCreatesThenAddsALine()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(folder.append(filenames::kListFile, QStringLiteral("Kord")).ok());
+    QVERIFY(folder.append(filenames::kListFile, QStringLiteral("AB Press 2")).ok());
+    QCOMPARE(contentOf(dir.filePath("budget.fyl")), QByteArray("Kord\r\nAB Press 2\r\n"));
+}
+
+void TestDataFiles::replaceFailingMidwayKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(folder.replace(filenames::kPlantFile, {"7.65", "76200"}).ok());
+    QByteArray bytes;
+    QVERIFY(encodeLines(QStringList(16, QStringLiteral("123456")), filenames::kPlantFile, bytes).ok());
+
+    FailingSaveFile file(folder.filePath(filenames::kPlantFile), 20);
+    const StoreResult written = writeAtomically(file, bytes);
+
+    QVERIFY(!written.ok());
+    QVERIFY2(written.error.contains("primary.bud") && written.error.contains("No space left"),
+             qPrintable(written.error));
+    QCOMPARE(contentOf(dir.filePath("primary.bud")), QByteArray("7.65\r\n76200\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"primary.bud"});
+}
+
+void TestDataFiles::replaceIntoAMissingFolderIsReported()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.filePath("gone"));
+    const StoreResult written = folder.replace(filenames::kNameFile, {"Kord"});
+    QVERIFY(!written.ok());
+    QVERIFY(written.error.contains("Name.tmp"));
+    QVERIFY(!folder.append(filenames::kListFile, "Kord").ok());
+}
+
+void TestDataFiles::namesThatWouldLeaveTheFolderAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent folder") << "../x";
+    QTest::newRow("sub folder") << "a/b";
+    QTest::newRow("backslash") << "a\\b";
+    QTest::newRow("empty character") << QString(QChar(0)) + "x";
+}
+
+void TestDataFiles::namesThatWouldLeaveTheFolderAreRefused()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("program"));
+    const DataFolder folder(dir.filePath("program"));
+
+    QVERIFY(!filenames::nameProblem(name).isEmpty());
+    for (const QString& file : {filenames::inputFile(name, 2), filenames::pricingFile(name),
+                                filenames::resultFile(name)}) {
+        QVERIFY(!folder.replace(file, {"1"}).ok());
+        QVERIFY(!folder.append(file, "1").ok());
+        QCOMPARE(folder.read(file).state, FileState::BadName);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"program"});
+    QCOMPARE(QDir(dir.filePath("program")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+}
+
+void TestDataFiles::missingFileIsToldApart()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    OpenedFile missing = folder.read(QStringLiteral("Kord3"));
+    QCOMPARE(missing.state, FileState::Missing);
+    QVERIFY(missing.error.contains("Kord3"));
+    QVERIFY(filenames::nameProblem(QStringLiteral("Press 1/2 sheet")).isEmpty()); // slash past the stem
+}
+
+QTEST_APPLESS_MAIN(TestDataFiles)
+#include "test_data_files.moc"

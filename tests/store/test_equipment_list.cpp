@@ -1,0 +1,100 @@
+#include "EquipmentList.h"
+#include "FileNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class TestEquipmentList : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+
+    void missingListLoadsNothingAndSaysSo();
+    void loadKeepsOrderAndDuplicates();
+    void addIfAbsentComparesExactly();
+    void nameWithACommaIsAddedEveryTime();
+    void removeTakesEveryMatchingLine();
+    void removeWithoutMatchLeavesListAndCopy();
+    void removeThatCannotWriteTheCopyIsReported();
+
+private:
+    DataFolder folder() const { return DataFolder(m_dir->path()); }
+    QString path(const QString& file) const { return m_dir->filePath(file); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestEquipmentList::missingListLoadsNothingAndSaysSo()
+{
+    const equipmentlist::Loaded loaded = equipmentlist::load(folder());
+    QVERIFY(!loaded.complete);
+    QVERIFY(loaded.names.isEmpty());
+}
+
+void TestEquipmentList::loadKeepsOrderAndDuplicates()
+{
+    QVERIFY(folder().replace(filenames::kListFile, {"Kord", "AB Press 2", "Kord", ""}).ok());
+    const equipmentlist::Loaded loaded = equipmentlist::load(folder());
+    QVERIFY(loaded.complete);
+    QCOMPARE(loaded.names, (QStringList{"Kord", "AB Press 2", "Kord", ""}));
+}
+
+void TestEquipmentList::addIfAbsentComparesExactly()
+{
+    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press").ok()); // creates the list
+    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press").ok());
+    QVERIFY(equipmentlist::addIfAbsent(folder(), "press").ok());
+    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press ").ok());
+    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Press\r\npress\r\nPress \r\n"));
+}
+
+void TestEquipmentList::nameWithACommaIsAddedEveryTime()
+{
+    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press, large").ok());
+    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press, large").ok());
+    QCOMPARE(equipmentlist::load(folder()).names, (QStringList{"Press", "large", "Press", "large"}));
+}
+
+void TestEquipmentList::removeTakesEveryMatchingLine()
+{
+    QVERIFY(folder().replace(filenames::kListFile, {"Kord", "Press", "Kord", "press"}).ok());
+    QVERIFY(folder().replace("Kord2", {"10000"}).ok());
+    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "Kord");
+    QVERIFY(removal.found);
+    QVERIFY(removal.result.ok());
+    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Press\r\npress\r\n"));
+    QVERIFY(!QFile::exists(path("budget1.fyl")));
+    QCOMPARE(contentOf(path("Kord2")), QByteArray("10000\r\n")); // the equipment's own files stay
+}
+
+void TestEquipmentList::removeWithoutMatchLeavesListAndCopy()
+{
+    QVERIFY(folder().replace(filenames::kListFile, {"Press"}).ok());
+    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "press");
+    QVERIFY(!removal.found);
+    QVERIFY(removal.result.ok());
+    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Press\r\n"));
+    QCOMPARE(contentOf(path("budget1.fyl")), QByteArray("Press\r\n"));
+}
+
+void TestEquipmentList::removeThatCannotWriteTheCopyIsReported()
+{
+    QVERIFY(folder().replace(filenames::kListFile, {"Kord", "Press"}).ok());
+    QVERIFY(QDir(m_dir->path()).mkdir("budget1.fyl")); // the copy cannot be put in its place
+    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "Kord");
+    QVERIFY(!removal.result.ok());
+    QVERIFY2(removal.result.error.contains("budget1.fyl"), qPrintable(removal.result.error));
+    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Kord\r\nPress\r\n"));
+}
+
+QTEST_APPLESS_MAIN(TestEquipmentList)
+#include "test_equipment_list.moc"

@@ -1,0 +1,256 @@
+#include "ArithmeticFailure.h"
+#include "DisplayPattern.h"
+#include "NumberReading.h"
+#include "NumberText.h"
+
+#include <QTest>
+
+#include <optional>
+
+class TestNumberRules : public QObject {
+    Q_OBJECT
+private slots:
+    void readsLeadingNumber_data();
+    void readsLeadingNumber();
+    void readingTooLargeOverflows_data();
+    void readingTooLargeOverflows();
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void intOfAndSinglePrecision();
+    void arithmeticFailureKinds();
+    void boxText_data();
+    void boxText();
+    void boxTextReadsBackTheSameNumber();
+    void printForm_data();
+    void printForm();
+    void displayPatterns_data();
+    void displayPatterns();
+    void fixedFields_data();
+    void fixedFields();
+};
+
+void TestNumberRules::readsLeadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("comma ends the number") << "1,500" << 1.0;
+    QTest::newRow("dollar sign first reads 0") << "$12.50" << 0.0;
+    QTest::newRow("blanks anywhere ignored") << " 1 2 . 5 " << 12.5;
+    QTest::newRow("tabs and line feeds ignored") << "\t-3\n0" << -30.0;
+    QTest::newRow("empty text") << "" << 0.0;
+    QTest::newRow("letters only") << "abc" << 0.0;
+    QTest::newRow("no 0 before the point") << ".25" << 0.25;
+    QTest::newRow("negative fraction") << "-.5" << -0.5;
+    QTest::newRow("plus sign") << "+4" << 4.0;
+    QTest::newRow("sign then blank") << "- 5" << -5.0;
+    QTest::newRow("exponent") << "1e3" << 1000.0;
+    QTest::newRow("exponent with sign then letters") << "1E+2x" << 100.0;
+    QTest::newRow("exponent without digits") << "2e" << 2.0;
+    QTest::newRow("second point stops") << "1.2.3" << 1.2;
+    QTest::newRow("percent sign stops") << "7.65%" << 7.65;
+    QTest::newRow("too small is zero") << "1e-400" << 0.0;
+    QTest::newRow("carriage return is not ignored") << "4\r5" << 4.0;
+}
+
+void TestNumberRules::readsLeadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(numbers::read(text), value);
+}
+
+void TestNumberRules::readingTooLargeOverflows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("exponent beyond a double") << "1e309";
+    QTest::newRow("negative beyond a double") << "-2e308";
+    QTest::newRow("four hundred digits") << QString(400, u'9');
+    QTest::newRow("digits after zeros and a point") << "0.001e312";
+}
+
+void TestNumberRules::readingTooLargeOverflows()
+{
+    QFETCH(QString, text);
+    try {
+        numbers::read(text);
+        QFAIL("no overflow");
+    } catch (const ArithmeticFailure& failure) {
+        QCOMPARE(failure.kind(), FailureKind::Overflow);
+    }
+}
+
+void TestNumberRules::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<int>>("value"); // nothing: overflow
+    QTest::newRow("half to even, down") << "2.5" << std::optional<int>(2);
+    QTest::newRow("half to even, up") << "3.5" << std::optional<int>(4);
+    QTest::newRow("1.5 gives 2") << "1.5" << std::optional<int>(2);
+    QTest::newRow("0.5 gives 0") << "0.5" << std::optional<int>(0);
+    QTest::newRow("negative half") << "-2.5" << std::optional<int>(-2);
+    QTest::newRow("grouped text reads 1") << "1,000" << std::optional<int>(1);
+    QTest::newRow("largest") << "2147483647" << std::optional<int>(2147483647);
+    QTest::newRow("smallest") << "-2147483648" << std::optional<int>(-2147483647 - 1);
+    QTest::newRow("one above the largest") << "2147483648" << std::optional<int>();
+    QTest::newRow("one below the smallest") << "-2147483649" << std::optional<int>();
+    QTest::newRow("rounds up out of range") << "2147483647.5" << std::optional<int>();
+}
+
+void TestNumberRules::wholeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<int>, value);
+    try {
+        const int whole = numbers::readWhole(text);
+        QVERIFY2(value.has_value(), "expected an overflow");
+        QCOMPARE(whole, *value);
+    } catch (const ArithmeticFailure& failure) {
+        QVERIFY2(!value.has_value(), "unexpected overflow");
+        QCOMPARE(failure.kind(), FailureKind::Overflow);
+    }
+}
+
+void TestNumberRules::intOfAndSinglePrecision()
+{
+    QCOMPARE(numbers::intOf(2.7), 2.0);
+    QCOMPARE(numbers::intOf(-2.7), -3.0);
+    QCOMPARE(numbers::intOf(-3.0), -3.0);
+    QCOMPARE(numbers::toSingle(0.085), 0.085f);
+    QVERIFY(double(numbers::toSingle(0.085)) != 0.085); // held in single precision
+    QVERIFY_THROWS_EXCEPTION(ArithmeticFailure, numbers::toSingle(1e39));
+}
+
+void TestNumberRules::arithmeticFailureKinds()
+{
+    auto kindOf = [](auto operation) -> std::optional<FailureKind> {
+        try {
+            operation();
+        } catch (const ArithmeticFailure& failure) {
+            return failure.kind();
+        }
+        return std::nullopt;
+    };
+    QCOMPARE(kindOf([] { checked::div(5, 0); }), FailureKind::DivisionByZero);
+    QCOMPARE(kindOf([] { checked::div(-5, 0); }), FailureKind::DivisionByZero);
+    QCOMPARE(kindOf([] { checked::div(0, 0); }), FailureKind::Overflow);
+    QCOMPARE(kindOf([] { checked::mul(1e200, 1e200); }), FailureKind::Overflow);
+    QCOMPARE(kindOf([] { checked::add(1.7e308, 1.7e308); }), FailureKind::Overflow);
+    QCOMPARE(kindOf([] { checked::div(1e300, 1e-300); }), FailureKind::Overflow);
+    QCOMPARE(kindOf([] { checked::div(1, 4); }), std::nullopt);
+    QCOMPARE(checked::div(1, 4), 0.25);
+}
+
+void TestNumberRules::boxText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 200.0 << "200";
+    QTest::newRow("15 significant digits, last to the nearest") << 500.0 / 3 << "166.666666666667";
+    QTest::newRow("below 1 without a 0") << 0.25 << ".25";
+    QTest::newRow("negative below 1") << -0.5 << "-.5";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("trailing zeros dropped") << 1234.5 << "1234.5";
+    QTest::newRow("binary noise rounded away") << 0.1 + 0.2 << ".3";
+    QTest::newRow("15 digits stay positional") << 123456789012345.0 << "123456789012345";
+    QTest::newRow("exponent form from 1E+15") << 1e15 << "1E+15";
+    QTest::newRow("large with a mantissa") << -1.5e300 << "-1.5E+300";
+    QTest::newRow("small stays positional") << 0.00001 << ".00001";
+    QTest::newRow("smaller uses the exponent") << 0.0000012 << "1.2E-06";
+}
+
+void TestNumberRules::boxText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(numbers::boxText(value), text);
+}
+
+void TestNumberRules::boxTextReadsBackTheSameNumber()
+{
+    for (double value : {1303.4112, 357.142857142857, 1e15, 1.5e-7, -2.5e20, 64.91256830601093}) {
+        const double back = numbers::read(numbers::boxText(value));
+        QCOMPARE(numbers::boxText(back), numbers::boxText(value));
+        QVERIFY(qAbs(back - value) <= qAbs(value) * 1e-14);
+    }
+}
+
+void TestNumberRules::printForm_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("positive") << 1234.5 << " 1234.5 ";
+    QTest::newRow("whole quantity") << 1000.0 << " 1000 ";
+    QTest::newRow("zero") << 0.0 << " 0 ";
+    QTest::newRow("negative below 1") << -0.25 << "-.25 ";
+}
+
+void TestNumberRules::printForm()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(numbers::printForm(value), text);
+}
+
+void TestNumberRules::displayPatterns_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("money with grouping") << 1234.5 << numbers::kMoneyPattern << "$1,234.50";
+    QTest::newRow("indented amount") << 1234.5 << numbers::kIndentedAmountPattern << "   $1,234.50";
+    QTest::newRow("indented zero") << 0.0 << numbers::kIndentedAmountPattern << "   $0.00";
+    QTest::newRow("a million") << 1e6 << numbers::kIndentedAmountPattern << "   $1,000,000.00";
+    QTest::newRow("just below a million") << 999999.99 << numbers::kIndentedAmountPattern << "   $999,999.99";
+    QTest::newRow("amount of a billion less a cent") << 999999999.99 << numbers::kAmountPattern
+                                                      << "$999,999,999.99";
+    QTest::newRow("rate A of the worked example") << 64.91256830601093 << numbers::kMoneyPattern << "$64.91";
+    QTest::newRow("rate above a thousand") << 1234.56 << numbers::kMoneyPattern << "$1,234.56";
+    QTest::newRow("grouped without dollar") << 1234.5 << numbers::kGroupedPattern << "1,234.50";
+    QTest::newRow("hours") << 3904.0 << numbers::kHoursPattern << "3904";
+    QTest::newRow("hours more digits than places") << 1234567.0 << numbers::kHoursPattern << "1234567";
+    QTest::newRow("zero hours give nothing") << 0.0 << numbers::kHoursPattern << "";
+    QTest::newRow("hours rounding to zero give nothing") << 0.4 << numbers::kHoursPattern << "";
+    QTest::newRow("percent rounds half away from zero") << 72.5 << numbers::kPercentPattern << "73";
+    QTest::newRow("percent half") << 0.5 << numbers::kPercentPattern << "1";
+    QTest::newRow("percent 100") << 100.0 << numbers::kPercentPattern << "100";
+    QTest::newRow("negative before the whole result") << -1234.5 << numbers::kMoneyPattern << "-$1,234.50";
+    QTest::newRow("negative indented") << -2.0 << numbers::kIndentedAmountPattern << "-   $2.00";
+    QTest::newRow("negative percent") << -25.0 << numbers::kPercentPattern << "-25";
+    QTest::newRow("rounded as the value reads") << 2.675 << numbers::kMoneyPattern << "$2.68";
+    QTest::newRow("half a cent up") << 0.005 << numbers::kMoneyPattern << "$0.01";
+    QTest::newRow("carry into a new group") << 999.995 << numbers::kMoneyPattern << "$1,000.00";
+    QTest::newRow("negative rounding to zero has no sign") << -0.001 << numbers::kMoneyPattern << "$0.00";
+    QTest::newRow("cents below a dollar") << 0.25 << numbers::kMoneyPattern << "$0.25";
+}
+
+void TestNumberRules::displayPatterns()
+{
+    QFETCH(double, value);
+    QFETCH(QString, pattern);
+    QFETCH(QString, text);
+    QCOMPARE(numbers::format(value, pattern), text);
+}
+
+void TestNumberRules::fixedFields_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("a million is cut") << "   $1,000,000.00" << 15 << "   $1,000,000.0";
+    QTest::newRow("just below a million is padded") << "   $999,999.99" << 15 << "    $999,999.99";
+    QTest::newRow("rate cut to 8") << "$1,234.56" << 8 << "$1,234.5";
+    QTest::newRow("rate padded to 8") << "$999.99" << 8 << " $999.99";
+    QTest::newRow("exact width") << "$64.91" << 6 << "$64.91";
+    QTest::newRow("empty") << "" << 3 << "   ";
+}
+
+void TestNumberRules::fixedFields()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, field);
+    QCOMPARE(numbers::fixedField(text, width), field);
+}
+
+QTEST_APPLESS_MAIN(TestNumberRules)
+#include "test_number_rules.moc"
