@@ -6,4 +6,5 @@
 namespace credits {
 QString copyrightLine(int year);
 QString publisherLine();
+QString legalNotice();
 } // namespace credits

@@ -5,6 +5,8 @@
 #include "Platform.h"
 #include "ProgramIcon.h"
 #include "StorableTextValidator.h"
+#include "frmAbout.h"
+#include "frmDelete.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -50,7 +53,20 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     buildMenus();
     keepStorableText();
     connect(m_title, &QLineEdit::textChanged, this, [this](const QString& text) { m_currentName = text; });
-    connect(m_title, &QLineEdit::returnPressed, this, [this] { m_currentName = m_title->text(); });
+    connect(m_title, &QLineEdit::returnPressed, this, [this] {
+        m_currentName = m_title->text();
+        startAnalysis();
+    });
+    connect(m_list, &QListWidget::currentRowChanged, this, &FrmTab::selectListEntry);
+    connect(findChild<QPushButton*>(QStringLiteral("cmdStart")), &QPushButton::clicked, this,
+            &FrmTab::startAnalysis);
+    connect(findChild<QRadioButton*>(QStringLiteral("Option1")), &QRadioButton::clicked, this,
+            &FrmTab::workSpaceFromCost);
+    connect(findChild<QRadioButton*>(QStringLiteral("Option2")), &QRadioButton::clicked, this,
+            &FrmTab::workSpaceFromSavedValue);
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            [this] { calculateBudget(true); });
+    connect(m_calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
 }
 
 void FrmTab::buildMenus()
@@ -59,6 +75,7 @@ void FrmTab::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* remove = file->addAction(QStringLiteral("&Delete Equip"));
     remove->setObjectName(QStringLiteral("mnuDelete"));
+    connect(remove, &QAction::triggered, this, [this] { FrmDelete::open(m_platform, *this); });
     QAction* setup = file->addAction(QStringLiteral("&Printer SetUp"));
     setup->setObjectName(QStringLiteral("PrntSetUp"));
     connect(setup, &QAction::triggered, this, [this] { m_platform.printing().showSetup(this); });
@@ -82,13 +99,22 @@ void FrmTab::buildMenus()
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { FrmAbout::open(m_platform, this); });
 }
 
 void FrmTab::keepStorableText()
 {
     auto* validator = new StorableTextValidator(this);
-    for (QLineEdit* box : findChildren<QLineEdit*>())
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->setValidator(validator);
+        m_boxes.insert(box->objectName(), box);
+    }
+}
+
+QString FrmTab::boxText(const QString& name) const
+{
+    const QLineEdit* edit = box(name);
+    return edit ? edit->text() : QString();
 }
 
 void FrmTab::load()

@@ -10,7 +10,10 @@
 
 #include <QMainWindow>
 
+#include <QHash>
+
 #include <array>
+#include <optional>
 
 class Platform;
 class QLabel;
@@ -53,9 +56,26 @@ private:
     void placeCalculateButton();
 
     void refreshList();
-    void fillList();
     void exitProgram();
     void showHelp(int command);
+
+    // Selecting and loading an equipment record.
+    enum class LoadRegime { ListSelection, StartAnalysis };
+    void selectListEntry(int row);
+    void startAnalysis();
+    bool refuseName(const QString& name);
+    void showNameOnEveryTab();
+    bool loadRecord(LoadRegime regime);
+    void applyWorkSpace(const std::optional<QString>& saved, LoadRegime regime);
+    void workSpaceFromCost();
+    void workSpaceFromSavedValue();
+    void setEfficiencyDefaults();
+
+    // Calculate BHR: the tab's button turns to the last tab, the window's own does not.
+    void calculateBudget(bool turnToLastTab);
+
+    QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
+    QString boxText(const QString& name) const;
 
     Platform& m_platform;
     QString m_currentName;
@@ -65,4 +85,5 @@ private:
     QLabel* m_credit = nullptr;
     QPushButton* m_calc = nullptr;
     std::array<QLabel*, 5> m_nameLabels{};
+    QHash<QString, QLineEdit*> m_boxes;
 };

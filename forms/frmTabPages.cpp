@@ -102,7 +102,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
     return named(new QLabel(text, parent), name);
 }
 
-QLineEdit* box(const char* name, QWidget* parent)
+QLineEdit* inputBox(const char* name, QWidget* parent)
 {
     auto* edit = named(new QLineEdit(parent), name);
     edit->setMinimumWidth(130);
@@ -115,7 +115,7 @@ void addPromptRows(QGridLayout* grid, int firstRow, const PromptRow* rows, std::
     for (std::size_t i = 0; i < count; ++i) {
         const int row = firstRow + int(i);
         grid->addWidget(label(rows[i].label, QString::fromUtf8(rows[i].prompt), page), row, 0);
-        grid->addWidget(box(rows[i].box, page), row, 1);
+        grid->addWidget(inputBox(rows[i].box, page), row, 1);
     }
 }
 
@@ -175,7 +175,7 @@ QWidget* FrmTab::buildPreliminaryTab()
     grid->addWidget(named(new QPushButton(QStringLiteral("Refresh List"), page), "Command5"), 1, 0,
                     Qt::AlignCenter);
     grid->addWidget(label("lblNewTitle", QStringLiteral("Enter New Equipment Name: "), page), 2, 0, Qt::AlignRight);
-    m_title = box("txtTitle", page);
+    m_title = inputBox("txtTitle", page);
     grid->addWidget(m_title, 2, 1);
     grid->addWidget(label("Label59", QStringLiteral("(Be sure to refresh before entering new equipment)"), page), 3,
                     0);
@@ -263,18 +263,18 @@ QWidget* FrmTab::buildReverseEngineeringTab()
     auto* grid = new QGridLayout;
     grid->addWidget(label("Label49", QStringLiteral("Enter the Percent Markup for this Center:"), page), 0, 0, 1, 3,
                     Qt::AlignRight);
-    grid->addWidget(box("txtPercent", page), 0, 3);
+    grid->addWidget(inputBox("txtPercent", page), 0, 3);
     grid->addWidget(label("Label48", QStringLiteral("Enter Quantity 1:"), page), 1, 0, Qt::AlignRight);
-    grid->addWidget(box("txtQ1", page), 1, 1);
+    grid->addWidget(inputBox("txtQ1", page), 1, 1);
     grid->addWidget(label("Label53", QStringLiteral("Enter Price:"), page), 1, 2, Qt::AlignRight);
-    grid->addWidget(box("txtP1", page), 1, 3);
+    grid->addWidget(inputBox("txtP1", page), 1, 3);
     grid->addWidget(label("Label47", QStringLiteral("Enter Quantity 2:"), page), 2, 0, Qt::AlignRight);
-    grid->addWidget(box("txtQ2", page), 2, 1);
+    grid->addWidget(inputBox("txtQ2", page), 2, 1);
     grid->addWidget(label("Label46", QStringLiteral("Enter Price:"), page), 2, 2, Qt::AlignRight);
-    grid->addWidget(box("txtP2", page), 2, 3);
+    grid->addWidget(inputBox("txtP2", page), 2, 3);
     grid->addWidget(label("Label45", QStringLiteral("Enter Hourly Cost for this Equipment:"), page), 3, 0, 1, 3,
                     Qt::AlignRight);
-    grid->addWidget(box("txtHrCost", page), 3, 3);
+    grid->addWidget(inputBox("txtHrCost", page), 3, 3);
 
     QLabel* instruction = label("lblInstruct", kInstruction, page);
     QFont instructionFont = instruction->font();

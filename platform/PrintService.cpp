@@ -62,6 +62,8 @@ void RecordedPrintService::showSetup(QWidget*) { ++setupsShown; }
 
 PrintService::Outcome RecordedPrintService::print(const PrintJob& job, const QString&)
 {
+    if (whilePrinting)
+        whilePrinting();
     TextPagePrinter page;
     play(job, page);
     pages.append(page);

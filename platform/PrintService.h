@@ -6,6 +6,7 @@
 
 #include <QPrinter>
 
+#include <functional>
 #include <memory>
 
 class MessageBoxes;
@@ -54,4 +55,5 @@ public:
 
     int setupsShown = 0;
     QList<TextPagePrinter> pages;
+    std::function<void()> whilePrinting; // lets a test look at the windows while a job runs
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 
 // The two ways a calculation can fail. A division by zero spoils one statement and the
@@ -17,8 +18,23 @@ private:
 
 // Double arithmetic that reports its failures instead of producing infinities or NaN.
 namespace checked {
-double add(double a, double b);
-double sub(double a, double b);
-double mul(double a, double b);
-double div(double dividend, double divisor);
+
+inline double finiteOrOverflow(double value)
+{
+    if (!std::isfinite(value))
+        throw ArithmeticFailure(FailureKind::Overflow);
+    return value;
+}
+
+inline double add(double a, double b) { return finiteOrOverflow(a + b); }
+inline double sub(double a, double b) { return finiteOrOverflow(a - b); }
+inline double mul(double a, double b) { return finiteOrOverflow(a * b); }
+
+inline double div(double dividend, double divisor)
+{
+    if (divisor == 0.0)
+        throw ArithmeticFailure(dividend == 0.0 ? FailureKind::Overflow : FailureKind::DivisionByZero);
+    return finiteOrOverflow(dividend / divisor);
+}
+
 } // namespace checked

@@ -122,6 +122,11 @@ QString format(double value, const QString& patternText)
     return sign + p.prefix + number + p.suffix;
 }
 
+QString formatResult(const std::optional<double>& value, const QString& pattern)
+{
+    return value ? format(*value, pattern) : QString();
+}
+
 QString fixedField(const QString& text, int width)
 {
     return text.size() >= width ? text.left(width) : text.rightJustified(width, u' ');

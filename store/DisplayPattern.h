@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Display patterns turn numbers into the texts the user reads: "0" is a digit always shown,
 // "#" a digit shown only when significant, a comma between digit places groups thousands,
 // "." is the decimal point, every other character is literal. Values are rounded half away
@@ -16,6 +18,10 @@ inline const QString kHoursPattern = QStringLiteral("######");
 inline const QString kPercentPattern = QStringLiteral("###");
 
 QString format(double value, const QString& pattern);
+
+// A result value that the formulas left empty (nothing assigned, or a division by zero) shows
+// as an empty text in every result window and report, never as a misleading $0.00.
+QString formatResult(const std::optional<double>& value, const QString& pattern);
 
 // The text right-aligned in a field of the given width, padded with blanks on the left;
 // a longer text keeps its first `width` characters.

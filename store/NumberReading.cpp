@@ -23,39 +23,50 @@ struct NumberScan {
     std::string exponent; // optional sign and digits
 };
 
+// Walks the text once, skipping the ignored characters, without copying it first.
+class Cursor {
+public:
+    explicit Cursor(QStringView text) : m_text(text) { skipIgnored(); }
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    QChar peek() const { return atEnd() ? QChar() : m_text[m_pos]; }
+    char take()
+    {
+        const char c = char(m_text[m_pos++].unicode());
+        skipIgnored();
+        return c;
+    }
+
+private:
+    void skipIgnored()
+    {
+        while (!atEnd() && isIgnored(m_text[m_pos]))
+            ++m_pos;
+    }
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
 NumberScan scanLeadingNumber(QStringView text)
 {
-    QString packed;
-    packed.reserve(text.size());
-    for (QChar c : text)
-        if (!isIgnored(c))
-            packed.append(c);
-
     NumberScan scan;
-    qsizetype i = 0;
-    if (i < packed.size() && (packed[i] == u'-' || packed[i] == u'+'))
-        scan.negative = packed[i++] == u'-';
+    Cursor cursor(text);
+    if (cursor.peek() == u'-' || cursor.peek() == u'+')
+        scan.negative = cursor.take() == '-';
     bool seenPoint = false;
-    for (; i < packed.size(); ++i) {
-        QChar c = packed[i];
-        if (isDigit(c))
-            scan.mantissa.push_back(char(c.unicode()));
-        else if (c == u'.' && !seenPoint) {
-            seenPoint = true;
-            scan.mantissa.push_back('.');
-        } else
-            break;
+    while (isDigit(cursor.peek()) || (cursor.peek() == u'.' && !seenPoint)) {
+        seenPoint = seenPoint || cursor.peek() == u'.';
+        scan.mantissa.push_back(cursor.take());
     }
-    if (i < packed.size() && (packed[i] == u'e' || packed[i] == u'E')) {
-        qsizetype j = i + 1;
-        std::string exponent;
-        if (j < packed.size() && (packed[j] == u'-' || packed[j] == u'+'))
-            exponent.push_back(char(packed[j++].unicode()));
-        while (j < packed.size() && isDigit(packed[j]))
-            exponent.push_back(char(packed[j++].unicode()));
-        if (!exponent.empty() && isDigit(QChar(exponent.back())))
-            scan.exponent = exponent;
-    }
+    if (cursor.peek() != u'e' && cursor.peek() != u'E')
+        return scan;
+    cursor.take();
+    std::string exponent;
+    if (cursor.peek() == u'-' || cursor.peek() == u'+')
+        exponent.push_back(cursor.take());
+    while (isDigit(cursor.peek()))
+        exponent.push_back(cursor.take());
+    if (!exponent.empty() && isDigit(QChar(exponent.back())))
+        scan.exponent = exponent;
     return scan;
 }
 

@@ -1,0 +1,40 @@
+#include "BudgetCalculation.h"
+
+#include "CostFormulas.h"
+#include "FileNames.h"
+#include "HandOverFiles.h"
+#include "RecordLayout.h"
+#include "ResultFile.h"
+
+namespace {
+
+BudgetOutcome notSaved(const QString& error) { return {BudgetOutcome::Kind::NotSaved, error}; }
+
+// The plant file, shared by all equipment, and the equipment's input files 2, 3 and 4.
+StoreResult saveInputs(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
+{
+    StoreResult saved = folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), boxText));
+    for (int digit = 2; digit <= 4 && saved.ok(); ++digit)
+        saved = folder.replace(filenames::inputFile(equipmentName, digit),
+                               recordlayout::linesOf(recordlayout::inputFile(digit), boxText));
+    return saved;
+}
+
+} // namespace
+
+BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
+{
+    if (const QString problem = filenames::nameProblem(equipmentName); !problem.isEmpty())
+        return notSaved(problem);
+    if (const StoreResult saved = saveInputs(folder, equipmentName, boxText); !saved.ok())
+        return notSaved(saved.error);
+
+    ResultRecord record;
+    if (calculateCosts(gatherCostInputs(boxText), record) == CostOutcome::Overflow)
+        return {BudgetOutcome::Kind::Overflow, {}};
+    if (const StoreResult saved = saveResultFile(folder, equipmentName, record); !saved.ok())
+        return notSaved(saved.error);
+    if (const StoreResult saved = handover::writeName(folder, equipmentName); !saved.ok())
+        return notSaved(saved.error);
+    return {};
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "BudgetInputs.h"
+#include "DataFolder.h"
+
+// What Calculate BHR does with the boxes: saves the plant file and the equipment's input files
+// as typed, runs the cost formulas, saves the result file and records the name in Name.tmp.
+struct BudgetOutcome {
+    enum class Kind {
+        Completed, // all six files written
+        Overflow,  // the formulas stopped: the input files are saved, no result and no Name.tmp
+        NotSaved,  // a file could not be written (or the name cannot name files): see error
+    };
+    Kind kind = Kind::Completed;
+    QString error;
+};
+
+BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText);

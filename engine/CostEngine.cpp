@@ -1,1 +1,0 @@
-// The result record and the cost formulas are built here.

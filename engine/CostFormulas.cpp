@@ -1,0 +1,15 @@
+#include "CostFormulas.h"
+
+#include "CostCalculation.h"
+
+CostOutcome calculateCosts(const CostInputs& inputs, ResultRecord& record)
+{
+    record.clear();
+    try {
+        CostCalculation(inputs, record).run();
+    } catch (const ArithmeticFailure&) {
+        // A division by zero is settled inside its own formula, so only an overflow gets here.
+        return CostOutcome::Overflow;
+    }
+    return CostOutcome::Completed;
+}

@@ -1,0 +1,108 @@
+#include "ResultFile.h"
+
+#include "ArithmeticFailure.h"
+#include "FileNames.h"
+#include "NumberReading.h"
+#include "NumberText.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+QStringList linesOf(const ResultRecord& record)
+{
+    QStringList lines;
+    lines.reserve(kResultFileLines);
+    for (int slot = 1; slot <= ResultRecord::kSlots; ++slot) {
+        const std::optional<double> result = record.result(slot);
+        lines << (result ? numbers::printForm(*result) : QString());
+        lines << numbers::printForm(record.input(slot));
+    }
+    return lines;
+}
+
+// Number reading turns any text into a number ("abc" reads 0), so a line is first checked to
+// be a number as a whole, blanks aside, the way the number form writes it.
+bool holdsNumber(QString text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    text.remove(u' ').remove(u'\t');
+    return number.match(text).hasMatch();
+}
+
+// One line of the file: a number, nothing (an empty line), or the reason it cannot be used.
+struct Line {
+    std::optional<double> number;
+    QString error;
+};
+
+Line failed(const QString& error) { return {std::nullopt, error}; }
+
+// Texts go in with one arg() call, so that a "%" in a file name is never taken for a place holder.
+Line numberOn(const QString& text, int lineNumber, const QString& fileName)
+{
+    const QString line = QString::number(lineNumber);
+    if (!holdsNumber(text))
+        return failed(QStringLiteral("Line %1 of the result file %2 does not hold a number: \"%3\".")
+                          .arg(line, fileName, text));
+    try {
+        return {numbers::read(text), QString()};
+    } catch (const ArithmeticFailure&) {
+        return failed(QStringLiteral("Line %1 of the result file %2 holds a number too large: \"%3\".")
+                          .arg(line, fileName, text));
+    }
+}
+
+Line readLine(FieldReader& fields, int lineNumber, const QString& fileName)
+{
+    const std::optional<QString> text = fields.next();
+    if (!text)
+        return failed(QStringLiteral("The result file %1 is incomplete: it ends after line %2 of %3.")
+                          .arg(fileName, QString::number(lineNumber - 1), QString::number(kResultFileLines)));
+    if (text->isEmpty())
+        return {};
+    return numberOn(*text, lineNumber, fileName);
+}
+
+// Fills the record slot by slot and stops at the first line that cannot be used. An empty line
+// in place of an input value counts as 0, as an empty value does wherever it is used.
+QString readSlots(FieldReader& fields, const QString& fileName, ResultRecord& record)
+{
+    for (int slot = 1; slot <= ResultRecord::kSlots; ++slot) {
+        const Line result = readLine(fields, 2 * slot - 1, fileName);
+        if (!result.error.isEmpty())
+            return result.error;
+        if (result.number)
+            record.setResult(slot, *result.number);
+        const Line input = readLine(fields, 2 * slot, fileName);
+        if (!input.error.isEmpty())
+            return input.error;
+        record.setInput(slot, input.number.value_or(0.0));
+    }
+    return QString();
+}
+
+} // namespace
+
+StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName, const ResultRecord& record)
+{
+    return folder.replace(filenames::resultFile(equipmentName), linesOf(record));
+}
+
+LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName)
+{
+    const QString fileName = filenames::resultFile(equipmentName);
+    OpenedFile file = folder.read(fileName);
+    LoadedRecord loaded;
+    if (!file.ok()) {
+        loaded.error = file.error;
+        return loaded;
+    }
+    loaded.error = readSlots(file.fields, fileName, loaded.record);
+    if (loaded.ok() && !file.fields.atEnd())
+        loaded.error = QStringLiteral("The result file %1 holds more than %2 lines.")
+                           .arg(fileName, QString::number(kResultFileLines));
+    return loaded;
+}

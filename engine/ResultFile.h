@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "ResultRecord.h"
+
+#include <QString>
+
+// The result record as the equipment's result file: for each slot from 1 to 103 its result
+// value, then its input value, one number per line in the number form of the data files; an
+// empty line stands for an empty result value.
+inline constexpr int kResultFileLines = 2 * ResultRecord::kSlots;
+
+// Writes all 206 lines in place of the file's content; the old file stays whole on failure.
+StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName,
+                           const ResultRecord& record);
+
+struct LoadedRecord {
+    // On failure: the slots read before the problem, the others as cleared.
+    ResultRecord record;
+    // Empty on success, otherwise a sentence for the user naming the file.
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// A missing, unreadable or short file, a line that is not a number (or one too large for a
+// double) and a file longer than 206 lines are reported in `error`.
+LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName);

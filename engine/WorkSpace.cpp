@@ -1,0 +1,15 @@
+#include "WorkSpace.h"
+
+#include "ArithmeticFailure.h"
+#include "NumberReading.h"
+
+std::optional<double> workSpaceFromCostRatio(const QString& costText, const QString& totalCostText,
+                                             const QString& totalFeetText)
+{
+    try {
+        const double share = checked::div(numbers::read(costText), numbers::read(totalCostText));
+        return checked::mul(share, numbers::read(totalFeetText));
+    } catch (const ArithmeticFailure&) {
+        return std::nullopt;
+    }
+}

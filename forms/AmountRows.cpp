@@ -1,0 +1,55 @@
+#include "AmountRows.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+void useAmountFace(QWidget* widget)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+AmountRows::AmountRows(QWidget* parent, QGridLayout* grid, int firstRow)
+    : m_parent(parent), m_grid(grid), m_row(firstRow)
+{
+}
+
+void AmountRows::addRule(Column column, Rule rule)
+{
+    auto* lines = new QWidget(m_parent);
+    auto* layout = new QVBoxLayout(lines);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (int i = 0; i < (rule == DoubleRule ? 2 : 1); ++i) {
+        auto* line = new QFrame(lines);
+        line->setFrameShape(QFrame::HLine);
+        line->setObjectName(rule == DoubleRule ? QStringLiteral("doubleRule") : QStringLiteral("rule"));
+        layout->addWidget(line);
+    }
+    m_grid->addWidget(lines, m_row++, column);
+}
+
+QLineEdit* AmountRows::add(const char* boxName, const char* labelName, const QString& caption, Column column,
+                           Rule rule)
+{
+    if (rule != NoRule)
+        addRule(column, rule);
+    auto* label = new QLabel(caption, m_parent);
+    label->setObjectName(QString::fromLatin1(labelName));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    useAmountFace(label);
+    auto* box = new QLineEdit(m_parent);
+    box->setObjectName(QString::fromLatin1(boxName));
+    box->setReadOnly(true);
+    useAmountFace(box);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(17, u'0')));
+    // A grand total's label reaches over the middle column to end next to the right one.
+    m_grid->addWidget(label, m_row, 0, 1, column == Right ? 2 : 1, Qt::AlignRight);
+    m_grid->addWidget(box, m_row++, column);
+    return box;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <utility>
+
+// Windows open without waiting. Opening one that is already open only brings it to the front:
+// its load procedure ran when it was created and is not run again. The owner (the main
+// window) takes the window down with it.
+template <typename Window, typename... Args>
+Window* showSingleWindow(QPointer<Window>& open, QWidget* owner, Args&&... args)
+{
+    if (!open) {
+        open = new Window(std::forward<Args>(args)..., owner);
+        open->setWindowFlag(Qt::Window);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+    return open;
+}

@@ -1,0 +1,95 @@
+#include "frmAbout.h"
+
+#include "CreditLines.h"
+#include "Platform.h"
+#include "ProgramFacts.h"
+#include "ProgramIcon.h"
+#include "SingleWindow.h"
+#include "SystemInformation.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "The Budgeted Hourly Cost Analysis program utilizes known expenses and usage history to ontain accurate "
+    "hourly rates for equipment. In addition, we have included the \"Reverse Engineered\" cost approach which "
+    "identifies setup time and running speed based on a known retail price for a given product.");
+
+QLabel* aboutLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QFrame* separator(const char* name, QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QFont titleFont(QFont font)
+{
+    font.setFamily(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+FrmAbout* FrmAbout::open(Platform& platform, QWidget* owner)
+{
+    static QPointer<FrmAbout> openWindow;
+    return showSingleWindow(openWindow, owner, platform);
+}
+
+FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Budgeted Hourly Cost"));
+    setModal(false);
+
+    auto* icon = aboutLabel("picIcon", QString(), this);
+    icon->setPixmap(programPixmap(48));
+    QLabel* title = aboutLabel("lblTitle", QStringLiteral("Budgeted Hourly Cost"), this);
+    title->setFont(titleFont(title->font()));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true); // Enter; Esc closes the dialog as well
+    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1, 1, 2);
+    grid->addWidget(aboutLabel("lblVersion", program::versionText(), this), 1, 1, 1, 2);
+    grid->addWidget(aboutLabel("lblDescription", kDescription, this), 2, 1, 1, 2);
+    grid->addWidget(separator("Line1", this), 3, 0, 1, 3);
+    grid->addWidget(aboutLabel("Label1", credits::copyrightLine(platform.currentYear()), this), 4, 0, 1, 3);
+    grid->addWidget(separator("Line2", this), 5, 0, 1, 3);
+    grid->addWidget(aboutLabel("lblDisclaimer", credits::legalNotice(), this), 6, 0, 2, 2);
+    grid->addWidget(ok, 6, 2);
+    grid->addWidget(sysInfo, 7, 2);
+    grid->setColumnStretch(1, 1);
+    resize(460, 320);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+    connect(sysInfo, &QPushButton::clicked, this, &FrmAbout::startSysInfo);
+}
+
+void FrmAbout::startSysInfo()
+{
+    if (!sysinfo::start(m_platform.system()))
+        m_platform.messages().tell(sysinfo::kUnavailableMessage);
+}

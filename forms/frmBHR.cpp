@@ -1,0 +1,217 @@
+#include "frmBHR.h"
+
+#include "AmountRows.h"
+#include "DisplayPattern.h"
+#include "FileNames.h"
+#include "HandOverFiles.h"
+#include "Platform.h"
+#include "RateReport.h"
+#include "RateTable.h"
+#include "ResultFile.h"
+#include "ResultTexts.h"
+#include "SingleWindow.h"
+#include "frmTab.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct AmountBox {
+    const char* box;
+    const char* label;
+    const char* caption;
+    int slot;
+    AmountRows::Column column;
+    AmountRows::Rule rule;
+};
+
+const AmountBox kAmountBoxes[] = {
+    {"txtGen", "lblDep", "General Fact'y Expense:", 65, AmountRows::Middle, AmountRows::NoRule},
+    {"txtVar", "lblFix", "Total Variable Costs:", 65, AmountRows::Middle, AmountRows::SingleRule},
+    {"txtFact", "Label23", "Total Factory/General Costs:", 67, AmountRows::Right, AmountRows::DoubleRule},
+    {"txtOH", "Label1", "Selling Overhead:", 68, AmountRows::Middle, AmountRows::NoRule},
+    {"txtTotOH", "Label2", "Total Selling Overhead:", 68, AmountRows::Middle, AmountRows::SingleRule},
+    {"txtTotCC", "lblTotCC", "Total Annual Center Costs:", 70, AmountRows::Right, AmountRows::DoubleRule},
+};
+
+const QString kPrintCaption = QStringLiteral("Print BHR");
+
+QPlainTextEdit* textBox(const char* name, QWidget* parent, bool fixedPitch)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    if (fixedPitch) {
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::TypeWriter);
+        box->setFont(font);
+    }
+    return box;
+}
+
+} // namespace
+
+FrmBHR* FrmBHR::open(Platform& platform, FrmTab& mainWindow)
+{
+    static QPointer<FrmBHR> window;
+    return showSingleWindow(window, &mainWindow, platform, mainWindow);
+}
+
+FrmBHR::FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmBHR"));
+    setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis - Equipment & Employee"));
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(this);
+    heading->setObjectName(QStringLiteral("lblHead1"));
+    heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
+    headingFont.setStyleHint(QFont::Serif);
+    heading->setFont(headingFont);
+    layout->addWidget(heading);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    buildAmounts(grid);
+    buildTable(layout);
+    buildChoice(layout);
+    buildButtons(layout);
+    if (readResults())
+        showRates();
+}
+
+void FrmBHR::buildAmounts(QGridLayout* grid)
+{
+    AmountRows rows(this, grid, 0);
+    for (const AmountBox& entry : kAmountBoxes)
+        rows.add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule);
+}
+
+void FrmBHR::buildTable(QVBoxLayout* layout)
+{
+    QPlainTextEdit* note = textBox("txtNote", this, false);
+    note->setPlainText(ratetable::noteLines().join(QStringLiteral("\r\n")));
+    note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 8);
+    layout->addWidget(note);
+    QPlainTextEdit* head1 = textBox("txtHead1", this, true);
+    head1->setFixedHeight(head1->fontMetrics().lineSpacing() * 2 + 10);
+    layout->addWidget(head1);
+    QPlainTextEdit* head2 = textBox("txtHead2", this, true);
+    head2->setFixedHeight(head2->fontMetrics().lineSpacing() * 4 + 10);
+    head2->setMinimumWidth(head2->fontMetrics().horizontalAdvance(QString(70, u'0')));
+    layout->addWidget(head2);
+}
+
+void FrmBHR::buildChoice(QVBoxLayout* layout)
+{
+    auto* frame = new QGroupBox(QStringLiteral("Select Desired Budgeted Hourly Rate for Reverse Engineering"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    for (int level = 0; level < ratetable::kLevels; ++level) {
+        auto* label = new QLabel(frame);
+        label->setObjectName(QStringLiteral("lblOp%1").arg(level + 1));
+        auto* option = new QRadioButton(frame);
+        option->setObjectName(QStringLiteral("Option%1").arg(level + 1));
+        connect(option, &QRadioButton::clicked, this, [this, level] { chooseLevel(level + 1); });
+        grid->addWidget(label, 0, level);
+        grid->addWidget(option, 1, level);
+    }
+    auto* none = new QRadioButton(QStringLiteral("None"), frame);
+    none->setObjectName(QStringLiteral("Option5"));
+    none->setChecked(true); // the window never reads an earlier choice back
+    grid->addWidget(none, 1, ratetable::kLevels);
+    layout->addWidget(frame);
+}
+
+void FrmBHR::buildButtons(QVBoxLayout* layout)
+{
+    auto* row = new QHBoxLayout;
+    m_print = new QPushButton(kPrintCaption, this);
+    m_print->setObjectName(QStringLiteral("cmdPrintBHR"));
+    connect(m_print, &QPushButton::clicked, this, &FrmBHR::printReport);
+    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    exit->setObjectName(QStringLiteral("Command1"));
+    connect(exit, &QPushButton::clicked, this, &FrmBHR::exitToMainWindow);
+    row->addStretch();
+    row->addWidget(m_print);
+    row->addWidget(exit);
+    row->addStretch();
+    layout->addLayout(row);
+}
+
+// The name from Name.tmp and the whole result file; one message naming the file that is
+// missing or short, and no figures then.
+bool FrmBHR::readResults()
+{
+    const std::optional<QString> name = handover::readName(m_platform.folder());
+    if (!name) {
+        m_platform.messages().tell(
+            QStringLiteral("The file %1 could not be read, so there are no rates to show.").arg(filenames::kNameFile));
+        return false;
+    }
+    m_name = *name;
+    findChild<QLabel*>(QStringLiteral("lblHead1"))->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + m_name);
+    LoadedRecord loaded = loadResultFile(m_platform.folder(), m_name);
+    if (!loaded.ok()) {
+        m_platform.messages().tell(loaded.error);
+        return false;
+    }
+    m_record = loaded.record;
+    return true;
+}
+
+void FrmBHR::showRates()
+{
+    for (const AmountBox& entry : kAmountBoxes)
+        findChild<QLineEdit*>(QString::fromLatin1(entry.box))
+            ->setText(resulttexts::fieldText(m_record, entry.slot, numbers::kAmountPattern, resulttexts::kAmountWidth));
+    findChild<QPlainTextEdit*>(QStringLiteral("txtHead1"))->setPlainText(ratetable::headingLines().join(u'\n'));
+    QStringList rows;
+    for (int level = 0; level < ratetable::kLevels; ++level)
+        rows.append(ratetable::row(m_record, level));
+    findChild<QPlainTextEdit*>(QStringLiteral("txtHead2"))->setPlainText(rows.join(u'\n'));
+    for (int level = 0; level < ratetable::kLevels; ++level) {
+        findChild<QLabel*>(QStringLiteral("lblOp%1").arg(level + 1))->setText(ratetable::optionLabel(m_record, level));
+        findChild<QRadioButton*>(QStringLiteral("Option%1").arg(level + 1))
+            ->setText(ratetable::optionCaption(m_record, level));
+    }
+}
+
+void FrmBHR::chooseLevel(int level)
+{
+    const StoreResult saved = handover::writeEfficiencyOption(m_platform.folder(), QString::number(level));
+    if (!saved.ok())
+        m_platform.messages().tell(saved.error);
+}
+
+// The report reads the result file afresh; without all of it nothing is printed.
+void FrmBHR::printReport()
+{
+    if (m_name.isEmpty())
+        m_name = handover::readName(m_platform.folder()).value_or(QString());
+    const LoadedRecord loaded = loadResultFile(m_platform.folder(), m_name);
+    if (!loaded.ok()) {
+        m_platform.messages().tell(loaded.error + QStringLiteral("\r\nThe report was not printed."));
+        return;
+    }
+    raise();
+    m_print->setText(QStringLiteral("Printing"));
+    m_platform.printing().print(rateReport(m_name, loaded.record), QStringLiteral("Budgeted Hourly Rate Report"));
+    raise();
+    m_print->setText(kPrintCaption);
+}
+
+void FrmBHR::exitToMainWindow()
+{
+    close();
+    m_mainWindow.show();
+    m_mainWindow.raise();
+}

@@ -1,0 +1,172 @@
+#include "frmDelete.h"
+
+#include "EquipmentList.h"
+#include "Platform.h"
+#include "SingleWindow.h"
+#include "frmTab.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kNoListMessage =
+    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
+const QString kConfirmQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");
+const QString kNoNameMessage = QStringLiteral("You must have a valid File to Delete. Click OK and begin again");
+const QString kInstruction = QStringLiteral(
+    "Highlight one of the items in the list below by clicking on the name. Then click on the command Delete "
+    "to complete the deletion sequence. If you need to restore this file at a later date, be certain to use "
+    "the same spelling when creating the new file.");
+
+QLabel* centredLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QFont boldFont(const QFont& base, qreal points = 0)
+{
+    QFont font = base;
+    font.setBold(true);
+    if (points > 0) {
+        font.setFamily(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(points);
+    }
+    return font;
+}
+
+QPushButton* button(const char* name, const QString& text, QWidget* parent)
+{
+    auto* push = new QPushButton(text, parent);
+    push->setObjectName(QString::fromLatin1(name));
+    return push;
+}
+
+// Takes the entry off quietly: losing an entry is not a choice in the list, so the list's own
+// selection handlers must not run, and no neighbour may become selected in its place.
+void takeEntry(QListWidget* list, int row)
+{
+    if (!list || row < 0 || row >= list->count())
+        return;
+    const QSignalBlocker quiet(list);
+    if (list->currentRow() == row)
+        list->setCurrentRow(-1);
+    delete list->takeItem(row);
+}
+
+} // namespace
+
+FrmDelete* FrmDelete::open(Platform& platform, FrmTab& tab)
+{
+    static QPointer<FrmDelete> openWindow;
+    return showSingleWindow(openWindow, &tab, platform, tab);
+}
+
+FrmDelete::FrmDelete(Platform& platform, FrmTab& tab, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_tab(tab)
+{
+    setObjectName(QStringLiteral("frmDelete"));
+    setWindowTitle(QStringLiteral("Delete Equipment in List"));
+    build();
+    loadList();
+}
+
+void FrmDelete::build()
+{
+    auto* layout = new QVBoxLayout(this);
+    QLabel* head = centredLabel("lblHeadDelete", QStringLiteral("Delete Utility"), this);
+    head->setFont(boldFont(head->font(), 18));
+    layout->addWidget(head);
+    layout->addWidget(centredLabel("Label2", kInstruction, this));
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("lstDelete"));
+    layout->addWidget(m_list);
+    QLabel* caption = centredLabel("Label3", QStringLiteral("The Following File Is To Be Deleted."), this);
+    caption->setFont(boldFont(caption->font()));
+    layout->addWidget(caption);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txtDelete"));
+    layout->addWidget(m_name);
+
+    auto* buttons = new QHBoxLayout;
+    QPushButton* remove = button("cmdDelete", QStringLiteral("Delete"), this);
+    QPushButton* cancelButton = button("cmdDelCancel", QStringLiteral("Cancel"), this);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
+    resize(420, 380);
+
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { m_name->setText(item->text()); });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = selectedRow(); row >= 0)
+            m_name->setText(m_list->item(row)->text());
+    });
+    connect(remove, &QPushButton::clicked, this, &FrmDelete::deleteName);
+    connect(cancelButton, &QPushButton::clicked, this, &FrmDelete::cancel);
+}
+
+void FrmDelete::loadList()
+{
+    const equipmentlist::Loaded loaded = equipmentlist::load(m_platform.folder());
+    m_list->addItems(loaded.names);
+    if (loaded.complete)
+        return;
+    m_tab.raise();
+    m_tab.activateWindow();
+    m_platform.messages().tell(kNoListMessage);
+}
+
+void FrmDelete::deleteName()
+{
+    if (m_platform.messages().askYesNo(kConfirmQuestion) != MessageBoxes::Answer::Yes)
+        return;
+    if (m_name->text().isEmpty()) {
+        m_platform.messages().tell(kNoNameMessage);
+        return;
+    }
+    const equipmentlist::Removal removal = equipmentlist::remove(m_platform.folder(), m_name->text());
+    // The lists follow the file: when it could not be changed they keep every entry.
+    if (!removal.result.ok()) {
+        m_platform.messages().tell(removal.result.error, {}, MessageBoxes::Icon::Warning);
+        return;
+    }
+    removeEntries(selectedRow());
+    m_name->clear();
+    if (auto* title = m_tab.findChild<QLineEdit*>(QStringLiteral("txtTitle")))
+        title->clear();
+    m_tab.selectTab(FrmTab::Preliminary);
+}
+
+// Both lists hold the names in file order, so one position means the same name in each.
+void FrmDelete::removeEntries(int row)
+{
+    takeEntry(m_list, row);
+    takeEntry(m_tab.findChild<QListWidget*>(QStringLiteral("listTitle")), row);
+}
+
+void FrmDelete::cancel()
+{
+    close();
+    m_tab.show();
+    m_tab.raise();
+    m_tab.activateWindow();
+}
+
+int FrmDelete::selectedRow() const
+{
+    const QList<QListWidgetItem*> chosen = m_list->selectedItems();
+    return chosen.isEmpty() ? -1 : m_list->row(chosen.first());
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "PrintJob.h"
+#include "ResultRecord.h"
+
+#include <QString>
+
+// The printed budgeted hourly rate report: the heading with the name, the annual budget with
+// its subtotals, the overhead totals, the definitions of the rates and the rate table.
+PrintJob rateReport(const QString& equipmentName, const ResultRecord& record);

@@ -1,0 +1,56 @@
+#include "RateTable.h"
+
+#include "DisplayPattern.h"
+#include "NumberText.h"
+#include "ResultTexts.h"
+
+namespace ratetable {
+
+QStringList noteLines()
+{
+    return {
+        QStringLiteral("PLEASE NOTE THE FOLLOWING DEFINITIONS"),
+        QStringLiteral("(A) represents the Manufacturig Cost per chargeable hour and is obtained"),
+        QStringLiteral("by dividing the Factory Cost by appropriate chargeable hours.  (B) is the"),
+        QStringLiteral("Budgeted Hourly Cost and is obtainable by dividing annual cost by hours."),
+        QStringLiteral("(C) is Budgeted Employee Cost obtained by dividing B by the # of employees."),
+    };
+}
+
+QStringList headingLines()
+{
+    return {
+        QStringLiteral("%  of       Tot           Manuf          Budget        Employee    "),
+        QStringLiteral(" Hrs        Hrs          Cost/Hr         Cost/Hr       Cost/Hr     "),
+    };
+}
+
+QString rateText(const ResultRecord& record, int slot)
+{
+    return resulttexts::fieldText(record, slot, numbers::kMoneyPattern, resulttexts::kRateWidth);
+}
+
+QString percentText(const ResultRecord& record, int level)
+{
+    return numbers::boxText(record.input(77 + level)).rightJustified(4, u' ');
+}
+
+QString row(const ResultRecord& record, int level)
+{
+    const QString hours = numbers::formatResult(record.result(77 + level), numbers::kHoursPattern);
+    return percentText(record, level) + QString(7, u' ') + hours + QString(7, u' ') +
+           rateText(record, 81 + level) + QString(8, u' ') + rateText(record, 89 + level) + QString(6, u' ') +
+           rateText(record, 100 + level);
+}
+
+QString optionLabel(const ResultRecord& record, int level)
+{
+    return numbers::format(record.input(77 + level), numbers::kPercentPattern) + QStringLiteral("% Eff");
+}
+
+QString optionCaption(const ResultRecord& record, int level)
+{
+    return numbers::formatResult(record.result(89 + level), numbers::kMoneyPattern);
+}
+
+} // namespace ratetable

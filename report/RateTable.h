@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ResultRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+// The rate table of the hourly rate window: for each efficiency level the percentage, the
+// chargeable hours and the rates (A), (B) and (C), laid out in a fixed-pitch face.
+namespace ratetable {
+
+inline constexpr int kLevels = 4;
+
+// The definitions of the three rates, as the window's note shows them.
+QStringList noteLines();
+// The two heading lines over the rows.
+QStringList headingLines();
+
+// The level's efficiency (input value of slot 77 + level) in its shortest form, padded with
+// blanks in front to 4 characters.
+QString percentText(const ResultRecord& record, int level);
+// One row of the table; level counts from 0.
+QString row(const ResultRecord& record, int level);
+
+// "100% Eff": the level's efficiency as a whole percentage.
+QString optionLabel(const ResultRecord& record, int level);
+// Rate (B) of the level in dollars and cents, the caption of the level's option.
+QString optionCaption(const ResultRecord& record, int level);
+
+// Rate texts: 8 characters for slots 81 to 103.
+QString rateText(const ResultRecord& record, int slot);
+
+} // namespace ratetable

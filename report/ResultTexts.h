@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ResultRecord.h"
+
+#include <QString>
+
+// How the result windows and the rate report turn result values into fixed-width texts.
+namespace resulttexts {
+
+inline constexpr int kAmountWidth = 15; // annual amounts
+inline constexpr int kRateWidth = 8;    // hourly rates
+
+// The record as its readers show it: the result file leaves slot 44 empty, and every reader
+// puts the total power cost (lighting, motors and arc lamps, slots 41 to 43) there itself.
+ResultRecord withTotalPowerCost(ResultRecord record);
+
+// The slot's result value formatted with the pattern, right-aligned in a field of the width
+// (a longer text keeps its first characters); an empty value gives a blank field.
+QString fieldText(const ResultRecord& record, int slot, const QString& pattern, int width);
+
+} // namespace resulttexts

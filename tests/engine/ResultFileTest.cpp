@@ -1,0 +1,153 @@
+// Saving the result record as the equipment's result file and reading it back.
+
+#include "Figures.h"
+#include "ResultFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kEquipment = QStringLiteral("AB Press 2");
+const QString kFileName = QStringLiteral("AB_Pres55");
+
+QByteArray referenceFile()
+{
+    QFile file(QStringLiteral(TEST_DATA_DIR "/worked-example-result.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The reference file with line `lineNumber` (from 1) put in place of what it holds.
+QByteArray referenceWithLine(int lineNumber, const QByteArray& line)
+{
+    QList<QByteArray> lines = referenceFile().split('\n');
+    lines[lineNumber - 1] = line + '\r';
+    return lines.join('\n');
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace
+
+class ResultFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void handMadeFileLoads();
+    void damagedFileIsReported_data();
+    void damagedFileIsReported();
+    void damagedFileKeepsTheSlotsBeforeTheDamage();
+    void valuesComeBackToFifteenDigits_data();
+    void valuesComeBackToFifteenDigits();
+};
+
+// The reference file, written by hand, read as the windows read it.
+void ResultFileTest::handMadeFileLoads()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(kFileName), referenceFile()));
+    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    const QList<Figure> figures = {inputFigure(1, 7.65),
+                                   inputFigure(15, 0.08),
+                                   inputFigure(23, 0),
+                                   resultFigure(42, 1303.4112),
+                                   emptyResult(44),
+                                   resultFigure(58, 357.142857142857),
+                                   resultFigure(62, 21689.8428571429),
+                                   inputFigure(80, 60),
+                                   resultFigure(103, 57.5090736241218),
+                                   inputFigure(103, 0)};
+    const QString report = mismatches(loaded.record, figures);
+    QVERIFY2(report.isEmpty(), qPrintable(report));
+}
+
+void ResultFileTest::damagedFileIsReported_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray reference = referenceFile();
+    QTest::newRow("missing file") << false << QByteArray() << "not found";
+    QTest::newRow("empty file") << true << QByteArray() << "incomplete";
+    QTest::newRow("205 lines") << true
+                               << reference.left(reference.lastIndexOf("\r\n", reference.size() - 3) + 2)
+                               << "ends after line 205";
+    QTest::newRow("text in place of a number")
+        << true << referenceWithLine(83, "abc") << "does not hold a number";
+    QTest::newRow("number followed by text")
+        << true << referenceWithLine(83, " 1303.4112 $") << "does not hold a number";
+    QTest::newRow("number too large for a double") << true << referenceWithLine(2, " 1E+400 ") << "too large";
+    // The comma splits the line into two values, so every later value would be one slot late.
+    QTest::newRow("comma in a number") << true << referenceWithLine(83, " 1,303.4112 ") << "more than 206";
+    QTest::newRow("line after the record") << true << reference + " 5 \r\n"
+                                           << "more than 206";
+}
+
+void ResultFileTest::damagedFileIsReported()
+{
+    QFETCH(bool, fileExists);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    if (fileExists)
+        QVERIFY(writeFile(dir.filePath(kFileName), content));
+    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
+    QVERIFY(!loaded.ok());
+    QVERIFY2(loaded.error.contains(kFileName), qPrintable(loaded.error));
+    QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error));
+}
+
+// Line 83 is the result value of slot 42: slot 41 before it is read, slot 42 stays empty.
+void ResultFileTest::damagedFileKeepsTheSlotsBeforeTheDamage()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(kFileName), referenceWithLine(83, "abc")));
+    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
+    QVERIFY(!loaded.ok());
+    const QString report =
+        mismatches(loaded.record, {resultFigure(41, 332.8), emptyResult(42), inputFigure(42, 0)});
+    QVERIFY2(report.isEmpty(), qPrintable(report));
+}
+
+// The number form keeps 15 significant digits: a value with no more comes back as the same
+// double, a longer one as its 15-digit neighbour.
+void ResultFileTest::valuesComeBackToFifteenDigits_data()
+{
+    QTest::addColumn<double>("saved");
+    QTest::addColumn<double>("loaded");
+    QTest::newRow("whole number") << 41600.0 << 41600.0;
+    QTest::newRow("15 digits") << 357.142857142857 << 357.142857142857;
+    QTest::newRow("negative below 1") << -0.25 << -0.25;
+    QTest::newRow("small, written with an exponent") << 1.5e-7 << 1.5e-7;
+    QTest::newRow("large, written with an exponent") << 1e20 << 1e20;
+    QTest::newRow("zero") << 0.0 << 0.0;
+    QTest::newRow("one third") << 1.0 / 3.0 << 0.333333333333333;
+    QTest::newRow("5000/72800*5200") << 357.14285714285717 << 357.142857142857;
+}
+
+void ResultFileTest::valuesComeBackToFifteenDigits()
+{
+    QFETCH(double, saved);
+    QFETCH(double, loaded);
+    ResultRecord record;
+    record.setResult(42, saved);
+    record.setInput(103, saved);
+    QTemporaryDir dir;
+    const StoreResult stored = saveResultFile(DataFolder(dir.path()), kEquipment, record);
+    QVERIFY2(stored.ok(), qPrintable(stored.error));
+    const LoadedRecord back = loadResultFile(DataFolder(dir.path()), kEquipment);
+    QVERIFY2(back.ok(), qPrintable(back.error));
+    const QString report = mismatches(back.record, {resultFigure(42, loaded), inputFigure(103, loaded),
+                                                    emptyResult(41), emptyResult(103), inputFigure(42, 0)});
+    QVERIFY2(report.isEmpty(), qPrintable(report));
+}
+
+QTEST_GUILESS_MAIN(ResultFileTest)
+#include "ResultFileTest.moc"

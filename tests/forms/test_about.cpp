@@ -1,0 +1,143 @@
+#include "../platform/FakeSystemTools.h"
+#include "Platform.h"
+#include "frmAbout.h"
+#include "frmTab.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const QString kToolKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString kRegisteredTool = QStringLiteral("C:\\Program Files\\MSINFO\\MSINFO32.EXE");
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void showsTitleVersionAndDescription();
+    void closesByOkEnterAndEscape_data();
+    void closesByOkEnterAndEscape();
+    void systemInfoStartsTheToolOrSaysItIsUnavailable_data();
+    void systemInfoStartsTheToolOrSaysItIsUnavailable();
+
+private:
+    void openFromMenu();
+    template <typename T> T* child(const char* name) const
+    {
+        T* widget = m_about ? m_about->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        if (!widget)
+            qWarning("no control %s", name);
+        return widget;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<RecordedPlatform> m_platform;
+    std::unique_ptr<FrmTab> m_tab;
+    QPointer<FrmAbout> m_about;
+};
+
+void TestAbout::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2031);
+    m_tab = std::make_unique<FrmTab>(*m_platform);
+    m_tab->show();
+}
+
+void TestAbout::cleanup()
+{
+    m_tab.reset();
+    m_platform.reset();
+    m_dir.reset();
+}
+
+void TestAbout::openFromMenu()
+{
+    m_tab->findChild<QAction*>("mnuAbout")->trigger();
+    m_about = m_tab->findChild<FrmAbout*>();
+    QVERIFY(m_about);
+    QVERIFY(QTest::qWaitForWindowExposed(m_about));
+}
+
+void TestAbout::showsTitleVersionAndDescription()
+{
+    openFromMenu();
+    m_tab->findChild<QAction*>("mnuAbout")->trigger(); // a second time only brings it to the front
+
+    QCOMPARE(m_tab->findChildren<FrmAbout*>().size(), 1);
+    QVERIFY(!m_about->isModal());
+    QCOMPARE(m_about->windowTitle(), "About Budgeted Hourly Cost");
+    QCOMPARE(child<QLabel>("lblTitle")->text(), "Budgeted Hourly Cost");
+    QVERIFY(child<QLabel>("lblTitle")->font().bold());
+    QCOMPARE(child<QLabel>("lblVersion")->text(), QStringLiteral("Version " PROGRAM_VERSION));
+    QCOMPARE(child<QLabel>("lblDescription")->text(),
+             "The Budgeted Hourly Cost Analysis program utilizes known expenses and usage history to ontain "
+             "accurate hourly rates for equipment. In addition, we have included the \"Reverse Engineered\" cost "
+             "approach which identifies setup time and running speed based on a known retail price for a given "
+             "product.");
+    QVERIFY(child<QLabel>("Label1")->text().contains("2031"));
+    QVERIFY(!child<QLabel>("lblDisclaimer")->text().isEmpty());
+}
+
+void TestAbout::closesByOkEnterAndEscape_data()
+{
+    QTest::addColumn<int>("key"); // 0: click OK
+    QTest::newRow("OK clicked") << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestAbout::closesByOkEnterAndEscape()
+{
+    QFETCH(int, key);
+    openFromMenu();
+    if (key == 0)
+        QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton);
+    else
+        QTest::keyClick(m_about, Qt::Key(key));
+    QTRY_VERIFY(m_about.isNull());
+    QVERIFY(m_tab->isVisible());
+    QVERIFY(m_platform->recordedMessages.shown.isEmpty());
+}
+
+void TestAbout::systemInfoStartsTheToolOrSaysItIsUnavailable_data()
+{
+    QTest::addColumn<bool>("fakeRegistry"); // false: this platform's own, which has none
+    QTest::addColumn<bool>("toolOnDisk");
+    QTest::addColumn<QStringList>("expectedMessages");
+    QTest::newRow("no registry on this platform") << false << false << QStringList{kUnavailable};
+    QTest::newRow("registered tool") << true << true << QStringList{};
+    QTest::newRow("registered tool gone") << true << false << QStringList{kUnavailable};
+}
+
+void TestAbout::systemInfoStartsTheToolOrSaysItIsUnavailable()
+{
+    QFETCH(bool, fakeRegistry);
+    QFETCH(bool, toolOnDisk);
+    QFETCH(QStringList, expectedMessages);
+    FakeSystemTools tools;
+    tools.setValue(kToolKey, "PATH", SystemTools::StringValue, kRegisteredTool.toLatin1() + '\0');
+    if (toolOnDisk)
+        tools.existingFiles = {kRegisteredTool};
+    if (fakeRegistry)
+        m_platform->systemTools = &tools;
+    openFromMenu();
+
+    QTest::mouseClick(child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
+
+    QCOMPARE(m_platform->recordedMessages.texts(), expectedMessages);
+    QCOMPARE(tools.processesTried, fakeRegistry ? QStringList{kRegisteredTool} : QStringList{});
+    QVERIFY(m_about->isVisible());
+    m_tab.reset(); // before the fake registry goes
+}
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"

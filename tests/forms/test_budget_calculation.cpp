@@ -1,0 +1,278 @@
+#include "MainWindowDriver.h"
+
+#include "FileNames.h"
+#include "ResultFile.h"
+#include "frmBHR.h"
+#include "frmBudget.h"
+
+namespace {
+const QString kOverflow = QStringLiteral("Please fill out all necessary info on ");
+
+QString budgetBox(QWidget* budget, const char* name)
+{
+    return budget->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+}
+
+// A result file whose result values are the given ones, every other slot empty.
+void saveResults(const DataFolder& folder, const QString& name, std::initializer_list<std::pair<int, double>> values)
+{
+    ResultRecord record;
+    for (const auto& [slot, value] : values)
+        record.setResult(slot, value);
+    QVERIFY(saveResultFile(folder, name, record).ok());
+}
+} // namespace
+
+class TestBudgetCalculation : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleFromTheBoxesToTheBudgetWindow();
+    void inputFilesHoldTheBoxesAsTyped();
+    void windowButtonKeepsTheTab();
+    void allBoxesEmptyStopsWithTheMessageAndKeepsTheOldResults_data();
+    void allBoxesEmptyStopsWithTheMessageAndKeepsTheOldResults();
+    void emptyHoursStillCompletes();
+    void typedNameWithoutStartAnalysisIsSavedButNotListed();
+    void emptyNameIsRefused();
+    void unwritableFileIsReportedAndNothingClaimed();
+    void budgetAmountsInFifteenCharacters_data();
+    void budgetAmountsInFifteenCharacters();
+    void missingOrShortFilesAreNamed_data();
+    void missingOrShortFilesAreNamed();
+    void showingAgainDoesNotRefresh();
+    void nextOpensTheRatesInPlaceOfTheBudget();
+};
+
+void TestBudgetCalculation::workedExampleFromTheBoxesToTheBudgetWindow()
+{
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("AB Press 2");
+    ui.typeAll(workedExampleBoxes());
+    ui.click("Command2");
+
+    QVERIFY(ui.messages().size() == 1); // only the missing-list message at start-up
+    QCOMPARE(ui.currentTab(), 5);
+    QVERIFY(ui.fileExists("AB_Pres55"));
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"AB Press 2"});
+    auto* budget = ui.openWindow<FrmBudget>();
+    QVERIFY(budget);
+    QCOMPARE(budget->windowTitle(), "Budgeted Hourly Rate Analysis");
+    QCOMPARE(budget->findChild<QLabel*>("lblHead1")->text(), "Budgeted Hourly Cost Analysis For AB Press 2");
+    QCOMPARE(budgetBox(budget, "txtRent"), "      $2,500.00");   // 500 sq ft x $5
+    QCOMPARE(budgetBox(budget, "txtPower"), "      $1,719.41");  // 332.8 + 1303.4112 + 83.2
+    QCOMPARE(budgetBox(budget, "txtFix"), "     $15,500.00");   // 2500 + 1000 + 2000 + 10000
+    QCOMPARE(budgetBox(budget, "txtII"), "        $357.14");    // 5000 / 72800 x 5200
+    QCOMPARE(budgetBox(budget, "txtFacCosts"), "    $116,709.25");
+    QCOMPARE(budget->findChild<QLabel*>("Label17")->text(), "Workman's Comp\"");
+    QCOMPARE(budget->findChild<QLabel*>("Label23")->text(), "Total Variable & Fixed Costs:");
+}
+
+void TestBudgetCalculation::inputFilesHoldTheBoxesAsTyped()
+{
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("Kord");
+    ui.typeAll(workedExampleBoxes());
+    ui.type("txtRepair", "1,500");
+    ui.type("txtHP5", "$3");
+    ui.type("txtUsage5", " 25 ");
+    ui.click("Command2");
+
+    QCOMPARE(ui.fileLines("primary.bud"),
+             (QStringList{"7.65", "76200", "3", "2.7", "7000", "50", "3", ".08", "10", "6", "5", "1", "2", "10",
+                          "300000", "5000"}));
+    QCOMPARE(ui.fileLines("Kord2"),
+             (QStringList{"100000", "10", " 25 ", "10", "5", "", "", "$3", "80", "50", "", "", " 25 "}));
+    QCOMPARE(ui.fileLines("Kord3"),
+             (QStringList{"", "500", "1000", "20", "100", "50", "15", "80", "2000", "", "70", "40", "60"}));
+    QCOMPARE(ui.fileLines("Kord4"), (QStringList{"5000", "3000", "1,500", "10000", "8000"}));
+    QVERIFY(ui.fileBytes("Kord4").endsWith("8000\r\n"));
+    QCOMPARE(ui.fileLines("Kord55").size(), 206);
+}
+
+void TestBudgetCalculation::windowButtonKeepsTheTab()
+{
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("Kord");
+    ui.typeAll(workedExampleBoxes());
+    ui.child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    ui.click("cmdCalc");
+    QCOMPARE(ui.currentTab(), 2);
+    QVERIFY(ui.openWindow<FrmBudget>());
+    QVERIFY(ui.fileExists("Kord55"));
+}
+
+void TestBudgetCalculation::allBoxesEmptyStopsWithTheMessageAndKeepsTheOldResults_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("tabAfter");
+    QTest::newRow("tab button") << "Command2" << 1;
+    QTest::newRow("window button") << "cmdCalc" << 1;
+}
+
+void TestBudgetCalculation::allBoxesEmptyStopsWithTheMessageAndKeepsTheOldResults()
+{
+    QFETCH(QString, button);
+    QFETCH(int, tabAfter);
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
+    QVERIFY(ui.folder().replace("Kord55", {"earlier"}).ok());
+    QVERIFY(ui.folder().replace("Name.tmp", {"Earlier"}).ok());
+    ui.start();
+    ui.startAnalysis("Kord");
+    for (const char* efficiency : {"txtEff100", "txtEff80", "txtEff70", "txtEff60"})
+        ui.box(efficiency)->clear();
+    ui.click(button);
+
+    QCOMPARE(ui.messages(), QStringList{kOverflow + "Kord"});
+    QCOMPARE(ui.fileLines("Kord55"), QStringList{"earlier"});
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"Earlier"});
+    QCOMPARE(ui.currentTab(), tabAfter);
+    QVERIFY(!ui.openWindow<FrmBudget>());
+    QCOMPARE(ui.fileLines("primary.bud"), QStringList(16, QString())); // the typed texts are kept
+    QCOMPARE(ui.fileLines("Kord3").size(), 13);
+}
+
+void TestBudgetCalculation::emptyHoursStillCompletes()
+{
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("Kord");
+    ui.typeAll(workedExampleBoxes());
+    ui.box("txtHours")->clear();
+    ui.click("Command2");
+    QCOMPARE(ui.messages().size(), 1);
+    const LoadedRecord saved = loadResultFile(ui.folder(), "Kord");
+    QVERIFY(saved.ok());
+    QVERIFY(!saved.record.result(89).has_value()); // rate B has no hours to divide by
+    QCOMPARE(saved.record.result(100), std::optional<double>(0.0));
+    QVERIFY(ui.openWindow<FrmBudget>());
+}
+
+void TestBudgetCalculation::typedNameWithoutStartAnalysisIsSavedButNotListed()
+{
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace(filenames::kListFile, {"Press"}).ok());
+    ui.start();
+    ui.type("txtTitle", "Kord");
+    ui.typeAll(workedExampleBoxes());
+    ui.click("Command2");
+    QVERIFY(ui.fileExists("Kord2"));
+    QVERIFY(ui.fileExists("Kord55"));
+    QCOMPARE(ui.fileLines("budget.fyl"), QStringList{"Press"});
+}
+
+void TestBudgetCalculation::emptyNameIsRefused()
+{
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
+    ui.start();
+    ui.click("Command2");
+    QCOMPARE(ui.messages(), QStringList{"You must have a valid File to Analyze. Click OK and begin again"});
+    QVERIFY(!ui.fileExists("primary.bud"));
+}
+
+// Running as root, a read-only folder would still take the files; a folder in the way of a
+// file cannot be overwritten by anyone.
+void TestBudgetCalculation::unwritableFileIsReportedAndNothingClaimed()
+{
+    for (const QString blocked : {"primary.bud", "Kord3", "Kord55", "Name.tmp"}) {
+        MainWindowDriver ui;
+        QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
+        QVERIFY(QDir(ui.path("")).mkdir(blocked));
+        ui.start();
+        ui.startAnalysis("Kord");
+        ui.typeAll(workedExampleBoxes());
+        ui.click("Command2");
+        QCOMPARE(ui.messages().size(), 1);
+        QVERIFY2(ui.messages().first().contains(blocked), qPrintable(ui.messages().first()));
+        QCOMPARE(ui.currentTab(), 1);
+        QVERIFY(!ui.openWindow<FrmBudget>());
+        if (blocked != "Name.tmp")
+            QVERIFY(!ui.fileExists("Name.tmp"));
+    }
+}
+
+void TestBudgetCalculation::budgetAmountsInFifteenCharacters_data()
+{
+    QTest::addColumn<double>("rent");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a million is cut to 15") << 1e6 << "   $1,000,000.0";
+    QTest::newRow("just below a million fits") << 999999.99 << "    $999,999.99";
+    QTest::newRow("zero") << 0.0 << "          $0.00";
+    QTest::newRow("negative: the sign goes before the blanks") << -12.5 << "     -   $12.50";
+}
+
+void TestBudgetCalculation::budgetAmountsInFifteenCharacters()
+{
+    QFETCH(double, rent);
+    QFETCH(QString, shown);
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
+    saveResults(ui.folder(), "Kord", {{28, rent}, {41, 1}, {42, 2}});
+    FrmBudget* budget = FrmBudget::open(ui.platform(), ui.window());
+    QCOMPARE(budgetBox(budget, "txtRent"), shown);
+    QCOMPARE(budgetBox(budget, "txtPower"), "          $3.00"); // 1 + 2 + an empty slot 43
+    QCOMPARE(budgetBox(budget, "txtII"), QString(15, u' '));    // an empty result shows blank
+}
+
+void TestBudgetCalculation::missingOrShortFilesAreNamed_data()
+{
+    QTest::addColumn<bool>("writeName");
+    QTest::addColumn<int>("resultLines");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no name file") << false << 206 << "Name.tmp";
+    QTest::newRow("no result file") << true << 0 << "Kord55";
+    QTest::newRow("short result file") << true << 205 << "Kord55";
+}
+
+void TestBudgetCalculation::missingOrShortFilesAreNamed()
+{
+    QFETCH(bool, writeName);
+    QFETCH(int, resultLines);
+    QFETCH(QString, named);
+    MainWindowDriver ui;
+    if (writeName)
+        QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
+    if (resultLines > 0)
+        QVERIFY(ui.folder().replace("Kord55", QStringList(resultLines, " 1 ")).ok());
+    FrmBudget* budget = FrmBudget::open(ui.platform(), ui.window());
+    QCOMPARE(ui.messages().size(), 1);
+    QVERIFY2(ui.messages().first().contains(named), qPrintable(ui.messages().first()));
+    QCOMPARE(budgetBox(budget, "txtRent"), QString());
+    QCOMPARE(budgetBox(budget, "txtFacCosts"), QString());
+}
+
+void TestBudgetCalculation::showingAgainDoesNotRefresh()
+{
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
+    saveResults(ui.folder(), "Kord", {{28, 100}});
+    FrmBudget* first = FrmBudget::open(ui.platform(), ui.window());
+    saveResults(ui.folder(), "Kord", {{28, 200}});
+    FrmBudget* second = FrmBudget::open(ui.platform(), ui.window());
+    QCOMPARE(second, first);
+    QCOMPARE(budgetBox(second, "txtRent"), "        $100.00");
+    QPointer<FrmBudget> closing(first);
+    first->close();
+    QTRY_VERIFY(!closing);
+    QCOMPARE(budgetBox(FrmBudget::open(ui.platform(), ui.window()), "txtRent"), "        $200.00");
+}
+
+void TestBudgetCalculation::nextOpensTheRatesInPlaceOfTheBudget()
+{
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
+    saveResults(ui.folder(), "Kord", {{89, 69.01}});
+    FrmBudget* budget = FrmBudget::open(ui.platform(), ui.window());
+    QTest::mouseClick(budget->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QVERIFY(!budget->isVisible());
+    auto* rates = ui.openWindow<FrmBHR>();
+    QVERIFY(rates);
+    QCOMPARE(rates->findChild<QRadioButton*>("Option1")->text(), "$69.01");
+}
+
+QTEST_MAIN(TestBudgetCalculation)
+#include "test_budget_calculation.moc"
