@@ -10,12 +10,7 @@ const QString kNoName = QStringLiteral("You must have a valid File to Analyze. C
 // Saves an equipment record the way Calculate BHR lays out its input files.
 void saveRecord(const DataFolder& folder, const QString& name, const BoxEntries& entries)
 {
-    auto textOf = [&entries](const QString& box) {
-        for (const auto& [entryBox, text] : entries)
-            if (entryBox == box)
-                return text;
-        return QString();
-    };
+    const auto textOf = [&entries](const QString& box) { return boxText(entries, box); };
     QVERIFY(folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), textOf)).ok());
     for (int digit = 2; digit <= 4; ++digit)
         QVERIFY(folder.replace(filenames::inputFile(name, digit),

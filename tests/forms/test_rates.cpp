@@ -17,13 +17,8 @@ namespace {
 void saveWorkedExample(const DataFolder& folder, const QString& name)
 {
     const BoxEntries boxes = workedExampleBoxes();
-    auto boxText = [&boxes](const QString& box) {
-        for (const auto& [entry, text] : boxes)
-            if (entry == box)
-                return text;
-        return QString();
-    };
-    QCOMPARE(calculateBudget(folder, name, boxText).kind, BudgetOutcome::Kind::Completed);
+    const auto textOf = [&boxes](const QString& box) { return boxText(boxes, box); };
+    QCOMPARE(calculateBudget(folder, name, textOf).kind, BudgetOutcome::Kind::Completed);
 }
 
 QStringList referencePage(const QString& file)

@@ -40,6 +40,15 @@ inline BoxEntries workedExampleBoxes()
     };
 }
 
+// The text the entries give a box, as a calculation would read it; empty for any other box.
+inline QString boxText(const BoxEntries& entries, const QString& box)
+{
+    for (const auto& [name, text] : entries)
+        if (name == box)
+            return text;
+    return QString();
+}
+
 class MainWindowDriver {
 public:
     explicit MainWindowDriver(int year = 2030)
