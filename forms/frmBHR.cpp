@@ -2,13 +2,13 @@
 
 #include "AmountRows.h"
 #include "DisplayPattern.h"
-#include "FileNames.h"
 #include "HandOverFiles.h"
 #include "Platform.h"
 #include "RateReport.h"
 #include "RateTable.h"
 #include "ResultFile.h"
 #include "ResultTexts.h"
+#include "ResultWindows.h"
 #include "SingleWindow.h"
 #include "frmTab.h"
 
@@ -71,13 +71,7 @@ FrmBHR::FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent)
     setObjectName(QStringLiteral("frmBHR"));
     setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis - Equipment & Employee"));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(this);
-    heading->setObjectName(QStringLiteral("lblHead1"));
-    heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
-    headingFont.setStyleHint(QFont::Serif);
-    heading->setFont(headingFont);
-    layout->addWidget(heading);
+    layout->addWidget(resultwindows::heading(this));
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
     buildAmounts(grid);
@@ -147,25 +141,16 @@ void FrmBHR::buildButtons(QVBoxLayout* layout)
     layout->addLayout(row);
 }
 
-// The name from Name.tmp and the whole result file; one message naming the file that is
-// missing or short, and no figures then.
+// The name and the results, read once; without them the window shows no figures.
 bool FrmBHR::readResults()
 {
-    const std::optional<QString> name = handover::readName(m_platform.folder());
-    if (!name) {
-        m_platform.messages().tell(
-            QStringLiteral("The file %1 could not be read, so there are no rates to show.").arg(filenames::kNameFile));
-        return false;
-    }
-    m_name = *name;
-    findChild<QLabel*>(QStringLiteral("lblHead1"))->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + m_name);
-    LoadedRecord loaded = loadResultFile(m_platform.folder(), m_name);
-    if (!loaded.ok()) {
-        m_platform.messages().tell(loaded.error);
-        return false;
-    }
-    m_record = loaded.record;
-    return true;
+    const resultwindows::CurrentResults current = resultwindows::read(m_platform);
+    m_name = current.name.value_or(QString());
+    if (current.name)
+        resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), m_name);
+    if (current.record)
+        m_record = *current.record;
+    return current.record.has_value();
 }
 
 void FrmBHR::showRates()

@@ -2,10 +2,8 @@
 
 #include "AmountRows.h"
 #include "DisplayPattern.h"
-#include "FileNames.h"
-#include "HandOverFiles.h"
 #include "Platform.h"
-#include "ResultFile.h"
+#include "ResultWindows.h"
 #include "ResultTexts.h"
 #include "SingleWindow.h"
 #include "frmBHR.h"
@@ -85,13 +83,7 @@ FrmBudget::FrmBudget(Platform& platform, FrmTab& mainWindow, QWidget* parent)
 void FrmBudget::buildBoxes()
 {
     auto* grid = new QGridLayout(this);
-    auto* heading = new QLabel(this);
-    heading->setObjectName(QStringLiteral("lblHead1"));
-    heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
-    headingFont.setStyleHint(QFont::Serif);
-    heading->setFont(headingFont);
-    grid->addWidget(heading, 0, 0, 1, 3);
+    grid->addWidget(resultwindows::heading(this), 0, 0, 1, 3);
 
     AmountRows rows(this, grid, 1);
     for (const BudgetBox& entry : kBudgetBoxes)
@@ -106,24 +98,15 @@ void FrmBudget::buildBoxes()
     });
 }
 
-// Reads the name and the result file, then fills the heading and the boxes. A missing or short
-// file is named in one message, and the boxes stay blank rather than show figures it lacks.
+// The heading and the boxes from the name file and the result file, read once.
 void FrmBudget::showBudget()
 {
-    const DataFolder& folder = m_platform.folder();
-    const std::optional<QString> name = handover::readName(folder);
-    if (!name) {
-        m_platform.messages().tell(
-            QStringLiteral("The file %1 could not be read, so there is no budget to show.").arg(filenames::kNameFile));
+    const resultwindows::CurrentResults current = resultwindows::read(m_platform);
+    if (current.name)
+        resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), *current.name);
+    if (!current.record)
         return;
-    }
-    findChild<QLabel*>(QStringLiteral("lblHead1"))->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + *name);
-    const LoadedRecord loaded = loadResultFile(folder, *name);
-    if (!loaded.ok()) {
-        m_platform.messages().tell(loaded.error);
-        return;
-    }
-    const ResultRecord record = resulttexts::withTotalPowerCost(loaded.record);
+    const ResultRecord record = resulttexts::withTotalPowerCost(*current.record);
     for (const BudgetBox& entry : kBudgetBoxes)
         findChild<QLineEdit*>(QString::fromLatin1(entry.box))
             ->setText(resulttexts::fieldText(record, entry.slot, numbers::kIndentedAmountPattern,

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString kNoListMessage =
-    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
 const QString kConfirmQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");
 const QString kNoNameMessage = QStringLiteral("You must have a valid File to Delete. Click OK and begin again");
 const QString kInstruction = QStringLiteral(
@@ -126,7 +124,7 @@ void FrmDelete::loadList()
         return;
     m_tab.raise();
     m_tab.activateWindow();
-    m_platform.messages().tell(kNoListMessage);
+    m_platform.messages().tell(equipmentlist::kMissingListMessage);
 }
 
 void FrmDelete::deleteName()

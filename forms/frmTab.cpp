@@ -21,8 +21,6 @@
 
 namespace {
 const QString kHelpFile = QStringLiteral("BudgetAnalysis.hlp");
-const QString kNoListMessage =
-    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
 } // namespace
 
 FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
@@ -131,7 +129,7 @@ void FrmTab::refreshList()
     show();
     selectTab(Preliminary);
     if (!loaded.complete)
-        m_platform.messages().tell(kNoListMessage);
+        m_platform.messages().tell(equipmentlist::kMissingListMessage);
 }
 
 void FrmTab::selectTab(Tab tab) { m_tabs->setCurrentIndex(tab); }

@@ -7,6 +7,10 @@
 // The list file of saved equipment names, one name per line in the order first started.
 namespace equipmentlist {
 
+// What the user is told when the list file cannot be read.
+inline const QString kMissingListMessage =
+    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
+
 struct Loaded {
     QStringList names; // the names read, in file order, duplicates included
     bool complete = false; // false when the file is missing or could not be read

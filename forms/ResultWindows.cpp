@@ -1,0 +1,46 @@
+#include "ResultWindows.h"
+
+#include "FileNames.h"
+#include "HandOverFiles.h"
+#include "Platform.h"
+#include "ResultFile.h"
+
+#include <QLabel>
+
+namespace resultwindows {
+
+CurrentResults read(Platform& platform)
+{
+    CurrentResults current;
+    current.name = handover::readName(platform.folder());
+    if (!current.name) {
+        platform.messages().tell(QStringLiteral("The file %1 could not be read, so there are no results to show.")
+                                     .arg(filenames::kNameFile));
+        return current;
+    }
+    LoadedRecord loaded = loadResultFile(platform.folder(), *current.name);
+    if (!loaded.ok()) {
+        platform.messages().tell(loaded.error);
+        return current;
+    }
+    current.record = loaded.record;
+    return current;
+}
+
+QLabel* heading(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblHead1"));
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Times New Roman"), 14, QFont::Bold);
+    font.setStyleHint(QFont::Serif);
+    label->setFont(font);
+    return label;
+}
+
+void showName(QLabel* heading, const QString& name)
+{
+    heading->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + name);
+}
+
+} // namespace resultwindows
