@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -43,17 +44,24 @@ const AmountBox kAmountBoxes[] = {
 
 const QString kPrintCaption = QStringLiteral("Print BHR");
 
-QPlainTextEdit* textBox(const char* name, QWidget* parent, bool fixedPitch)
+// A read-only text box just large enough for its lines, so nothing scrolls out of sight.
+QPlainTextEdit* textBox(const char* name, QWidget* parent, bool fixedPitch, int lines, int columns)
 {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (fixedPitch) {
         QFont font(QStringLiteral("Courier New"));
         font.setStyleHint(QFont::TypeWriter);
         box->setFont(font);
     }
+    const QFontMetrics metrics(box->font());
+    const int margins = 2 * (box->frameWidth() + int(box->document()->documentMargin())) + 4;
+    box->setFixedHeight(metrics.lineSpacing() * lines + margins);
+    box->setMinimumWidth(metrics.horizontalAdvance(QString(columns, u'0')) + margins);
     return box;
 }
 
@@ -91,17 +99,11 @@ void FrmBHR::buildAmounts(QGridLayout* grid)
 
 void FrmBHR::buildTable(QVBoxLayout* layout)
 {
-    QPlainTextEdit* note = textBox("txtNote", this, false);
-    note->setPlainText(ratetable::noteLines().join(QStringLiteral("\r\n")));
-    note->setFixedHeight(note->fontMetrics().lineSpacing() * 6 + 8);
+    QPlainTextEdit* note = textBox("txtNote", this, false, 5, 60);
+    note->setPlainText(ratetable::noteLines().join(u'\n'));
     layout->addWidget(note);
-    QPlainTextEdit* head1 = textBox("txtHead1", this, true);
-    head1->setFixedHeight(head1->fontMetrics().lineSpacing() * 2 + 10);
-    layout->addWidget(head1);
-    QPlainTextEdit* head2 = textBox("txtHead2", this, true);
-    head2->setFixedHeight(head2->fontMetrics().lineSpacing() * 4 + 10);
-    head2->setMinimumWidth(head2->fontMetrics().horizontalAdvance(QString(70, u'0')));
-    layout->addWidget(head2);
+    layout->addWidget(textBox("txtHead1", this, true, 2, 70));
+    layout->addWidget(textBox("txtHead2", this, true, ratetable::kLevels, 70));
 }
 
 void FrmBHR::buildChoice(QVBoxLayout* layout)

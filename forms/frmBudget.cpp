@@ -91,7 +91,8 @@ void FrmBudget::buildBoxes()
 
     auto* next = new QPushButton(QStringLiteral("Next"), this);
     next->setObjectName(QStringLiteral("Command1"));
-    grid->addWidget(next, rows.nextRow() - 3, 2, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    // Beside the last items of the variable costs, clear of the rules over the grand total.
+    grid->addWidget(next, rows.nextRow() - 7, 2, 2, 1, Qt::AlignCenter);
     connect(next, &QPushButton::clicked, this, [this] {
         close();
         FrmBHR::open(m_platform, m_mainWindow);
