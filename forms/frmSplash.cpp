@@ -33,6 +33,7 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the splash hands over; it never ends the run
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::Box);
