@@ -4,6 +4,7 @@
 #include "EquipmentList.h"
 #include "Platform.h"
 #include "ProgramIcon.h"
+#include "ReverseEngineeringTab.h"
 #include "StorableTextValidator.h"
 #include "frmAbout.h"
 #include "frmDelete.h"
@@ -65,6 +66,7 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
             [this] { calculateBudget(true); });
     connect(m_calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
+    new ReverseEngineeringTab(m_platform, *this);
 }
 
 void FrmTab::buildMenus()

@@ -1,0 +1,168 @@
+#include "ReverseEngineeringTab.h"
+
+#include "ArithmeticFailure.h"
+#include "DisplayPattern.h"
+#include "HandOverFiles.h"
+#include "NumberReading.h"
+#include "Platform.h"
+#include "PricingFile.h"
+#include "ResultFile.h"
+#include "frmCenter.h"
+#include "frmName.h"
+#include "frmTab.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+// Two decimals without grouping: a thousands comma would end the number when the box is read.
+const QString kHourlyCostPattern = QStringLiteral("##0.00");
+constexpr int kRateBeforeFirstLevel = 88; // rate B of efficiency level k is result slot 88 + k
+const QStringList kLevels = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+const char* const kBoxes[] = {"txtPercent", "txtQ1", "txtP1", "txtQ2", "txtP2", "txtHrCost"};
+
+QString checkMessage(PricingCheck check, const QString& equipmentName)
+{
+    switch (check) {
+    case PricingCheck::QuantityNotAboveZero:
+        return QStringLiteral("Quantities Must Be Greater Than Zero!");
+    case PricingCheck::HourlyCostNotAboveZero:
+        return QStringLiteral("Hourly Cost Must Be Greater Than Zero!");
+    case PricingCheck::PriceNotAboveSetUp:
+        return QStringLiteral("Prices Must Be Greater Than Zero!");
+    case PricingCheck::Overflow:
+        return QStringLiteral("Please fill out all necessary info on ") + equipmentName;
+    case PricingCheck::Accepted:
+        break;
+    }
+    return QString();
+}
+
+// The user enters the box by mouse or keyboard, or by coming back to the window; focus that the
+// program moves there itself (turning the tab) or that a closing menu gives back does not count.
+bool userEnters(const QEvent* event)
+{
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::OtherFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+ReverseEngineeringTab::ReverseEngineeringTab(Platform& platform, FrmTab& mainWindow)
+    : QObject(&mainWindow), m_platform(platform), m_mainWindow(mainWindow)
+{
+    for (const char* name : kBoxes)
+        m_boxes.insert(QString::fromLatin1(name), mainWindow.findChild<QLineEdit*>(QString::fromLatin1(name)));
+    box("txtPercent")->installEventFilter(this);
+    auto* tabs = mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] { keepFocusOffTheMarkUpBox(tabs); });
+    auto* calculateButton = mainWindow.findChild<QPushButton*>(QStringLiteral("Command1"));
+    connect(calculateButton, &QPushButton::clicked, this, &ReverseEngineeringTab::calculate);
+    connect(mainWindow.findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
+            [this] { FrmName::open(m_platform, m_mainWindow); });
+}
+
+QLineEdit* ReverseEngineeringTab::box(const char* name) const
+{
+    return m_boxes.value(QString::fromLatin1(name));
+}
+
+bool ReverseEngineeringTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == box("txtPercent") && userEnters(event))
+        fillHourlyCost();
+    return QObject::eventFilter(watched, event);
+}
+
+// Turning the tab moves the focus from the page left behind into the mark-up box; the tab strip
+// takes it instead, so that the user's own entry into the box is the one that fills.
+void ReverseEngineeringTab::keepFocusOffTheMarkUpBox(QTabWidget* tabs)
+{
+    if (m_mainWindow.focusWidget() == box("txtPercent"))
+        tabs->setFocus();
+}
+
+// Every step that cannot read its file is passed over and the next one runs.
+void ReverseEngineeringTab::fillHourlyCost()
+{
+    if (hourlyCostIsSet())
+        return;
+    const DataFolder& folder = m_platform.folder();
+    if (const std::optional<QString> name = handover::readName(folder))
+        m_mainWindow.setCurrentName(*name);
+    const QString option = handover::readEfficiencyOption(folder).value_or(QString());
+    handover::writeEfficiencyOption(folder, QString()); // a choice serves once
+    box("txtQ1")->setText(QStringLiteral("1000"));
+    box("txtQ2")->setText(QStringLiteral("10000"));
+    takeHourlyCost(option, m_mainWindow.currentName());
+}
+
+bool ReverseEngineeringTab::hourlyCostIsSet() const
+{
+    try {
+        return numbers::read(box("txtHrCost")->text()) > 0;
+    } catch (const ArithmeticFailure&) {
+        return false; // the test fails, so the fill goes on
+    }
+}
+
+// An empty option empties the box; an option other than a level leaves it as it is.
+void ReverseEngineeringTab::takeHourlyCost(const QString& option, const QString& equipmentName)
+{
+    const int level = kLevels.indexOf(option) + 1;
+    if (option.isEmpty())
+        box("txtHrCost")->clear();
+    if (level == 0)
+        return;
+    const LoadedRecord results = loadResultFile(m_platform.folder(), equipmentName); // what could be read
+    box("txtHrCost")
+        ->setText(numbers::formatResult(results.record.result(kRateBeforeFirstLevel + level), kHourlyCostPattern));
+}
+
+void ReverseEngineeringTab::calculate()
+{
+    if (!settleName())
+        return;
+    const PricingFields fields{box("txtQ1")->text(), box("txtQ2")->text(), box("txtPercent")->text(),
+                               box("txtP1")->text(), box("txtP2")->text(), box("txtHrCost")->text()};
+    if (refused(checkPricing(fields)))
+        return;
+    if (failed(savePricingFile(m_platform.folder(), m_mainWindow.currentName(), fields)))
+        return;
+    FrmCenter::open(m_platform, m_mainWindow);
+}
+
+// Without a current name the analysis runs under the name label's, "None" when that is empty.
+bool ReverseEngineeringTab::settleName()
+{
+    QLabel* label = m_mainWindow.nameLabel(4);
+    if (!m_mainWindow.currentName().isEmpty() && !label->text().isEmpty())
+        return true;
+    if (label->text().isEmpty()) {
+        m_platform.messages().tell(QStringLiteral("Setting Name to None"));
+        label->setText(QStringLiteral("None"));
+    }
+    m_mainWindow.setCurrentName(label->text());
+    return !failed(handover::writeName(m_platform.folder(), m_mainWindow.currentName()));
+}
+
+bool ReverseEngineeringTab::refused(PricingCheck check)
+{
+    if (check != PricingCheck::Accepted)
+        m_platform.messages().tell(checkMessage(check, m_mainWindow.currentName()));
+    return check != PricingCheck::Accepted;
+}
+
+// A file that could not be written is named to the user, and Calculate stops there.
+bool ReverseEngineeringTab::failed(const StoreResult& result)
+{
+    if (!result.ok())
+        m_platform.messages().tell(result.error);
+    return !result.ok();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "PrintJob.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class FrmTab;
+class Platform;
+class QPlainTextEdit;
+
+// What two known retail prices imply about a production center: speeds, prices, cost before
+// mark-up, set-up time and a table by quantity, worked out once from the pricing file when the
+// window is created. Exit closes it, so the next Calculate works it out afresh.
+class FrmCenter : public QWidget {
+    Q_OBJECT
+public:
+    FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent = nullptr);
+
+    static FrmCenter* open(Platform& platform, FrmTab& mainWindow);
+
+private:
+    void buildLayout();
+    QPlainTextEdit* addTextBox(const char* name, int lines);
+    void analyse();
+    int settleName();
+    void tellFailures(int count);
+    void printReport();
+    std::optional<PrintJob> reportJob();
+    void setText(const char* box, const QString& text);
+
+    Platform& m_platform;
+    FrmTab& m_mainWindow;
+    QString m_name;
+};

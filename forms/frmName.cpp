@@ -1,0 +1,63 @@
+#include "frmName.h"
+
+#include "HandOverFiles.h"
+#include "Platform.h"
+#include "SingleWindow.h"
+#include "StorableTextValidator.h"
+#include "frmTab.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FrmName* FrmName::open(Platform& platform, FrmTab& mainWindow)
+{
+    static QPointer<FrmName> window;
+    return showSingleWindow(window, &mainWindow, platform, mainWindow);
+}
+
+FrmName::FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmName"));
+    setWindowTitle(QStringLiteral("Revise Name"));
+    auto* layout = new QVBoxLayout(this);
+    auto* caption = new QLabel(QStringLiteral("Revise Equip. Name"), this);
+    caption->setObjectName(QStringLiteral("Label1"));
+    caption->setAlignment(Qt::AlignCenter);
+    QFont captionFont(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
+    captionFont.setStyleHint(QFont::SansSerif);
+    caption->setFont(captionFont);
+    auto* name = new QLineEdit(this);
+    name->setObjectName(QStringLiteral("txtName"));
+    name->setValidator(new StorableTextValidator(name));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    layout->addWidget(caption);
+    layout->addWidget(name);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        accept();
+        hide();
+    });
+}
+
+void FrmName::closeEvent(QCloseEvent* event)
+{
+    accept();
+    event->accept();
+}
+
+// An empty box changes nothing.
+void FrmName::accept()
+{
+    const QString name = findChild<QLineEdit*>(QStringLiteral("txtName"))->text();
+    if (name.isEmpty())
+        return;
+    m_mainWindow.nameLabel(4)->setText(name);
+    const StoreResult written = handover::writeName(m_platform.folder(), name);
+    if (!written.ok())
+        m_platform.messages().tell(written.error);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class FrmTab;
+class Platform;
+
+// Revises the name under which the Reverse Engineering tab's analysis runs: a typed name goes
+// to the tab's name label and to Name.tmp. OK hides the window with its text kept; the close box
+// does the same and then closes it, so the next opening starts empty.
+class FrmName : public QWidget {
+    Q_OBJECT
+public:
+    FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent = nullptr);
+
+    static FrmName* open(Platform& platform, FrmTab& mainWindow);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void accept();
+
+    Platform& m_platform;
+    FrmTab& m_mainWindow;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "CenterAnalysis.h"
+#include "PrintJob.h"
+
+// The printed reverse-engineering report: the heading with the name, the speed sentence, the
+// prices, the cost sentence and the table of cost and retail by quantity, ended as a document.
+// Expects an analysis in which every step succeeded.
+PrintJob reverseReport(const QString& name, const CenterAnalysis& analysis);

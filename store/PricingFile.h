@@ -1,0 +1,15 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "PricingFields.h"
+
+// The equipment's pricing file: the six inputs of its last reverse-engineering Calculate,
+// one text per line as typed.
+StoreResult savePricingFile(const DataFolder& folder, const QString& equipmentName, const PricingFields& fields);
+
+struct ReadPricing {
+    PricingFields fields; // a line that could not be read stays empty
+    int failures = 0;     // a file that cannot be opened counts once, and so does each missing line
+};
+
+ReadPricing readPricingFile(const DataFolder& folder, const QString& equipmentName);

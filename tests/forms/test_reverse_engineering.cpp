@@ -1,0 +1,462 @@
+// The Reverse Engineering tab, the analysis window, its printed report and the naming window,
+// driven the way a user drives them.
+#include "MainWindowDriver.h"
+
+#include "FileNames.h"
+#include "ResultFile.h"
+#include "frmCenter.h"
+#include "frmName.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+const QStringList kPricingBoxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
+const QStringList kWorkedExample = {"1000", "10000", "25", "125", "890", "60"};
+const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");
+
+// An equipment started and calculated (so Name.tmp holds its name), the last tab shown.
+void startOnLastTab(MainWindowDriver& ui, const QString& name = QStringLiteral("Kord"))
+{
+    QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
+    ui.start();
+    if (!name.isEmpty()) {
+        ui.startAnalysis(name);
+        QVERIFY(ui.folder().replace(filenames::kNameFile, {name}).ok());
+    }
+    ui.window().selectTab(FrmTab::ReverseEngineering);
+}
+
+// Rate B of the levels 1 and 3 saved for Kord; level 4 has none.
+void saveRates(const DataFolder& folder)
+{
+    ResultRecord record;
+    record.setResult(89, 45.5);
+    record.setResult(91, 1234.5);
+    QVERIFY(saveResultFile(folder, "Kord", record).ok());
+}
+
+void chooseLevel(const MainWindowDriver& ui, const QString& option)
+{
+    QVERIFY(ui.folder().replace(filenames::kEfficiencyOptionFile, {option}).ok());
+}
+
+void typePricing(const MainWindowDriver& ui, const QStringList& texts)
+{
+    for (qsizetype i = 0; i < kPricingBoxes.size(); ++i)
+        ui.type(kPricingBoxes[i], texts[i]);
+}
+
+QStringList boxLines(QWidget* window, const char* box)
+{
+    return window->findChild<QPlainTextEdit*>(QString::fromLatin1(box))->toPlainText().split(u'\n');
+}
+
+QStringList referencePage(const QString& file)
+{
+    QFile reference(QStringLiteral(TEST_DATA_DIR "/") + file);
+    if (!reference.open(QIODevice::ReadOnly))
+        return {QStringLiteral("missing reference ") + file};
+    QStringList lines = QString::fromLatin1(reference.readAll()).split(u'\n');
+    lines.removeLast();
+    return lines;
+}
+
+void clickIn(QWidget* window, const char* button)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+}
+} // namespace
+
+class TestReverseEngineering : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleFromTheTabToThePrinter();
+    void calculateRefuses_data();
+    void calculateRefuses();
+    void markUpAndThirdsInTheWindow_data();
+    void markUpAndThirdsInTheWindow();
+    void fillTakesTheChosenRate_data();
+    void fillTakesTheChosenRate();
+    void choiceServesOnceAndItsRateTravelsWhole();
+    void positiveHourlyCostIsNeverOverwritten();
+    void withoutANameTheAnalysisRunsAsNone();
+    void windowName_data();
+    void windowName();
+    void exitLetsTheNextCalculateRecompute();
+    void reportFailureWarnsAndPrintsNothing_data();
+    void reportFailureWarnsAndPrintsNothing();
+    void revisedName_data();
+    void revisedName();
+    void closeBoxAcceptsAndUnloads();
+};
+
+void TestReverseEngineering::workedExampleFromTheTabToThePrinter()
+{
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    typePricing(ui, kWorkedExample);
+    ui.click("Command1");
+
+    QCOMPARE(ui.messages(), QStringList());
+    QCOMPARE(ui.fileLines("Kord6"), kWorkedExample);
+    auto* center = ui.openWindow<FrmCenter>();
+    QVERIFY(center);
+    QCOMPARE(center->findChild<QLabel*>("lblHead1")->text(), "Equipment is Specified as Kord");
+    QCOMPARE(boxLines(center, "txtHead1"), (QStringList{
+                                               "  The Kord Will Have A Rated Straight Line Speed",
+                                               "  of 882 iph at a Quantity Level of 1000 and 882",
+                                               "  iph at a Quantity Level of 10000.  The Retail $/M",
+                                               "  is $125.00 with a Retail Set-Up Price of $40.00.",
+                                               "  The Cost per Hour is $60.00, with a MarkUp of 25%.",
+                                               "",
+                                           }));
+    QCOMPARE(boxLines(center, "txtHead2"), (QStringList{
+                                               "  Your cost before Mark-Up will be $100.00 Per",
+                                               "  Thousand and includes $32.00 as Set-Up Cost.",
+                                               "  You will be using 32 Minutes for Set-Up Time.",
+                                           }));
+    const QStringList rows = boxLines(center, "txtHead4");
+    QCOMPARE(rows.size(), 16); // 100 to 500, 1000 to 10000, and the break after the last
+    QCOMPARE(rows.first(), "  " + QString(4, ' ') + "100" + QString(11, ' ') + QString(4, ' ') + "$38.80" +
+                               QString(11, ' ') + QString(4, ' ') + "$48.50");
+
+    clickIn(center, "Command2");
+    QCOMPARE(ui.platform().recordedPrinting.pages.size(), 1);
+    const TextPagePrinter& page = ui.platform().recordedPrinting.pages.first();
+    QVERIFY(page.documentEnded());
+    const QStringList expected = referencePage("reverse-report-worked-example.txt");
+    const QStringList printed = page.markedLines();
+    for (qsizetype i = 0; i < qMax(expected.size(), printed.size()); ++i)
+        QCOMPARE(printed.value(i), expected.value(i));
+    QCOMPARE(ui.messages(), QStringList());
+}
+
+void TestReverseEngineering::calculateRefuses_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("quantity 0.5") << QStringList{"0.5", "10000", "25", "125", "890", "60"}
+                                  << "Quantities Must Be Greater Than Zero!";
+    QTest::newRow("empty hourly cost") << QStringList{"1000", "10000", "", "125", "890", ""}
+                                       << "Hourly Cost Must Be Greater Than Zero!";
+    QTest::newRow("falling line") << QStringList{"1000", "10000", "25", "100", "50", "60"}
+                                  << "Prices Must Be Greater Than Zero!";
+    QTest::newRow("equal quantities and prices")
+        << QStringList{"1000", "1000", "25", "125", "125", "60"} << "Please fill out all necessary info on Kord";
+}
+
+void TestReverseEngineering::calculateRefuses()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    typePricing(ui, typed);
+    ui.click("Command1");
+    QCOMPARE(ui.messages(), QStringList{message});
+    QVERIFY(!ui.fileExists("Kord6"));
+    QVERIFY(!ui.openWindow<FrmCenter>());
+}
+
+void TestReverseEngineering::markUpAndThirdsInTheWindow_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("prices");
+    QTest::addColumn<QString>("markUp");
+    QTest::addColumn<QString>("cost");
+    const QString worked = "  is $125.00 with a Retail Set-Up Price of $40.00.";
+    const QString hour = "  The Cost per Hour is $60.00, with a MarkUp of ";
+    const QString costStart = "  Your cost before Mark-Up will be ";
+    QTest::newRow("mark-up 0: cost is retail")
+        << QStringList{"1000", "10000", "0", "125", "890", "60"} << worked << hour + "0%." << costStart + "$125.00 Per";
+    // 125 / .9 = 138.8889, cut to 1/10000; shown mark-up 125 / 138.8888 - 1 is below 0
+    QTest::newRow("mark-up -10") << QStringList{"1000", "10000", "-10", "125", "890", "60"} << worked << hour + "0%."
+                                 << costStart + "$138.89 Per";
+    // 125 / 1.004 = 124.5019; shown mark-up .40 % formats with ### to nothing
+    QTest::newRow("mark-up .4") << QStringList{"1000", "10000", ".4", "125", "890", "60"} << worked << hour + "%."
+                                << costStart + "$124.50 Per";
+    // slope .125, set-up .5: retail 125.5 cut to Int(376.5) / 3, set-up Int(1.5) / 3,
+    // cost Int(3 x 100.2667) / 3 = 100, shown mark-up 125.3333 / 100 - 1 = 25.3 %
+    QTest::newRow("quantity 2 = 3 cuts to thirds")
+        << QStringList{"1", "3", "25", ".625", ".875", "60"} << "  is $125.33 with a Retail Set-Up Price of $0.33."
+        << hour + "25%." << costStart + "$100.00 Per";
+}
+
+void TestReverseEngineering::markUpAndThirdsInTheWindow()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, prices);
+    QFETCH(QString, markUp);
+    QFETCH(QString, cost);
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    typePricing(ui, typed);
+    ui.click("Command1");
+    auto* center = ui.openWindow<FrmCenter>();
+    QVERIFY(center);
+    QCOMPARE(ui.messages(), QStringList());
+    QCOMPARE(boxLines(center, "txtHead1").mid(3, 2), (QStringList{prices, markUp}));
+    QCOMPARE(boxLines(center, "txtHead2").first(), cost);
+}
+
+// The fill runs when the user enters the mark-up box, by the keyboard or the mouse.
+void TestReverseEngineering::fillTakesTheChosenRate_data()
+{
+    QTest::addColumn<bool>("optionFile");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("level 1: slot 89") << true << "1"
+                                      << ""
+                                      << "45.50" << false;
+    QTest::newRow("level 3: a thousand and more, ungrouped") << true << "3"
+                                                             << ""
+                                                             << "1234.50" << true;
+    QTest::newRow("level 4: no rate saved") << true << "4"
+                                            << "0"
+                                            << "" << false;
+    QTest::newRow("another text keeps the box") << true << "7"
+                                                << "0"
+                                                << "0" << true;
+    QTest::newRow("empty option empties the box") << true << ""
+                                                  << "0"
+                                                  << "" << false;
+    QTest::newRow("no option file") << false << ""
+                                    << "abc"
+                                    << "" << true;
+}
+
+void TestReverseEngineering::fillTakesTheChosenRate()
+{
+    QFETCH(bool, optionFile);
+    QFETCH(QString, option);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, byMouse);
+    MainWindowDriver ui;
+    saveRates(ui.folder());
+    QVERIFY(ui.folder().replace(filenames::kNameFile, {"Kord"}).ok());
+    startOnLastTab(ui, QString());
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    ui.box("txtHrCost")->setText(before);
+    ui.box("txtP1")->setFocus();
+    if (optionFile)
+        chooseLevel(ui, option);
+    if (byMouse)
+        QTest::mouseClick(ui.box("txtPercent"), Qt::LeftButton);
+    else
+        QTest::keyClick(ui.box("txtP1"), Qt::Key_Backtab);
+
+    QVERIFY(ui.box("txtPercent")->hasFocus());
+    QCOMPARE(ui.text("txtHrCost"), after);
+    QCOMPARE(ui.text("txtQ1"), "1000");
+    QCOMPARE(ui.text("txtQ2"), "10000");
+    QCOMPARE(ui.fileLines("Name1.Dat"), QStringList{""});
+    QCOMPARE(ui.window().currentName(), "Kord");
+}
+
+// Turning to the tab is not entering the mark-up box: the user's click then takes the choice.
+void TestReverseEngineering::choiceServesOnceAndItsRateTravelsWhole()
+{
+    MainWindowDriver ui;
+    saveRates(ui.folder());
+    startOnLastTab(ui);
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    ui.window().selectTab(FrmTab::IndirectCosts);
+    ui.box("txtInd")->setFocus();
+    chooseLevel(ui, "3");
+    ui.window().selectTab(FrmTab::ReverseEngineering);
+    QCOMPARE(ui.fileLines("Name1.Dat"), QStringList{"3"});
+    QTest::mouseClick(ui.box("txtPercent"), Qt::LeftButton);
+    QCOMPARE(ui.text("txtHrCost"), "1234.50");
+
+    QTest::mouseClick(ui.box("txtP1"), Qt::LeftButton);
+    ui.box("txtHrCost")->clear();
+    QTest::mouseClick(ui.box("txtPercent"), Qt::LeftButton);
+    QCOMPARE(ui.text("txtHrCost"), ""); // the choice served once
+    QCOMPARE(ui.fileLines("Name1.Dat"), QStringList{""});
+
+    typePricing(ui, {"1000", "10000", "25", "125", "890", "1234.50"});
+    ui.click("Command1");
+    auto* center = ui.openWindow<FrmCenter>();
+    QVERIFY(center);
+    // 10000 / (850 / (1.25 x 1234.5)) = 18154.4 pieces an hour; a grouped 1,234.50 would read as 1
+    QCOMPARE(boxLines(center, "txtHead1").at(1), "  of 18154 iph at a Quantity Level of 1000 and 18154");
+    QVERIFY(boxLines(center, "txtHead1").at(4).startsWith("  The Cost per Hour is $1,234.50,"));
+}
+
+void TestReverseEngineering::positiveHourlyCostIsNeverOverwritten()
+{
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    ui.box("txtP1")->setFocus();
+    ui.type("txtHrCost", "60");
+    ui.type("txtQ1", "5");
+    chooseLevel(ui, "3");
+    QTest::mouseClick(ui.box("txtPercent"), Qt::LeftButton);
+    QVERIFY(ui.box("txtPercent")->hasFocus());
+    QCOMPARE(ui.text("txtHrCost"), "60");
+    QCOMPARE(ui.text("txtQ1"), "5");
+    QCOMPARE(ui.fileLines("Name1.Dat"), QStringList{"3"});
+}
+
+void TestReverseEngineering::withoutANameTheAnalysisRunsAsNone()
+{
+    MainWindowDriver ui;
+    startOnLastTab(ui, QString());
+    typePricing(ui, kWorkedExample);
+    ui.click("Command1");
+    QCOMPARE(ui.messages(), QStringList{"Setting Name to None"});
+    QCOMPARE(ui.window().nameLabel(4)->text(), "None");
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"None"});
+    QCOMPARE(ui.fileLines("None6"), kWorkedExample);
+    QCOMPARE(ui.openWindow<FrmCenter>()->findChild<QLabel*>("lblHead1")->text(), "Equipment is Specified as None");
+}
+
+void TestReverseEngineering::windowName_data()
+{
+    QTest::addColumn<QStringList>("nameFile");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("errors");
+    QTest::newRow("label agrees") << QStringList{"Kord"} << "Kord"
+                                  << "Kord" << 0;
+    QTest::newRow("label differs") << QStringList{"Kord"} << "Press B"
+                                   << "Press B" << 0;
+    QTest::newRow("label empty") << QStringList{"Kord"} << ""
+                                 << "None" << 0;
+    QTest::newRow("no Name.tmp") << QStringList{} << "Kord"
+                                 << "Kord" << 1;
+    // The opening, each of the six lines, then the slope 0/0 of the empty lines.
+    QTest::newRow("no pricing file") << QStringList{"Other"} << "Other"
+                                     << "Other" << 8;
+}
+
+void TestReverseEngineering::windowName()
+{
+    QFETCH(QStringList, nameFile);
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    QFETCH(int, errors);
+    MainWindowDriver ui;
+    for (const QString name : {"Kord", "Press B", "None"})
+        QVERIFY(ui.folder().replace(filenames::pricingFile(name), kWorkedExample).ok());
+    if (!nameFile.isEmpty())
+        QVERIFY(ui.folder().replace(filenames::kNameFile, nameFile).ok());
+    startOnLastTab(ui, QString());
+    ui.window().nameLabel(4)->setText(label);
+    FrmCenter* center = FrmCenter::open(ui.platform(), ui.window());
+    QVERIFY(center->isVisible());
+    QCOMPARE(center->findChild<QLabel*>("lblHead1")->text(), "Equipment is Specified as " + shown);
+    QCOMPARE(ui.messages(), QStringList(errors, kLoadError));
+}
+
+void TestReverseEngineering::exitLetsTheNextCalculateRecompute()
+{
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    typePricing(ui, kWorkedExample);
+    ui.click("Command1");
+    QPointer<FrmCenter> first = ui.openWindow<FrmCenter>();
+    ui.type("txtP1", "215"); // slope .075, set-up price 140, retail per thousand 215
+    ui.click("Command1");
+    QCOMPARE(ui.openWindow<FrmCenter>(), first.data());
+    QCOMPARE(boxLines(first, "txtHead1").at(3), "  is $125.00 with a Retail Set-Up Price of $40.00.");
+
+    clickIn(first, "Command1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);
+    ui.click("Command1");
+    QCOMPARE(boxLines(ui.openWindow<FrmCenter>(), "txtHead1").at(3),
+             "  is $215.00 with a Retail Set-Up Price of $140.00.");
+}
+
+void TestReverseEngineering::reportFailureWarnsAndPrintsNothing_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("lines"); // empty: the file is removed
+    QTest::newRow("Name.tmp removed") << "Name.tmp" << QStringList{};
+    QTest::newRow("pricing file short") << "Kord6" << QStringList{"1000", "10000", "25"};
+    QTest::newRow("Name.tmp names a center without pricing file") << "Name.tmp" << QStringList{"Other"};
+    QTest::newRow("equal quantities in the file") << "Kord6" << QStringList{"1000", "1000", "25", "125", "125", "60"};
+}
+
+void TestReverseEngineering::reportFailureWarnsAndPrintsNothing()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, lines);
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    typePricing(ui, kWorkedExample);
+    ui.click("Command1");
+    auto* center = ui.openWindow<FrmCenter>();
+    QVERIFY(center);
+    QVERIFY(lines.isEmpty() ? ui.folder().remove(file).ok() : ui.folder().replace(file, lines).ok());
+
+    clickIn(center, "Command2");
+    QCOMPARE(ui.platform().recordedPrinting.pages.size(), 0);
+    QCOMPARE(ui.platform().recordedMessages.shown.size(), 1);
+    const RecordedMessageBoxes::Shown warning = ui.platform().recordedMessages.shown.first();
+    QCOMPARE(warning.text, "An Error occured. Exiting calculations");
+    QCOMPARE(warning.title, "Warning");
+    QCOMPARE(warning.icon, MessageBoxes::Icon::Critical);
+    QVERIFY(center->isVisible());
+}
+
+void TestReverseEngineering::revisedName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Press B") << "Press B"
+                             << "Press B";
+    QTest::newRow("empty box changes nothing") << ""
+                                               << "Kord";
+}
+
+// OK hides the window with its text kept; Calculate without a current name then runs under the
+// label's name.
+void TestReverseEngineering::revisedName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace(filenames::kNameFile, {"Kord"}).ok());
+    startOnLastTab(ui, QString());
+    ui.window().nameLabel(4)->setText("Kord");
+    ui.click("Command3");
+    QPointer<FrmName> naming = ui.openWindow<FrmName>();
+    QVERIFY(naming);
+    QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), typed);
+    clickIn(naming, "Command1");
+    QVERIFY(naming && !naming->isVisible());
+    QCOMPARE(ui.window().nameLabel(4)->text(), name);
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{name});
+
+    ui.click("Command3");
+    QCOMPARE(ui.openWindow<FrmName>(), naming.data());
+    QCOMPARE(naming->findChild<QLineEdit*>("txtName")->text(), typed);
+    typePricing(ui, kWorkedExample);
+    ui.click("Command1");
+    QCOMPARE(ui.fileLines(filenames::pricingFile(name)), kWorkedExample);
+}
+
+void TestReverseEngineering::closeBoxAcceptsAndUnloads()
+{
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    ui.click("Command3");
+    QPointer<FrmName> naming = ui.openWindow<FrmName>();
+    QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), "Press C");
+    naming->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!naming);
+    QCOMPARE(ui.window().nameLabel(4)->text(), "Press C");
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"Press C"});
+    ui.click("Command3");
+    QCOMPARE(ui.openWindow<FrmName>()->findChild<QLineEdit*>("txtName")->text(), "");
+}
+
+QTEST_MAIN(TestReverseEngineering)
+#include "test_reverse_engineering.moc"
