@@ -1,4 +1,5 @@
 #include "AmountRows.h"
+#include "NamedWidget.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -39,12 +40,10 @@ QLineEdit* AmountRows::add(const char* boxName, const char* labelName, const QSt
 {
     if (rule != NoRule)
         addRule(column, rule);
-    auto* label = new QLabel(caption, m_parent);
-    label->setObjectName(QString::fromLatin1(labelName));
+    auto* label = named(new QLabel(caption, m_parent), labelName);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     useAmountFace(label);
-    auto* box = new QLineEdit(m_parent);
-    box->setObjectName(QString::fromLatin1(boxName));
+    auto* box = named(new QLineEdit(m_parent), boxName);
     box->setReadOnly(true);
     useAmountFace(box);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(17, u'0')));

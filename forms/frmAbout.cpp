@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "CreditLines.h"
+#include "NamedWidget.h"
 #include "Platform.h"
 #include "ProgramFacts.h"
 #include "ProgramIcon.h"
@@ -22,16 +23,14 @@ const QString kDescription = QStringLiteral(
 
 QLabel* aboutLabel(const char* name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named(new QLabel(text, parent), name);
     label->setWordWrap(true);
     return label;
 }
 
 QFrame* separator(const char* name, QWidget* parent)
 {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(name));
+    auto* line = named(new QFrame(parent), name);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;

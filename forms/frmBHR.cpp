@@ -3,6 +3,7 @@
 #include "AmountRows.h"
 #include "DisplayPattern.h"
 #include "HandOverFiles.h"
+#include "NamedWidget.h"
 #include "Platform.h"
 #include "RateReport.h"
 #include "RateTable.h"
@@ -47,8 +48,7 @@ const QString kPrintCaption = QStringLiteral("Print BHR");
 // A read-only text box just large enough for its lines, so nothing scrolls out of sight.
 QPlainTextEdit* textBox(const char* name, QWidget* parent, bool fixedPitch, int lines, int columns)
 {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = named(new QPlainTextEdit(parent), name);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -3,6 +3,7 @@
 #include "CenterAnalysis.h"
 #include "CenterTexts.h"
 #include "HandOverFiles.h"
+#include "NamedWidget.h"
 #include "Platform.h"
 #include "PricingFile.h"
 #include "ReverseReport.h"
@@ -67,9 +68,7 @@ void FrmCenter::buildLayout()
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (const auto& [name, caption] : {std::pair{"Command1", "Exit"}, std::pair{"Command2", "Print Report"}}) {
-        auto* button = new QPushButton(QString::fromLatin1(caption), this);
-        button->setObjectName(QString::fromLatin1(name));
-        buttons->addWidget(button);
+        buttons->addWidget(named(new QPushButton(QString::fromLatin1(caption), this), name));
     }
     layout->addLayout(buttons);
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
@@ -78,8 +77,7 @@ void FrmCenter::buildLayout()
 
 QPlainTextEdit* FrmCenter::addTextBox(const char* name, int lines)
 {
-    auto* box = new QPlainTextEdit(this);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = named(new QPlainTextEdit(this), name);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(56, u'0')));

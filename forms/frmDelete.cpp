@@ -1,6 +1,7 @@
 #include "frmDelete.h"
 
 #include "EquipmentList.h"
+#include "NamedWidget.h"
 #include "Platform.h"
 #include "SingleWindow.h"
 #include "frmTab.h"
@@ -25,8 +26,7 @@ const QString kInstruction = QStringLiteral(
 
 QLabel* centredLabel(const char* name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named(new QLabel(text, parent), name);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     return label;
@@ -42,13 +42,6 @@ QFont boldFont(const QFont& base, qreal points = 0)
         font.setPointSizeF(points);
     }
     return font;
-}
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent)
-{
-    auto* push = new QPushButton(text, parent);
-    push->setObjectName(QString::fromLatin1(name));
-    return push;
 }
 
 // Takes the entry off quietly: losing an entry is not a choice in the list, so the list's own
@@ -99,8 +92,8 @@ void FrmDelete::build()
     layout->addWidget(m_name);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* remove = button("cmdDelete", QStringLiteral("Delete"), this);
-    QPushButton* cancelButton = button("cmdDelCancel", QStringLiteral("Cancel"), this);
+    QPushButton* remove = named(new QPushButton(QStringLiteral("Delete"), this), "cmdDelete");
+    QPushButton* cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdDelCancel");
     buttons->addWidget(remove);
     buttons->addStretch();
     buttons->addWidget(cancelButton);

@@ -1,6 +1,7 @@
 #include "frmSplash.h"
 
 #include "CreditLines.h"
+#include "NamedWidget.h"
 #include "Platform.h"
 #include "ProgramFacts.h"
 #include "ProgramIcon.h"
@@ -17,8 +18,7 @@ namespace {
 
 QLabel* splashLabel(const char* name, const QString& text, qreal points, bool bold, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named(new QLabel(text, parent), name);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
     font.setBold(bold);

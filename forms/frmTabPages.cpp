@@ -1,6 +1,9 @@
 // The six tab pages of the main window, one builder each.
 #include "frmTab.h"
 
+#include "NamedWidget.h"
+#include "ProgramIcon.h"
+
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,8 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include "ProgramIcon.h"
 
 namespace {
 
@@ -90,12 +91,6 @@ const QString kInstruction = QStringLiteral(
     "entered all required data, click the calculate button below for results that describe the speed, "
     "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
     "that equipment name at tab one.");
-
-template <typename T> T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* label(const char* name, const QString& text, QWidget* parent)
 {
