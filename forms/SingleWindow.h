@@ -21,3 +21,11 @@ Window* showSingleWindow(QPointer<Window>& open, QWidget* owner, Args&&... args)
     open->activateWindow();
     return open;
 }
+
+// The one window of its kind that the main window owns, opened or brought to the front.
+template <typename Window, typename Services, typename Owner>
+Window* showSingleWindowOf(Services& platform, Owner& mainWindow)
+{
+    static QPointer<Window> open;
+    return showSingleWindow(open, &mainWindow, platform, mainWindow);
+}

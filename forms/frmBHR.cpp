@@ -69,8 +69,7 @@ QPlainTextEdit* textBox(const char* name, QWidget* parent, bool fixedPitch, int 
 
 FrmBHR* FrmBHR::open(Platform& platform, FrmTab& mainWindow)
 {
-    static QPointer<FrmBHR> window;
-    return showSingleWindow(window, &mainWindow, platform, mainWindow);
+    return showSingleWindowOf<FrmBHR>(platform, mainWindow);
 }
 
 FrmBHR::FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent)

@@ -67,8 +67,7 @@ const BudgetBox kBudgetBoxes[] = {
 
 FrmBudget* FrmBudget::open(Platform& platform, FrmTab& mainWindow)
 {
-    static QPointer<FrmBudget> window;
-    return showSingleWindow(window, &mainWindow, platform, mainWindow);
+    return showSingleWindowOf<FrmBudget>(platform, mainWindow);
 }
 
 FrmBudget::FrmBudget(Platform& platform, FrmTab& mainWindow, QWidget* parent)

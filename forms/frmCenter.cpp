@@ -39,8 +39,7 @@ QString joined(const QStringList& lines, bool breakAfterLast)
 
 FrmCenter* FrmCenter::open(Platform& platform, FrmTab& mainWindow)
 {
-    static QPointer<FrmCenter> window;
-    return showSingleWindow(window, &mainWindow, platform, mainWindow);
+    return showSingleWindowOf<FrmCenter>(platform, mainWindow);
 }
 
 FrmCenter::FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent)

@@ -60,8 +60,7 @@ void takeEntry(QListWidget* list, int row)
 
 FrmDelete* FrmDelete::open(Platform& platform, FrmTab& tab)
 {
-    static QPointer<FrmDelete> openWindow;
-    return showSingleWindow(openWindow, &tab, platform, tab);
+    return showSingleWindowOf<FrmDelete>(platform, tab);
 }
 
 FrmDelete::FrmDelete(Platform& platform, FrmTab& tab, QWidget* parent)

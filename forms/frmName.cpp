@@ -14,8 +14,7 @@
 
 FrmName* FrmName::open(Platform& platform, FrmTab& mainWindow)
 {
-    static QPointer<FrmName> window;
-    return showSingleWindow(window, &mainWindow, platform, mainWindow);
+    return showSingleWindowOf<FrmName>(platform, mainWindow);
 }
 
 FrmName::FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent)

@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include "FileContents.h"
+
 #include <QTest>
 
 class WorkedExampleTest : public QObject {
@@ -85,12 +87,6 @@ void WorkedExampleTest::figures()
 }
 
 namespace {
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList crlfLines(const QByteArray& content)
 {
     QStringList lines = QString::fromLatin1(content).split(QStringLiteral("\r\n"));

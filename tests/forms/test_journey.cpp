@@ -46,12 +46,6 @@ QStringList lines(QWidget* window, const char* box)
     return control<QPlainTextEdit>(window, box)->toPlainText().split(u'\n');
 }
 
-QByteArray fileBytes(const QTemporaryDir& dir, const QString& file)
-{
-    QFile f(dir.filePath(file));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestJourney : public QObject {
@@ -97,13 +91,13 @@ void TestJourney::fromTheSplashToBothReports()
     QCOMPARE(control<QLineEdit>(main, "txtHrCost")->text(), "86.26"); // 134709.25 / 3123.2 x 2
     QCOMPARE(control<QLineEdit>(main, "txtQ1")->text(), "1000");
     QCOMPARE(control<QLineEdit>(main, "txtQ2")->text(), "10000");
-    QCOMPARE(fileBytes(dir, "Name1.Dat"), QByteArray("\r\n"));
+    QCOMPARE(contentOf(dir.filePath("Name1.Dat")), QByteArray("\r\n"));
 
     QTest::keyClicks(control<QLineEdit>(main, "txtPercent"), "25");
     type(main, "txtP1", "125");
     type(main, "txtP2", "890");
     click(main, "Command1");
-    QCOMPARE(fileBytes(dir, "AB Pres6"), QByteArray("1000\r\n10000\r\n25\r\n125\r\n890\r\n86.26\r\n"));
+    QCOMPARE(contentOf(dir.filePath("AB Pres6")), QByteArray("1000\r\n10000\r\n25\r\n125\r\n890\r\n86.26\r\n"));
 
     // The analysis: slope .085 and set-up price 40 from the two prices; at $86.26 an hour with a
     // 25 % mark-up, 850 / 107.825 = 7.8831 hours for 10000 pieces, 1268 iph; a set-up cost of

@@ -6,15 +6,11 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include "FileContents.h"
+
 #include <QTest>
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void writeRaw(const QString& path, const QByteArray& bytes)
 {

@@ -4,15 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
+#include "FileContents.h"
 
-namespace {
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-} // namespace
+#include <QTest>
 
 class TestEquipmentList : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 // Drives the real main window the way a user does: typing into boxes, clicking buttons and
 // list entries, reading what the boxes and files show.
 
+#include "FileContents.h"
 #include "Platform.h"
 #include "frmTab.h"
 
@@ -104,11 +105,7 @@ public:
         click("cmdStart");
     }
 
-    QByteArray fileBytes(const QString& file) const
-    {
-        QFile f(path(file));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray fileBytes(const QString& file) const { return contentOf(path(file)); }
     bool fileExists(const QString& file) const { return QFile::exists(path(file)); }
     QStringList fileLines(const QString& file) const
     {
