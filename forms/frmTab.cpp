@@ -56,7 +56,12 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
         m_currentName = m_title->text();
         startAnalysis();
     });
-    connect(m_list, &QListWidget::currentRowChanged, this, &FrmTab::selectListEntry);
+    // A click or an arrow key selects an entry; focus arriving in the list only marks one.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = m_list->selectedItems();
+        if (!selected.isEmpty())
+            selectListEntry(m_list->row(selected.first()));
+    });
     connect(findChild<QPushButton*>(QStringLiteral("cmdStart")), &QPushButton::clicked, this,
             &FrmTab::startAnalysis);
     connect(findChild<QRadioButton*>(QStringLiteral("Option1")), &QRadioButton::clicked, this,

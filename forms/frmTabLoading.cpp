@@ -20,8 +20,6 @@ const QString kNoNameMessage = QStringLiteral("You must have a valid File to Ana
 
 void FrmTab::selectListEntry(int row)
 {
-    if (row < 0)
-        return; // the list was emptied or refilled, nothing was clicked
     selectTab(General);
     m_title->setText(m_list->item(row)->text());
     m_currentName = m_title->text();

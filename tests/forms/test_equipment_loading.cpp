@@ -36,6 +36,7 @@ private slots:
     void entryWithoutInputFilesLoadsThePlantOnly();
     void emptyListEntryShowsTheMessage();
     void arrowKeysSelectEveryEntryPassed();
+    void tabbingIntoTheListLoadsNothing();
     void shortFileNeitherStopsNorStalls();
     void fileNamesOfANameWithBlanks();
     void workSpaceOptions();
@@ -240,6 +241,20 @@ void TestEquipmentLoading::arrowKeysSelectEveryEntryPassed()
     QCOMPARE(ui.text("txtCost"), "222");
     QTest::keyClick(ui.list(), Qt::Key_Up);
     QCOMPARE(ui.text("txtCost"), "111");
+}
+
+void TestEquipmentLoading::tabbingIntoTheListLoadsNothing()
+{
+    MainWindowDriver ui;
+    saveRecord(ui.folder(), "Kord", {{"txtCost", "111"}});
+    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
+    ui.start();
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    ui.list()->setFocus(Qt::TabFocusReason); // the list marks its first entry as current
+    QCOMPARE(ui.list()->currentRow(), 0);
+    QCOMPARE(ui.text("txtCost"), "");
+    QCOMPARE(ui.currentTab(), 0);
+    QCOMPARE(ui.window().currentName(), "");
 }
 
 void TestEquipmentLoading::shortFileNeitherStopsNorStalls()
