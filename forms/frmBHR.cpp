@@ -3,7 +3,6 @@
 #include "AmountRows.h"
 #include "DisplayPattern.h"
 #include "HandOverFiles.h"
-#include "NamedWidget.h"
 #include "Platform.h"
 #include "RateReport.h"
 #include "RateTable.h"
@@ -11,6 +10,7 @@
 #include "ResultTexts.h"
 #include "ResultWindows.h"
 #include "SingleWindow.h"
+#include "TextBoxes.h"
 #include "frmTab.h"
 
 #include <QGridLayout>
@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -44,26 +43,6 @@ const AmountBox kAmountBoxes[] = {
 };
 
 const QString kPrintCaption = QStringLiteral("Print BHR");
-
-// A read-only text box just large enough for its lines, so nothing scrolls out of sight.
-QPlainTextEdit* textBox(const char* name, QWidget* parent, bool fixedPitch, int lines, int columns)
-{
-    auto* box = named(new QPlainTextEdit(parent), name);
-    box->setReadOnly(true);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (fixedPitch) {
-        QFont font(QStringLiteral("Courier New"));
-        font.setStyleHint(QFont::TypeWriter);
-        box->setFont(font);
-    }
-    const QFontMetrics metrics(box->font());
-    const int margins = 2 * (box->frameWidth() + int(box->document()->documentMargin())) + 4;
-    box->setFixedHeight(metrics.lineSpacing() * lines + margins);
-    box->setMinimumWidth(metrics.horizontalAdvance(QString(columns, u'0')) + margins);
-    return box;
-}
 
 } // namespace
 
@@ -98,11 +77,11 @@ void FrmBHR::buildAmounts(QGridLayout* grid)
 
 void FrmBHR::buildTable(QVBoxLayout* layout)
 {
-    QPlainTextEdit* note = textBox("txtNote", this, false, 5, 60);
+    QPlainTextEdit* note = readOnlyTextBox("txtNote", this, font(), 5, 60);
     note->setPlainText(ratetable::noteLines().join(u'\n'));
     layout->addWidget(note);
-    layout->addWidget(textBox("txtHead1", this, true, 2, 70));
-    layout->addWidget(textBox("txtHead2", this, true, ratetable::kLevels, 70));
+    layout->addWidget(readOnlyTextBox("txtHead1", this, fixedPitchFace(), 2, 70));
+    layout->addWidget(readOnlyTextBox("txtHead2", this, fixedPitchFace(), ratetable::kLevels, 70));
 }
 
 void FrmBHR::buildChoice(QVBoxLayout* layout)

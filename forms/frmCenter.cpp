@@ -8,6 +8,7 @@
 #include "PricingFile.h"
 #include "ReverseReport.h"
 #include "SingleWindow.h"
+#include "TextBoxes.h"
 #include "frmTab.h"
 
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@ namespace {
 const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");
 const QString kReportError = QStringLiteral("An Error occured. Exiting calculations");
 const QString kNone = QStringLiteral("None");
+constexpr int kColumns = 62; // the longest line of the paragraphs and the table rows
 
 QFont face(const QString& family, double points, QFont::StyleHint hint, bool bold)
 {
@@ -60,10 +62,14 @@ void FrmCenter::buildLayout()
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(face(QStringLiteral("MS Serif"), 13.5, QFont::Serif, true));
     layout->addWidget(heading);
-    addTextBox("txtHead1", 5);
-    addTextBox("txtHead2", 3);
-    addTextBox("txtHead3", 1)->setFont(face(QStringLiteral("Microsoft Sans Serif"), 11.25, QFont::SansSerif, true));
-    addTextBox("txtHead4", 14)->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The speed paragraph's five lines each end with a line break, so a sixth, empty one follows.
+    layout->addWidget(readOnlyTextBox("txtHead1", this, font(), 6, kColumns));
+    layout->addWidget(readOnlyTextBox("txtHead2", this, font(), 3, kColumns));
+    const QFont tableHeading = face(QStringLiteral("Microsoft Sans Serif"), 11.25, QFont::SansSerif, true);
+    layout->addWidget(readOnlyTextBox("txtHead3", this, tableHeading, 1, kColumns * 3 / 4));
+    QPlainTextEdit* rows = readOnlyTextBox("txtHead4", this, font(), 15, kColumns);
+    rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn); // the table may be longer than the box
+    layout->addWidget(rows);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (const auto& [name, caption] : {std::pair{"Command1", "Exit"}, std::pair{"Command2", "Print Report"}}) {
@@ -72,17 +78,6 @@ void FrmCenter::buildLayout()
     layout->addLayout(buttons);
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, &FrmCenter::printReport);
-}
-
-QPlainTextEdit* FrmCenter::addTextBox(const char* name, int lines)
-{
-    auto* box = named(new QPlainTextEdit(this), name);
-    box->setReadOnly(true);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(56, u'0')));
-    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
-    layout()->addWidget(box);
-    return box;
 }
 
 void FrmCenter::setText(const char* box, const QString& text)

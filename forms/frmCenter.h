@@ -22,7 +22,6 @@ public:
 
 private:
     void buildLayout();
-    QPlainTextEdit* addTextBox(const char* name, int lines);
     void analyse();
     int settleName();
     void tellFailures(int count);
