@@ -1,5 +1,7 @@
 #include "AmountRows.h"
+
 #include "NamedWidget.h"
+#include "TextBoxes.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -9,10 +11,7 @@
 
 void useAmountFace(QWidget* widget)
 {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setBold(true);
-    widget->setFont(font);
+    widget->setFont(fixedPitchFace(0, true));
 }
 
 AmountRows::AmountRows(QWidget* parent, QGridLayout* grid, int firstRow)

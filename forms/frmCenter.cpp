@@ -49,7 +49,7 @@ FrmCenter::FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmCenter"));
     setWindowTitle(QStringLiteral("Reverse Engineering of Known Center"));
-    setFont(face(QStringLiteral("Courier New"), 9.75, QFont::TypeWriter, false));
+    setFont(fixedPitchFace(9.75));
     buildLayout();
     analyse();
 }
