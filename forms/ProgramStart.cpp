@@ -1,10 +1,14 @@
 #include "ProgramStart.h"
 
+#include "LeftoverFiles.h"
+#include "Platform.h"
 #include "frmSplash.h"
 #include "frmTab.h"
 
 ProgramStart::ProgramStart(Platform& platform) : m_platform(platform)
 {
+    // Copies left by a save that was cut off last time; the data files themselves are whole.
+    leftovers::removeLeftovers(platform.folder());
     m_splash = new FrmSplash(platform);
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &FrmSplash::handedOver, this, &ProgramStart::openMainWindow);

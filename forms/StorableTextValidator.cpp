@@ -1,8 +1,8 @@
 #include "StorableTextValidator.h"
 
-#include "SingleByteText.h"
+#include "FieldText.h"
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const
 {
-    return singlebyte::firstUnstorable(input).isNull() ? Acceptable : Invalid;
+    return fieldtext::problem(input).isEmpty() ? Acceptable : Invalid;
 }

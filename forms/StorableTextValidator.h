@@ -2,7 +2,8 @@
 
 #include <QValidator>
 
-// Keeps characters out of a box that the data files cannot store, so that nothing typed is
+// Keeps text out of a box that the data files cannot give back as typed (a character one byte
+// cannot hold, a leading double quote, a double quote beside a comma), so that nothing typed is
 // changed or dropped when it is saved.
 class StorableTextValidator : public QValidator {
 public:

@@ -2,6 +2,9 @@
 
 #include "MessageBoxes.h"
 #include "PainterPrinter.h"
+#include "ReportFile.h"
+
+#include <QFileInfo>
 
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -26,41 +29,54 @@ void DesktopPrintService::showSetup(QWidget* parent)
     dialog.exec();
 }
 
+bool DesktopPrintService::printsToFile() const
+{
+    return m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+}
+
 bool DesktopPrintService::hasPrinter() const
 {
-    if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        return !m_printer.outputFileName().isEmpty();
     return m_printer.isValid() && !QPrinterInfo::availablePrinters().isEmpty();
 }
 
-PrintService::Outcome DesktopPrintService::print(const PrintJob& job, const QString& documentName)
+PrintService::Outcome DesktopPrintService::print(const PrintJob& job, const QString& documentName,
+                                                 const QString& equipmentName)
 {
+    // The file name the set-up chose belongs to whichever report was set up; each report gets
+    // its own name beside it instead.
+    if (printsToFile()) {
+        const QString folder = QFileInfo(m_printer.outputFileName()).absolutePath();
+        return saveAsPdf(job, reportFilePath(folder, documentName, equipmentName), documentName, false);
+    }
     m_printer.setDocName(documentName);
     if (hasPrinter() && paintJob(job, m_printer))
         return {true, {}};
-    return saveAsPdf(job, documentName);
+    return saveAsPdf(job, reportFilePath(m_folder.path(), documentName, equipmentName), documentName, true);
 }
 
-PrintService::Outcome DesktopPrintService::saveAsPdf(const PrintJob& job, const QString& documentName)
+PrintService::Outcome DesktopPrintService::saveAsPdf(const PrintJob& job, const QString& path,
+                                                     const QString& documentName, bool fallback)
 {
-    const QString path = m_folder.filePath(documentName + QStringLiteral(".pdf"));
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(documentName);
     if (!paintJob(job, pdf)) {
-        m_messages.tell(QStringLiteral("No printer could take the report, and it could not be saved as %1 "
-                                       "either. Nothing was printed.")
+        m_messages.tell((fallback ? QStringLiteral("No printer could take the report, and it could not be saved as %1 "
+                                                   "either. Nothing was printed.")
+                                  : QStringLiteral("The report could not be saved as %1. Nothing was printed."))
                             .arg(path));
         return {};
     }
-    m_messages.tell(QStringLiteral("No printer could take the report, so it was saved as %1").arg(path));
+    m_messages.tell((fallback ? QStringLiteral("No printer could take the report, so it was saved as %1")
+                              : QStringLiteral("The report was saved as %1"))
+                        .arg(path));
     return {true, path};
 }
 
 void RecordedPrintService::showSetup(QWidget*) { ++setupsShown; }
 
-PrintService::Outcome RecordedPrintService::print(const PrintJob& job, const QString&)
+PrintService::Outcome RecordedPrintService::print(const PrintJob& job, const QString&, const QString&)
 {
     if (whilePrinting)
         whilePrinting();

@@ -16,28 +16,35 @@ class QWidget;
 class PrintService {
 public:
     struct Outcome {
-        bool printed = false; // on the printer or, failing that, into the PDF file
-        QString pdfPath;      // where the report was saved when no printer could take it
+        bool printed = false; // on the printer or into a PDF file
+        QString pdfPath;      // where the report was saved when it went to a file
     };
 
     virtual ~PrintService() = default;
     virtual void showSetup(QWidget* parent) = 0;
-    // `documentName` names the job and the PDF file a report falls back to.
-    virtual Outcome print(const PrintJob& job, const QString& documentName) = 0;
+    // `documentName` names the job; with the equipment's name it also names the PDF file a
+    // report goes to when it is printed to a file.
+    virtual Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) = 0;
 };
 
-// Prints on the chosen printer. Where there is none, or it fails, the report is saved as a
-// PDF file in the program folder and the user is told where: a report is never lost silently.
+// Prints on the chosen printer. Where the set-up chose printing to a file, the report goes to a
+// file of its own name in the folder chosen there; where there is no printer, or it fails, it is
+// saved as a PDF file in the program folder. Either way the user is told the full path, no
+// earlier file is overwritten, and a report is never lost silently.
 class DesktopPrintService : public PrintService {
 public:
     DesktopPrintService(MessageBoxes& messages, DataFolder folder);
 
     void showSetup(QWidget* parent) override;
-    Outcome print(const PrintJob& job, const QString& documentName) override;
+    Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
+
+    // The printer that the set-up dialog edits.
+    QPrinter& printer() { return m_printer; }
 
 private:
     bool hasPrinter() const;
-    Outcome saveAsPdf(const PrintJob& job, const QString& documentName);
+    bool printsToFile() const;
+    Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName, bool fallback);
 
     MessageBoxes& m_messages;
     DataFolder m_folder;
@@ -51,7 +58,7 @@ bool paintJob(const PrintJob& job, QPrinter& printer);
 class RecordedPrintService : public PrintService {
 public:
     void showSetup(QWidget* parent) override;
-    Outcome print(const PrintJob& job, const QString& documentName) override;
+    Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
 
     int setupsShown = 0;
     QList<TextPagePrinter> pages;

@@ -1,8 +1,8 @@
 #include "DataFolder.h"
 
+#include "FieldText.h"
 #include "SingleByteText.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,7 +26,12 @@ QString badNameError(const QString& fileName)
 
 DataFolder::DataFolder(QString folderPath) : m_path(std::move(folderPath)) {}
 
-QString DataFolder::filePath(const QString& fileName) const { return QDir(m_path).filePath(fileName); }
+// The name is always taken as a file inside the folder: QDir would take a name that begins with
+// ":" for a resource path and hand it back without the folder.
+QString DataFolder::filePath(const QString& fileName) const
+{
+    return m_path.endsWith(u'/') ? m_path + fileName : m_path + u'/' + fileName;
+}
 
 bool DataFolder::exists(const QString& fileName) const
 {
@@ -37,12 +42,11 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
 {
     bytes.clear();
     for (const QString& value : values) {
-        const auto encoded = singlebyte::encode(value);
+        const std::optional<QString> line = fieldtext::line(value);
+        const auto encoded = line ? singlebyte::encode(*line) : std::nullopt;
         if (!encoded) {
-            const QChar bad = singlebyte::firstUnstorable(value);
-            return {QStringLiteral("The text \"%1\" cannot be saved in %2: the character \"%3\" "
-                                   "cannot be stored in the data files.")
-                        .arg(value, fileName, QString(bad))};
+            return {QStringLiteral("The text \"%1\" cannot be saved in %2: %3.")
+                        .arg(fieldtext::excerpt(value), fileName, fieldtext::problem(value))};
         }
         bytes += *encoded;
         bytes += "\r\n";
@@ -55,7 +59,9 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
     const QString name = QFileInfo(file.fileName()).fileName();
     if (!file.open(QIODevice::WriteOnly))
         return {QStringLiteral("Could not write %1: %2").arg(name, file.errorString())};
-    if (file.write(bytes) != bytes.size()) {
+    // write() may only fill a buffer: the bytes are on disk only once flush() has said so, and a
+    // full disk must never let the empty or cut copy take the old file's place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
@@ -77,19 +83,26 @@ StoreResult DataFolder::replace(const QString& fileName, const QStringList& valu
     return writeAtomically(file, bytes);
 }
 
+// The new line goes in by writing the whole file anew, so that an append cut short leaves the
+// file as it was rather than an unfinished line that would swallow the next name.
 StoreResult DataFolder::append(const QString& fileName, const QString& value) const
 {
     if (hasFolderPart(fileName))
         return {badNameError(fileName)};
-    QByteArray bytes;
-    if (StoreResult encoded = encodeLines({value}, fileName, bytes); !encoded.ok())
+    QByteArray line;
+    if (StoreResult encoded = encodeLines({value}, fileName, line); !encoded.ok())
         return encoded;
-    QFile file(filePath(fileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return {QStringLiteral("Could not write %1: %2").arg(fileName, file.errorString())};
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return {QStringLiteral("Could not write %1: %2").arg(fileName, file.errorString())};
-    return {};
+    QByteArray bytes;
+    if (QFile existing(filePath(fileName)); existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return {QStringLiteral("Could not write %1: %2").arg(fileName, existing.errorString())};
+        bytes = existing.readAll();
+    }
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += "\r\n"; // a last line without its end would join the new value
+    bytes += line;
+    QSaveFile file(filePath(fileName));
+    return writeAtomically(file, bytes);
 }
 
 OpenedFile DataFolder::read(const QString& fileName) const

@@ -1,5 +1,7 @@
 #include "FileNames.h"
 
+#include "FieldText.h"
+
 namespace filenames {
 
 QString stem(const QString& equipmentName) { return equipmentName.left(7); }
@@ -16,17 +18,41 @@ QString pricingFile(const QString& equipmentName) { return inputFile(equipmentNa
 
 QString resultFile(const QString& equipmentName) { return resultStem(equipmentName) + u'5'; }
 
-QString nameProblem(const QString& equipmentName)
+namespace {
+
+QString refusal(const QString& equipmentName, const QString& reason)
 {
-    const QString part = stem(equipmentName);
-    for (QChar c : part) {
+    return QStringLiteral("The equipment name \"%1\" cannot be used: %2.")
+        .arg(fieldtext::excerpt(equipmentName), reason);
+}
+
+QString stemProblem(const QString& equipmentName)
+{
+    for (QChar c : stem(equipmentName)) {
         if (c == u'/' || c == u'\\' || c == QChar(0)) {
             const QString shown = c == QChar(0) ? QStringLiteral("an empty character") : QString(c);
-            return QStringLiteral("The equipment name \"%1\" cannot be used: its first seven characters "
-                                  "name its files, and they may not contain %2.")
-                .arg(equipmentName, shown);
+            return QStringLiteral("its first seven characters name its files, and they may not contain %1")
+                .arg(shown);
         }
     }
+    return QString();
+}
+
+} // namespace
+
+QString nameProblem(const QString& equipmentName)
+{
+    if (const QString problem = stemProblem(equipmentName); !problem.isEmpty())
+        return refusal(equipmentName, problem);
+    if (equipmentName.trimmed().isEmpty())
+        return refusal(equipmentName, QStringLiteral("a name of blanks only names no equipment"));
+    // The list file skips blanks before a value, so such a name would come back as another one.
+    if (equipmentName.front().isSpace())
+        return refusal(equipmentName, QStringLiteral("a name may not begin with a blank"));
+    if (equipmentName.size() > kLongestName)
+        return refusal(equipmentName, QStringLiteral("a name may hold at most %1 characters").arg(kLongestName));
+    if (const QString problem = fieldtext::problem(equipmentName); !problem.isEmpty())
+        return refusal(equipmentName, problem);
     return QString();
 }
 

@@ -21,8 +21,13 @@ QString inputFile(const QString& equipmentName, int digit); // digit 2, 3 or 4
 QString pricingFile(const QString& equipmentName);
 QString resultFile(const QString& equipmentName);
 
-// Why the name cannot be used to name files (its stem would reach outside the program
-// folder), in words for the user; empty when the name is fine.
+// The most characters a name may hold: what the name box can take.
+inline constexpr int kLongestName = 32767;
+
+// Why the name cannot be used, in words for the user: its stem would not name a file in the
+// program folder, or the list and name files could not give it back unchanged (blanks only, a
+// leading blank, too long, a character or a comma and double quote the files cannot hold).
+// Empty when the name is fine.
 QString nameProblem(const QString& equipmentName);
 
 } // namespace filenames

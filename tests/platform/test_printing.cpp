@@ -3,7 +3,9 @@
 #include "TextPagePrinter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -42,6 +44,8 @@ private slots:
     void textPageMarksFaceChanges();
     void paintedReportHoldsItsText();
     void noPrinterSavesAPdfAndTellsWhere();
+    void reportsPrintedToAFileGetTheirOwnNames_data();
+    void reportsPrintedToAFileGetTheirOwnNames();
 };
 
 void TestPrinting::textPageLaysOutColumnsAndLines()
@@ -103,6 +107,45 @@ void TestPrinting::noPrinterSavesAPdfAndTellsWhere()
     QVERIFY(QFile::exists(outcome.pdfPath));
     QCOMPARE(messages.shown.size(), 1);
     QVERIFY(messages.shown.first().text.contains(outcome.pdfPath));
+}
+
+void TestPrinting::reportsPrintedToAFileGetTheirOwnNames_data()
+{
+    QTest::addColumn<bool>("setUpToPrintToAFile");
+    QTest::newRow("set-up chose a file") << true;
+    QTest::newRow("no printer at all") << false;
+}
+
+// The file the set-up named belongs to the report it was set up for: every report goes into a
+// file of its own name with the equipment's, beside it, and a second print never overwrites the first.
+void TestPrinting::reportsPrintedToAFileGetTheirOwnNames()
+{
+    QFETCH(bool, setUpToPrintToAFile);
+    if (!setUpToPrintToAFile && !QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has a printer; the fallback is for machines without one");
+    QTemporaryDir programFolder;
+    QTemporaryDir chosenFolder;
+    RecordedMessageBoxes messages;
+    DesktopPrintService service(messages, DataFolder(programFolder.path()));
+    const QString chosen = chosenFolder.filePath("Reverse Engineering Report.pdf");
+    if (setUpToPrintToAFile) {
+        service.printer().setOutputFormat(QPrinter::PdfFormat);
+        service.printer().setOutputFileName(chosen);
+    }
+    const QString folder = setUpToPrintToAFile ? chosenFolder.path() : programFolder.path();
+
+    const PrintService::Outcome first = service.print(sampleJob(), "Budgeted Hourly Rate Report", "AB Press 2");
+    const PrintService::Outcome second = service.print(sampleJob(), "Budgeted Hourly Rate Report", "AB Press 2");
+
+    QCOMPARE(first.pdfPath, QDir(folder).filePath("Budgeted Hourly Rate Report - AB Press 2.pdf"));
+    QCOMPARE(second.pdfPath, QDir(folder).filePath("Budgeted Hourly Rate Report - AB Press 2 (2).pdf"));
+    QVERIFY(!QFile::exists(chosen));
+    QCOMPARE(messages.shown.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const QString path = i == 0 ? first.pdfPath : second.pdfPath;
+        QVERIFY(QFileInfo(path).size() > 0);
+        QVERIFY2(messages.shown.at(i).text.contains(path), qPrintable(messages.shown.at(i).text));
+    }
 }
 
 QTEST_MAIN(TestPrinting)

@@ -1,5 +1,11 @@
 #include "DataFolder.h"
+#include "EquipmentList.h"
 #include "FieldReader.h"
+#include "FieldText.h"
+#include "FileSizeLimit.h"
+#include "HandOverFiles.h"
+#include "LeftoverFiles.h"
+#include "PricingFile.h"
 #include "FileNames.h"
 
 #include <QDir>
@@ -57,14 +63,20 @@ private slots:
     void fieldRule_data();
     void fieldRule();
     void readingPastTheEndFails();
-    void commaInABoxIsWrittenAsTypedAndReadAsTwoValues();
+    void valuesReadBackAsTyped_data();
+    void valuesReadBackAsTyped();
+    void valuesThatCannotReadBackAreRefused_data();
+    void valuesThatCannotReadBackAreRefused();
     void singleByteTextRoundTrip();
     void unstorableCharacterIsRefusedAndNothingWritten();
     void appendCreatesThenAddsALine();
     void replaceFailingMidwayKeepsTheOldFile();
     void replaceIntoAMissingFolderIsReported();
-    void namesThatWouldLeaveTheFolderAreRefused_data();
-    void namesThatWouldLeaveTheFolderAreRefused();
+    void hostileNames_data();
+    void hostileNames();
+    void fullDiskKeepsEveryOldFile_data();
+    void fullDiskKeepsEveryOldFile();
+    void leftoversOfOwnFilesAloneAreRemoved();
     void missingFileIsToldApart();
 };
 
@@ -136,15 +148,53 @@ void TestDataFiles::readingPastTheEndFails()
     QCOMPARE(reader.next(), std::nullopt);
 }
 
-void TestDataFiles::commaInABoxIsWrittenAsTypedAndReadAsTwoValues()
+void TestDataFiles::valuesReadBackAsTyped_data()
 {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("plain value as before") << "76200" << QByteArray("76200") << "76200";
+    QTest::newRow("comma in an amount") << "$76,200" << QByteArray("\"$76,200\"") << "$76,200";
+    QTest::newRow("comma in a name") << "Press, big" << QByteArray("\"Press, big\"") << "Press, big";
+    QTest::newRow("comma after blanks keeps them") << "  1,500" << QByteArray("\"  1,500\"") << "  1,500";
+    QTest::newRow("double quote inside") << "12\" sheet" << QByteArray("12\" sheet") << "12\" sheet";
+    QTest::newRow("number form loses only its blank") << " 1234.5 " << QByteArray(" 1234.5 ") << "1234.5 ";
+    QTest::newRow("empty") << "" << QByteArray() << "";
+}
+
+void TestDataFiles::valuesReadBackAsTyped()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, readBack);
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
-    QVERIFY(folder.replace(QStringLiteral("Kord4"), {"1,500", "", "Smith, John", " 7"}).ok());
-    QCOMPARE(contentOf(dir.filePath("Kord4")), QByteArray("1,500\r\n\r\nSmith, John\r\n 7\r\n"));
-    OpenedFile file = folder.read(QStringLiteral("Kord4"));
-    QVERIFY(file.ok());
-    QCOMPARE(allValues(file.fields), (QStringList{"1", "500", "", "Smith", "John", "7"}));
+    QVERIFY(folder.replace(QStringLiteral("Kord4"), {value, "next"}).ok());
+    QCOMPARE(contentOf(dir.filePath("Kord4")), line + "\r\nnext\r\n");
+    QCOMPARE(allValues(folder.read(QStringLiteral("Kord4")).fields), (QStringList{readBack, "next"}));
+}
+
+void TestDataFiles::valuesThatCannotReadBackAreRefused_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("begins with a double quote") << "\"12";
+    QTest::newRow("comma and double quote") << "12\", wide";
+    QTest::newRow("line end") << "a\nb";
+    QTest::newRow("character one byte cannot hold") << "\u65e5";
+}
+
+void TestDataFiles::valuesThatCannotReadBackAreRefused()
+{
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(folder.replace(QStringLiteral("Kord2"), {"old"}).ok());
+    const StoreResult replaced = folder.replace(QStringLiteral("Kord2"), {"new", value});
+    QVERIFY(!replaced.ok());
+    QVERIFY2(replaced.error.contains("Kord2"), qPrintable(replaced.error));
+    QVERIFY(!folder.append(QStringLiteral("Kord2"), value).ok());
+    QCOMPARE(contentOf(dir.filePath("Kord2")), QByteArray("old\r\n"));
+    QVERIFY(!fieldtext::problem(value).isEmpty());
 }
 
 void TestDataFiles::singleByteTextRoundTrip()
@@ -213,31 +263,116 @@ void TestDataFiles::replaceIntoAMissingFolderIsReported()
     QVERIFY(!folder.append(filenames::kListFile, "Kord").ok());
 }
 
-void TestDataFiles::namesThatWouldLeaveTheFolderAreRefused_data()
+void TestDataFiles::hostileNames_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("parent folder") << "../x";
-    QTest::newRow("sub folder") << "a/b";
-    QTest::newRow("backslash") << "a\\b";
-    QTest::newRow("empty character") << QString(QChar(0)) + "x";
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("colon first") << ":Press B" << true;
+    QTest::newRow("colon alone") << ":x" << true;
+    QTest::newRow("dot dot") << ".." << true;
+    QTest::newRow("trailing blanks") << "Kord  " << true;
+    QTest::newRow("parent folder") << "../x" << false;
+    QTest::newRow("sub folder") << "a/b" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("empty character") << QString(QChar(0)) + "x" << false;
+    QTest::newRow("empty character past the stem") << "Kord 12" + QString(QChar(0)) << false;
+    QTest::newRow("leading blanks") << "  Kord" << false;
+    QTest::newRow("blanks only") << "   " << false;
+    QTest::newRow("longer than the name box") << QString(filenames::kLongestName + 1, u'K') << false;
+    QTest::newRow("leading double quote") << "\"Kord" << false;
 }
 
-void TestDataFiles::namesThatWouldLeaveTheFolderAreRefused()
+// Whatever a name holds, every file it names lies in the program folder, and a name the list
+// file could not give back is refused before anything is written.
+void TestDataFiles::hostileNames()
 {
     QFETCH(QString, name);
+    QFETCH(bool, accepted);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("program"));
     const DataFolder folder(dir.filePath("program"));
+    const QString problem = filenames::nameProblem(name);
+    QCOMPARE(problem.isEmpty(), accepted);
+    QVERIFY2(problem.size() < 300, qPrintable(problem)); // a long name is quoted cut short
 
-    QVERIFY(!filenames::nameProblem(name).isEmpty());
+    int written = 0;
     for (const QString& file : {filenames::inputFile(name, 2), filenames::pricingFile(name),
                                 filenames::resultFile(name)}) {
-        QVERIFY(!folder.replace(file, {"1"}).ok());
-        QVERIFY(!folder.append(file, "1").ok());
-        QCOMPARE(folder.read(file).state, FileState::BadName);
+        written += folder.replace(file, {"1"}).ok();
+        if (accepted)
+            QCOMPARE(QFileInfo(folder.filePath(file)).absolutePath(), QFileInfo(dir.filePath("program")).absoluteFilePath());
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"program"});
-    QCOMPARE(QDir(dir.filePath("program")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(QDir(dir.filePath("program")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+             written);
+    if (accepted)
+        QCOMPARE(written, 3);
+}
+
+void TestDataFiles::fullDiskKeepsEveryOldFile_data()
+{
+    using Save = std::function<StoreResult(const DataFolder&)>;
+    QTest::addColumn<Save>("save");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("plant file") << Save([](const DataFolder& f) {
+        return f.replace(filenames::kPlantFile, QStringList(16, QStringLiteral("123456789")));
+    }) << "primary.bud";
+    QTest::newRow("list append") << Save([](const DataFolder& f) {
+        return equipmentlist::addIfAbsent(f, QStringLiteral("A long new equipment name"));
+    }) << "budget.fyl";
+    QTest::newRow("list removal") << Save([](const DataFolder& f) {
+        return equipmentlist::remove(f, QStringLiteral("old")).result;
+    }) << "budget1.fyl";
+    QTest::newRow("name file") << Save([](const DataFolder& f) {
+        return handover::writeName(f, QStringLiteral("A long new equipment name"));
+    }) << "Name.tmp";
+    QTest::newRow("pricing file") << Save([](const DataFolder& f) {
+        return savePricingFile(f, QStringLiteral("Kord"), PricingFields{"1000", "10000", "500", "2500", "25", "55"});
+    }) << "Kord6";
+}
+
+// A file may not grow past 24 bytes, as on a disk that is full: each save must say so, naming
+// its file, and leave every file as it was.
+void TestDataFiles::fullDiskKeepsEveryOldFile()
+{
+    QFETCH(std::function<StoreResult(const DataFolder&)>, save);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    const QStringList names = {"primary.bud", "budget.fyl", "Name.tmp", "Kord6"};
+    for (const QString& name : names)
+        QVERIFY(folder.replace(name, {"old", "older", "oldest equipment name"}).ok());
+    StoreResult saved;
+    {
+        const FileSizeLimit fullDisk(24);
+        QVERIFY(fullDisk.active());
+        saved = save(folder);
+    }
+    QVERIFY(!saved.ok());
+    QVERIFY2(saved.error.contains(file), qPrintable(saved.error));
+    for (const QString& name : names)
+        QCOMPARE(contentOf(dir.filePath(name)), QByteArray("old\r\nolder\r\noldest equipment name\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), names.size());
+}
+
+void TestDataFiles::leftoversOfOwnFilesAloneAreRemoved()
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(folder.replace(filenames::kListFile, {"AB Press 2"}).ok());
+    const QStringList leftovers = {"primary.bud.aBcDeF", "budget.fyl.QwErTy", "AB Pres2.xYzAbC", "AB_Pres55.kLmNoP"};
+    const QStringList others = {"primary.bud.bak", "primary.bud.aBcDeFg", "notes.txt.aBcDeF", "Kord2.aBcDeF",
+                                "AB Pres2"};
+    for (const QString& name : leftovers + others)
+        QVERIFY(folder.replace(name, {"x"}).ok());
+    QStringList removed = leftovers::removeLeftovers(folder);
+    removed.sort();
+    QStringList expected = leftovers;
+    expected.sort();
+    QCOMPARE(removed, expected);
+    QStringList kept = others + QStringList{"budget.fyl"};
+    kept.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), kept);
 }
 
 void TestDataFiles::missingFileIsToldApart()

@@ -16,7 +16,8 @@ private slots:
     void missingListLoadsNothingAndSaysSo();
     void loadKeepsOrderAndDuplicates();
     void addIfAbsentComparesExactly();
-    void nameWithACommaIsAddedEveryTime();
+    void namesReadBackWholeAndAreAddedOnce_data();
+    void namesReadBackWholeAndAreAddedOnce();
     void removeTakesEveryMatchingLine();
     void removeWithoutMatchLeavesListAndCopy();
     void removeThatCannotWriteTheCopyIsReported();
@@ -51,11 +52,32 @@ void TestEquipmentList::addIfAbsentComparesExactly()
     QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Press\r\npress\r\nPress \r\n"));
 }
 
-void TestEquipmentList::nameWithACommaIsAddedEveryTime()
+void TestEquipmentList::namesReadBackWholeAndAreAddedOnce_data()
 {
-    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press, large").ok());
-    QVERIFY(equipmentlist::addIfAbsent(folder(), "Press, large").ok());
-    QCOMPARE(equipmentlist::load(folder()).names, (QStringList{"Press", "large", "Press", "large"}));
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("comma in a name") << QByteArray("Kord\r\n") << "Press, large"
+                                     << QByteArray("Kord\r\n\"Press, large\"\r\n");
+    QTest::newRow("last line without its end") << QByteArray("Kord") << "Press" << QByteArray("Kord\r\nPress\r\n");
+    QTest::newRow("last line ended by LF alone") << QByteArray("Kord\n") << "Press" << QByteArray("Kord\nPress\r\n");
+    QTest::newRow("double quote inside a name") << QByteArray() << "12\" Press" << QByteArray("12\" Press\r\n");
+}
+
+void TestEquipmentList::namesReadBackWholeAndAreAddedOnce()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, after);
+    if (!before.isEmpty()) {
+        QFile list(path("budget.fyl"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(before);
+    }
+    QVERIFY(equipmentlist::addIfAbsent(folder(), name).ok());
+    QVERIFY(equipmentlist::addIfAbsent(folder(), name).ok());
+    QCOMPARE(contentOf(path("budget.fyl")), after);
+    QCOMPARE(equipmentlist::load(folder()).names.count(name), 1);
 }
 
 void TestEquipmentList::removeTakesEveryMatchingLine()

@@ -1,0 +1,57 @@
+#include "FieldText.h"
+
+#include "SingleByteText.h"
+
+namespace fieldtext {
+namespace {
+
+constexpr qsizetype kExcerptLength = 40;
+
+bool beginsWithQuote(const QString& value)
+{
+    for (QChar c : value) {
+        if (c != u' ')
+            return c == u'"';
+    }
+    return false;
+}
+
+bool holdsLineEnd(const QString& value) { return value.contains(u'\n') || value.contains(u'\r'); }
+bool holdsEmptyCharacter(const QString& value) { return value.contains(QChar(0)); }
+
+} // namespace
+
+std::optional<QString> line(const QString& value)
+{
+    if (holdsLineEnd(value) || holdsEmptyCharacter(value) || beginsWithQuote(value))
+        return std::nullopt;
+    if (!value.contains(u','))
+        return value;
+    if (value.contains(u'"'))
+        return std::nullopt;
+    return u'"' + value + u'"';
+}
+
+QString problem(const QString& value)
+{
+    if (const QChar bad = singlebyte::firstUnstorable(value); !bad.isNull())
+        return QStringLiteral("the character \"%1\" cannot be stored in the data files").arg(QString(bad));
+    if (holdsLineEnd(value))
+        return QStringLiteral("a line end cannot be stored in the data files");
+    if (holdsEmptyCharacter(value))
+        return QStringLiteral("an empty character cannot be stored in the data files");
+    if (beginsWithQuote(value))
+        return QStringLiteral("a value cannot begin with a double quote");
+    if (!line(value))
+        return QStringLiteral("a value that holds a comma cannot also hold a double quote");
+    return QString();
+}
+
+QString excerpt(const QString& text)
+{
+    if (text.size() <= kExcerptLength)
+        return text;
+    return text.left(kExcerptLength) + QStringLiteral("\u2026 (cut)");
+}
+
+} // namespace fieldtext
