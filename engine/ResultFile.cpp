@@ -1,6 +1,7 @@
 #include "ResultFile.h"
 
 #include "ArithmeticFailure.h"
+#include "FieldText.h"
 #include "FileNames.h"
 #include "NumberReading.h"
 #include "NumberText.h"
@@ -46,12 +47,12 @@ Line numberOn(const QString& text, int lineNumber, const QString& fileName)
     const QString line = QString::number(lineNumber);
     if (!holdsNumber(text))
         return failed(QStringLiteral("Line %1 of the result file %2 does not hold a number: \"%3\".")
-                          .arg(line, fileName, text));
+                          .arg(line, fileName, fieldtext::excerpt(text)));
     try {
         return {numbers::read(text), QString()};
     } catch (const ArithmeticFailure&) {
         return failed(QStringLiteral("Line %1 of the result file %2 holds a number too large: \"%3\".")
-                          .arg(line, fileName, text));
+                          .arg(line, fileName, fieldtext::excerpt(text)));
     }
 }
 
@@ -100,9 +101,7 @@ LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentNa
         loaded.error = file.error;
         return loaded;
     }
+    // Whatever follows the record's lines is not part of it and is left unread.
     loaded.error = readSlots(file.fields, fileName, loaded.record);
-    if (loaded.ok() && !file.fields.atEnd())
-        loaded.error = QStringLiteral("The result file %1 holds more than %2 lines.")
-                           .arg(fileName, QString::number(kResultFileLines));
     return loaded;
 }

@@ -22,6 +22,7 @@ struct LoadedRecord {
     bool ok() const { return error.isEmpty(); }
 };
 
-// A missing, unreadable or short file, a line that is not a number (or one too large for a
-// double) and a file longer than 206 lines are reported in `error`.
+// A missing, unreadable or short file and a line that is not a number (or one too large for a
+// double) are reported in `error`, quoting at most the start of a long line. Lines after the
+// first 206 are not read.
 LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName);

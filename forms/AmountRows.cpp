@@ -3,15 +3,38 @@
 #include "NamedWidget.h"
 #include "TextBoxes.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+// Room for a 15-character amount text, the frame and margins included.
+int standardWidth(const QLineEdit* box) { return box->fontMetrics().horizontalAdvance(QString(17, u'0')); }
+} // namespace
 
 void useAmountFace(QWidget* widget)
 {
     widget->setFont(fixedPitchFace(0, true));
+}
+
+void showAmount(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    const QFontMetrics metrics = box->fontMetrics();
+    // The size hint allows for 17 characters "x" and adds the frame and the margins.
+    const int aroundText = box->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
+    // Characters may be fractions of a pixel wide, glyphs may reach past their advance, and the
+    // cursor after the text takes a pixel too: the box scrolls its text unless all of that fits.
+    const int overhang = 2 * std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
+    const int textWidth = qCeil(QFontMetricsF(box->font()).horizontalAdvance(text)) + 1 + overhang;
+    box->setMinimumWidth(std::max(standardWidth(box), textWidth + aroundText));
+    box->setCursorPosition(0);
 }
 
 AmountRows::AmountRows(QWidget* parent, QGridLayout* grid, int firstRow)
@@ -45,7 +68,7 @@ QLineEdit* AmountRows::add(const char* boxName, const char* labelName, const QSt
     auto* box = named(new QLineEdit(m_parent), boxName);
     box->setReadOnly(true);
     useAmountFace(box);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(17, u'0')));
+    box->setMinimumWidth(standardWidth(box));
     // A grand total's label reaches over the middle column to end next to the right one.
     m_grid->addWidget(label, m_row, 0, 1, column == Right ? 2 : 1, Qt::AlignRight);
     m_grid->addWidget(box, m_row++, column);

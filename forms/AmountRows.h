@@ -29,3 +29,7 @@ private:
 
 // The bold fixed-pitch face that makes blank-padded amounts line up on their right edges.
 void useAmountFace(QWidget* widget);
+
+// Puts the amount text into its box, widening the box where the text needs more room than it
+// has: an amount is never shown in part.
+void showAmount(QLineEdit* box, const QString& text);

@@ -38,9 +38,12 @@ QLabel* heading(QWidget* parent)
     return label;
 }
 
-void showName(QLabel* heading, const QString& name)
+void showName(QLabel* heading, const std::optional<QString>& name)
 {
-    heading->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + name);
+    if (name)
+        heading->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + *name);
+    else
+        heading->clear();
 }
 
 } // namespace resultwindows

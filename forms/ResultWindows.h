@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ResultRecord.h"
+#include "SingleWindow.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -22,8 +24,22 @@ struct CurrentResults {
 // one message, and what could not be read stays empty, so no window shows figures it lacks.
 CurrentResults read(Platform& platform);
 
-// The centred heading "Budgeted Hourly Cost Analysis For " and the name, in a larger serif face.
+// The centred heading "Budgeted Hourly Cost Analysis For " and the name, in a larger serif face;
+// without a name it is empty.
 QLabel* heading(QWidget* parent);
-void showName(QLabel* heading, const QString& name);
+void showName(QLabel* heading, const std::optional<QString>& name);
+
+// Opens a window that shows what a Calculate has just written. One that is open already is
+// brought to the front and, since its files have changed, reads them afresh.
+template <typename Window, typename MainWindow>
+Window* openAfterCalculate(QPointer<Window>& open, Platform& platform, MainWindow& mainWindow,
+                           void (Window::*readAgain)())
+{
+    const bool wasOpen = !open.isNull();
+    showSingleWindow(open, &mainWindow, platform, mainWindow);
+    if (wasOpen)
+        (open->*readAgain)();
+    return open;
+}
 
 } // namespace resultwindows

@@ -97,7 +97,8 @@ void ReverseEngineeringTab::fillHourlyCost()
     if (const std::optional<QString> name = handover::readName(folder))
         m_mainWindow.setCurrentName(*name);
     const QString option = handover::readEfficiencyOption(folder).value_or(QString());
-    handover::writeEfficiencyOption(folder, QString()); // a choice serves once
+    if (failed(handover::writeEfficiencyOption(folder, QString()))) // a choice serves once, or not at all
+        return;
     box("txtQ1")->setText(QStringLiteral("1000"));
     box("txtQ2")->setText(QStringLiteral("10000"));
     takeHourlyCost(option, m_mainWindow.currentName());
@@ -125,6 +126,8 @@ void ReverseEngineeringTab::takeHourlyCost(const QString& option, const QString&
         ->setText(numbers::formatResult(results.record.result(kRateBeforeFirstLevel + level), kHourlyCostPattern));
 }
 
+// The inputs are saved under the name the analysis runs under, the tab's name label (which New
+// may have revised), and Name.tmp names it too, so the analysis and its report read them back.
 void ReverseEngineeringTab::calculate()
 {
     if (!settleName())
@@ -133,7 +136,11 @@ void ReverseEngineeringTab::calculate()
                                box("txtP1")->text(), box("txtP2")->text(), box("txtHrCost")->text()};
     if (refused(checkPricing(fields)))
         return;
-    if (failed(savePricingFile(m_platform.folder(), m_mainWindow.currentName(), fields)))
+    const QString analysed = m_mainWindow.nameLabel(4)->text();
+    if (handover::readName(m_platform.folder()) != analysed &&
+        failed(handover::writeName(m_platform.folder(), analysed)))
+        return;
+    if (failed(savePricingFile(m_platform.folder(), analysed, fields)))
         return;
     FrmCenter::open(m_platform, m_mainWindow);
 }

@@ -9,7 +9,6 @@
 #include "ResultFile.h"
 #include "ResultTexts.h"
 #include "ResultWindows.h"
-#include "SingleWindow.h"
 #include "TextBoxes.h"
 #include "frmTab.h"
 
@@ -44,11 +43,23 @@ const AmountBox kAmountBoxes[] = {
 
 const QString kPrintCaption = QStringLiteral("Print BHR");
 
+QPointer<FrmBHR>& openRates()
+{
+    static QPointer<FrmBHR> rates;
+    return rates;
+}
+
 } // namespace
 
 FrmBHR* FrmBHR::open(Platform& platform, FrmTab& mainWindow)
 {
-    return showSingleWindowOf<FrmBHR>(platform, mainWindow);
+    return showSingleWindow(openRates(), &mainWindow, platform, mainWindow);
+}
+
+void FrmBHR::readAgainIfOpen()
+{
+    if (openRates())
+        openRates()->showResults();
 }
 
 FrmBHR::FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent)
@@ -64,8 +75,7 @@ FrmBHR::FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent)
     buildTable(layout);
     buildChoice(layout);
     buildButtons(layout);
-    if (readResults())
-        showRates();
+    showResults();
 }
 
 void FrmBHR::buildAmounts(QGridLayout* grid)
@@ -80,7 +90,7 @@ void FrmBHR::buildTable(QVBoxLayout* layout)
     QPlainTextEdit* note = readOnlyTextBox("txtNote", this, font(), 5, 60);
     note->setPlainText(ratetable::noteLines().join(u'\n'));
     layout->addWidget(note);
-    layout->addWidget(readOnlyTextBox("txtHead1", this, fixedPitchFace(), 2, 70));
+    layout->addWidget(readOnlyTextBox("txtHead1", this, fixedPitchFace(), 3, 70));
     layout->addWidget(readOnlyTextBox("txtHead2", this, fixedPitchFace(), ratetable::kLevels, 70));
 }
 
@@ -121,32 +131,31 @@ void FrmBHR::buildButtons(QVBoxLayout* layout)
     layout->addLayout(row);
 }
 
-// The name and the results, read once; without them the window shows no figures.
-bool FrmBHR::readResults()
+// The name and the results from the files; without the results the window shows no figures,
+// not even those of an earlier reading.
+void FrmBHR::showResults()
 {
     const resultwindows::CurrentResults current = resultwindows::read(m_platform);
     m_name = current.name.value_or(QString());
-    if (current.name)
-        resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), m_name);
-    if (current.record)
-        m_record = *current.record;
-    return current.record.has_value();
-}
-
-void FrmBHR::showRates()
-{
+    resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), current.name);
+    m_record = current.record.value_or(ResultRecord());
+    const bool shown = current.record.has_value();
     for (const AmountBox& entry : kAmountBoxes)
-        findChild<QLineEdit*>(QString::fromLatin1(entry.box))
-            ->setText(resulttexts::fieldText(m_record, entry.slot, numbers::kAmountPattern, resulttexts::kAmountWidth));
-    findChild<QPlainTextEdit*>(QStringLiteral("txtHead1"))->setPlainText(ratetable::headingLines().join(u'\n'));
+        showAmount(findChild<QLineEdit*>(QString::fromLatin1(entry.box)),
+                   shown ? resulttexts::fieldText(m_record, entry.slot, numbers::kAmountPattern,
+                                                  resulttexts::kAmountWidth)
+                         : QString());
     QStringList rows;
-    for (int level = 0; level < ratetable::kLevels; ++level)
+    for (int level = 0; shown && level < ratetable::kLevels; ++level)
         rows.append(ratetable::row(m_record, level));
+    findChild<QPlainTextEdit*>(QStringLiteral("txtHead1"))
+        ->setPlainText(shown ? ratetable::headingLines().join(u'\n') : QString());
     findChild<QPlainTextEdit*>(QStringLiteral("txtHead2"))->setPlainText(rows.join(u'\n'));
     for (int level = 0; level < ratetable::kLevels; ++level) {
-        findChild<QLabel*>(QStringLiteral("lblOp%1").arg(level + 1))->setText(ratetable::optionLabel(m_record, level));
+        findChild<QLabel*>(QStringLiteral("lblOp%1").arg(level + 1))
+            ->setText(shown ? ratetable::optionLabel(m_record, level) : QString());
         findChild<QRadioButton*>(QStringLiteral("Option%1").arg(level + 1))
-            ->setText(ratetable::optionCaption(m_record, level));
+            ->setText(shown ? ratetable::optionCaption(m_record, level) : QString());
     }
 }
 
@@ -169,7 +178,9 @@ void FrmBHR::printReport()
     }
     raise();
     m_print->setText(QStringLiteral("Printing"));
-    m_platform.printing().print(rateReport(m_name, loaded.record), QStringLiteral("Budgeted Hourly Rate Report"));
+    m_print->repaint(); // the job runs before control returns to the event loop
+    m_platform.printing().print(rateReport(m_name, loaded.record), QStringLiteral("Budgeted Hourly Rate Report"),
+                                m_name);
     raise();
     m_print->setText(kPrintCaption);
 }

@@ -5,7 +5,6 @@
 #include "Platform.h"
 #include "ResultWindows.h"
 #include "ResultTexts.h"
-#include "SingleWindow.h"
 #include "frmBHR.h"
 #include "frmTab.h"
 
@@ -67,7 +66,9 @@ const BudgetBox kBudgetBoxes[] = {
 
 FrmBudget* FrmBudget::open(Platform& platform, FrmTab& mainWindow)
 {
-    return showSingleWindowOf<FrmBudget>(platform, mainWindow);
+    static QPointer<FrmBudget> budget;
+    FrmBHR::readAgainIfOpen();
+    return resultwindows::openAfterCalculate(budget, platform, mainWindow, &FrmBudget::showBudget);
 }
 
 FrmBudget::FrmBudget(Platform& platform, FrmTab& mainWindow, QWidget* parent)
@@ -98,17 +99,16 @@ void FrmBudget::buildBoxes()
     });
 }
 
-// The heading and the boxes from the name file and the result file, read once.
+// The heading and the boxes from the name file and the result file. What cannot be read shows
+// empty rather than as figures of an earlier reading.
 void FrmBudget::showBudget()
 {
     const resultwindows::CurrentResults current = resultwindows::read(m_platform);
-    if (current.name)
-        resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), *current.name);
-    if (!current.record)
-        return;
-    const ResultRecord record = resulttexts::withTotalPowerCost(*current.record);
+    resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), current.name);
+    const ResultRecord record = resulttexts::withTotalPowerCost(current.record.value_or(ResultRecord()));
     for (const BudgetBox& entry : kBudgetBoxes)
-        findChild<QLineEdit*>(QString::fromLatin1(entry.box))
-            ->setText(resulttexts::fieldText(record, entry.slot, numbers::kIndentedAmountPattern,
-                                             resulttexts::kAmountWidth));
+        showAmount(findChild<QLineEdit*>(QString::fromLatin1(entry.box)),
+                   current.record ? resulttexts::fieldText(record, entry.slot, numbers::kIndentedAmountPattern,
+                                                           resulttexts::kAmountWidth)
+                                  : QString());
 }

@@ -6,8 +6,8 @@
 #include "NamedWidget.h"
 #include "Platform.h"
 #include "PricingFile.h"
+#include "ResultWindows.h"
 #include "ReverseReport.h"
-#include "SingleWindow.h"
 #include "TextBoxes.h"
 #include "frmTab.h"
 
@@ -41,7 +41,8 @@ QString joined(const QStringList& lines, bool breakAfterLast)
 
 FrmCenter* FrmCenter::open(Platform& platform, FrmTab& mainWindow)
 {
-    return showSingleWindowOf<FrmCenter>(platform, mainWindow);
+    static QPointer<FrmCenter> center;
+    return resultwindows::openAfterCalculate(center, platform, mainWindow, &FrmCenter::analyse);
 }
 
 FrmCenter::FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent)
@@ -124,7 +125,7 @@ void FrmCenter::tellFailures(int count)
 void FrmCenter::printReport()
 {
     const std::optional<PrintJob> job = reportJob();
-    const bool printed = job && m_platform.printing().print(*job, QStringLiteral("Reverse Engineering Report")).printed;
+    const bool printed = job && m_platform.printing().print(*job, QStringLiteral("Reverse Engineering Report"), m_name).printed;
     if (!printed)
         m_platform.messages().tell(kReportError, QStringLiteral("Warning"), MessageBoxes::Icon::Critical);
     show();

@@ -38,25 +38,32 @@ FrmName::FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent)
     layout->addWidget(name);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, [this] {
-        accept();
-        hide();
+        if (accept())
+            hide();
     });
 }
 
+// A name that could not be saved keeps the window open, with the name still in the box.
 void FrmName::closeEvent(QCloseEvent* event)
 {
-    accept();
-    event->accept();
+    if (accept())
+        event->accept();
+    else
+        event->ignore();
 }
 
-// An empty box changes nothing.
-void FrmName::accept()
+// An empty box changes nothing. The label takes the name only once Name.tmp holds it, so the
+// two never name different centers.
+bool FrmName::accept()
 {
     const QString name = findChild<QLineEdit*>(QStringLiteral("txtName"))->text();
     if (name.isEmpty())
-        return;
-    m_mainWindow.nameLabel(4)->setText(name);
+        return true;
     const StoreResult written = handover::writeName(m_platform.folder(), name);
-    if (!written.ok())
+    if (!written.ok()) {
         m_platform.messages().tell(written.error);
+        return false;
+    }
+    m_mainWindow.nameLabel(4)->setText(name);
+    return true;
 }

@@ -7,7 +7,8 @@ class Platform;
 
 // Revises the name under which the Reverse Engineering tab's analysis runs: a typed name goes
 // to the tab's name label and to Name.tmp. OK hides the window with its text kept; the close box
-// does the same and then closes it, so the next opening starts empty.
+// does the same and then closes it, so the next opening starts empty. A name that cannot be
+// saved is reported and the window stays open.
 class FrmName : public QWidget {
     Q_OBJECT
 public:
@@ -19,7 +20,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void accept();
+    bool accept(); // false when the name could not be saved
 
     Platform& m_platform;
     FrmTab& m_mainWindow;

@@ -70,6 +70,14 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// The splash takes the keyboard as it opens, so that a character key hands over at once.
+void FrmSplash::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void FrmSplash::keyPressEvent(QKeyEvent* event)
 {
     if (!event->text().isEmpty() && event->text().at(0).isPrint())

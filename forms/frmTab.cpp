@@ -44,10 +44,13 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     layout->addWidget(m_tabs);
     setCentralWidget(central);
 
-    // The window's own Calculate BHR lies within the tab control's area, covered by it.
+    // The window's own Calculate BHR lies within the tab control's area and stays covered by it:
+    // never drawn, never under the pointer, never reached with Tab. The user calculates with
+    // the button on "5. Indirect Costs".
     m_calc = new QPushButton(QStringLiteral("Calculate BHR"), central);
     m_calc->setObjectName(QStringLiteral("cmdCalc"));
-    m_calc->lower();
+    m_calc->setFocusPolicy(Qt::NoFocus);
+    m_calc->hide();
 
     buildMenus();
     keepStorableText();
@@ -56,12 +59,7 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
         m_currentName = m_title->text();
         startAnalysis();
     });
-    // A click or an arrow key selects an entry; focus arriving in the list only marks one.
-    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = m_list->selectedItems();
-        if (!selected.isEmpty())
-            selectListEntry(m_list->row(selected.first()));
-    });
+    followListChoices();
     connect(findChild<QPushButton*>(QStringLiteral("cmdStart")), &QPushButton::clicked, this,
             &FrmTab::startAnalysis);
     connect(findChild<QRadioButton*>(QStringLiteral("Option1")), &QRadioButton::clicked, this,
@@ -72,6 +70,40 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
             [this] { calculateBudget(true); });
     connect(m_calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
     new ReverseEngineeringTab(m_platform, *this);
+}
+
+namespace {
+int chosenRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+} // namespace
+
+void FrmTab::followListChoices()
+{
+    // A click or an arrow key that chooses an entry selects it; focus arriving in the list only
+    // marks one.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = chosenRow(m_list); row >= 0)
+            selectListEntry(row);
+    });
+    // A click on the entry that is already chosen changes no choice, and selects it again.
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = m_list->row(item);
+        if (row == m_rowBeforePress && row == chosenRow(m_list))
+            selectListEntry(row);
+    });
+    // Typing a name lets go of the chosen entry, so that Start Analysis takes the typed name.
+    connect(m_title, &QLineEdit::textEdited, m_list, &QListWidget::clearSelection);
+}
+
+bool FrmTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowBeforePress = chosenRow(m_list);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmTab::buildMenus()
@@ -146,7 +178,15 @@ void FrmTab::showHelp(int command)
     m_platform.help().show(m_platform.folder().filePath(kHelpFile), HelpViewer::Command(command));
 }
 
-void FrmTab::exitProgram() { close(); }
+// Exit ends the program at once with every window, running none of their own closing: a name
+// typed into the revise-name window without OK is not saved on the way out. Only the close box
+// unloads the open windows.
+void FrmTab::exitProgram()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::quit();
+}
 
 void FrmTab::closeEvent(QCloseEvent* event)
 {
@@ -155,19 +195,4 @@ void FrmTab::closeEvent(QCloseEvent* event)
             window->close();
     event->accept();
     QCoreApplication::quit();
-}
-
-void FrmTab::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    placeCalculateButton();
-}
-
-void FrmTab::placeCalculateButton()
-{
-    const QSize size = m_calc->sizeHint();
-    const QRect area = m_tabs->geometry();
-    m_calc->setGeometry(area.right() - size.width() - 24, area.bottom() - size.height() - 24, size.width(),
-                        size.height());
-    m_calc->lower();
 }

@@ -41,7 +41,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -53,7 +53,7 @@ private:
     QWidget* buildReverseEngineeringTab();
     QWidget* buildNameRow(int member, QWidget* extra = nullptr);
     void keepStorableText();
-    void placeCalculateButton();
+    void followListChoices();
 
     void refreshList();
     void exitProgram();
@@ -64,6 +64,8 @@ private:
     void selectListEntry(int row);
     void startAnalysis();
     bool refuseName(const QString& name);
+    bool addToList(const QString& name);
+    bool refuseSharedFiles(const QString& name);
     void showNameOnEveryTab();
     bool loadRecord(LoadRegime regime);
     void applyWorkSpace(const std::optional<QString>& saved, LoadRegime regime);
@@ -73,6 +75,7 @@ private:
 
     // Calculate BHR: the tab's button turns to the last tab, the window's own does not.
     void calculateBudget(bool turnToLastTab);
+    bool mayReplaceSharedFiles();
 
     QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
     QString boxText(const QString& name) const;
@@ -84,6 +87,7 @@ private:
     QLineEdit* m_title = nullptr;
     QLabel* m_credit = nullptr;
     QPushButton* m_calc = nullptr;
+    int m_rowBeforePress = -1; // the list's chosen row when the mouse went down on it
     std::array<QLabel*, 5> m_nameLabels{};
     QHash<QString, QLineEdit*> m_boxes;
 };

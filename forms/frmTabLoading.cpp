@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "Platform.h"
 #include "RecordLayout.h"
+#include "SharedFiles.h"
 #include "WorkSpace.h"
 
 #include <QLabel>
@@ -20,16 +21,19 @@ const QString kNoNameMessage = QStringLiteral("You must have a valid File to Ana
 
 void FrmTab::selectListEntry(int row)
 {
+    // An entry the name box could not hold whole, or that names no usable files, never enters it.
+    const QString entry = m_list->item(row)->text();
+    if (!entry.isEmpty() && refuseName(entry))
+        return;
     selectTab(General);
-    m_title->setText(m_list->item(row)->text());
+    m_title->setText(entry);
     m_currentName = m_title->text();
     if (m_currentName.isEmpty()) {
         m_platform.messages().tell(kNoNameMessage);
         return;
     }
-    if (refuseName(m_currentName))
+    if (!addToList(m_currentName))
         return;
-    equipmentlist::addIfAbsent(m_platform.folder(), m_currentName); // the list is a convenience
     showNameOnEveryTab();
     loadRecord(LoadRegime::ListSelection);
 }
@@ -40,25 +44,58 @@ void FrmTab::startAnalysis()
         m_platform.messages().tell(kNoNameMessage);
         return;
     }
+    QString name = m_title->text();
     if (QListWidgetItem* selected = m_list->currentItem(); selected && selected->isSelected())
-        m_title->setText(selected->text());
-    m_currentName = m_title->text();
-    if (refuseName(m_currentName))
+        name = selected->text();
+    if (refuseName(name) || refuseSharedFiles(name))
         return;
-    equipmentlist::addIfAbsent(m_platform.folder(), m_title->text());
+    m_title->setText(name);
+    m_currentName = name;
+    if (!addToList(name))
+        return;
     showNameOnEveryTab();
     selectTab(General);
     if (!loadRecord(LoadRegime::StartAnalysis))
         setEfficiencyDefaults(); // a new name has no saved record yet
 }
 
-// A name whose files would lie outside the program folder is never used to name files.
+// A name that cannot name its files, or that the files and the name box could not give back
+// unchanged, is never used.
 bool FrmTab::refuseName(const QString& name)
 {
     const QString problem = filenames::nameProblem(name);
     if (!problem.isEmpty())
         m_platform.messages().tell(problem);
     return !problem.isEmpty();
+}
+
+// A list that could not take the name (a full disk) is said, rather than the name silently
+// missing from the list next time.
+bool FrmTab::addToList(const QString& name)
+{
+    const StoreResult added = equipmentlist::addIfAbsent(m_platform.folder(), name);
+    if (!added.ok())
+        m_platform.messages().tell(added.error);
+    return added.ok();
+}
+
+// A new name whose files another listed name already uses would show and overwrite that
+// equipment's figures, so it is not started.
+bool FrmTab::refuseSharedFiles(const QString& name)
+{
+    const equipmentlist::Loaded listed = equipmentlist::load(m_platform.folder());
+    if (listed.names.contains(name))
+        return false;
+    const QStringList sharing = sharedfiles::namesSharingFiles(listed.names, name);
+    if (sharing.isEmpty())
+        return false;
+    m_platform.messages().tell(
+        QStringLiteral("The name \"%1\" cannot be started: its files are already those of \"%2\". An "
+                       "equipment's files are named from the first seven characters of its name, so the "
+                       "two would share their figures. Please choose a name that differs from \"%2\" "
+                       "within its first seven characters.")
+            .arg(name, sharing.join(QStringLiteral("\", \""))));
+    return true;
 }
 
 void FrmTab::showNameOnEveryTab()
@@ -68,15 +105,18 @@ void FrmTab::showNameOnEveryTab()
 }
 
 // Fills the boxes from the plant file and the input files 2, 3 and 4; a box that receives no
-// value keeps its text. Stops at the first file that is not there and says so by returning false.
+// value keeps its text. Stops at the first file that is not there and says so by returning
+// false; a file that is there but cannot be read is passed over.
 bool FrmTab::loadRecord(LoadRegime regime)
 {
     const DataFolder& folder = m_platform.folder();
     for (int file = 1; file <= 4; ++file) {
         const recordlayout::LoadedFile loaded = file == 1 ? recordlayout::loadPlantFile(folder)
                                                           : recordlayout::loadInputFile(folder, m_currentName, file);
-        if (!loaded.ok())
+        if (loaded.state == FileState::Missing)
             return false;
+        if (!loaded.ok())
+            continue;
         for (const recordlayout::Assignment& assignment : loaded.assignments)
             box(assignment.box)->setText(assignment.text);
         if (file == 3)
@@ -91,13 +131,17 @@ void FrmTab::applyWorkSpace(const std::optional<QString>& saved, LoadRegime regi
 {
     if (!saved)
         return;
+    if (regime == LoadRegime::StartAnalysis) {
+        box("txtSq")->setText(*saved);
+        return;
+    }
     bool savedIsZero = false;
     try {
         savedIsZero = numbers::read(*saved) == 0.0;
     } catch (const ArithmeticFailure&) {
         return;
     }
-    if (regime == LoadRegime::StartAnalysis || !savedIsZero || boxText("txtCost").isEmpty()) {
+    if (!savedIsZero || boxText("txtCost").isEmpty()) {
         box("txtSq")->setText(*saved);
         return;
     }

@@ -1,6 +1,7 @@
 // The six tab pages of the main window, one builder each.
 #include "frmTab.h"
 
+#include "FileNames.h"
 #include "NamedWidget.h"
 #include "ProgramIcon.h"
 
@@ -171,6 +172,7 @@ QWidget* FrmTab::buildPreliminaryTab()
                     Qt::AlignCenter);
     grid->addWidget(label("lblNewTitle", QStringLiteral("Enter New Equipment Name: "), page), 2, 0, Qt::AlignRight);
     m_title = inputBox("txtTitle", page);
+    m_title->setMaxLength(filenames::kLongestName); // every name the rules allow fits whole
     grid->addWidget(m_title, 2, 1);
     grid->addWidget(label("Label59", QStringLiteral("(Be sure to refresh before entering new equipment)"), page), 3,
                     0);

@@ -28,10 +28,12 @@ void DialogMessageBoxes::tell(const QString& text, const QString& title, Icon ic
     box.exec();
 }
 
-MessageBoxes::Answer DialogMessageBoxes::askYesNo(const QString& text, const QString& title)
+MessageBoxes::Answer DialogMessageBoxes::askYesNo(const QString& text, const QString& title, Answer defaultAnswer)
 {
     QMessageBox box(QMessageBox::Question, titleOrProgram(title), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
@@ -40,10 +42,10 @@ void RecordedMessageBoxes::tell(const QString& text, const QString& title, Icon 
     shown.append({text, title, icon, false});
 }
 
-MessageBoxes::Answer RecordedMessageBoxes::askYesNo(const QString& text, const QString& title)
+MessageBoxes::Answer RecordedMessageBoxes::askYesNo(const QString& text, const QString& title, Answer defaultAnswer)
 {
-    shown.append({text, title, Icon::Question, true});
-    return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+    shown.append({text, title, Icon::Question, true, defaultAnswer});
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 
 QStringList RecordedMessageBoxes::texts() const

@@ -13,17 +13,19 @@ public:
     virtual ~MessageBoxes() = default;
     // A message with an OK button; an empty title shows the program's title.
     virtual void tell(const QString& text, const QString& title = {}, Icon icon = Icon::None) = 0;
-    virtual Answer askYesNo(const QString& text, const QString& title = {}) = 0;
+    // A question with Yes and No buttons; Enter gives the default answer.
+    virtual Answer askYesNo(const QString& text, const QString& title = {}, Answer defaultAnswer = Answer::Yes) = 0;
 };
 
 // Shows real message boxes.
 class DialogMessageBoxes : public MessageBoxes {
 public:
     void tell(const QString& text, const QString& title, Icon icon) override;
-    Answer askYesNo(const QString& text, const QString& title) override;
+    Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override;
 };
 
-// Remembers every message and answers questions from a queue (Yes when the queue is empty).
+// Remembers every message and answers questions from a queue (the question's default answer
+// when the queue is empty).
 class RecordedMessageBoxes : public MessageBoxes {
 public:
     struct Shown {
@@ -31,10 +33,11 @@ public:
         QString title;
         Icon icon = Icon::None;
         bool question = false;
+        Answer defaultAnswer = Answer::Ok; // Yes or No for a question
     };
 
     void tell(const QString& text, const QString& title, Icon icon) override;
-    Answer askYesNo(const QString& text, const QString& title) override;
+    Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override;
 
     QList<Shown> shown;
     QList<Answer> answers;

@@ -4,6 +4,9 @@
 #include "RateTable.h"
 #include "ResultTexts.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // A body line: its text and, where it names one, the slot whose amount follows it.
@@ -90,28 +93,42 @@ void printHeading(PrintJob& job, const QString& equipmentName)
     job.fontSize(9).bold(false);
 }
 
+// An amount wider than its field keeps its right edge under the rules: the blanks that indent
+// its label make the room.
 void printBody(PrintJob& job, const ResultRecord& record)
 {
     for (const BodyLine& line : kBody) {
         QString text = QString::fromLatin1(line.text);
-        if (line.slot != kNoAmount)
-            text += resulttexts::fieldText(record, line.slot, numbers::kAmountPattern, resulttexts::kAmountWidth);
+        if (line.slot != kNoAmount) {
+            const QString amount =
+                resulttexts::fieldText(record, line.slot, numbers::kAmountPattern, resulttexts::kAmountWidth);
+            for (qsizetype over = resulttexts::overrun(amount, resulttexts::kAmountWidth);
+                 over > 0 && text.startsWith(u' '); --over)
+                text.remove(0, 1);
+            text += amount;
+        }
         job.printLine(text);
     }
 }
 
+// Rates stand in 8-character fields from the columns 32, 49 and 66. A wider rate starts earlier
+// so that it still ends in its field's last column, yet always after a blank.
 void printRateRow(PrintJob& job, const ResultRecord& record, int level)
 {
+    const QString hours = numbers::formatResult(record.result(77 + level), numbers::kHoursPattern);
     job.print(QStringLiteral("       "))
         .print(numbers::format(record.input(77 + level), numbers::kHoursPattern))
         .moveToColumn(20)
-        .print(numbers::formatResult(record.result(77 + level), numbers::kHoursPattern))
-        .moveToColumn(32)
-        .print(ratetable::rateText(record, 81 + level))
-        .moveToColumn(49)
-        .print(ratetable::rateText(record, 89 + level))
-        .moveToColumn(66)
-        .printLine(ratetable::rateText(record, 100 + level));
+        .print(hours);
+    qsizetype nextColumn = 20 + hours.size();
+    for (const auto& [column, firstSlot] : {std::pair{32, 81}, std::pair{49, 89}, std::pair{66, 100}}) {
+        const QString rate = ratetable::rateText(record, firstSlot + level);
+        const qsizetype start =
+            std::max(column - resulttexts::overrun(rate, resulttexts::kRateWidth), nextColumn + 1);
+        job.moveToColumn(static_cast<int>(start)).print(rate);
+        nextColumn = start + rate.size();
+    }
+    job.endLine();
 }
 
 } // namespace

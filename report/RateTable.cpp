@@ -4,7 +4,19 @@
 #include "NumberText.h"
 #include "ResultTexts.h"
 
+#include <algorithm>
+
 namespace ratetable {
+namespace {
+
+// The blanks before a rate, fewer by what the rate runs past its field, but never none.
+QString gapBefore(int gap, const QString& rateText)
+{
+    const qsizetype blanks = std::max<qsizetype>(1, gap - resulttexts::overrun(rateText, resulttexts::kRateWidth));
+    return QString(blanks, u' ') + rateText;
+}
+
+} // namespace
 
 QStringList noteLines()
 {
@@ -22,6 +34,7 @@ QStringList headingLines()
     return {
         QStringLiteral("%  of       Tot           Manuf          Budget        Employee    "),
         QStringLiteral(" Hrs        Hrs          Cost/Hr         Cost/Hr       Cost/Hr     "),
+        QString(), // the second line ends with a line break too
     };
 }
 
@@ -38,9 +51,8 @@ QString percentText(const ResultRecord& record, int level)
 QString row(const ResultRecord& record, int level)
 {
     const QString hours = numbers::formatResult(record.result(77 + level), numbers::kHoursPattern);
-    return percentText(record, level) + QString(7, u' ') + hours + QString(7, u' ') +
-           rateText(record, 81 + level) + QString(8, u' ') + rateText(record, 89 + level) + QString(6, u' ') +
-           rateText(record, 100 + level);
+    return percentText(record, level) + QString(7, u' ') + hours + gapBefore(7, rateText(record, 81 + level)) +
+           gapBefore(8, rateText(record, 89 + level)) + gapBefore(6, rateText(record, 100 + level));
 }
 
 QString optionLabel(const ResultRecord& record, int level)

@@ -13,13 +13,14 @@ inline constexpr int kLevels = 4;
 
 // The definitions of the three rates, as the window's note shows them.
 QStringList noteLines();
-// The two heading lines over the rows.
+// The two heading lines over the rows, each ended by a line break: an empty third line follows.
 QStringList headingLines();
 
 // The level's efficiency (input value of slot 77 + level) in its shortest form, padded with
 // blanks in front to 4 characters.
 QString percentText(const ResultRecord& record, int level);
-// One row of the table; level counts from 0.
+// One row of the table; level counts from 0. A rate wider than its 8 characters keeps its
+// right edge, taking the room from the blanks before it.
 QString row(const ResultRecord& record, int level);
 
 // "100% Eff": the level's efficiency as a whole percentage.
@@ -27,7 +28,7 @@ QString optionLabel(const ResultRecord& record, int level);
 // Rate (B) of the level in dollars and cents, the caption of the level's option.
 QString optionCaption(const ResultRecord& record, int level);
 
-// Rate texts: 8 characters for slots 81 to 103.
+// Rate texts: 8 characters for slots 81 to 103, more for a rate that needs them.
 QString rateText(const ResultRecord& record, int slot);
 
 } // namespace ratetable

@@ -2,6 +2,8 @@
 
 #include "DisplayPattern.h"
 
+#include <algorithm>
+
 namespace resulttexts {
 
 ResultRecord withTotalPowerCost(ResultRecord record)
@@ -16,6 +18,11 @@ ResultRecord withTotalPowerCost(ResultRecord record)
 QString fieldText(const ResultRecord& record, int slot, const QString& pattern, int width)
 {
     return numbers::fixedField(numbers::formatResult(record.result(slot), pattern), width);
+}
+
+qsizetype overrun(const QString& fieldText, int width)
+{
+    return std::max<qsizetype>(0, fieldText.size() - width);
 }
 
 } // namespace resulttexts

@@ -14,8 +14,12 @@ inline constexpr int kRateWidth = 8;    // hourly rates
 // puts the total power cost (lighting, motors and arc lamps, slots 41 to 43) there itself.
 ResultRecord withTotalPowerCost(ResultRecord record);
 
-// The slot's result value formatted with the pattern, right-aligned in a field of the width
-// (a longer text keeps its first characters); an empty value gives a blank field.
+// The slot's result value formatted with the pattern, right-aligned in a field of the width; an
+// empty value gives a blank field. A longer text is never cut (see numbers::fixedField).
 QString fieldText(const ResultRecord& record, int slot, const QString& pattern, int width);
+
+// How many characters a field's text runs past the field's width; 0 when it fits. Layouts take
+// that many from the blanks before the field, so that the figure keeps its right edge.
+qsizetype overrun(const QString& fieldText, int width);
 
 } // namespace resulttexts

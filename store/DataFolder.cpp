@@ -114,9 +114,15 @@ OpenedFile DataFolder::read(const QString& fileName) const
         return opened;
     }
     QFile file(filePath(fileName));
-    if (!QFileInfo(file.fileName()).isFile()) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists()) {
         opened.state = FileState::Missing;
         opened.error = QStringLiteral("The file %1 was not found.").arg(fileName);
+        return opened;
+    }
+    if (!info.isFile()) {
+        opened.state = FileState::Unreadable;
+        opened.error = QStringLiteral("Could not read %1: it is a folder, not a file.").arg(fileName);
         return opened;
     }
     if (!file.open(QIODevice::ReadOnly)) {

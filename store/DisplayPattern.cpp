@@ -78,14 +78,6 @@ Rounded roundTo(double value, int decimals)
     return {digits.left(wholeDigits), digits.mid(wholeDigits)};
 }
 
-bool allZero(const QString& digits)
-{
-    for (QChar c : digits)
-        if (c != u'0')
-            return false;
-    return true;
-}
-
 QString grouped(const QString& whole)
 {
     QString out;
@@ -103,7 +95,6 @@ QString format(double value, const QString& patternText)
 {
     const Pattern p = parse(patternText);
     const Rounded r = roundTo(value, p.decimals);
-    const bool isZero = allZero(r.whole) && allZero(r.fraction);
 
     qsizetype firstSignificant = 0;
     while (firstSignificant < r.whole.size() && r.whole[firstSignificant] == u'0')
@@ -118,7 +109,8 @@ QString format(double value, const QString& patternText)
     QString number = p.grouping ? grouped(whole) : whole;
     if (!fraction.isEmpty())
         number += u'.' + fraction;
-    const QString sign = value < 0 && !isZero ? QStringLiteral("-") : QString();
+    // Also when it rounds to zero: -0.001 with "0.00" reads "-0.00".
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
     return sign + p.prefix + number + p.suffix;
 }
 
@@ -127,9 +119,15 @@ QString formatResult(const std::optional<double>& value, const QString& pattern)
     return value ? format(*value, pattern) : QString();
 }
 
-QString fixedField(const QString& text, int width)
+QString fixedField(QString text, int width)
 {
-    return text.size() >= width ? text.left(width) : text.rightJustified(width, u' ');
+    for (qsizetype i = 0; text.size() > width && i < text.size() && !text[i].isDigit();) {
+        if (text[i] == u' ')
+            text.remove(i, 1);
+        else
+            ++i;
+    }
+    return text.rightJustified(width, u' ');
 }
 
 } // namespace numbers

@@ -7,7 +7,8 @@
 // Display patterns turn numbers into the texts the user reads: "0" is a digit always shown,
 // "#" a digit shown only when significant, a comma between digit places groups thousands,
 // "." is the decimal point, every other character is literal. Values are rounded half away
-// from zero to the decimals shown; a negative value gets "-" before the whole result.
+// from zero to the decimals shown; a negative value gets "-" before the whole result, even when
+// it rounds to zero.
 namespace numbers {
 
 inline const QString kAmountPattern = QStringLiteral("$###,###,#0.00");
@@ -23,8 +24,9 @@ QString format(double value, const QString& pattern);
 // as an empty text in every result window and report, never as a misleading $0.00.
 QString formatResult(const std::optional<double>& value, const QString& pattern);
 
-// The text right-aligned in a field of the given width, padded with blanks on the left;
-// a longer text keeps its first `width` characters.
-QString fixedField(const QString& text, int width);
+// The text right-aligned in a field of the given width, padded with blanks on the left. A cut
+// number reads as another number, so a longer text only gives up the blanks before its first
+// digit (they merely indent it) and, when still too long, is kept whole, wider than the field.
+QString fixedField(QString text, int width);
 
 } // namespace numbers

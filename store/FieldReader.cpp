@@ -27,15 +27,15 @@ void FieldReader::skipToDelimiter()
         skipLineEnd();
 }
 
+// A value never spans lines, so a quote left open ends with its line: one damaged name cannot
+// swallow the rest of the list.
 QString FieldReader::readQuoted()
 {
     const qsizetype start = ++m_pos;
-    qsizetype close = m_text.indexOf(u'"', start);
-    if (close < 0)
-        close = m_text.size();
-    m_pos = close;
-    const QString value = m_text.mid(start, close - start);
-    if (m_pos < m_text.size())
+    while (m_pos < m_text.size() && !atLineEnd() && m_text[m_pos] != u'"')
+        ++m_pos;
+    const QString value = m_text.mid(start, m_pos - start);
+    if (m_pos < m_text.size() && m_text[m_pos] == u'"')
         ++m_pos;
     skipToDelimiter();
     return value;

@@ -6,7 +6,7 @@
 
 // Hands out the values of a data file one at a time:
 // blanks before a value are skipped; a value that begins with a double quote runs to the next
-// double quote; any other value runs to the next comma or the end of the line; an empty line is
+// double quote on its line; any other value runs to the next comma or the end of the line; an empty line is
 // one empty value; reading past the last line gives nothing. Lines end in CR LF or LF alone.
 class FieldReader {
 public:

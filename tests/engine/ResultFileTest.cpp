@@ -42,6 +42,10 @@ private slots:
     void damagedFileIsReported_data();
     void damagedFileIsReported();
     void damagedFileKeepsTheSlotsBeforeTheDamage();
+    void linesAfterTheRecordAreLeftAside_data();
+    void linesAfterTheRecordAreLeftAside();
+    void longLineIsQuotedInPart_data();
+    void longLineIsQuotedInPart();
     void valuesComeBackToFifteenDigits_data();
     void valuesComeBackToFifteenDigits();
 };
@@ -84,10 +88,6 @@ void ResultFileTest::damagedFileIsReported_data()
     QTest::newRow("number followed by text")
         << true << referenceWithLine(83, " 1303.4112 $") << "does not hold a number";
     QTest::newRow("number too large for a double") << true << referenceWithLine(2, " 1E+400 ") << "too large";
-    // The comma splits the line into two values, so every later value would be one slot late.
-    QTest::newRow("comma in a number") << true << referenceWithLine(83, " 1,303.4112 ") << "more than 206";
-    QTest::newRow("line after the record") << true << reference + " 5 \r\n"
-                                           << "more than 206";
 }
 
 void ResultFileTest::damagedFileIsReported()
@@ -114,6 +114,48 @@ void ResultFileTest::damagedFileKeepsTheSlotsBeforeTheDamage()
     const QString report =
         mismatches(loaded.record, {resultFigure(41, 332.8), emptyResult(42), inputFigure(42, 0)});
     QVERIFY2(report.isEmpty(), qPrintable(report));
+}
+
+// Whatever follows the 206 lines of the record is not part of it.
+void ResultFileTest::linesAfterTheRecordAreLeftAside_data()
+{
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("one number") << QByteArray(" 5 \r\n");
+    QTest::newRow("text without a line end") << QByteArray("notes");
+    QTest::newRow("a hundred lines") << QByteArray(" 1 \r\nabc\r\n").repeated(50);
+}
+
+void ResultFileTest::linesAfterTheRecordAreLeftAside()
+{
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(kFileName), referenceFile() + after));
+    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    const QString report = mismatches(loaded.record, {resultFigure(103, 57.5090736241218), inputFigure(103, 0)});
+    QVERIFY2(report.isEmpty(), qPrintable(report));
+}
+
+// A damaged line may be megabytes long: the message quotes its start and says it is cut.
+void ResultFileTest::longLineIsQuotedInPart_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("text") << "abcdefghij" + QByteArray(1 << 20, 'x') << "does not hold a number";
+    QTest::newRow("number too large") << " 1234567890" + QByteArray(1 << 20, '0') << "too large";
+}
+
+void ResultFileTest::longLineIsQuotedInPart()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(kFileName), referenceWithLine(83, line)));
+    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
+    QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error.left(300)));
+    QVERIFY2(loaded.error.size() < 200, qPrintable(loaded.error.left(300)));
+    const QString quoted = QString::fromLatin1(line.trimmed().left(40));
+    QVERIFY2(loaded.error.contains(u'"' + quoted + QStringLiteral("\u2026 (cut)\"")), qPrintable(loaded.error));
 }
 
 // The number form keeps 15 significant digits: a value with no more comes back as the same

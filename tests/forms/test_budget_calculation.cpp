@@ -34,12 +34,14 @@ private slots:
     void emptyHoursStillCompletes();
     void typedNameWithoutStartAnalysisIsSavedButNotListed();
     void emptyNameIsRefused();
+    void replacingFilesSharedWithAnotherNameIsAsked_data();
+    void replacingFilesSharedWithAnotherNameIsAsked();
     void unwritableFileIsReportedAndNothingClaimed();
     void budgetAmountsInFifteenCharacters_data();
     void budgetAmountsInFifteenCharacters();
     void missingOrShortFilesAreNamed_data();
     void missingOrShortFilesAreNamed();
-    void showingAgainDoesNotRefresh();
+    void openingAfterACalculateShowsTheNewFigures();
     void nextOpensTheRatesInPlaceOfTheBudget();
 };
 
@@ -99,7 +101,7 @@ void TestBudgetCalculation::windowButtonKeepsTheTab()
     ui.startAnalysis("Kord");
     ui.typeAll(workedExampleBoxes());
     ui.child<QTabWidget>("SSTab1")->setCurrentIndex(2);
-    ui.click("cmdCalc");
+    ui.press("cmdCalc");
     QCOMPARE(ui.currentTab(), 2);
     QVERIFY(ui.openWindow<FrmBudget>());
     QVERIFY(ui.fileExists("Kord55"));
@@ -125,7 +127,7 @@ void TestBudgetCalculation::allBoxesEmptyStopsWithTheMessageAndKeepsTheOldResult
     ui.startAnalysis("Kord");
     for (const char* efficiency : {"txtEff100", "txtEff80", "txtEff70", "txtEff60"})
         ui.box(efficiency)->clear();
-    ui.click(button);
+    ui.press(button);
 
     QCOMPARE(ui.messages(), QStringList{kOverflow + "Kord"});
     QCOMPARE(ui.fileLines("Kord55"), QStringList{"earlier"});
@@ -175,6 +177,50 @@ void TestBudgetCalculation::emptyNameIsRefused()
     QVERIFY(!ui.fileExists("primary.bud"));
 }
 
+void TestBudgetCalculation::replacingFilesSharedWithAnotherNameIsAsked_data()
+{
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<bool>("started"); // false: the name is only typed
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("answerYes"); // false: Enter takes the default answer
+    const QStringList pair{"Komori 1", "Komori 2"};
+    QTest::newRow("pair in the list, default answer") << pair << true << "Command2" << false;
+    QTest::newRow("pair in the list, Yes") << pair << true << "Command2" << true;
+    QTest::newRow("window button, default answer") << pair << true << "cmdCalc" << false;
+    QTest::newRow("typed name, listed partner, Yes") << QStringList{"Komori 1"} << false << "Command2" << true;
+}
+
+void TestBudgetCalculation::replacingFilesSharedWithAnotherNameIsAsked()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(bool, started);
+    QFETCH(QString, button);
+    QFETCH(bool, answerYes);
+    MainWindowDriver ui;
+    const QString sharedResults = filenames::resultFile("Komori 1");
+    QVERIFY(ui.folder().replace(filenames::kListFile, listed).ok());
+    QVERIFY(ui.folder().replace(sharedResults, {"Komori 1's results"}).ok());
+    ui.start();
+    if (started)
+        ui.startAnalysis("Komori 2");
+    else
+        ui.type("txtTitle", "Komori 2");
+    ui.typeAll(workedExampleBoxes());
+    if (answerYes)
+        ui.platform().recordedMessages.answers = {MessageBoxes::Answer::Yes};
+    ui.press(button);
+
+    const QList<RecordedMessageBoxes::Shown>& shown = ui.platform().recordedMessages.shown;
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first().question);
+    QCOMPARE(shown.first().defaultAnswer, MessageBoxes::Answer::No);
+    QVERIFY2(shown.first().text.contains("\"Komori 1\"") && shown.first().text.contains("\"Komori 2\""),
+             qPrintable(shown.first().text));
+    QCOMPARE(ui.fileLines(sharedResults).size(), answerYes ? 206 : 1);
+    QCOMPARE(ui.fileExists("primary.bud"), answerYes);
+    QCOMPARE(bool(ui.openWindow<FrmBudget>()), answerYes);
+}
+
 // Running as root, a read-only folder would still take the files; a folder in the way of a
 // file cannot be overwritten by anyone.
 void TestBudgetCalculation::unwritableFileIsReportedAndNothingClaimed()
@@ -200,7 +246,7 @@ void TestBudgetCalculation::budgetAmountsInFifteenCharacters_data()
 {
     QTest::addColumn<double>("rent");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("a million is cut to 15") << 1e6 << "   $1,000,000.0";
+    QTest::newRow("a million keeps every digit") << 1e6 << "  $1,000,000.00";
     QTest::newRow("just below a million fits") << 999999.99 << "    $999,999.99";
     QTest::newRow("zero") << 0.0 << "          $0.00";
     QTest::newRow("negative: the sign goes before the blanks") << -12.5 << "     -   $12.50";
@@ -246,7 +292,7 @@ void TestBudgetCalculation::missingOrShortFilesAreNamed()
     QCOMPARE(budgetBox(budget, "txtFacCosts"), QString());
 }
 
-void TestBudgetCalculation::showingAgainDoesNotRefresh()
+void TestBudgetCalculation::openingAfterACalculateShowsTheNewFigures()
 {
     MainWindowDriver ui;
     QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
@@ -255,7 +301,7 @@ void TestBudgetCalculation::showingAgainDoesNotRefresh()
     saveResults(ui.folder(), "Kord", {{28, 200}});
     FrmBudget* second = FrmBudget::open(ui.platform(), ui.window());
     QCOMPARE(second, first);
-    QCOMPARE(budgetBox(second, "txtRent"), "        $100.00");
+    QCOMPARE(budgetBox(second, "txtRent"), "        $200.00");
     QPointer<FrmBudget> closing(first);
     first->close();
     QTRY_VERIFY(!closing);

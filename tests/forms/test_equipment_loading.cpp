@@ -25,19 +25,28 @@ private slots:
     void firstStartOfANewName();
     void newNameRightAfterAnotherEquipment();
     void savedRecordLoadsEveryBox();
-    void selectedEntryBeatsTheTypedName();
+    void typingLetsGoOfTheChosenEntry_data();
+    void typingLetsGoOfTheChosenEntry();
+    void clickOnTheChosenEntryLoadsItAgain();
+    void refusedEntryNeverEntersTheNameBox_data();
+    void refusedEntryNeverEntersTheNameBox();
+    void newNameSharingFilesWithAListedNameIsRefused_data();
+    void newNameSharingFilesWithAListedNameIsRefused();
     void afterRefreshTheTypedNameIsUsed();
     void enterInTheNameBoxStartsTheAnalysis();
     void emptyNameIsRefusedWithoutChangingTab();
     void nameThatWouldLeaveTheFolderTouchesNothing();
     void workSpaceOnListSelection_data();
     void workSpaceOnListSelection();
+    void startAnalysisShowsTheSavedWorkSpaceAsStored_data();
     void startAnalysisShowsTheSavedWorkSpaceAsStored();
     void entryWithoutInputFilesLoadsThePlantOnly();
     void emptyListEntryShowsTheMessage();
     void arrowKeysSelectEveryEntryPassed();
     void tabbingIntoTheListLoadsNothing();
     void shortFileNeitherStopsNorStalls();
+    void fileThatCannotBeReadIsPassedOver_data();
+    void fileThatCannotBeReadIsPassedOver();
     void fileNamesOfANameWithBlanks();
     void workSpaceOptions();
 };
@@ -94,18 +103,131 @@ void TestEquipmentLoading::savedRecordLoadsEveryBox()
     QCOMPARE(ui.fileLines("budget.fyl"), QStringList{"Kord"});
 }
 
-void TestEquipmentLoading::selectedEntryBeatsTheTypedName()
+void TestEquipmentLoading::typingLetsGoOfTheChosenEntry_data()
 {
+    QTest::addColumn<QString>("typed"); // null: nothing typed after the click
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<QString>("started");
+    QTest::addColumn<QString>("cost");
+    QTest::newRow("chosen entry, nothing typed") << QString() << false << "Kord"
+                                                 << "100000";
+    QTest::newRow("typed, Start Analysis") << "Other" << false << "Other"
+                                           << "";
+    QTest::newRow("typed, Enter") << "Other" << true << "Other"
+                                  << "";
+}
+
+// What the user types next is saved under the started name, so that name must be the typed one.
+void TestEquipmentLoading::typingLetsGoOfTheChosenEntry()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byEnter);
+    QFETCH(QString, started);
+    QFETCH(QString, cost);
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", workedExampleBoxes());
     QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
     ui.start();
     ui.clickListEntry(0);
-    ui.type("txtTitle", "Other");
-    ui.click("cmdStart");
-    QCOMPARE(ui.text("txtTitle"), "Kord");
-    QCOMPARE(ui.window().currentName(), "Kord");
-    QCOMPARE(ui.fileLines("budget.fyl"), QStringList{"Kord"});
+    ui.box("txtCost")->clear();
+    if (!typed.isNull())
+        ui.type("txtTitle", typed);
+    if (byEnter)
+        QTest::keyClick(ui.box("txtTitle"), Qt::Key_Return);
+    else
+        ui.click("cmdStart");
+    QCOMPARE(ui.text("txtTitle"), started);
+    QCOMPARE(ui.window().currentName(), started);
+    QCOMPARE(ui.window().nameLabel(4)->text(), started);
+    QCOMPARE(ui.text("txtCost"), cost);
+    QCOMPARE(ui.fileLines("budget.fyl").last(), started);
+}
+
+void TestEquipmentLoading::clickOnTheChosenEntryLoadsItAgain()
+{
+    MainWindowDriver ui;
+    saveRecord(ui.folder(), "Kord", {{"txtCost", "111"}});
+    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord", ""}).ok());
+    ui.start();
+    const auto clickOnFirstTab = [&ui](int row) {
+        ui.window().selectTab(FrmTab::Preliminary);
+        ui.clickListEntry(row);
+    };
+    clickOnFirstTab(0);
+    ui.type("txtCost", "typed over");
+    clickOnFirstTab(0);
+    QCOMPARE(ui.text("txtCost"), "111");
+    QCOMPARE(ui.currentTab(), 1);
+    clickOnFirstTab(1);
+    clickOnFirstTab(1);
+    QCOMPARE(ui.messages(), (QStringList{kNoName, kNoName})); // once a click
+}
+
+void TestEquipmentLoading::refusedEntryNeverEntersTheNameBox_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("longer than the name box holds") << QString(40000, u'K');
+    QTest::newRow("files outside the folder") << "../x";
+}
+
+void TestEquipmentLoading::refusedEntryNeverEntersTheNameBox()
+{
+    QFETCH(QString, entry);
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace(filenames::kListFile, {entry}).ok());
+    ui.start();
+    ui.type("txtTitle", "typed");
+    ui.clickListEntry(0);
+    ui.clickListEntry(0);
+    ui.click("cmdStart"); // the refused entry is still the chosen one
+    QCOMPARE(ui.messages().size(), 3);
+    QCOMPARE(ui.text("txtTitle"), "typed");
+    QCOMPARE(ui.window().currentName(), "typed");
+    QCOMPARE(ui.fileLines("budget.fyl"), QStringList{entry});
+    QCOMPARE(ui.currentTab(), 0);
+}
+
+void TestEquipmentLoading::newNameSharingFilesWithAListedNameIsRefused_data()
+{
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<QString>("sharedWith"); // empty: the name starts
+    QTest::newRow("same first seven characters") << QStringList{"Komori 1"} << "Komori 2" << false << "Komori 1";
+    QTest::newRow("by Enter") << QStringList{"Kord", "Komori 1"} << "Komori 2" << true << "Komori 1";
+    QTest::newRow("blank and _ share the result file") << QStringList{"AB Press"} << "AB_Press" << false << "AB Press";
+    QTest::newRow("a pair listed before starts") << QStringList{"Komori 1", "Komori 2"} << "Komori 2" << false << "";
+    QTest::newRow("different within seven characters") << QStringList{"Komori 1"} << "Komori2" << false << "";
+}
+
+void TestEquipmentLoading::newNameSharingFilesWithAListedNameIsRefused()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(QString, name);
+    QFETCH(bool, byEnter);
+    QFETCH(QString, sharedWith);
+    MainWindowDriver ui;
+    saveRecord(ui.folder(), listed.last(), {{"txtCost", "4242"}});
+    QVERIFY(ui.folder().replace(filenames::kListFile, listed).ok());
+    ui.start();
+    ui.type("txtTitle", name);
+    if (byEnter)
+        QTest::keyClick(ui.box("txtTitle"), Qt::Key_Return);
+    else
+        ui.click("cmdStart");
+    if (sharedWith.isEmpty()) {
+        QCOMPARE(ui.messages(), QStringList());
+        QCOMPARE(ui.window().nameLabel(0)->text(), name);
+        return;
+    }
+    QCOMPARE(ui.messages().size(), 1);
+    const QString message = ui.messages().first();
+    QVERIFY2(message.contains(name) && message.contains(sharedWith) && message.contains("first seven characters"),
+             qPrintable(message));
+    QCOMPARE(ui.fileLines("budget.fyl"), listed);
+    QCOMPARE(ui.text("txtCost"), ""); // the other equipment's figures are not shown
+    QCOMPARE(ui.window().nameLabel(0)->text(), "");
+    QCOMPARE(ui.currentTab(), 0);
 }
 
 void TestEquipmentLoading::afterRefreshTheTypedNameIsUsed()
@@ -193,14 +315,24 @@ void TestEquipmentLoading::workSpaceOnListSelection()
     QCOMPARE(ui.text("txtTitle"), "Kord");
 }
 
+void TestEquipmentLoading::startAnalysisShowsTheSavedWorkSpaceAsStored_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("empty") << "";
+    QTest::newRow("text") << "12 sq ft";
+    QTest::newRow("too large to read as a number") << "1e999";
+}
+
 void TestEquipmentLoading::startAnalysisShowsTheSavedWorkSpaceAsStored()
 {
+    QFETCH(QString, saved);
     MainWindowDriver ui;
-    saveRecord(ui.folder(), "Kord", {{"txtSq", ""}, {"txtCost", "100"}, {"txtTotCost", "300"}, {"txtTotFeet", "500"}});
+    saveRecord(ui.folder(), "Kord",
+               {{"txtSq", saved}, {"txtCost", "100"}, {"txtTotCost", "300"}, {"txtTotFeet", "500"}});
     ui.start();
     ui.type("txtSq", "previous");
     ui.startAnalysis("Kord");
-    QCOMPARE(ui.text("txtSq"), "");
+    QCOMPARE(ui.text("txtSq"), saved);
 }
 
 void TestEquipmentLoading::entryWithoutInputFilesLoadsThePlantOnly()
@@ -271,6 +403,39 @@ void TestEquipmentLoading::shortFileNeitherStopsNorStalls()
     QCOMPARE(ui.text("txtWage1"), "20"); // files 3 and 4 still load
     QCOMPARE(ui.text("txtSell"), "8000");
     QCOMPARE(ui.text("txtEff100"), "100");
+}
+
+void TestEquipmentLoading::fileThatCannotBeReadIsPassedOver_data()
+{
+    QTest::addColumn<QString>("unreadable");
+    QTest::addColumn<bool>("fromList");
+    QTest::newRow("plant file, Start Analysis") << "primary.bud" << false;
+    QTest::newRow("input file 2, Start Analysis") << "Kord2" << false;
+    QTest::newRow("input file 3, list selection") << "Kord3" << true;
+}
+
+// Only a file that is not there stops the load; one that is there but cannot be read is passed.
+void TestEquipmentLoading::fileThatCannotBeReadIsPassedOver()
+{
+    QFETCH(QString, unreadable);
+    QFETCH(bool, fromList);
+    MainWindowDriver ui;
+    saveRecord(ui.folder(), "Kord", workedExampleBoxes());
+    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
+    ui.blockFile(unreadable);
+    ui.start();
+    for (const auto& [box, text] : workedExampleBoxes())
+        ui.type(box, "kept");
+    if (fromList)
+        ui.clickListEntry(0);
+    else
+        ui.startAnalysis("Kord");
+    const QStringList skipped = recordlayout::linesOf(
+        unreadable == "primary.bud" ? recordlayout::plantFile() : recordlayout::inputFile(unreadable.right(1).toInt()),
+        [](const QString& box) { return box; });
+    for (const auto& [box, text] : workedExampleBoxes())
+        QCOMPARE(ui.text(box), skipped.contains(box) ? QStringLiteral("kept") : text);
+    QCOMPARE(ui.messages(), QStringList());
 }
 
 void TestEquipmentLoading::fileNamesOfANameWithBlanks()

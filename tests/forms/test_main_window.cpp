@@ -1,5 +1,8 @@
+#include "MainWindowDriver.h"
+
 #include "FileNames.h"
 #include "Platform.h"
+#include "frmName.h"
 #include "frmTab.h"
 
 #include <QApplication>
@@ -36,6 +39,9 @@ private slots:
     void menusCarryTheirItems();
     void printerSetUpAndHelpGoToThePlatform();
     void exitClosesEveryWindow();
+    void onlyTheCloseBoxRunsTheOpenWindowsClosing_data();
+    void onlyTheCloseBoxRunsTheOpenWindowsClosing();
+    void windowCalculateButtonIsOutOfReach();
     void hintsOnTheWorkSpaceAndHoursPrompts();
     void reverseEngineeringFocusOrder();
     void unstorableCharactersStayOutOfBoxes();
@@ -246,6 +252,71 @@ void TestMainWindow::exitClosesEveryWindow()
     child<QAction>("mnuExit")->trigger();
     QVERIFY(!m_window->isVisible());
     QVERIFY(!other.isVisible());
+}
+
+void TestMainWindow::onlyTheCloseBoxRunsTheOpenWindowsClosing_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("nameFile");
+    QTest::addColumn<QString>("nameLabel");
+    QTest::newRow("Exit button") << "cmdExit"
+                                 << "Kord"
+                                 << "Kord";
+    QTest::newRow("File > Exit") << "mnuExit"
+                                 << "Kord"
+                                 << "Kord";
+    QTest::newRow("close box: the naming window accepts") << "close box"
+                                                          << "Press X"
+                                                          << "Press X";
+}
+
+// A name typed into the revise-name window without OK is kept only when that window is closed.
+void TestMainWindow::onlyTheCloseBoxRunsTheOpenWindowsClosing()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, nameFile);
+    QFETCH(QString, nameLabel);
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
+    ui.start();
+    ui.startAnalysis("Kord");
+    QVERIFY(ui.folder().replace(filenames::kNameFile, {"Kord"}).ok());
+    ui.window().selectTab(FrmTab::ReverseEngineering);
+    ui.click("Command3");
+    QPointer<FrmName> naming = ui.openWindow<FrmName>();
+    QVERIFY(naming);
+    QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), "Press X");
+    ui.window().selectTab(FrmTab::Preliminary);
+
+    if (way == "cmdExit")
+        ui.click("cmdExit");
+    else if (way == "mnuExit")
+        ui.child<QAction>("mnuExit")->trigger();
+    else
+        ui.window().close();
+
+    QVERIFY(!ui.window().isVisible());
+    QVERIFY(!naming || !naming->isVisible());
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{nameFile});
+    QCOMPARE(ui.window().nameLabel(4)->text(), nameLabel);
+}
+
+// The window's own Calculate BHR shows nowhere, so no click and no Tab key reaches it.
+void TestMainWindow::windowCalculateButtonIsOutOfReach()
+{
+    MainWindowDriver ui;
+    ui.start();
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    auto* calculate = ui.child<QPushButton>("cmdCalc");
+    QVERIFY(calculate->visibleRegion().isEmpty());
+    for (int tab = FrmTab::Preliminary; tab <= FrmTab::ReverseEngineering; ++tab) {
+        ui.window().selectTab(FrmTab::Tab(tab));
+        ui.child<QTabWidget>("SSTab1")->setFocus(Qt::TabFocusReason);
+        for (int press = 0; press < 50; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != calculate);
+        }
+    }
 }
 
 void TestMainWindow::hintsOnTheWorkSpaceAndHoursPrompts()

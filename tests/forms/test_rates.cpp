@@ -6,6 +6,7 @@
 #include "ResultFile.h"
 #include "TextPagePrinter.h"
 #include "frmBHR.h"
+#include "frmBudget.h"
 
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -36,6 +37,53 @@ QStringList textLines(QWidget* window, const char* box)
     return window->findChild<QPlainTextEdit*>(QString::fromLatin1(box))->toPlainText().split(u'\n');
 }
 
+// The first line a box shows, a one-line box or a multi-line one alike.
+QString firstLine(QWidget* window, const QString& box)
+{
+    if (auto* line = window->findChild<QLineEdit*>(box))
+        return line->text();
+    return window->findChild<QPlainTextEdit*>(box)->toPlainText().section(u'\n', 0, 0);
+}
+
+// Whether the box shows its text whole: a text wider than the box scrolls, as it is painted,
+// when the cursor moves from its end to its start.
+bool showsWhole(QLineEdit* box)
+{
+    const auto cursorAt = [box](qsizetype position) {
+        box->setCursorPosition(int(position));
+        box->repaint();
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    const int end = cursorAt(box->text().size());
+    return end - cursorAt(0) == box->fontMetrics().horizontalAdvance(box->text());
+}
+
+// The caption a button was last painted with.
+class PaintedCaption : public QObject {
+public:
+    explicit PaintedCaption(QAbstractButton* button) : m_button(button) { button->installEventFilter(this); }
+    QString last;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_button && event->type() == QEvent::Paint)
+            last = m_button->text();
+        return false;
+    }
+
+private:
+    QAbstractButton* m_button;
+};
+
+QWidget* openWindowNamed(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
 } // namespace
 
 class TestRates : public QObject {
@@ -50,7 +98,10 @@ private slots:
     void tableAlignmentEdgeCases();
     void reportMatchesTheReferencePage();
     void reportFacesAndCaptionWhilePrinting();
-    void reportCutsAmountsOfABillion();
+    void amountsAreNeverCut_data();
+    void amountsAreNeverCut();
+    void calculateRefreshesTheOpenResultWindow_data();
+    void calculateRefreshesTheOpenResultWindow();
     void paintedReportHoldsItsText();
 };
 
@@ -78,8 +129,9 @@ void TestRates::workedExampleInTheRateWindow()
     QCOMPARE(textLines(rates, "txtNote"), ratetable::noteLines());
     QCOMPARE(textLines(rates, "txtNote").at(1),
              "(A) represents the Manufacturig Cost per chargeable hour and is obtained");
-    QCOMPARE(textLines(rates, "txtHead1").first(),
-             "%  of       Tot           Manuf          Budget        Employee    ");
+    QCOMPARE(textLines(rates, "txtHead1"),
+             (QStringList{"%  of       Tot           Manuf          Budget        Employee    ",
+                          " Hrs        Hrs          Cost/Hr         Cost/Hr       Cost/Hr     ", ""}));
 }
 
 void TestRates::choosingALevelSavesItsDigit()
@@ -147,9 +199,6 @@ void TestRates::tableAlignmentEdgeCases_data()
     QTest::addColumn<QString>("label");
     const QString gap7(7, u' ');
     const QString noRatesBandC(8 + 8 + 6 + 8, u' '); // the gaps and two blank rate fields
-    QTest::newRow("rate of a thousand dollars cut to 8")
-        << 100.0 << std::optional<double>(3904) << std::optional<double>(1234.56)
-        << " 100" + gap7 + "3904" + gap7 + "$1,234.5" + noRatesBandC << "100% Eff";
     QTest::newRow("72.5 % shown in full, label rounded")
         << 72.5 << std::optional<double>(2830.4) << std::optional<double>(999.99)
         << "72.5" + gap7 + "2830" + gap7 + " $999.99" + noRatesBandC << "73% Eff";
@@ -198,9 +247,11 @@ void TestRates::reportFacesAndCaptionWhilePrinting()
     MainWindowDriver ui;
     saveWorkedExample(ui.folder(), "Kord");
     FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
+    QVERIFY(QTest::qWaitForWindowExposed(rates));
     auto* print = rates->findChild<QPushButton*>("cmdPrintBHR");
+    const PaintedCaption painted(print);
     QString captionWhilePrinting;
-    ui.platform().recordedPrinting.whilePrinting = [&] { captionWhilePrinting = print->text(); };
+    ui.platform().recordedPrinting.whilePrinting = [&] { captionWhilePrinting = painted.last; };
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(captionWhilePrinting, "Printing");
     QCOMPARE(print->text(), "Print BHR");
@@ -210,18 +261,124 @@ void TestRates::reportFacesAndCaptionWhilePrinting()
     QVERIFY(marked.last().endsWith("<end>"));
 }
 
-void TestRates::reportCutsAmountsOfABillion()
+// Where an amount fits its field it stands where it always stood; a longer one keeps every
+// digit and its right edge, taking the room from the blanks before it.
+void TestRates::amountsAreNeverCut_data()
 {
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("place"); // window.box, or the printed report
+    QTest::addColumn<QString>("shown"); // the box's first line, or a line of the report
+    const QString noRates(8, u' ');
+    const QString before = "   0" + QString(7 + 7, u' '); // zero efficiency, no hours
+    QTest::newRow("budget: below a million, three blanks and the amount")
+        << 28 << 999999.99 << "frmBudget.txtRent" << "    $999,999.99";
+    QTest::newRow("budget: a million") << 28 << 1e6 << "frmBudget.txtRent" << "  $1,000,000.00";
+    QTest::newRow("budget: a billion less a cent") << 64 << 999999999.99 << "frmBudget.txtFacCosts"
+                                                   << "$999,999,999.99";
+    QTest::newRow("budget: a hundred quintillion") << 28 << 1e20 << "frmBudget.txtRent"
+                                                   << "$100,000,000,000,000,000,000.00";
+    QTest::newRow("rates: a billion less a cent") << 70 << 999999999.99 << "frmBHR.txtTotCC" << "$999,999,999.99";
+    const QString ratesBandC = QString(8, u' ') + noRates + QString(6, u' ') + noRates;
+    QTest::newRow("rates: rate A of $1,405.83")
+        << 81 << 1405.83 << "frmBHR.txtHead2" << before.chopped(1) + "$1,405.83" + ratesBandC;
+    QTest::newRow("rates: rate C of $99,999.99")
+        << 100 << 99999.99 << "frmBHR.txtHead2"
+        << before + noRates + QString(8, u' ') + noRates + QString(4, u' ') + "$99,999.99";
+    QTest::newRow("report: a billion less a cent")
+        << 67 << 999999999.99 << "report"
+        << "                        TOTAL FACTORY/GENERAL COST:..$999,999,999.99";
+    QTest::newRow("report: grand total of a billion")
+        << 70 << 1234567890.12 << "report"
+        << "                        TOTAL ANNUAL CENTER COST:..$1,234,567,890.12";
+    QTest::newRow("report: item of a billion") << 28 << 1234567890.12 << "report"
+                                               << " TOTAL RENT:.............$1,234,567,890.12";
+    QTest::newRow("report: rate B of $1,405.83 ends in column 56")
+        << 89 << 1405.83 << "report" << QString(47, u' ') + "$1,405.83";
+    QTest::newRow("report: rate A of $99,999.99 ends in column 39")
+        << 81 << 99999.99 << "report" << QString(29, u' ') + "$99,999.99";
+}
+
+void TestRates::amountsAreNeverCut()
+{
+    QFETCH(int, slot);
+    QFETCH(double, value);
+    QFETCH(QString, place);
+    QFETCH(QString, shown);
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
     ResultRecord record;
-    record.setResult(70, 1234567890.12);
-    record.setResult(67, 999999999.99);
-    const QStringList lines = [&] {
-        TextPagePrinter page;
-        play(rateReport("Kord", record), page);
-        return page.lines();
-    }();
-    QVERIFY(lines.contains("                          TOTAL ANNUAL CENTER COST:..$1,234,567,890."));
-    QVERIFY(lines.contains("                        TOTAL FACTORY/GENERAL COST:..$999,999,999.99"));
+    record.setResult(slot, value);
+    QVERIFY(saveResultFile(ui.folder(), "Kord", record).ok());
+    if (place == "report") {
+        QTest::mouseClick(FrmBHR::open(ui.platform(), ui.window())->findChild<QPushButton*>("cmdPrintBHR"),
+                          Qt::LeftButton);
+        QStringList lines = ui.platform().recordedPrinting.pages.first().lines();
+        for (QString& line : lines)
+            line.remove(QRegularExpression(" +$")); // a rate row ends in blank fields
+        QVERIFY2(lines.contains(shown), qPrintable(lines.join(u'\n')));
+        return;
+    }
+    QWidget* window = place.startsWith("frmBudget")
+                          ? static_cast<QWidget*>(FrmBudget::open(ui.platform(), ui.window()))
+                          : FrmBHR::open(ui.platform(), ui.window());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QString box = place.section(u'.', 1);
+    QCOMPARE(firstLine(window, box), shown);
+    if (auto* line = window->findChild<QLineEdit*>(box))
+        QVERIFY(showsWhole(line));
+}
+
+// A Calculate writes new results while a result window is open: the window shows them.
+void TestRates::calculateRefreshesTheOpenResultWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("input"); // the box changed before the second Calculate
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("budget summary") << "frmBudget" << "txtRent" << "6" << "txtRent" << "      $2,500.00"
+                                    << "      $3,000.00";
+    QTest::newRow("hourly rates") << "frmBHR" << "txtGen" << "12000" << "txtGen" << "     $10,000.00"
+                                  << "     $12,000.00";
+    // Slope .075 and set-up price 140 in place of .085 and 40.
+    QTest::newRow("reverse engineering") << "frmCenter" << "txtP1" << "215" << "txtHead2"
+                                         << "  Your cost before Mark-Up will be $100.00 Per"
+                                         << "  Your cost before Mark-Up will be $172.00 Per";
+}
+
+void TestRates::calculateRefreshesTheOpenResultWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, input);
+    QFETCH(QString, typed);
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("Kord");
+    ui.typeAll(workedExampleBoxes());
+    ui.click("Command2"); // Calculate BHR opens the budget summary
+    if (window == "frmBHR")
+        QTest::mouseClick(openWindowNamed("frmBudget")->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    const QString calculate = window == "frmCenter" ? "Command1" : "Command2";
+    if (window == "frmCenter") {
+        const QStringList pricing = {"1000", "10000", "25", "125", "890", "60"};
+        const QStringList boxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
+        for (int i = 0; i < boxes.size(); ++i)
+            ui.type(boxes[i], pricing[i]);
+        ui.click(calculate);
+    }
+    QPointer<QWidget> open = openWindowNamed(window);
+    QVERIFY(open);
+    QCOMPARE(firstLine(open, box), before);
+
+    ui.type(input, typed);
+    ui.click(calculate);
+    QCOMPARE(openWindowNamed(window), open.data());
+    QCOMPARE(firstLine(open, box), after);
 }
 
 void TestRates::paintedReportHoldsItsText()

@@ -88,6 +88,9 @@ private slots:
     void revisedName_data();
     void revisedName();
     void closeBoxAcceptsAndUnloads();
+    void revisedNameCarriesTheTypedInputs();
+    void writeFailureIsToldAndStopsTheAction_data();
+    void writeFailureIsToldAndStopsTheAction();
 };
 
 void TestReverseEngineering::workedExampleFromTheTabToThePrinter()
@@ -363,7 +366,7 @@ void TestReverseEngineering::exitLetsTheNextCalculateRecompute()
     ui.type("txtP1", "215"); // slope .075, set-up price 140, retail per thousand 215
     ui.click("Command1");
     QCOMPARE(ui.openWindow<FrmCenter>(), first.data());
-    QCOMPARE(boxLines(first, "txtHead1").at(3), "  is $125.00 with a Retail Set-Up Price of $40.00.");
+    QCOMPARE(boxLines(first, "txtHead1").at(3), "  is $215.00 with a Retail Set-Up Price of $140.00.");
 
     clickIn(first, "Command1");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -456,6 +459,96 @@ void TestReverseEngineering::closeBoxAcceptsAndUnloads()
     QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"Press C"});
     ui.click("Command3");
     QCOMPARE(ui.openWindow<FrmName>()->findChild<QLineEdit*>("txtName")->text(), "");
+}
+
+// With an equipment loaded, New names another center: its inputs are saved under that name, the
+// analysis reads them from there, and the loaded equipment's pricing file keeps its own.
+void TestReverseEngineering::revisedNameCarriesTheTypedInputs()
+{
+    MainWindowDriver ui;
+    const QStringList kordPricing = {"500", "5000", "10", "80", "400", "45"};
+    QVERIFY(ui.folder().replace("Kord6", kordPricing).ok());
+    startOnLastTab(ui);
+    ui.click("Command3");
+    FrmName* naming = ui.openWindow<FrmName>();
+    QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), "Press B");
+    clickIn(naming, "Command1");
+    typePricing(ui, kWorkedExample);
+    ui.click("Command1");
+
+    QCOMPARE(ui.messages(), QStringList());
+    QCOMPARE(ui.fileLines("Press B6"), kWorkedExample);
+    QCOMPARE(ui.fileLines("Kord6"), kordPricing);
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"Press B"});
+    auto* center = ui.openWindow<FrmCenter>();
+    QVERIFY(center);
+    QCOMPARE(center->findChild<QLabel*>("lblHead1")->text(), "Equipment is Specified as Press B");
+    QCOMPARE(boxLines(center, "txtHead1").at(3), "  is $125.00 with a Retail Set-Up Price of $40.00.");
+    clickIn(center, "Command2");
+    QCOMPARE(ui.platform().recordedPrinting.pages.first().lines().first(),
+             "   REVERSE ENGINEERING ANALYSIS FOR: Press B");
+}
+
+void TestReverseEngineering::writeFailureIsToldAndStopsTheAction_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("label"); // the tab's name label at Calculate
+    QTest::newRow("Name1.Dat, entering the mark-up box") << "Name1.Dat"
+                                                         << "fill"
+                                                         << "Kord";
+    QTest::newRow("pricing file, Calculate") << "Kord6"
+                                             << "calculate"
+                                             << "Kord";
+    QTest::newRow("Name.tmp, Calculate under a revised name") << "Name.tmp"
+                                                              << "calculate"
+                                                              << "Press B";
+    QTest::newRow("Name.tmp, naming window OK") << "Name.tmp"
+                                                << "OK"
+                                                << "Kord";
+    QTest::newRow("Name.tmp, naming window close box") << "Name.tmp"
+                                                       << "close box"
+                                                       << "Kord";
+}
+
+void TestReverseEngineering::writeFailureIsToldAndStopsTheAction()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QString, action);
+    QFETCH(QString, label);
+    MainWindowDriver ui;
+    startOnLastTab(ui);
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    ui.box("txtP1")->setFocus();
+    ui.blockFile(blocked);
+    if (action == "calculate") {
+        ui.window().nameLabel(4)->setText(label);
+        for (const QString& name : {QStringLiteral("Kord"), QStringLiteral("Press B")})
+            if (filenames::pricingFile(name) != blocked)
+                QVERIFY(ui.folder().replace(filenames::pricingFile(name), {"earlier"}).ok());
+        typePricing(ui, kWorkedExample);
+        ui.click("Command1");
+        QVERIFY(!ui.openWindow<FrmCenter>());
+        for (const QString& name : {QStringLiteral("Kord"), QStringLiteral("Press B")})
+            if (filenames::pricingFile(name) != blocked)
+                QCOMPARE(ui.fileLines(filenames::pricingFile(name)), QStringList{"earlier"});
+    } else if (action == "fill") {
+        QTest::mouseClick(ui.box("txtPercent"), Qt::LeftButton);
+        QCOMPARE(ui.text("txtQ1"), "");
+        QCOMPARE(ui.text("txtQ2"), "");
+    } else {
+        ui.click("Command3");
+        FrmName* naming = ui.openWindow<FrmName>();
+        QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), "Press C");
+        if (action == "OK")
+            clickIn(naming, "Command1");
+        else
+            naming->close();
+        QVERIFY(naming->isVisible()); // still there to try again
+        QCOMPARE(ui.window().nameLabel(4)->text(), "Kord");
+    }
+    QCOMPARE(ui.messages().size(), 1);
+    QVERIFY2(ui.messages().first().contains(blocked), qPrintable(ui.messages().first()));
 }
 
 QTEST_MAIN(TestReverseEngineering)

@@ -3,6 +3,7 @@
 #include "FileNames.h"
 #include "FileSizeLimit.h"
 #include "frmBudget.h"
+#include "frmCenter.h"
 
 #include <QDir>
 
@@ -40,6 +41,8 @@ private slots:
     void boxesAndNamesWithCommasComeBackAsTyped();
     void calculateOnAFullDiskStopsAtTheFileItCouldNotSave_data();
     void calculateOnAFullDiskStopsAtTheFileItCouldNotSave();
+    void reverseCalculateOnAFullDiskKeepsThePricesAndOpensNothing();
+    void startAnalysisOnAFullDiskSaysTheListWasNotSaved();
     void hostileNamesNeverWriteOutsideTheFolder_data();
     void hostileNamesNeverWriteOutsideTheFolder();
 };
@@ -115,6 +118,52 @@ void TestSafeSaving::calculateOnAFullDiskStopsAtTheFileItCouldNotSave()
     QCOMPARE(after.keys(), before.keys());
     for (const QString& file : before.keys())
         QCOMPARE(after[file] != before[file], savedBefore.contains(file));
+}
+
+void TestSafeSaving::reverseCalculateOnAFullDiskKeepsThePricesAndOpensNothing()
+{
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("Kord");
+    ui.typeAll(workedExampleBoxes());
+    ui.click("Command2");
+    ui.openWindow<FrmBudget>()->close();
+    const BoxEntries pricing = {{"txtQ1", "1000"}, {"txtQ2", "10000"}, {"txtPercent", "25"},
+                                {"txtP1", "125"},  {"txtP2", "890"},   {"txtHrCost", "60"}};
+    ui.typeAll(pricing);
+    ui.click("Command1");
+    ui.openWindow<FrmCenter>()->close();
+    const auto before = snapshot(ui.folder().path());
+    const int messagesBefore = ui.messages().size();
+
+    ui.type("txtP1", "215");
+    {
+        const FileSizeLimit fullDisk(0);
+        QVERIFY(fullDisk.active());
+        ui.click("Command1");
+    }
+
+    QCOMPARE(ui.messages().size(), messagesBefore + 1);
+    QVERIFY2(ui.messages().last().contains("Kord6"), qPrintable(ui.messages().last()));
+    QVERIFY(!ui.openWindow<FrmCenter>());
+    QCOMPARE(snapshot(ui.folder().path()), before);
+}
+
+void TestSafeSaving::startAnalysisOnAFullDiskSaysTheListWasNotSaved()
+{
+    MainWindowDriver ui;
+    ui.start();
+    ui.startAnalysis("Kord");
+    const int messagesBefore = ui.messages().size();
+    {
+        const FileSizeLimit fullDisk(0);
+        QVERIFY(fullDisk.active());
+        ui.startAnalysis("Press");
+    }
+    QCOMPARE(ui.messages().size(), messagesBefore + 1);
+    QVERIFY2(ui.messages().last().contains("budget.fyl"), qPrintable(ui.messages().last()));
+    QCOMPARE(ui.fileLines("budget.fyl"), QStringList{"Kord"});
+    QCOMPARE(ui.window().nameLabel(0)->text(), "Kord");
 }
 
 void TestSafeSaving::hostileNamesNeverWriteOutsideTheFolder_data()

@@ -24,6 +24,7 @@ private slots:
     void handsOverOnce();
     void clicksOnLabelsLogoAndMarginDoNothing();
     void keysWithoutACharacterDoNothing();
+    void takesTheKeyboardWhenItOpens();
 
 private:
     FrmSplash* splash() const { return m_start->splash(); }
@@ -144,6 +145,15 @@ void TestSplash::keysWithoutACharacterDoNothing()
     QTest::keyClick(splash(), Qt::Key_F1);
     QCOMPARE(handedOver.count(), 0);
     QTest::keyClick(splash(), Qt::Key_Space);
+    QCOMPARE(handedOver.count(), 1);
+}
+
+// A character key reaches the splash only when it is the active window.
+void TestSplash::takesTheKeyboardWhenItOpens()
+{
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(splash()));
+    QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
     QCOMPARE(handedOver.count(), 1);
 }
 

@@ -128,6 +128,7 @@ void TestDataFiles::fieldRule_data()
     QTest::newRow("last line without line end") << QByteArray("x\r\nlast") << QStringList{"x", "last"};
     QTest::newRow("number form") << QByteArray(" 1234.5 \r\n\r\n-.25 \r\n") << QStringList{"1234.5 ", "", "-.25 "};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("quote left open ends with its line") << QByteArray("\"Kord\r\nPress\r\n") << QStringList{"Kord", "Press"};
 }
 
 void TestDataFiles::fieldRule()

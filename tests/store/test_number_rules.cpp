@@ -219,7 +219,7 @@ void TestNumberRules::displayPatterns_data()
     QTest::newRow("rounded as the value reads") << 2.675 << numbers::kMoneyPattern << "$2.68";
     QTest::newRow("half a cent up") << 0.005 << numbers::kMoneyPattern << "$0.01";
     QTest::newRow("carry into a new group") << 999.995 << numbers::kMoneyPattern << "$1,000.00";
-    QTest::newRow("negative rounding to zero has no sign") << -0.001 << numbers::kMoneyPattern << "$0.00";
+    QTest::newRow("negative rounding to zero keeps its sign") << -0.001 << numbers::kMoneyPattern << "-$0.00";
     QTest::newRow("cents below a dollar") << 0.25 << numbers::kMoneyPattern << "$0.25";
 }
 
@@ -236,9 +236,9 @@ void TestNumberRules::fixedFields_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("field");
-    QTest::newRow("a million is cut") << "   $1,000,000.00" << 15 << "   $1,000,000.0";
+    QTest::newRow("a million drops a lead blank") << "   $1,000,000.00" << 15 << "  $1,000,000.00";
     QTest::newRow("just below a million is padded") << "   $999,999.99" << 15 << "    $999,999.99";
-    QTest::newRow("rate cut to 8") << "$1,234.56" << 8 << "$1,234.5";
+    QTest::newRow("a wide rate grows past 8") << "$1,234.56" << 8 << "$1,234.56";
     QTest::newRow("rate padded to 8") << "$999.99" << 8 << " $999.99";
     QTest::newRow("exact width") << "$64.91" << 6 << "$64.91";
     QTest::newRow("empty") << "" << 3 << "   ";

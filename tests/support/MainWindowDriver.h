@@ -8,6 +8,7 @@
 #include "frmTab.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,8 @@ public:
             type(name, text);
     }
     void click(const QString& button) const { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
+    // Runs the button's click as the program would, also for a button the user cannot reach.
+    void press(const QString& button) const { child<QAbstractButton>(button)->click(); }
     void clickListEntry(int row) const
     {
         QListWidget* entries = list();
@@ -106,6 +109,12 @@ public:
     }
 
     QByteArray fileBytes(const QString& file) const { return contentOf(path(file)); }
+    // A folder in the file's place: then nobody, not even an administrator, can write or read it.
+    void blockFile(const QString& file) const
+    {
+        QFile::remove(path(file));
+        QVERIFY(QDir(m_dir->path()).mkdir(file));
+    }
     bool fileExists(const QString& file) const { return QFile::exists(path(file)); }
     QStringList fileLines(const QString& file) const
     {

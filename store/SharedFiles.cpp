@@ -1,0 +1,28 @@
+#include "SharedFiles.h"
+
+#include "EquipmentList.h"
+#include "FileNames.h"
+
+namespace sharedfiles {
+
+bool shareFiles(const QString& name, const QString& other)
+{
+    return filenames::stem(name) == filenames::stem(other) ||
+           filenames::resultFile(name) == filenames::resultFile(other);
+}
+
+QStringList namesSharingFiles(const QStringList& listed, const QString& name)
+{
+    QStringList sharing;
+    for (const QString& other : listed)
+        if (other != name && !sharing.contains(other) && shareFiles(name, other))
+            sharing.append(other);
+    return sharing;
+}
+
+QStringList namesSharingFiles(const DataFolder& folder, const QString& name)
+{
+    return namesSharingFiles(equipmentlist::load(folder).names, name);
+}
+
+} // namespace sharedfiles

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DataFolder.h"
+
+#include <QStringList>
+
+// Names that lead to the same saved files. An equipment's input and pricing files are named from
+// the first seven characters of its name and its result file from the same characters with every
+// blank turned into "_", so two different names can share files; saving one then replaces the
+// other's figures.
+namespace sharedfiles {
+
+bool shareFiles(const QString& name, const QString& other);
+
+// The names among `listed`, other than the name itself, whose files are also the name's files;
+// each once, in list order.
+QStringList namesSharingFiles(const QStringList& listed, const QString& name);
+// The same, for the names of the list file; a list file that cannot be read lists none.
+QStringList namesSharingFiles(const DataFolder& folder, const QString& name);
+
+} // namespace sharedfiles
