@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program and its tests need, only when one is missing.
+# Installs the Debian packages the program, its tests and its fuzz targets need, only when one
+# is missing.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation poppler-utils libgtest-dev libbenchmark-dev)
+packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation poppler-utils libgtest-dev libbenchmark-dev clang)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
 
-echo "Installing missing packages: ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "Not root and no sudo: install ${missing[*]} by hand." >&2; exit 1; }
-    sudo="sudo"
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Not root and no sudo: install ${missing[*]} by hand." >&2; exit 1; }
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+install_missing "${packages[@]}"
+
+# libFuzzer comes with clang's runtime libraries, packaged per clang version (libclang-rt-14-dev
+# for clang 14).
+fuzzer="$(clang++ -print-resource-dir)/lib/linux/libclang_rt.fuzzer-$(uname -m).a"
+if [ ! -f "$fuzzer" ]; then
+    install_missing "libclang-rt-$(clang++ -dumpversion | cut -d. -f1)-dev"
 fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -38,11 +38,12 @@ bool DataFolder::exists(const QString& fileName) const
     return !hasFolderPart(fileName) && QFileInfo(filePath(fileName)).isFile();
 }
 
-StoreResult encodeLines(const QStringList& values, const QString& fileName, QByteArray& bytes)
+StoreResult encodeLines(const QStringList& values, const QString& fileName, QByteArray& bytes,
+                        fieldtext::LeadingBlanks blanks)
 {
     bytes.clear();
     for (const QString& value : values) {
-        const std::optional<QString> line = fieldtext::line(value);
+        const std::optional<QString> line = fieldtext::line(value, blanks);
         const auto encoded = line ? singlebyte::encode(*line) : std::nullopt;
         if (!encoded) {
             return {QStringLiteral("The text \"%1\" cannot be saved in %2: %3.")
@@ -72,12 +73,13 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
     return {};
 }
 
-StoreResult DataFolder::replace(const QString& fileName, const QStringList& values) const
+StoreResult DataFolder::replace(const QString& fileName, const QStringList& values,
+                                fieldtext::LeadingBlanks blanks) const
 {
     if (hasFolderPart(fileName))
         return {badNameError(fileName)};
     QByteArray bytes;
-    if (StoreResult encoded = encodeLines(values, fileName, bytes); !encoded.ok())
+    if (StoreResult encoded = encodeLines(values, fileName, bytes, blanks); !encoded.ok())
         return encoded;
     QSaveFile file(filePath(fileName));
     return writeAtomically(file, bytes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldReader.h"
+#include "FieldText.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,7 +36,8 @@ public:
 
     // Writes the values, one per line, in place of the file's content. The old content stays
     // whole until the new one is complete on disk.
-    StoreResult replace(const QString& fileName, const QStringList& values) const;
+    StoreResult replace(const QString& fileName, const QStringList& values,
+                        fieldtext::LeadingBlanks blanks = fieldtext::LeadingBlanks::MayDrop) const;
     // Adds one value as a new last line, creating the file when missing.
     StoreResult append(const QString& fileName, const QString& value) const;
     OpenedFile read(const QString& fileName) const;
@@ -49,7 +51,8 @@ private:
 
 // The lines as the data files hold them: one byte per character, each line ended by CR LF.
 // Fails (with the reason) when a character cannot be stored.
-StoreResult encodeLines(const QStringList& values, const QString& fileName, QByteArray& bytes);
+StoreResult encodeLines(const QStringList& values, const QString& fileName, QByteArray& bytes,
+                        fieldtext::LeadingBlanks blanks = fieldtext::LeadingBlanks::MayDrop);
 
 // Writes the bytes through an already named save file and commits it; on any failure the
 // target keeps its old content. Separate so that a failing device can be put in its place.

@@ -38,7 +38,8 @@ Removal remove(const DataFolder& folder, const QString& name)
         else
             kept.append(*entry);
     }
-    removal.result = folder.replace(filenames::kTemporaryListFile, kept);
+    // An entry with leading blanks (only a list made by hand has one) keeps them on the way through.
+    removal.result = folder.replace(filenames::kTemporaryListFile, kept, fieldtext::LeadingBlanks::Keep);
     if (removal.result.ok() && removal.found)
         removal.result = folder.renameOver(filenames::kTemporaryListFile, filenames::kListFile);
     return removal;

@@ -21,11 +21,12 @@ bool holdsEmptyCharacter(const QString& value) { return value.contains(QChar(0))
 
 } // namespace
 
-std::optional<QString> line(const QString& value)
+std::optional<QString> line(const QString& value, LeadingBlanks blanks)
 {
     if (holdsLineEnd(value) || holdsEmptyCharacter(value) || beginsWithQuote(value))
         return std::nullopt;
-    if (!value.contains(u','))
+    const bool blanksWouldDrop = blanks == LeadingBlanks::Keep && value.startsWith(u' ');
+    if (!value.contains(u',') && !blanksWouldDrop)
         return value;
     if (value.contains(u'"'))
         return std::nullopt;

@@ -70,6 +70,24 @@ NumberScan scanLeadingNumber(QStringView text)
     return scan;
 }
 
+// The value of the exponent's digits, leading zeros aside. Beyond 18 digits it is held at
+// 10^18: no text is long enough for its mantissa to bring such a power back into range.
+long long exponentValue(const std::string& exponent)
+{
+    constexpr std::size_t kLongestExact = 18;
+    constexpr long long kFarBeyond = 1'000'000'000'000'000'000;
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    const auto first = exponent.find_first_not_of("+-0");
+    const std::size_t start = first == std::string::npos ? exponent.size() : first;
+    long long value = kFarBeyond;
+    if (exponent.size() - start <= kLongestExact) {
+        value = 0;
+        for (std::size_t i = start; i < exponent.size(); ++i)
+            value = value * 10 + (exponent[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
 // Decides between overflow and underflow when the parser reports a value out of range:
 // the power of ten of the first significant digit tells which.
 bool isTooLarge(const NumberScan& scan)
@@ -84,15 +102,7 @@ bool isTooLarge(const NumberScan& scan)
         const std::string fraction = scan.mantissa.substr(point + 1);
         magnitude = -static_cast<long long>(fraction.find_first_not_of('0')) - 1;
     }
-    if (!scan.exponent.empty()) {
-        const bool negativeExponent = scan.exponent.front() == '-';
-        const auto digits = scan.exponent.find_first_not_of("+-");
-        if (scan.exponent.size() - digits > 12)
-            return !negativeExponent;
-        long long exponent = std::stoll(scan.exponent.substr(digits));
-        magnitude += negativeExponent ? -exponent : exponent;
-    }
-    return magnitude > 0;
+    return magnitude + exponentValue(scan.exponent) > 0;
 }
 
 } // namespace

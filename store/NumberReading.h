@@ -7,7 +7,9 @@ namespace numbers {
 
 // Blanks, tabs and line feeds anywhere are ignored; a sign, digits, one decimal point and an
 // exponent are read from the start, up to the first character that cannot continue the number
-// ("1,500" reads 1, "$12.50" reads 0). Throws ArithmeticFailure(Overflow) beyond a double.
+// ("1,500" reads 1, "$12.50" reads 0). Throws ArithmeticFailure(Overflow) beyond a double;
+// a value too small for a double reads as 0. Both are judged by the value the text stands for,
+// whatever the length of its exponent or its leading zeros.
 double read(QStringView text);
 
 // read(), then rounded to the nearest whole number, a half going to the even neighbour.

@@ -2,8 +2,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <string>
 
 namespace numbers {
+namespace {
+constexpr int kSignificantDigits = 15;
+} // namespace
 
 DecimalDigits significantDigits(double value)
 {
@@ -11,7 +16,8 @@ DecimalDigits significantDigits(double value)
     if (value == 0.0)
         return {QStringLiteral("0"), 0};
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, kSignificantDigits - 1);
     const QString text = QString::fromLatin1(buffer, result.ptr - buffer); // d.ddddddddddddddde+XX
     const qsizetype e = text.indexOf(u'e');
     QString digits = text.left(e).remove(u'.');
@@ -21,6 +27,37 @@ DecimalDigits significantDigits(double value)
 }
 
 namespace {
+
+// Whether the digits, read back as a number, lie beyond the largest double. Only values within
+// the last digit of the largest double can round up that far.
+bool readsBeyondLargest(const DecimalDigits& d)
+{
+    if (d.exponent < std::numeric_limits<double>::max_exponent10)
+        return false;
+    const std::string text = d.digits.toStdString() + 'e' + std::to_string(d.exponent - (d.digits.size() - 1));
+    double value = 0.0;
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc::result_out_of_range;
+}
+
+// The digits of the value to 15 places, the last taken toward zero where taking it to the
+// nearest would give a number that no longer reads back: 1.7976931348623157e308 gives
+// 1.79769313486231E+308, not 1.79769313486232E+308.
+DecimalDigits writtenDigits(double value)
+{
+    DecimalDigits d = significantDigits(value);
+    if (!readsBeyondLargest(d))
+        return d;
+    // Rounding to the nearest went up, so the place below it is the value taken toward zero.
+    QString digits = d.digits.leftJustified(kSignificantDigits, u'0');
+    qsizetype i = digits.size() - 1;
+    while (digits[i] == u'0')
+        digits[i--] = u'9';
+    digits[i] = QChar(digits[i].unicode() - 1);
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+    d.digits = digits;
+    return d;
+}
 
 QString exponentForm(const DecimalDigits& d)
 {
@@ -45,7 +82,7 @@ QString positionalForm(const DecimalDigits& d)
 
 QString boxText(double value)
 {
-    const DecimalDigits d = significantDigits(value);
+    const DecimalDigits d = writtenDigits(value);
     if (d.digits == u"0")
         return QStringLiteral("0");
     const bool exponent = d.exponent >= 15 || d.exponent < -5;

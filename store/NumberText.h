@@ -8,6 +8,8 @@ namespace numbers {
 // The value to at most 15 significant digits, trailing zeros dropped, "-" before negatives,
 // no grouping and no 0 before the point below 1: 200, 166.666666666667, .25, -.5.
 // Very large or small magnitudes use the exponent form (1E+15, 1E-05), which reads back the same.
+// The last digit is taken to the nearest, except within a digit of the largest double, where it
+// is taken toward zero so that the text never reads back as an overflow.
 QString boxText(double value);
 
 // The number form of the data files and the printer: a blank (or "-") before, one blank after,

@@ -19,6 +19,7 @@ private slots:
     void namesReadBackWholeAndAreAddedOnce_data();
     void namesReadBackWholeAndAreAddedOnce();
     void removeTakesEveryMatchingLine();
+    void removeKeepsAnEntrysLeadingBlanks();
     void removeWithoutMatchLeavesListAndCopy();
     void removeThatCannotWriteTheCopyIsReported();
 
@@ -90,6 +91,16 @@ void TestEquipmentList::removeTakesEveryMatchingLine()
     QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Press\r\npress\r\n"));
     QVERIFY(!QFile::exists(path("budget1.fyl")));
     QCOMPARE(contentOf(path("Kord2")), QByteArray("10000\r\n")); // the equipment's own files stay
+}
+
+void TestEquipmentList::removeKeepsAnEntrysLeadingBlanks()
+{
+    QFile list(path("budget.fyl"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("\" Kord\"\r\nPress\r\n");
+    list.close();
+    QVERIFY(equipmentlist::remove(folder(), "Press").result.ok());
+    QCOMPARE(equipmentlist::load(folder()).names, QStringList{" Kord"});
 }
 
 void TestEquipmentList::removeWithoutMatchLeavesListAndCopy()

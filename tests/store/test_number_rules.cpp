@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <limits>
 #include <optional>
 
 class TestNumberRules : public QObject {
@@ -20,6 +21,7 @@ private slots:
     void arithmeticFailureKinds();
     void boxText_data();
     void boxText();
+    void boxTextReadsBackTheSameNumber_data();
     void boxTextReadsBackTheSameNumber();
     void printForm_data();
     void printForm();
@@ -50,6 +52,9 @@ void TestNumberRules::readsLeadingNumber_data()
     QTest::newRow("percent sign stops") << "7.65%" << 7.65;
     QTest::newRow("too small is zero") << "1e-400" << 0.0;
     QTest::newRow("carriage return is not ignored") << "4\r5" << 4.0;
+    QTest::newRow("too small with a long exponent") << "0." + QString(800, u'0') + "1e0000000000000400" << 0.0;
+    QTest::newRow("too small, thousands of exponent zeros")
+        << "0." + QString(400, u'0') + "1e" + QString(3000, u'0') + "10" << 0.0;
 }
 
 void TestNumberRules::readsLeadingNumber()
@@ -66,6 +71,8 @@ void TestNumberRules::readingTooLargeOverflows_data()
     QTest::newRow("negative beyond a double") << "-2e308";
     QTest::newRow("four hundred digits") << QString(400, u'9');
     QTest::newRow("digits after zeros and a point") << "0.001e312";
+    QTest::newRow("long negative exponent, longer mantissa") << "1" + QString(500, u'0') + "e-0000000000000150";
+    QTest::newRow("thousands of exponent zeros") << "1" + QString(400, u'0') + "e-" + QString(3000, u'0') + "50";
 }
 
 void TestNumberRules::readingTooLargeOverflows()
@@ -156,6 +163,9 @@ void TestNumberRules::boxText_data()
     QTest::newRow("large with a mantissa") << -1.5e300 << "-1.5E+300";
     QTest::newRow("small stays positional") << 0.00001 << ".00001";
     QTest::newRow("smaller uses the exponent") << 0.0000012 << "1.2E-06";
+    QTest::newRow("largest double, last digit toward zero")
+        << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("negative largest double") << std::numeric_limits<double>::lowest() << "-1.79769313486231E+308";
 }
 
 void TestNumberRules::boxText()
@@ -165,10 +175,24 @@ void TestNumberRules::boxText()
     QCOMPARE(numbers::boxText(value), text);
 }
 
+void TestNumberRules::boxTextReadsBackTheSameNumber_data()
+{
+    QTest::addColumn<double>("value");
+    for (double value : {1303.4112, 357.142857142857, 1e15, 1.5e-7, -2.5e20, 64.91256830601093})
+        QTest::newRow(qPrintable(QString::number(value, 'g', 17))) << value;
+    QTest::newRow("largest double") << std::numeric_limits<double>::max();
+    QTest::newRow("negative largest double") << std::numeric_limits<double>::lowest();
+    QTest::newRow("smallest normal") << std::numeric_limits<double>::min();
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min();
+}
+
+// Back within the 15 digits written, in a box and in a file; the smallest subnormal comes back
+// as itself, not as 0.
 void TestNumberRules::boxTextReadsBackTheSameNumber()
 {
-    for (double value : {1303.4112, 357.142857142857, 1e15, 1.5e-7, -2.5e20, 64.91256830601093}) {
-        const double back = numbers::read(numbers::boxText(value));
+    QFETCH(double, value);
+    for (const QString& text : {numbers::boxText(value), numbers::printForm(value)}) {
+        const double back = numbers::read(text);
         QCOMPARE(numbers::boxText(back), numbers::boxText(value));
         QVERIFY(qAbs(back - value) <= qAbs(value) * 1e-14);
     }
