@@ -1,28 +1,60 @@
 #include "BudgetInputs.h"
 
+#include "InputBoxes.h"
+#include "ResultSlots.h"
+
 #include <utility>
 
 namespace {
 
+namespace slot = resultslots;
+
 struct BoxSlot {
-    const char* box;
+    InputBox box;
     int slot;
 };
 
-// In the order the calculation reads the boxes.
+// The boxes that feed the formulas through a slot. The plant-wide totals of equipment cost and
+// square feet feed none: only the work space is derived from them.
 constexpr BoxSlot kBoxSlots[] = {
-    {"txtSS", 1},         {"txtDed", 2},          {"txtComp", 3},         {"txtUnempComp", 4},
-    {"txtMaxWages", 5},   {"txtGroupIns", 6},     {"txtPension", 7},      {"txtPower", 15},
-    {"txtVacation", 24},  {"txtHolidays", 25},    {"txtRent", 28},        {"txtInsurEquip", 29},
-    {"txtPropTaxes", 30}, {"txtDepreciation", 31}, {"txtCost", 12},       {"txtSq", 14},
-    {"txtArc", 17},       {"txtWage1", 21},       {"txtEff100", 77},      {"txtArcPercent", 18},
-    {"txtWage2", 22},     {"txtEff80", 78},       {"txtTotWatt", 19},     {"txtWage3", 23},
-    {"txtEff70", 79},     {"txtHours", 20},       {"txtEff60", 80},       {"txtInd", 37},
-    {"txtSupply", 47},    {"txtRepair", 60},      {"txtGen", 65},         {"txtSell", 68},
+    {InputBox::SocialSecurityRate, slot::socialSecurityRate},
+    {InputBox::MaximumSalary, slot::maximumSalary},
+    {InputBox::WorkmansComp, slot::workmansCompRate},
+    {InputBox::UnemploymentComp, slot::unemploymentRate},
+    {InputBox::MaximumUnemploymentWages, slot::maximumUnemploymentWages},
+    {InputBox::GroupInsurance, slot::groupInsurancePremium},
+    {InputBox::Pension, slot::pensionRate},
+    {InputBox::PowerPrice, slot::powerPrice},
+    {InputBox::VacationDays, slot::vacationDays},
+    {InputBox::Holidays, slot::holidays},
+    {InputBox::Rent, slot::rent},
+    {InputBox::EquipmentInsurance, slot::equipmentInsurance},
+    {InputBox::PropertyTaxes, slot::propertyTaxes},
+    {InputBox::Depreciation, slot::depreciation},
+    {InputBox::EquipmentCost, slot::equipmentCost},
+    {InputBox::WorkSpace, slot::workSpace},
+    {InputBox::ArcLampWatts, slot::arcLampWatts},
+    {InputBox::ArcLampUsage, slot::arcLampUsage},
+    {InputBox::LightingWatts, slot::lightingWatts},
+    {InputBox::WeeklyHours, slot::weeklyHours},
+    {InputBox::Wage1, slot::wage(1)},
+    {InputBox::Wage2, slot::wage(2)},
+    {InputBox::Wage3, slot::wage(3)},
+    {InputBox::Efficiency1, slot::efficiency(1)},
+    {InputBox::Efficiency2, slot::efficiency(2)},
+    {InputBox::Efficiency3, slot::efficiency(3)},
+    {InputBox::Efficiency4, slot::efficiency(4)},
+    {InputBox::IndirectWages, slot::indirectWages},
+    {InputBox::Supplies, slot::supplies},
+    {InputBox::Repairs, slot::repairs},
+    {InputBox::GeneralFactory, slot::generalFactoryExpense},
+    {InputBox::Selling, slot::sellingOverhead},
 };
 
-constexpr const char* kMotorBoxes[] = {"txtHP1",    "txtHP2",    "txtHP3",    "txtHP4",    "txtHP5",
-                                       "txtUsage1", "txtUsage2", "txtUsage3", "txtUsage4", "txtUsage5"};
+// In the order of the motor texts: horsepower of motors 1 to 5, then their percent usage.
+constexpr InputBox kMotorBoxes[] = {
+    InputBox::Horsepower1, InputBox::Horsepower2, InputBox::Horsepower3, InputBox::Horsepower4, InputBox::Horsepower5,
+    InputBox::Usage1,      InputBox::Usage2,      InputBox::Usage3,      InputBox::Usage4,      InputBox::Usage5};
 
 } // namespace
 
@@ -30,8 +62,8 @@ CostInputs gatherCostInputs(const BoxText& boxText)
 {
     CostInputs inputs;
     for (const BoxSlot& entry : kBoxSlots)
-        inputs.slotTexts.at(entry.slot) = boxText(QString::fromLatin1(entry.box));
+        inputs.slotTexts.at(entry.slot) = boxText(inputboxes::objectName(entry.box));
     for (std::size_t motor = 0; motor < std::size(kMotorBoxes); ++motor)
-        inputs.motorTexts.at(motor) = boxText(QString::fromLatin1(kMotorBoxes[motor]));
+        inputs.motorTexts.at(motor) = boxText(inputboxes::objectName(kMotorBoxes[motor]));
     return inputs;
 }

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-// The text of a box of the main window, by the box's name.
+// The text of a box of the main window, by the box's object name (see InputBoxes.h).
 using BoxText = std::function<QString(const QString& box)>;
 
 // Gathers the cost formulas' texts from the boxes: each box's text, exactly as typed, into its

@@ -2,13 +2,11 @@
 
 #include "NumberReading.h"
 #include "NumberText.h"
+#include "ResultSlots.h"
 
 namespace {
 
-constexpr int kEmployeeCountSlot = 13;
-constexpr int kHorsepowerSlot = 16;
-constexpr int kFirstWageSlot = 21;
-constexpr int kLastWageSlot = 23;
+namespace slot = resultslots;
 
 // Most boxes are empty; they read as 0 without going through the whole reading rule.
 CheckedNumber numberOf(const QString& text) { return text.isEmpty() ? 0.0 : numbers::read(text); }
@@ -30,19 +28,19 @@ void CostCalculation::run()
     totalCosts();
     paidHours();
     chargeableHours();
-    hourlyRates(81, 67); // (A) manufacturing cost: total factory and general cost per hour
-    hourlyRates(89, 70); // (B) budgeted hourly cost: total annual center cost per hour
+    hourlyRates(slot::rateA, slot::factoryAndGeneralCost); // (A) manufacturing cost per hour
+    hourlyRates(slot::rateB, slot::annualCenterCost);      // (B) budgeted hourly cost
     employeeRates();
 }
 
 void CostCalculation::readInputValues()
 {
     const double horsepower = effectiveHorsepower();
-    for (int slot = 1; slot <= ResultRecord::kSlots; ++slot)
-        if (slot != kEmployeeCountSlot && slot != kHorsepowerSlot)
-            m_record.setInput(slot, numberOf(m_inputs.slotTexts[slot]).value());
-    m_record.setInput(kEmployeeCountSlot, employeeCount());
-    m_record.setInput(kHorsepowerSlot, horsepower);
+    for (int number = 1; number <= ResultRecord::kSlots; ++number)
+        if (number != slot::employees && number != slot::effectiveHorsepower)
+            m_record.setInput(number, numberOf(m_inputs.slotTexts[number]).value());
+    m_record.setInput(slot::employees, employeeCount());
+    m_record.setInput(slot::effectiveHorsepower, horsepower);
 }
 
 // The motors' horsepower weighted by their percent usage. The slot takes the sum as the
@@ -60,8 +58,8 @@ double CostCalculation::effectiveHorsepower() const
 int CostCalculation::employeeCount() const
 {
     int count = 0;
-    for (int slot = kFirstWageSlot; slot <= kLastWageSlot; ++slot)
-        if (m_record.input(slot) > 0)
+    for (int employee = 1; employee <= slot::kEmployees; ++employee)
+        if (m_record.input(slot::wage(employee)) > 0)
             ++count;
     return count;
 }

@@ -37,7 +37,7 @@ private:
     // Chargeable hours and the three hourly rates at the four efficiency levels.
     void paidHours();
     void chargeableHours();
-    void hourlyRates(int firstRateSlot, int costSlot);
+    void hourlyRates(int (*rate)(int level), int costSlot); // rate: the rate's slot at a level
     void employeeRates();
 
     CheckedNumber input(int slot) const { return m_record.input(slot); }

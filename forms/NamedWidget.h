@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Every window and control carries its name in the program as its objectName: that is how the
-// windows reach each other's controls, and how tests find them.
+// Every window and control carries its name in the program as its objectName, so that tests
+// find them by it. The windows themselves hold typed pointers to the controls they use.
 template <typename T> T* named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));

@@ -31,12 +31,12 @@ void showName(QLabel* heading, const std::optional<QString>& name);
 
 // Opens a window that shows what a Calculate has just written. One that is open already is
 // brought to the front and, since its files have changed, reads them afresh.
-template <typename Window, typename MainWindow>
-Window* openAfterCalculate(QPointer<Window>& open, Platform& platform, MainWindow& mainWindow,
+template <typename Window>
+Window* openAfterCalculate(QPointer<Window>& open, Platform& platform, MainWindowLink& mainWindow,
                            void (Window::*readAgain)())
 {
     const bool wasOpen = !open.isNull();
-    showSingleWindow(open, &mainWindow, platform, mainWindow);
+    showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
     if (wasOpen)
         (open->*readAgain)();
     return open;

@@ -3,16 +3,16 @@
 #include "ArithmeticFailure.h"
 #include "DisplayPattern.h"
 #include "HandOverFiles.h"
+#include "MainWindowLink.h"
 #include "NumberReading.h"
 #include "Platform.h"
 #include "PricingFile.h"
 #include "ResultFile.h"
+#include "ResultSlots.h"
 #include "frmCenter.h"
 #include "frmName.h"
-#include "frmTab.h"
 
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,9 +21,7 @@ namespace {
 
 // Two decimals without grouping: a thousands comma would end the number when the box is read.
 const QString kHourlyCostPattern = QStringLiteral("##0.00");
-constexpr int kRateBeforeFirstLevel = 88; // rate B of efficiency level k is result slot 88 + k
 const QStringList kLevels = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-const char* const kBoxes[] = {"txtPercent", "txtQ1", "txtP1", "txtQ2", "txtP2", "txtHrCost"};
 
 QString checkMessage(PricingCheck check, const QString& equipmentName)
 {
@@ -54,38 +52,29 @@ bool userEnters(const QEvent* event)
 
 } // namespace
 
-ReverseEngineeringTab::ReverseEngineeringTab(Platform& platform, FrmTab& mainWindow)
-    : QObject(&mainWindow), m_platform(platform), m_mainWindow(mainWindow)
+ReverseEngineeringTab::ReverseEngineeringTab(Platform& platform, MainWindowLink& mainWindow,
+                                             const ReverseEngineeringControls& controls)
+    : QObject(&mainWindow.ownerWindow()), m_platform(platform), m_mainWindow(mainWindow), m_controls(controls)
 {
-    for (const char* name : kBoxes)
-        m_boxes.insert(QString::fromLatin1(name), mainWindow.findChild<QLineEdit*>(QString::fromLatin1(name)));
-    box("txtPercent")->installEventFilter(this);
-    auto* tabs = mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] { keepFocusOffTheMarkUpBox(tabs); });
-    auto* calculateButton = mainWindow.findChild<QPushButton*>(QStringLiteral("Command1"));
-    connect(calculateButton, &QPushButton::clicked, this, &ReverseEngineeringTab::calculate);
-    connect(mainWindow.findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
-            [this] { FrmName::open(m_platform, m_mainWindow); });
-}
-
-QLineEdit* ReverseEngineeringTab::box(const char* name) const
-{
-    return m_boxes.value(QString::fromLatin1(name));
+    m_controls.markUp->installEventFilter(this);
+    connect(m_controls.tabs, &QTabWidget::currentChanged, this, &ReverseEngineeringTab::keepFocusOffTheMarkUpBox);
+    connect(m_controls.calculate, &QPushButton::clicked, this, &ReverseEngineeringTab::calculate);
+    connect(m_controls.newName, &QPushButton::clicked, this, [this] { FrmName::open(m_platform, m_mainWindow); });
 }
 
 bool ReverseEngineeringTab::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == box("txtPercent") && userEnters(event))
+    if (watched == m_controls.markUp && userEnters(event))
         fillHourlyCost();
     return QObject::eventFilter(watched, event);
 }
 
 // Turning the tab moves the focus from the page left behind into the mark-up box; the tab strip
 // takes it instead, so that the user's own entry into the box is the one that fills.
-void ReverseEngineeringTab::keepFocusOffTheMarkUpBox(QTabWidget* tabs)
+void ReverseEngineeringTab::keepFocusOffTheMarkUpBox()
 {
-    if (m_mainWindow.focusWidget() == box("txtPercent"))
-        tabs->setFocus();
+    if (m_mainWindow.ownerWindow().focusWidget() == m_controls.markUp)
+        m_controls.tabs->setFocus();
 }
 
 // Every step that cannot read its file is passed over and the next one runs.
@@ -99,15 +88,15 @@ void ReverseEngineeringTab::fillHourlyCost()
     const QString option = handover::readEfficiencyOption(folder).value_or(QString());
     if (failed(handover::writeEfficiencyOption(folder, QString()))) // a choice serves once, or not at all
         return;
-    box("txtQ1")->setText(QStringLiteral("1000"));
-    box("txtQ2")->setText(QStringLiteral("10000"));
+    m_controls.quantity1->setText(QStringLiteral("1000"));
+    m_controls.quantity2->setText(QStringLiteral("10000"));
     takeHourlyCost(option, m_mainWindow.currentName());
 }
 
 bool ReverseEngineeringTab::hourlyCostIsSet() const
 {
     try {
-        return numbers::read(box("txtHrCost")->text()) > 0;
+        return numbers::read(m_controls.hourlyCost->text()) > 0;
     } catch (const ArithmeticFailure&) {
         return false; // the test fails, so the fill goes on
     }
@@ -118,12 +107,12 @@ void ReverseEngineeringTab::takeHourlyCost(const QString& option, const QString&
 {
     const int level = kLevels.indexOf(option) + 1;
     if (option.isEmpty())
-        box("txtHrCost")->clear();
+        m_controls.hourlyCost->clear();
     if (level == 0)
         return;
     const LoadedRecord results = loadResultFile(m_platform.folder(), equipmentName); // what could be read
-    box("txtHrCost")
-        ->setText(numbers::formatResult(results.record.result(kRateBeforeFirstLevel + level), kHourlyCostPattern));
+    m_controls.hourlyCost->setText(
+        numbers::formatResult(results.record.result(resultslots::rateB(level)), kHourlyCostPattern));
 }
 
 // The inputs are saved under the name the analysis runs under, the tab's name label (which New
@@ -132,11 +121,12 @@ void ReverseEngineeringTab::calculate()
 {
     if (!settleName())
         return;
-    const PricingFields fields{box("txtQ1")->text(), box("txtQ2")->text(), box("txtPercent")->text(),
-                               box("txtP1")->text(), box("txtP2")->text(), box("txtHrCost")->text()};
+    const PricingFields fields{m_controls.quantity1->text(), m_controls.quantity2->text(),
+                               m_controls.markUp->text(),    m_controls.price1->text(),
+                               m_controls.price2->text(),    m_controls.hourlyCost->text()};
     if (refused(checkPricing(fields)))
         return;
-    const QString analysed = m_mainWindow.nameLabel(4)->text();
+    const QString analysed = m_mainWindow.analysisName();
     if (handover::readName(m_platform.folder()) != analysed &&
         failed(handover::writeName(m_platform.folder(), analysed)))
         return;
@@ -148,14 +138,13 @@ void ReverseEngineeringTab::calculate()
 // Without a current name the analysis runs under the name label's, "None" when that is empty.
 bool ReverseEngineeringTab::settleName()
 {
-    QLabel* label = m_mainWindow.nameLabel(4);
-    if (!m_mainWindow.currentName().isEmpty() && !label->text().isEmpty())
+    if (!m_mainWindow.currentName().isEmpty() && !m_mainWindow.analysisName().isEmpty())
         return true;
-    if (label->text().isEmpty()) {
+    if (m_mainWindow.analysisName().isEmpty()) {
         m_platform.messages().tell(QStringLiteral("Setting Name to None"));
-        label->setText(QStringLiteral("None"));
+        m_mainWindow.setAnalysisName(QStringLiteral("None"));
     }
-    m_mainWindow.setCurrentName(label->text());
+    m_mainWindow.setCurrentName(m_mainWindow.analysisName());
     return !failed(handover::writeName(m_platform.folder(), m_mainWindow.currentName()));
 }
 

@@ -2,14 +2,32 @@
 
 #include "PricingCheck.h"
 
-#include <QHash>
 #include <QObject>
 
-class FrmTab;
+#include <array>
+
+class MainWindowLink;
 class Platform;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 struct StoreResult;
+
+// The controls of the Reverse Engineering tab that its handlers use, and the main window's tab
+// control that turns to it.
+struct ReverseEngineeringControls {
+    QTabWidget* tabs = nullptr;
+    QLineEdit* markUp = nullptr;     // txtPercent
+    QLineEdit* quantity1 = nullptr;  // txtQ1
+    QLineEdit* price1 = nullptr;     // txtP1
+    QLineEdit* quantity2 = nullptr;  // txtQ2
+    QLineEdit* price2 = nullptr;     // txtP2
+    QLineEdit* hourlyCost = nullptr; // txtHrCost
+    QPushButton* calculate = nullptr;
+    QPushButton* newName = nullptr;
+
+    std::array<QLineEdit*, 6> boxes() const { return {markUp, quantity1, price1, quantity2, price2, hourlyCost}; }
+};
 
 // The handlers of the main window's Reverse Engineering tab: entering the mark-up box proposes
 // the quantities and takes the hourly cost from the results at the chosen efficiency level;
@@ -18,13 +36,13 @@ struct StoreResult;
 class ReverseEngineeringTab : public QObject {
     Q_OBJECT
 public:
-    ReverseEngineeringTab(Platform& platform, FrmTab& mainWindow);
+    ReverseEngineeringTab(Platform& platform, MainWindowLink& mainWindow, const ReverseEngineeringControls& controls);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void keepFocusOffTheMarkUpBox(QTabWidget* tabs);
+    void keepFocusOffTheMarkUpBox();
     void fillHourlyCost();
     bool hourlyCostIsSet() const;
     void takeHourlyCost(const QString& option, const QString& equipmentName);
@@ -32,9 +50,8 @@ private:
     bool settleName();
     bool refused(PricingCheck check);
     bool failed(const StoreResult& result);
-    QLineEdit* box(const char* name) const;
 
     Platform& m_platform;
-    FrmTab& m_mainWindow;
-    QHash<QString, QLineEdit*> m_boxes; // found once: later windows are children of the main window too
+    MainWindowLink& m_mainWindow;
+    ReverseEngineeringControls m_controls;
 };

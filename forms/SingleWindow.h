@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainWindowLink.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -23,9 +25,9 @@ Window* showSingleWindow(QPointer<Window>& open, QWidget* owner, Args&&... args)
 }
 
 // The one window of its kind that the main window owns, opened or brought to the front.
-template <typename Window, typename Services, typename Owner>
-Window* showSingleWindowOf(Services& platform, Owner& mainWindow)
+template <typename Window, typename Services>
+Window* showSingleWindowOf(Services& platform, MainWindowLink& mainWindow)
 {
     static QPointer<Window> open;
-    return showSingleWindow(open, &mainWindow, platform, mainWindow);
+    return showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
 }

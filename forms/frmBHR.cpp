@@ -3,14 +3,15 @@
 #include "AmountRows.h"
 #include "DisplayPattern.h"
 #include "HandOverFiles.h"
+#include "MainWindowLink.h"
 #include "Platform.h"
 #include "RateReport.h"
 #include "RateTable.h"
 #include "ResultFile.h"
+#include "ResultSlots.h"
 #include "ResultTexts.h"
 #include "ResultWindows.h"
 #include "TextBoxes.h"
-#include "frmTab.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,6 +24,8 @@
 
 namespace {
 
+namespace slot = resultslots;
+
 struct AmountBox {
     const char* box;
     const char* label;
@@ -32,13 +35,19 @@ struct AmountBox {
     AmountRows::Rule rule;
 };
 
+constexpr auto M = AmountRows::Middle;
+constexpr auto R = AmountRows::Right;
+constexpr auto None = AmountRows::NoRule;
+constexpr auto Rule = AmountRows::SingleRule;
+constexpr auto Double = AmountRows::DoubleRule;
+
 const AmountBox kAmountBoxes[] = {
-    {"txtGen", "lblDep", "General Fact'y Expense:", 65, AmountRows::Middle, AmountRows::NoRule},
-    {"txtVar", "lblFix", "Total Variable Costs:", 65, AmountRows::Middle, AmountRows::SingleRule},
-    {"txtFact", "Label23", "Total Factory/General Costs:", 67, AmountRows::Right, AmountRows::DoubleRule},
-    {"txtOH", "Label1", "Selling Overhead:", 68, AmountRows::Middle, AmountRows::NoRule},
-    {"txtTotOH", "Label2", "Total Selling Overhead:", 68, AmountRows::Middle, AmountRows::SingleRule},
-    {"txtTotCC", "lblTotCC", "Total Annual Center Costs:", 70, AmountRows::Right, AmountRows::DoubleRule},
+    {"txtGen", "lblDep", "General Fact'y Expense:", slot::generalFactoryExpense, M, None},
+    {"txtVar", "lblFix", "Total Variable Costs:", slot::generalFactoryExpense, M, Rule},
+    {"txtFact", "Label23", "Total Factory/General Costs:", slot::factoryAndGeneralCost, R, Double},
+    {"txtOH", "Label1", "Selling Overhead:", slot::sellingOverhead, M, None},
+    {"txtTotOH", "Label2", "Total Selling Overhead:", slot::sellingOverhead, M, Rule},
+    {"txtTotCC", "lblTotCC", "Total Annual Center Costs:", slot::annualCenterCost, R, Double},
 };
 
 const QString kPrintCaption = QStringLiteral("Print BHR");
@@ -51,9 +60,9 @@ QPointer<FrmBHR>& openRates()
 
 } // namespace
 
-FrmBHR* FrmBHR::open(Platform& platform, FrmTab& mainWindow)
+FrmBHR* FrmBHR::open(Platform& platform, MainWindowLink& mainWindow)
 {
-    return showSingleWindow(openRates(), &mainWindow, platform, mainWindow);
+    return showSingleWindow(openRates(), &mainWindow.ownerWindow(), platform, mainWindow);
 }
 
 void FrmBHR::readAgainIfOpen()
@@ -62,13 +71,14 @@ void FrmBHR::readAgainIfOpen()
         openRates()->showResults();
 }
 
-FrmBHR::FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent)
+FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmBHR"));
     setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis - Equipment & Employee"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(resultwindows::heading(this));
+    m_heading = resultwindows::heading(this);
+    layout->addWidget(m_heading);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
     buildAmounts(grid);
@@ -82,7 +92,8 @@ void FrmBHR::buildAmounts(QGridLayout* grid)
 {
     AmountRows rows(this, grid, 0);
     for (const AmountBox& entry : kAmountBoxes)
-        rows.add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule);
+        m_amounts.append(
+            rows.add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule));
 }
 
 void FrmBHR::buildTable(QVBoxLayout* layout)
@@ -90,8 +101,10 @@ void FrmBHR::buildTable(QVBoxLayout* layout)
     QPlainTextEdit* note = readOnlyTextBox("txtNote", this, font(), 5, 60);
     note->setPlainText(ratetable::noteLines().join(u'\n'));
     layout->addWidget(note);
-    layout->addWidget(readOnlyTextBox("txtHead1", this, fixedPitchFace(), 3, 70));
-    layout->addWidget(readOnlyTextBox("txtHead2", this, fixedPitchFace(), ratetable::kLevels, 70));
+    m_tableHeading = readOnlyTextBox("txtHead1", this, fixedPitchFace(), 3, 70);
+    layout->addWidget(m_tableHeading);
+    m_tableRows = readOnlyTextBox("txtHead2", this, fixedPitchFace(), ratetable::kLevels, 70);
+    layout->addWidget(m_tableRows);
 }
 
 void FrmBHR::buildChoice(QVBoxLayout* layout)
@@ -105,6 +118,8 @@ void FrmBHR::buildChoice(QVBoxLayout* layout)
         auto* option = new QRadioButton(frame);
         option->setObjectName(QStringLiteral("Option%1").arg(level + 1));
         connect(option, &QRadioButton::clicked, this, [this, level] { chooseLevel(level + 1); });
+        m_levelLabels.append(label);
+        m_levelOptions.append(option);
         grid->addWidget(label, 0, level);
         grid->addWidget(option, 1, level);
     }
@@ -137,25 +152,21 @@ void FrmBHR::showResults()
 {
     const resultwindows::CurrentResults current = resultwindows::read(m_platform);
     m_name = current.name.value_or(QString());
-    resultwindows::showName(findChild<QLabel*>(QStringLiteral("lblHead1")), current.name);
+    resultwindows::showName(m_heading, current.name);
     m_record = current.record.value_or(ResultRecord());
     const bool shown = current.record.has_value();
-    for (const AmountBox& entry : kAmountBoxes)
-        showAmount(findChild<QLineEdit*>(QString::fromLatin1(entry.box)),
-                   shown ? resulttexts::fieldText(m_record, entry.slot, numbers::kAmountPattern,
-                                                  resulttexts::kAmountWidth)
-                         : QString());
+    for (qsizetype i = 0; i < m_amounts.size(); ++i)
+        showAmount(m_amounts[i], shown ? resulttexts::fieldText(m_record, kAmountBoxes[i].slot, numbers::kAmountPattern,
+                                                                resulttexts::kAmountWidth)
+                                       : QString());
     QStringList rows;
     for (int level = 0; shown && level < ratetable::kLevels; ++level)
         rows.append(ratetable::row(m_record, level));
-    findChild<QPlainTextEdit*>(QStringLiteral("txtHead1"))
-        ->setPlainText(shown ? ratetable::headingLines().join(u'\n') : QString());
-    findChild<QPlainTextEdit*>(QStringLiteral("txtHead2"))->setPlainText(rows.join(u'\n'));
+    m_tableHeading->setPlainText(shown ? ratetable::headingLines().join(u'\n') : QString());
+    m_tableRows->setPlainText(rows.join(u'\n'));
     for (int level = 0; level < ratetable::kLevels; ++level) {
-        findChild<QLabel*>(QStringLiteral("lblOp%1").arg(level + 1))
-            ->setText(shown ? ratetable::optionLabel(m_record, level) : QString());
-        findChild<QRadioButton*>(QStringLiteral("Option%1").arg(level + 1))
-            ->setText(shown ? ratetable::optionCaption(m_record, level) : QString());
+        m_levelLabels[level]->setText(shown ? ratetable::optionLabel(m_record, level) : QString());
+        m_levelOptions[level]->setText(shown ? ratetable::optionCaption(m_record, level) : QString());
     }
 }
 
@@ -188,6 +199,6 @@ void FrmBHR::printReport()
 void FrmBHR::exitToMainWindow()
 {
     close();
-    m_mainWindow.show();
-    m_mainWindow.raise();
+    m_mainWindow.ownerWindow().show();
+    m_mainWindow.ownerWindow().raise();
 }

@@ -2,11 +2,16 @@
 
 #include "ResultRecord.h"
 
+#include <QList>
 #include <QWidget>
 
-class FrmTab;
+class MainWindowLink;
 class Platform;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 
 // The hourly rates of the current equipment: the overhead totals, the definitions of the rates,
 // the rate table at the four efficiency levels, and the choice of the level whose rate (B) the
@@ -15,10 +20,10 @@ class QPushButton;
 class FrmBHR : public QWidget {
     Q_OBJECT
 public:
-    FrmBHR(Platform& platform, FrmTab& mainWindow, QWidget* parent = nullptr);
+    FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     // Opens the window, or brings the open one to the front without reading anything again.
-    static FrmBHR* open(Platform& platform, FrmTab& mainWindow);
+    static FrmBHR* open(Platform& platform, MainWindowLink& mainWindow);
     // A Calculate has replaced the result file: an open rate window shows the new figures.
     static void readAgainIfOpen();
 
@@ -33,8 +38,14 @@ private:
     void exitToMainWindow();
 
     Platform& m_platform;
-    FrmTab& m_mainWindow;
+    MainWindowLink& m_mainWindow;
     QString m_name;
     ResultRecord m_record;
+    QLabel* m_heading = nullptr;
+    QList<QLineEdit*> m_amounts;              // in the order of the amounts they show
+    QPlainTextEdit* m_tableHeading = nullptr; // txtHead1
+    QPlainTextEdit* m_tableRows = nullptr;    // txtHead2
+    QList<QLabel*> m_levelLabels;             // lblOp1 to lblOp4
+    QList<QRadioButton*> m_levelOptions;      // Option1 to Option4
     QPushButton* m_print = nullptr;
 };

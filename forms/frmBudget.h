@@ -1,25 +1,30 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
-class FrmTab;
+class MainWindowLink;
 class Platform;
+class QLabel;
+class QLineEdit;
 
 // The annual budget of the current equipment: 29 labelled amounts read from the result file of
 // the name in Name.tmp when the window is created, and again after each later Calculate BHR.
 class FrmBudget : public QWidget {
     Q_OBJECT
 public:
-    FrmBudget(Platform& platform, FrmTab& mainWindow, QWidget* parent = nullptr);
+    FrmBudget(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     // Shows the results a Calculate BHR has just saved: opens the window, or brings the open one
     // to the front and reads the files again; an open rate window reads them again too.
-    static FrmBudget* open(Platform& platform, FrmTab& mainWindow);
+    static FrmBudget* open(Platform& platform, MainWindowLink& mainWindow);
 
 private:
     void buildBoxes();
     void showBudget();
 
     Platform& m_platform;
-    FrmTab& m_mainWindow;
+    MainWindowLink& m_mainWindow;
+    QLabel* m_heading = nullptr;
+    QList<QLineEdit*> m_amounts; // in the order of the amounts they show
 };

@@ -3,13 +3,13 @@
 #include "CenterAnalysis.h"
 #include "CenterTexts.h"
 #include "HandOverFiles.h"
+#include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "Platform.h"
 #include "PricingFile.h"
 #include "ResultWindows.h"
 #include "ReverseReport.h"
 #include "TextBoxes.h"
-#include "frmTab.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,13 +39,13 @@ QString joined(const QStringList& lines, bool breakAfterLast)
 }
 } // namespace
 
-FrmCenter* FrmCenter::open(Platform& platform, FrmTab& mainWindow)
+FrmCenter* FrmCenter::open(Platform& platform, MainWindowLink& mainWindow)
 {
     static QPointer<FrmCenter> center;
     return resultwindows::openAfterCalculate(center, platform, mainWindow, &FrmCenter::analyse);
 }
 
-FrmCenter::FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent)
+FrmCenter::FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmCenter"));
@@ -58,32 +58,31 @@ FrmCenter::FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent)
 void FrmCenter::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(this);
-    heading->setObjectName(QStringLiteral("lblHead1"));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setFont(face(QStringLiteral("MS Serif"), 13.5, QFont::Serif, true));
-    layout->addWidget(heading);
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("lblHead1"));
+    m_heading->setAlignment(Qt::AlignCenter);
+    m_heading->setFont(face(QStringLiteral("MS Serif"), 13.5, QFont::Serif, true));
+    layout->addWidget(m_heading);
     // The speed paragraph's five lines each end with a line break, so a sixth, empty one follows.
-    layout->addWidget(readOnlyTextBox("txtHead1", this, font(), 6, kColumns));
-    layout->addWidget(readOnlyTextBox("txtHead2", this, font(), 3, kColumns));
+    m_speeds = readOnlyTextBox("txtHead1", this, font(), 6, kColumns);
+    layout->addWidget(m_speeds);
+    m_costs = readOnlyTextBox("txtHead2", this, font(), 3, kColumns);
+    layout->addWidget(m_costs);
     const QFont tableHeading = face(QStringLiteral("Microsoft Sans Serif"), 11.25, QFont::SansSerif, true);
-    layout->addWidget(readOnlyTextBox("txtHead3", this, tableHeading, 1, kColumns * 3 / 4));
-    QPlainTextEdit* rows = readOnlyTextBox("txtHead4", this, font(), 15, kColumns);
-    rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn); // the table may be longer than the box
-    layout->addWidget(rows);
+    m_tableHeading = readOnlyTextBox("txtHead3", this, tableHeading, 1, kColumns * 3 / 4);
+    layout->addWidget(m_tableHeading);
+    m_tableRows = readOnlyTextBox("txtHead4", this, font(), 15, kColumns);
+    m_tableRows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn); // the table may be longer than the box
+    layout->addWidget(m_tableRows);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (const auto& [name, caption] : {std::pair{"Command1", "Exit"}, std::pair{"Command2", "Print Report"}}) {
-        buttons->addWidget(named(new QPushButton(QString::fromLatin1(caption), this), name));
-    }
+    QPushButton* exit = named(new QPushButton(QStringLiteral("Exit"), this), "Command1");
+    QPushButton* print = named(new QPushButton(QStringLiteral("Print Report"), this), "Command2");
+    buttons->addWidget(exit);
+    buttons->addWidget(print);
     layout->addLayout(buttons);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &QWidget::close);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this, &FrmCenter::printReport);
-}
-
-void FrmCenter::setText(const char* box, const QString& text)
-{
-    findChild<QPlainTextEdit*>(QString::fromLatin1(box))->setPlainText(text);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(print, &QPushButton::clicked, this, &FrmCenter::printReport);
 }
 
 // Every failing step is told, and the analysis goes on with what it has.
@@ -93,11 +92,11 @@ void FrmCenter::analyse()
     const ReadPricing read = readPricingFile(m_platform.folder(), m_name);
     const CenterAnalysis analysis = analyseCenter(read.fields);
     tellFailures(failures + read.failures + analysis.failures);
-    findChild<QLabel*>(QStringLiteral("lblHead1"))->setText(centertexts::heading(m_name));
-    setText("txtHead1", joined(centertexts::speedParagraph(m_name, analysis), true));
-    setText("txtHead2", joined(centertexts::costParagraph(analysis), false));
-    setText("txtHead3", centertexts::tableHeading());
-    setText("txtHead4", joined(centertexts::tableRows(analysis), true));
+    m_heading->setText(centertexts::heading(m_name));
+    m_speeds->setPlainText(joined(centertexts::speedParagraph(m_name, analysis), true));
+    m_costs->setPlainText(joined(centertexts::costParagraph(analysis), false));
+    m_tableHeading->setPlainText(centertexts::tableHeading());
+    m_tableRows->setPlainText(joined(centertexts::tableRows(analysis), true));
 }
 
 // Name.tmp, overruled by the Reverse Engineering tab's name label when that shows another name;
@@ -106,7 +105,7 @@ int FrmCenter::settleName()
 {
     const std::optional<QString> saved = handover::readName(m_platform.folder());
     m_name = saved.value_or(QString());
-    const QString label = m_mainWindow.nameLabel(4)->text();
+    const QString label = m_mainWindow.analysisName();
     if (label != m_name && !label.isEmpty())
         m_name = label;
     if (m_name.isEmpty() || label.isEmpty())

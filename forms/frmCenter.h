@@ -6,8 +6,9 @@
 
 #include <optional>
 
-class FrmTab;
+class MainWindowLink;
 class Platform;
+class QLabel;
 class QPlainTextEdit;
 
 // What two known retail prices imply about a production center: speeds, prices, cost before
@@ -16,11 +17,11 @@ class QPlainTextEdit;
 class FrmCenter : public QWidget {
     Q_OBJECT
 public:
-    FrmCenter(Platform& platform, FrmTab& mainWindow, QWidget* parent = nullptr);
+    FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     // Shows the analysis of the pricing file a Calculate has just saved: opens the window, or
     // brings the open one to the front and works the analysis out afresh.
-    static FrmCenter* open(Platform& platform, FrmTab& mainWindow);
+    static FrmCenter* open(Platform& platform, MainWindowLink& mainWindow);
 
 private:
     void buildLayout();
@@ -29,9 +30,13 @@ private:
     void tellFailures(int count);
     void printReport();
     std::optional<PrintJob> reportJob();
-    void setText(const char* box, const QString& text);
 
     Platform& m_platform;
-    FrmTab& m_mainWindow;
+    MainWindowLink& m_mainWindow;
     QString m_name;
+    QLabel* m_heading = nullptr;
+    QPlainTextEdit* m_speeds = nullptr;       // txtHead1
+    QPlainTextEdit* m_costs = nullptr;        // txtHead2
+    QPlainTextEdit* m_tableHeading = nullptr; // txtHead3
+    QPlainTextEdit* m_tableRows = nullptr;    // txtHead4
 };

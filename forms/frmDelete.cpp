@@ -1,10 +1,11 @@
 #include "frmDelete.h"
 
 #include "EquipmentList.h"
+#include "ListEntries.h"
+#include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "Platform.h"
 #include "SingleWindow.h"
-#include "frmTab.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,27 +44,15 @@ QFont boldFont(const QFont& base, qreal points = 0)
     return font;
 }
 
-// Takes the entry off quietly: losing an entry is not a choice in the list, so the list's own
-// selection handlers must not run, and no neighbour may become selected in its place.
-void takeEntry(QListWidget* list, int row)
-{
-    if (!list || row < 0 || row >= list->count())
-        return;
-    const QSignalBlocker quiet(list);
-    if (list->currentRow() == row)
-        list->setCurrentRow(-1);
-    delete list->takeItem(row);
-}
-
 } // namespace
 
-FrmDelete* FrmDelete::open(Platform& platform, FrmTab& tab)
+FrmDelete* FrmDelete::open(Platform& platform, MainWindowLink& mainWindow)
 {
-    return showSingleWindowOf<FrmDelete>(platform, tab);
+    return showSingleWindowOf<FrmDelete>(platform, mainWindow);
 }
 
-FrmDelete::FrmDelete(Platform& platform, FrmTab& tab, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_tab(tab)
+FrmDelete::FrmDelete(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmDelete"));
     setWindowTitle(QStringLiteral("Delete Equipment in List"));
@@ -114,8 +102,7 @@ void FrmDelete::loadList()
     m_list->addItems(loaded.names);
     if (loaded.complete)
         return;
-    m_tab.raise();
-    m_tab.activateWindow();
+    bringMainWindowForward();
     m_platform.messages().tell(equipmentlist::kMissingListMessage);
 }
 
@@ -135,24 +122,28 @@ void FrmDelete::deleteName()
     }
     removeEntries(selectedRow());
     m_name->clear();
-    if (auto* title = m_tab.findChild<QLineEdit*>(QStringLiteral("txtTitle")))
-        title->clear();
-    m_tab.selectTab(FrmTab::Preliminary);
+    m_mainWindow.clearTitle();
+    m_mainWindow.selectTab(MainWindowLink::Preliminary);
 }
 
 // Both lists hold the names in file order, so one position means the same name in each.
 void FrmDelete::removeEntries(int row)
 {
-    takeEntry(m_list, row);
-    takeEntry(m_tab.findChild<QListWidget*>(QStringLiteral("listTitle")), row);
+    takeEntryQuietly(m_list, row);
+    m_mainWindow.forgetListEntry(row);
 }
 
 void FrmDelete::cancel()
 {
     close();
-    m_tab.show();
-    m_tab.raise();
-    m_tab.activateWindow();
+    m_mainWindow.ownerWindow().show();
+    bringMainWindowForward();
+}
+
+void FrmDelete::bringMainWindowForward()
+{
+    m_mainWindow.ownerWindow().raise();
+    m_mainWindow.ownerWindow().activateWindow();
 }
 
 int FrmDelete::selectedRow() const

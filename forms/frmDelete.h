@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class FrmTab;
+class MainWindowLink;
 class Platform;
 class QLineEdit;
 class QListWidget;
@@ -13,9 +13,9 @@ class FrmDelete : public QWidget {
     Q_OBJECT
 public:
     // Opens the window without waiting, or brings the open one to the front.
-    static FrmDelete* open(Platform& platform, FrmTab& tab);
+    static FrmDelete* open(Platform& platform, MainWindowLink& mainWindow);
 
-    FrmDelete(Platform& platform, FrmTab& tab, QWidget* parent);
+    FrmDelete(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
 
 private:
     void build();
@@ -23,10 +23,11 @@ private:
     void deleteName();
     void removeEntries(int row);
     void cancel();
+    void bringMainWindowForward();
     int selectedRow() const;
 
     Platform& m_platform;
-    FrmTab& m_tab;
+    MainWindowLink& m_mainWindow;
     QListWidget* m_list = nullptr;
     QLineEdit* m_name = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "frmName.h"
 
 #include "HandOverFiles.h"
+#include "MainWindowLink.h"
 #include "Platform.h"
 #include "SingleWindow.h"
 #include "StorableTextValidator.h"
-#include "frmTab.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -12,12 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmName* FrmName::open(Platform& platform, FrmTab& mainWindow)
+FrmName* FrmName::open(Platform& platform, MainWindowLink& mainWindow)
 {
     return showSingleWindowOf<FrmName>(platform, mainWindow);
 }
 
-FrmName::FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent)
+FrmName::FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmName"));
@@ -29,13 +29,13 @@ FrmName::FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent)
     QFont captionFont(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
     captionFont.setStyleHint(QFont::SansSerif);
     caption->setFont(captionFont);
-    auto* name = new QLineEdit(this);
-    name->setObjectName(QStringLiteral("txtName"));
-    name->setValidator(new StorableTextValidator(name));
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_name->setValidator(new StorableTextValidator(m_name));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(caption);
-    layout->addWidget(name);
+    layout->addWidget(m_name);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (accept())
@@ -56,7 +56,7 @@ void FrmName::closeEvent(QCloseEvent* event)
 // two never name different centers.
 bool FrmName::accept()
 {
-    const QString name = findChild<QLineEdit*>(QStringLiteral("txtName"))->text();
+    const QString name = m_name->text();
     if (name.isEmpty())
         return true;
     const StoreResult written = handover::writeName(m_platform.folder(), name);
@@ -64,6 +64,6 @@ bool FrmName::accept()
         m_platform.messages().tell(written.error);
         return false;
     }
-    m_mainWindow.nameLabel(4)->setText(name);
+    m_mainWindow.setAnalysisName(name);
     return true;
 }

@@ -2,8 +2,9 @@
 
 #include <QWidget>
 
-class FrmTab;
+class MainWindowLink;
 class Platform;
+class QLineEdit;
 
 // Revises the name under which the Reverse Engineering tab's analysis runs: a typed name goes
 // to the tab's name label and to Name.tmp. OK hides the window with its text kept; the close box
@@ -12,9 +13,9 @@ class Platform;
 class FrmName : public QWidget {
     Q_OBJECT
 public:
-    FrmName(Platform& platform, FrmTab& mainWindow, QWidget* parent = nullptr);
+    FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
-    static FrmName* open(Platform& platform, FrmTab& mainWindow);
+    static FrmName* open(Platform& platform, MainWindowLink& mainWindow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -23,5 +24,6 @@ private:
     bool accept(); // false when the name could not be saved
 
     Platform& m_platform;
-    FrmTab& m_mainWindow;
+    MainWindowLink& m_mainWindow;
+    QLineEdit* m_name = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "CreditLines.h"
 #include "EquipmentList.h"
+#include "ListEntries.h"
 #include "Platform.h"
 #include "ProgramIcon.h"
 #include "ReverseEngineeringTab.h"
@@ -22,6 +23,7 @@
 
 namespace {
 const QString kHelpFile = QStringLiteral("BudgetAnalysis.hlp");
+constexpr int kAnalysisNameMember = 4; // the name label on "6. Reverse Engineering"
 } // namespace
 
 FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
@@ -34,6 +36,7 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     auto* layout = new QVBoxLayout(central);
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_pricing.tabs = m_tabs;
     m_tabs->setUsesScrollButtons(false); // all six tabs stay in view
     m_tabs->addTab(buildPreliminaryTab(), QStringLiteral("1. Preliminary Information"));
     m_tabs->addTab(buildGeneralTab(), QStringLiteral("2. General Information"));
@@ -60,16 +63,12 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
         startAnalysis();
     });
     followListChoices();
-    connect(findChild<QPushButton*>(QStringLiteral("cmdStart")), &QPushButton::clicked, this,
-            &FrmTab::startAnalysis);
-    connect(findChild<QRadioButton*>(QStringLiteral("Option1")), &QRadioButton::clicked, this,
-            &FrmTab::workSpaceFromCost);
-    connect(findChild<QRadioButton*>(QStringLiteral("Option2")), &QRadioButton::clicked, this,
-            &FrmTab::workSpaceFromSavedValue);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            [this] { calculateBudget(true); });
+    connect(m_start, &QPushButton::clicked, this, &FrmTab::startAnalysis);
+    connect(m_recalculateWorkSpace, &QRadioButton::clicked, this, &FrmTab::workSpaceFromCost);
+    connect(m_savedWorkSpace, &QRadioButton::clicked, this, &FrmTab::workSpaceFromSavedValue);
+    connect(m_calculateOnTab, &QPushButton::clicked, this, [this] { calculateBudget(true); });
     connect(m_calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
-    new ReverseEngineeringTab(m_platform, *this);
+    new ReverseEngineeringTab(m_platform, *this, m_pricing);
 }
 
 namespace {
@@ -139,13 +138,15 @@ void FrmTab::buildMenus()
     connect(about, &QAction::triggered, this, [this] { FrmAbout::open(m_platform, this); });
 }
 
+// Every box whose text goes into a file: the input boxes, the new name and the pricing inputs.
 void FrmTab::keepStorableText()
 {
     auto* validator = new StorableTextValidator(this);
-    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+    for (QLineEdit* box : std::as_const(m_boxes))
         box->setValidator(validator);
-        m_boxes.insert(box->objectName(), box);
-    }
+    m_title->setValidator(validator);
+    for (QLineEdit* box : m_pricing.boxes())
+        box->setValidator(validator);
 }
 
 QString FrmTab::boxText(const QString& name) const
@@ -172,6 +173,14 @@ void FrmTab::refreshList()
 }
 
 void FrmTab::selectTab(Tab tab) { m_tabs->setCurrentIndex(tab); }
+
+QString FrmTab::analysisName() const { return m_nameLabels[kAnalysisNameMember]->text(); }
+
+void FrmTab::setAnalysisName(const QString& name) { m_nameLabels[kAnalysisNameMember]->setText(name); }
+
+void FrmTab::forgetListEntry(int row) { takeEntryQuietly(m_list, row); }
+
+void FrmTab::clearTitle() { m_title->clear(); }
 
 void FrmTab::showHelp(int command)
 {

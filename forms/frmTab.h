@@ -8,6 +8,10 @@
 // The Reverse Engineering tab feeds pricing/ the same way through the pricing file.
 // Windows never compute: arithmetic lives in engine/ and pricing/, file layouts in store/.
 
+#include "InputBoxes.h"
+#include "MainWindowLink.h"
+#include "ReverseEngineeringTab.h"
+
 #include <QMainWindow>
 
 #include <QHash>
@@ -24,20 +28,25 @@ class QRadioButton;
 class QTabWidget;
 class QWidget;
 
-class FrmTab : public QMainWindow {
+class FrmTab : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 public:
-    enum Tab { Preliminary, General, Equipment, WagesAndEfficiency, IndirectCosts, ReverseEngineering };
-
     explicit FrmTab(Platform& platform, QWidget* parent = nullptr);
 
     // Start-up: credit line, equipment list, window shown on the first tab.
     void load();
 
-    QString currentName() const { return m_currentName; }
-    void setCurrentName(const QString& name) { m_currentName = name; }
     QLabel* nameLabel(int member) const { return m_nameLabels.at(member); }
-    void selectTab(Tab tab);
+
+    // What the windows opened from here, and the Reverse Engineering tab's handlers, ask of it.
+    QWidget& ownerWindow() override { return *this; }
+    void selectTab(Tab tab) override;
+    QString currentName() const override { return m_currentName; }
+    void setCurrentName(const QString& name) override { m_currentName = name; }
+    QString analysisName() const override;
+    void setAnalysisName(const QString& name) override;
+    void forgetListEntry(int row) override;
+    void clearTitle() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,7 +87,9 @@ private:
     bool mayReplaceSharedFiles();
 
     QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
+    QLineEdit* box(InputBox which) const { return box(inputboxes::objectName(which)); }
     QString boxText(const QString& name) const;
+    QString boxText(InputBox which) const { return boxText(inputboxes::objectName(which)); }
 
     Platform& m_platform;
     QString m_currentName;
@@ -86,8 +97,14 @@ private:
     QListWidget* m_list = nullptr;
     QLineEdit* m_title = nullptr;
     QLabel* m_credit = nullptr;
-    QPushButton* m_calc = nullptr;
-    int m_rowBeforePress = -1; // the list's chosen row when the mouse went down on it
+    QPushButton* m_refresh = nullptr;
+    QPushButton* m_start = nullptr;
+    QRadioButton* m_recalculateWorkSpace = nullptr;
+    QRadioButton* m_savedWorkSpace = nullptr;
+    QPushButton* m_calculateOnTab = nullptr; // Calculate BHR on "5. Indirect Costs"
+    QPushButton* m_calc = nullptr;           // the window's own, always covered
+    ReverseEngineeringControls m_pricing;    // handed to the Reverse Engineering tab's handlers
+    int m_rowBeforePress = -1;               // the list's chosen row when the mouse went down on it
     std::array<QLabel*, 5> m_nameLabels{};
-    QHash<QString, QLineEdit*> m_boxes;
+    QHash<QString, QLineEdit*> m_boxes; // the input boxes of the tabs 2 to 5, by object name
 };

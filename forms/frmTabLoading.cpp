@@ -132,7 +132,7 @@ void FrmTab::applyWorkSpace(const std::optional<QString>& saved, LoadRegime regi
     if (!saved)
         return;
     if (regime == LoadRegime::StartAnalysis) {
-        box("txtSq")->setText(*saved);
+        box(InputBox::WorkSpace)->setText(*saved);
         return;
     }
     bool savedIsZero = false;
@@ -141,34 +141,34 @@ void FrmTab::applyWorkSpace(const std::optional<QString>& saved, LoadRegime regi
     } catch (const ArithmeticFailure&) {
         return;
     }
-    if (!savedIsZero || boxText("txtCost").isEmpty()) {
-        box("txtSq")->setText(*saved);
+    if (!savedIsZero || boxText(InputBox::EquipmentCost).isEmpty()) {
+        box(InputBox::WorkSpace)->setText(*saved);
         return;
     }
-    if (const auto derived = workSpaceFromCostRatio(boxText("txtCost"), boxText("txtTotCost"), boxText("txtTotFeet")))
-        box("txtSq")->setText(numbers::boxText(*derived));
+    if (const auto derived = workSpaceFromCostRatio(boxText(InputBox::EquipmentCost), boxText(InputBox::PlantEquipmentCost), boxText(InputBox::PlantSquareFeet)))
+        box(InputBox::WorkSpace)->setText(numbers::boxText(*derived));
 }
 
 void FrmTab::workSpaceFromCost()
 {
-    const auto derived = workSpaceFromCostRatio(boxText("txtCost"), boxText("txtTotCost"), boxText("txtTotFeet"));
+    const auto derived = workSpaceFromCostRatio(boxText(InputBox::EquipmentCost), boxText(InputBox::PlantEquipmentCost), boxText(InputBox::PlantSquareFeet));
     if (!derived) {
         m_platform.messages().tell(QStringLiteral(
             "The work space cannot be recalculated: the total equipment cost within the plant reads as 0."));
         return;
     }
-    box("txtSq")->setText(numbers::boxText(*derived));
+    box(InputBox::WorkSpace)->setText(numbers::boxText(*derived));
 }
 
 void FrmTab::workSpaceFromSavedValue()
 {
-    box("txtSq")->setText(recordlayout::savedWorkSpace(m_platform.folder(), m_currentName).value_or(QString()));
+    box(InputBox::WorkSpace)->setText(recordlayout::savedWorkSpace(m_platform.folder(), m_currentName).value_or(QString()));
 }
 
 void FrmTab::setEfficiencyDefaults()
 {
-    box("txtEff100")->setText(QStringLiteral("100"));
-    box("txtEff80")->setText(QStringLiteral("80"));
-    box("txtEff70")->setText(QStringLiteral("70"));
-    box("txtEff60")->setText(QStringLiteral("60"));
+    box(InputBox::Efficiency1)->setText(QStringLiteral("100"));
+    box(InputBox::Efficiency2)->setText(QStringLiteral("80"));
+    box(InputBox::Efficiency3)->setText(QStringLiteral("70"));
+    box(InputBox::Efficiency4)->setText(QStringLiteral("60"));
 }

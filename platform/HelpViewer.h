@@ -23,13 +23,3 @@ public:
 private:
     MessageBoxes& m_messages;
 };
-
-class RecordedHelpViewer : public HelpViewer {
-public:
-    struct Request {
-        QString path;
-        Command command;
-    };
-    void show(const QString& helpFilePath, Command command) override { requests.append({helpFilePath, command}); }
-    QList<Request> requests;
-};

@@ -36,22 +36,3 @@ MessageBoxes::Answer DialogMessageBoxes::askYesNo(const QString& text, const QSt
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
-
-void RecordedMessageBoxes::tell(const QString& text, const QString& title, Icon icon)
-{
-    shown.append({text, title, icon, false});
-}
-
-MessageBoxes::Answer RecordedMessageBoxes::askYesNo(const QString& text, const QString& title, Answer defaultAnswer)
-{
-    shown.append({text, title, Icon::Question, true, defaultAnswer});
-    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
-}
-
-QStringList RecordedMessageBoxes::texts() const
-{
-    QStringList result;
-    for (const Shown& message : shown)
-        result.append(message.text);
-    return result;
-}

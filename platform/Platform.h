@@ -8,7 +8,7 @@
 
 // Everything the windows need from outside the program: message boxes, the printer, the help
 // viewer, the registry and process start, the program folder and the clock. The desktop
-// program uses the real ones; tests use recording ones and a temporary folder.
+// program uses the real ones; tests put their own in place.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -37,26 +37,4 @@ private:
     DesktopPrintService m_printing;
     DesktopHelpViewer m_help;
     DesktopSystemTools m_system;
-};
-
-class RecordedPlatform : public Platform {
-public:
-    RecordedPlatform(const QString& folderPath, int year) : m_folder(folderPath), m_year(year) {}
-
-    MessageBoxes& messages() override { return recordedMessages; }
-    PrintService& printing() override { return recordedPrinting; }
-    HelpViewer& help() override { return recordedHelp; }
-    SystemTools& system() override { return *systemTools; }
-    const DataFolder& folder() const override { return m_folder; }
-    int currentYear() const override { return m_year; }
-
-    RecordedMessageBoxes recordedMessages;
-    RecordedPrintService recordedPrinting;
-    RecordedHelpViewer recordedHelp;
-    DesktopSystemTools noRegistry;
-    SystemTools* systemTools = &noRegistry; // tests may put a fake registry here
-
-private:
-    DataFolder m_folder;
-    int m_year;
 };

@@ -73,15 +73,3 @@ PrintService::Outcome DesktopPrintService::saveAsPdf(const PrintJob& job, const 
                         .arg(path));
     return {true, path};
 }
-
-void RecordedPrintService::showSetup(QWidget*) { ++setupsShown; }
-
-PrintService::Outcome RecordedPrintService::print(const PrintJob& job, const QString&, const QString&)
-{
-    if (whilePrinting)
-        whilePrinting();
-    TextPagePrinter page;
-    play(job, page);
-    pages.append(page);
-    return {true, {}};
-}

@@ -2,11 +2,9 @@
 
 #include "DataFolder.h"
 #include "PrintJob.h"
-#include "TextPagePrinter.h"
 
 #include <QPrinter>
 
-#include <functional>
 #include <memory>
 
 class MessageBoxes;
@@ -53,14 +51,3 @@ private:
 
 // Paints the job on a printer; false when the printer could not be started.
 bool paintJob(const PrintJob& job, QPrinter& printer);
-
-// Keeps every printed report as a text page, for tests.
-class RecordedPrintService : public PrintService {
-public:
-    void showSetup(QWidget* parent) override;
-    Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
-
-    int setupsShown = 0;
-    QList<TextPagePrinter> pages;
-    std::function<void()> whilePrinting; // lets a test look at the windows while a job runs
-};

@@ -2,12 +2,15 @@
 
 #include "DisplayPattern.h"
 #include "RateTable.h"
+#include "ResultSlots.h"
 #include "ResultTexts.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
+
+namespace slot = resultslots;
 
 // A body line: its text and, where it names one, the slot whose amount follows it.
 struct BodyLine {
@@ -23,56 +26,56 @@ constexpr const char* kTableRule =
 
 const BodyLine kBody[] = {
     {"", kNoAmount},
-    {"   TOTAL RENT:.............", 28},
-    {"   TOTAL INSURANCE:........", 29},
-    {"   TOTAL PROPERTY TAXES:...", 30},
-    {"   TOTAL DEPRECIATION:.....", 31},
+    {"   TOTAL RENT:.............", slot::rent},
+    {"   TOTAL INSURANCE:........", slot::equipmentInsurance},
+    {"   TOTAL PROPERTY TAXES:...", slot::propertyTaxes},
+    {"   TOTAL DEPRECIATION:.....", slot::depreciation},
     {kDashes, kNoAmount},
-    {"       TOTAL FIXED COSTS:..", 33},
+    {"       TOTAL FIXED COSTS:..", slot::fixedCosts},
     {"", kNoAmount},
-    {"   TOTAL DIRECT WAGES:.....", 36},
-    {"   TOTAL INDIRECT WAGES:...", 37},
+    {"   TOTAL DIRECT WAGES:.....", slot::directWages},
+    {"   TOTAL INDIRECT WAGES:...", slot::indirectWages},
     {kDashes, kNoAmount},
-    {"             TOTAL WAGES:..", 39},
+    {"             TOTAL WAGES:..", slot::totalWages},
     {"", kNoAmount},
-    {"   TOTAL LIGHTING COSTS:...", 41},
-    {"   TOTAL MOTOR COSTS:......", 42},
-    {"   TOTAL ARC COSTS:........", 43},
+    {"   TOTAL LIGHTING COSTS:...", slot::lightingCost},
+    {"   TOTAL MOTOR COSTS:......", slot::motorCost},
+    {"   TOTAL ARC COSTS:........", slot::arcLampCost},
     {kDashes, kNoAmount},
-    {"       TOTAL POWER COSTS:..", 44},
+    {"       TOTAL POWER COSTS:..", slot::totalPowerCost},
     {kEquals, kNoAmount},
-    {"                      TOTAL VARIABLE & FIXED COSTS:..", 45},
+    {"                      TOTAL VARIABLE & FIXED COSTS:..", slot::variableAndFixedCosts},
     {"", kNoAmount},
-    {"   SUPPLIES:...............", 47},
-    {"   SOCIAL SECURITY TAX-1:..", 48},
-    {"   SOCIAL SECURITY TAX-2:..", 49},
-    {"   SOCIAL SECURITY TAX-3:..", 50},
-    {"   SS TAXES-INDIRECT:......", 51},
-    {"   WORKMAN'S COMP:.........", 52},
-    {"   UNEMPLOYMENT COMP-1:....", 53},
-    {"   UNEMPLOYMENT COMP-2:....", 54},
-    {"   UNEMPLOYMENT COMP-3:....", 55},
-    {"   UNEMPLOYMENT COMP-INDIR:", 56},
-    {"   INSURANCE-DIRECT:.......", 57},
-    {"   INSURANCE-INDIRECT:.....", 58},
-    {"   PENSION & RETIREMENT:...", 59},
-    {"   REPAIRS:................", 60},
+    {"   SUPPLIES:...............", slot::supplies},
+    {"   SOCIAL SECURITY TAX-1:..", slot::socialSecurityTax(1)},
+    {"   SOCIAL SECURITY TAX-2:..", slot::socialSecurityTax(2)},
+    {"   SOCIAL SECURITY TAX-3:..", slot::socialSecurityTax(3)},
+    {"   SS TAXES-INDIRECT:......", slot::indirectSocialSecurityTax},
+    {"   WORKMAN'S COMP:.........", slot::workmansComp},
+    {"   UNEMPLOYMENT COMP-1:....", slot::unemploymentComp(1)},
+    {"   UNEMPLOYMENT COMP-2:....", slot::unemploymentComp(2)},
+    {"   UNEMPLOYMENT COMP-3:....", slot::unemploymentComp(3)},
+    {"   UNEMPLOYMENT COMP-INDIR:", slot::indirectUnemploymentComp},
+    {"   INSURANCE-DIRECT:.......", slot::directInsurance},
+    {"   INSURANCE-INDIRECT:.....", slot::indirectInsurance},
+    {"   PENSION & RETIREMENT:...", slot::pension},
+    {"   REPAIRS:................", slot::repairs},
     {"                           --------------- ", kNoAmount},
-    {"       TOTAL VAR. COSTS:...", 62},
+    {"       TOTAL VAR. COSTS:...", slot::variableCosts},
     {kEquals, kNoAmount},
-    {"                                TOTAL FACTORY COST:..", 64},
+    {"                                TOTAL FACTORY COST:..", slot::factoryCost},
     {"", kNoAmount},
-    {"   GENERAL FACT'Y EXP:.....", 65},
+    {"   GENERAL FACT'Y EXP:.....", slot::generalFactoryExpense},
     {kDashes, kNoAmount},
-    {"       TOTAL VAR. COSTS:...", 65},
+    {"       TOTAL VAR. COSTS:...", slot::generalFactoryExpense},
     {kEquals, kNoAmount},
-    {"                        TOTAL FACTORY/GENERAL COST:..", 67},
+    {"                        TOTAL FACTORY/GENERAL COST:..", slot::factoryAndGeneralCost},
     {"", kNoAmount},
-    {"   SELLING OVERHEAD:.......", 68},
+    {"   SELLING OVERHEAD:.......", slot::sellingOverhead},
     {kDashes, kNoAmount},
-    {"       TOTAL SELL. O'HD:...", 68},
+    {"       TOTAL SELL. O'HD:...", slot::sellingOverhead},
     {kEquals, kNoAmount},
-    {"                          TOTAL ANNUAL CENTER COST:..", 70},
+    {"                          TOTAL ANNUAL CENTER COST:..", slot::annualCenterCost},
     {"", kNoAmount},
     {"                        PLEASE NOTE THE FOLLOWING DEFINITIONS", kNoAmount},
     {"      (A) represents the Manufacturing Cost per chargeable hour and is obtained", kNoAmount},
@@ -115,14 +118,16 @@ void printBody(PrintJob& job, const ResultRecord& record)
 // so that it still ends in its field's last column, yet always after a blank.
 void printRateRow(PrintJob& job, const ResultRecord& record, int level)
 {
-    const QString hours = numbers::formatResult(record.result(77 + level), numbers::kHoursPattern);
+    const int shown = level + 1;
+    const QString hours = numbers::formatResult(record.result(slot::chargeableHours(shown)), numbers::kHoursPattern);
     job.print(QStringLiteral("       "))
-        .print(numbers::format(record.input(77 + level), numbers::kHoursPattern))
+        .print(numbers::format(record.input(slot::efficiency(shown)), numbers::kHoursPattern))
         .moveToColumn(20)
         .print(hours);
     qsizetype nextColumn = 20 + hours.size();
-    for (const auto& [column, firstSlot] : {std::pair{32, 81}, std::pair{49, 89}, std::pair{66, 100}}) {
-        const QString rate = ratetable::rateText(record, firstSlot + level);
+    for (const auto& [column, rateSlot] :
+         {std::pair{32, slot::rateA(shown)}, std::pair{49, slot::rateB(shown)}, std::pair{66, slot::rateC(shown)}}) {
+        const QString rate = ratetable::rateText(record, rateSlot);
         const qsizetype start =
             std::max(column - resulttexts::overrun(rate, resulttexts::kRateWidth), nextColumn + 1);
         job.moveToColumn(static_cast<int>(start)).print(rate);

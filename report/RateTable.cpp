@@ -2,12 +2,15 @@
 
 #include "DisplayPattern.h"
 #include "NumberText.h"
+#include "ResultSlots.h"
 #include "ResultTexts.h"
 
 #include <algorithm>
 
 namespace ratetable {
 namespace {
+
+namespace slot = resultslots;
 
 // The blanks before a rate, fewer by what the rate runs past its field, but never none.
 QString gapBefore(int gap, const QString& rateText)
@@ -45,24 +48,26 @@ QString rateText(const ResultRecord& record, int slot)
 
 QString percentText(const ResultRecord& record, int level)
 {
-    return numbers::boxText(record.input(77 + level)).rightJustified(4, u' ');
+    return numbers::boxText(record.input(slot::efficiency(level + 1))).rightJustified(4, u' ');
 }
 
 QString row(const ResultRecord& record, int level)
 {
-    const QString hours = numbers::formatResult(record.result(77 + level), numbers::kHoursPattern);
-    return percentText(record, level) + QString(7, u' ') + hours + gapBefore(7, rateText(record, 81 + level)) +
-           gapBefore(8, rateText(record, 89 + level)) + gapBefore(6, rateText(record, 100 + level));
+    const int shown = level + 1;
+    const QString hours = numbers::formatResult(record.result(slot::chargeableHours(shown)), numbers::kHoursPattern);
+    return percentText(record, level) + QString(7, u' ') + hours + gapBefore(7, rateText(record, slot::rateA(shown))) +
+           gapBefore(8, rateText(record, slot::rateB(shown))) + gapBefore(6, rateText(record, slot::rateC(shown)));
 }
 
 QString optionLabel(const ResultRecord& record, int level)
 {
-    return numbers::format(record.input(77 + level), numbers::kPercentPattern) + QStringLiteral("% Eff");
+    return numbers::format(record.input(slot::efficiency(level + 1)), numbers::kPercentPattern) +
+           QStringLiteral("% Eff");
 }
 
 QString optionCaption(const ResultRecord& record, int level)
 {
-    return numbers::formatResult(record.result(89 + level), numbers::kMoneyPattern);
+    return numbers::formatResult(record.result(slot::rateB(level + 1)), numbers::kMoneyPattern);
 }
 
 } // namespace ratetable

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResultRecord.h"
+#include "ResultSlots.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,15 +10,15 @@
 // chargeable hours and the rates (A), (B) and (C), laid out in a fixed-pitch face.
 namespace ratetable {
 
-inline constexpr int kLevels = 4;
+inline constexpr int kLevels = resultslots::kLevels;
 
 // The definitions of the three rates, as the window's note shows them.
 QStringList noteLines();
 // The two heading lines over the rows, each ended by a line break: an empty third line follows.
 QStringList headingLines();
 
-// The level's efficiency (input value of slot 77 + level) in its shortest form, padded with
-// blanks in front to 4 characters.
+// The level's efficiency percentage in its shortest form, padded with blanks in front to 4
+// characters.
 QString percentText(const ResultRecord& record, int level);
 // One row of the table; level counts from 0. A rate wider than its 8 characters keeps its
 // right edge, taking the room from the blanks before it.
@@ -28,7 +29,7 @@ QString optionLabel(const ResultRecord& record, int level);
 // Rate (B) of the level in dollars and cents, the caption of the level's option.
 QString optionCaption(const ResultRecord& record, int level);
 
-// Rate texts: 8 characters for slots 81 to 103, more for a rate that needs them.
+// Rate texts: 8 characters for the rates (A), (B) and (C), more for a rate that needs them.
 QString rateText(const ResultRecord& record, int slot);
 
 } // namespace ratetable

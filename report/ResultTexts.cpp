@@ -1,6 +1,7 @@
 #include "ResultTexts.h"
 
 #include "DisplayPattern.h"
+#include "ResultSlots.h"
 
 #include <algorithm>
 
@@ -9,9 +10,9 @@ namespace resulttexts {
 ResultRecord withTotalPowerCost(ResultRecord record)
 {
     double total = 0;
-    for (int slot : {41, 42, 43})
-        total += record.result(slot).value_or(0.0);
-    record.setResult(44, total);
+    for (const int part : resultslots::powerCostParts)
+        total += record.result(part).value_or(0.0);
+    record.setResult(resultslots::totalPowerCost, total);
     return record;
 }
 

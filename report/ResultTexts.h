@@ -10,8 +10,8 @@ namespace resulttexts {
 inline constexpr int kAmountWidth = 15; // annual amounts
 inline constexpr int kRateWidth = 8;    // hourly rates
 
-// The record as its readers show it: the result file leaves slot 44 empty, and every reader
-// puts the total power cost (lighting, motors and arc lamps, slots 41 to 43) there itself.
+// The record as its readers show it: the result file leaves the total power cost empty, and
+// every reader puts the sum of lighting, motor and arc lamp costs there itself.
 ResultRecord withTotalPowerCost(ResultRecord record);
 
 // The slot's result value formatted with the pattern, right-aligned in a field of the width; an

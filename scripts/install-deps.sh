@@ -3,7 +3,10 @@
 # is missing.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation poppler-utils libgtest-dev libbenchmark-dev clang)
+#   scripts/install-deps.sh           what the tests and fuzz targets need (and the program)
+#   scripts/install-deps.sh program   what building and starting the program needs
+program_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
+test_packages=(poppler-utils libgtest-dev libbenchmark-dev clang)
 
 install_missing() {
     local missing=()
@@ -22,7 +25,9 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-install_missing "${packages[@]}"
+install_missing "${program_packages[@]}"
+[ "${1:-}" = "program" ] && exit 0
+install_missing "${test_packages[@]}"
 
 # libFuzzer comes with clang's runtime libraries, packaged per clang version (libclang-rt-14-dev
 # for clang 14).

@@ -1,35 +1,28 @@
 #include "RecordLayout.h"
 
 #include "FileNames.h"
+#include "InputBoxes.h"
 
 namespace recordlayout {
 namespace {
 
-const QString kWorkSpaceBox = QStringLiteral("txtSq");
+using inputboxes::BoxFile;
 
-FileLayout layoutOf(std::initializer_list<const char*> boxes)
-{
-    FileLayout layout;
-    for (const char* box : boxes)
-        layout.append({QString::fromLatin1(box), true});
-    return layout;
-}
+const QString kWorkSpaceBox = inputboxes::objectName(InputBox::WorkSpace);
 
-FileLayout makeInputFile2()
+// Each box on its own line; a line no box holds stays empty and is not read back, and so is a
+// repeated line.
+FileLayout layoutOf(BoxFile file)
 {
-    FileLayout layout = layoutOf({"txtCost", "txtHP1", "txtUsage5", "txtHP1", "txtHP2", "txtHP3", "txtHP4",
-                                  "txtHP5", "txtUsage1", "txtUsage2", "txtUsage3", "txtUsage4", "txtUsage5"});
-    layout[1].loaded = false; // lines 2 and 3 repeat motor 1's horsepower and motor 5's usage
-    layout[2].loaded = false;
-    return layout;
-}
-
-FileLayout makeInputFile3()
-{
-    FileLayout layout = layoutOf({"", "txtSq", "txtArc", "txtWage1", "txtEff100", "txtArcPercent", "txtWage2",
-                                  "txtEff80", "txtTotWatt", "txtWage3", "txtEff70", "txtHours", "txtEff60"});
-    layout[0].loaded = false;
-    layout[1].loaded = false; // the saved work space: each loading procedure has its own rule
+    FileLayout layout(inputboxes::lineCount(file), FileLine{QString(), false});
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        if (entry.file != file)
+            continue;
+        const QString box = QString::fromLatin1(entry.name);
+        layout[entry.line - 1] = {box, entry.loadedWithFile};
+        if (entry.copyLine > 0)
+            layout[entry.copyLine - 1] = {box, false};
+    }
     return layout;
 }
 
@@ -56,18 +49,15 @@ LoadedFile load(const DataFolder& folder, const QString& fileName, const FileLay
 
 const FileLayout& plantFile()
 {
-    static const FileLayout layout = layoutOf(
-        {"txtSS", "txtDed", "txtComp", "txtUnempComp", "txtMaxWages", "txtGroupIns", "txtPension", "txtPower",
-         "txtVacation", "txtHolidays", "txtRent", "txtInsurEquip", "txtPropTaxes", "txtDepreciation",
-         "txtTotCost", "txtTotFeet"});
+    static const FileLayout layout = layoutOf(BoxFile::Plant);
     return layout;
 }
 
 const FileLayout& inputFile(int digit)
 {
-    static const FileLayout file2 = makeInputFile2();
-    static const FileLayout file3 = makeInputFile3();
-    static const FileLayout file4 = layoutOf({"txtInd", "txtSupply", "txtRepair", "txtGen", "txtSell"});
+    static const FileLayout file2 = layoutOf(BoxFile::Input2);
+    static const FileLayout file3 = layoutOf(BoxFile::Input3);
+    static const FileLayout file4 = layoutOf(BoxFile::Input4);
     return digit == 2 ? file2 : digit == 3 ? file3 : file4;
 }
 

@@ -10,7 +10,8 @@
 #include <optional>
 
 // The line layouts of the plant file and an equipment's input files 2, 3 and 4: which box's
-// text each line holds. The same tables write the files and read them back into the boxes.
+// text each line holds, as the input boxes' table (InputBoxes.h) places them. The same layouts
+// write the files and read them back into the boxes.
 namespace recordlayout {
 
 struct FileLine {

@@ -1,9 +1,10 @@
 // Saving the result record as the equipment's result file and reading it back.
 
+#include "FileContents.h"
 #include "Figures.h"
+#include "ReferencePage.h"
 #include "ResultFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,11 +13,7 @@ namespace {
 const QString kEquipment = QStringLiteral("AB Press 2");
 const QString kFileName = QStringLiteral("AB_Pres55");
 
-QByteArray referenceFile()
-{
-    QFile file(QStringLiteral(TEST_DATA_DIR "/worked-example-result.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray referenceFile() { return referenceBytes(QStringLiteral("worked-example-result.txt")); }
 
 // The reference file with line `lineNumber` (from 1) put in place of what it holds.
 QByteArray referenceWithLine(int lineNumber, const QByteArray& line)
@@ -24,12 +21,6 @@ QByteArray referenceWithLine(int lineNumber, const QByteArray& line)
     QList<QByteArray> lines = referenceFile().split('\n');
     lines[lineNumber - 1] = line + '\r';
     return lines.join('\n');
-}
-
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 } // namespace
@@ -54,7 +45,7 @@ private slots:
 void ResultFileTest::handMadeFileLoads()
 {
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(kFileName), referenceFile()));
+    QVERIFY(writeBytes(dir.filePath(kFileName), referenceFile()));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY2(loaded.ok(), qPrintable(loaded.error));
     const QList<Figure> figures = {inputFigure(1, 7.65),
@@ -97,7 +88,7 @@ void ResultFileTest::damagedFileIsReported()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     if (fileExists)
-        QVERIFY(writeFile(dir.filePath(kFileName), content));
+        QVERIFY(writeBytes(dir.filePath(kFileName), content));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY(!loaded.ok());
     QVERIFY2(loaded.error.contains(kFileName), qPrintable(loaded.error));
@@ -108,7 +99,7 @@ void ResultFileTest::damagedFileIsReported()
 void ResultFileTest::damagedFileKeepsTheSlotsBeforeTheDamage()
 {
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(kFileName), referenceWithLine(83, "abc")));
+    QVERIFY(writeBytes(dir.filePath(kFileName), referenceWithLine(83, "abc")));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY(!loaded.ok());
     const QString report =
@@ -129,7 +120,7 @@ void ResultFileTest::linesAfterTheRecordAreLeftAside()
 {
     QFETCH(QByteArray, after);
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(kFileName), referenceFile() + after));
+    QVERIFY(writeBytes(dir.filePath(kFileName), referenceFile() + after));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY2(loaded.ok(), qPrintable(loaded.error));
     const QString report = mismatches(loaded.record, {resultFigure(103, 57.5090736241218), inputFigure(103, 0)});
@@ -150,7 +141,7 @@ void ResultFileTest::longLineIsQuotedInPart()
     QFETCH(QByteArray, line);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(kFileName), referenceWithLine(83, line)));
+    QVERIFY(writeBytes(dir.filePath(kFileName), referenceWithLine(83, line)));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error.left(300)));
     QVERIFY2(loaded.error.size() < 200, qPrintable(loaded.error.left(300)));

@@ -5,9 +5,10 @@
 #include "ResultFile.h"
 #include "WorkedExample.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include "FileContents.h"
+#include "ReferencePage.h"
+
+#include <QTemporaryDir>
 
 #include <QTest>
 
@@ -107,7 +108,7 @@ void WorkedExampleTest::savedResultFile()
     const StoreResult saved = saveResultFile(DataFolder(dir.path()), QStringLiteral("AB Press 2"), record);
     QVERIFY2(saved.ok(), qPrintable(saved.error));
 
-    const QByteArray expectedContent = contentOf(QStringLiteral(TEST_DATA_DIR "/worked-example-result.txt"));
+    const QByteArray expectedContent = referenceBytes(QStringLiteral("worked-example-result.txt"));
     const QByteArray actualContent = contentOf(dir.filePath(QStringLiteral("AB_Pres55")));
     const QStringList expected = crlfLines(expectedContent);
     const QStringList actual = crlfLines(actualContent);

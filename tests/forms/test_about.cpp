@@ -1,14 +1,9 @@
-#include "../platform/FakeSystemTools.h"
-#include "Platform.h"
+#include "FakeSystemTools.h"
+#include "MainWindowDriver.h"
 #include "frmAbout.h"
-#include "frmTab.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
@@ -30,39 +25,24 @@ private slots:
 
 private:
     void openFromMenu();
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = m_about ? m_about->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        if (!widget)
-            qWarning("no control %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return control<T>(m_about, name); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<RecordedPlatform> m_platform;
-    std::unique_ptr<FrmTab> m_tab;
+    std::unique_ptr<MainWindowDriver> m_ui;
     QPointer<FrmAbout> m_about;
 };
 
 void TestAbout::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2031);
-    m_tab = std::make_unique<FrmTab>(*m_platform);
-    m_tab->show();
+    m_ui = std::make_unique<MainWindowDriver>(2031);
+    m_ui->window().show();
 }
 
-void TestAbout::cleanup()
-{
-    m_tab.reset();
-    m_platform.reset();
-    m_dir.reset();
-}
+void TestAbout::cleanup() { m_ui.reset(); }
 
 void TestAbout::openFromMenu()
 {
-    m_tab->findChild<QAction*>("mnuAbout")->trigger();
-    m_about = m_tab->findChild<FrmAbout*>();
+    m_ui->window().findChild<QAction*>("mnuAbout")->trigger();
+    m_about = m_ui->window().findChild<FrmAbout*>();
     QVERIFY(m_about);
     QVERIFY(QTest::qWaitForWindowExposed(m_about));
 }
@@ -70,9 +50,9 @@ void TestAbout::openFromMenu()
 void TestAbout::showsTitleVersionAndDescription()
 {
     openFromMenu();
-    m_tab->findChild<QAction*>("mnuAbout")->trigger(); // a second time only brings it to the front
+    m_ui->window().findChild<QAction*>("mnuAbout")->trigger(); // a second time only brings it to the front
 
-    QCOMPARE(m_tab->findChildren<FrmAbout*>().size(), 1);
+    QCOMPARE(m_ui->window().findChildren<FrmAbout*>().size(), 1);
     QVERIFY(!m_about->isModal());
     QCOMPARE(m_about->windowTitle(), "About Budgeted Hourly Cost");
     QCOMPARE(child<QLabel>("lblTitle")->text(), "Budgeted Hourly Cost");
@@ -104,8 +84,8 @@ void TestAbout::closesByOkEnterAndEscape()
     else
         QTest::keyClick(m_about, Qt::Key(key));
     QTRY_VERIFY(m_about.isNull());
-    QVERIFY(m_tab->isVisible());
-    QVERIFY(m_platform->recordedMessages.shown.isEmpty());
+    QVERIFY(m_ui->window().isVisible());
+    QVERIFY(m_ui->platform().recordedMessages.shown.isEmpty());
 }
 
 void TestAbout::systemInfoStartsTheToolOrSaysItIsUnavailable_data()
@@ -128,15 +108,15 @@ void TestAbout::systemInfoStartsTheToolOrSaysItIsUnavailable()
     if (toolOnDisk)
         tools.existingFiles = {kRegisteredTool};
     if (fakeRegistry)
-        m_platform->systemTools = &tools;
+        m_ui->platform().systemTools = &tools;
     openFromMenu();
 
     QTest::mouseClick(child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
 
-    QCOMPARE(m_platform->recordedMessages.texts(), expectedMessages);
+    QCOMPARE(m_ui->messages(), expectedMessages);
     QCOMPARE(tools.processesTried, fakeRegistry ? QStringList{kRegisteredTool} : QStringList{});
     QVERIFY(m_about->isVisible());
-    m_tab.reset(); // before the fake registry goes
+    m_ui.reset(); // before the fake registry goes
 }
 
 QTEST_MAIN(TestAbout)

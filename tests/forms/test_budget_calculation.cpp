@@ -13,14 +13,6 @@ QString budgetBox(QWidget* budget, const char* name)
     return budget->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
 }
 
-// A result file whose result values are the given ones, every other slot empty.
-void saveResults(const DataFolder& folder, const QString& name, std::initializer_list<std::pair<int, double>> values)
-{
-    ResultRecord record;
-    for (const auto& [slot, value] : values)
-        record.setResult(slot, value);
-    QVERIFY(saveResultFile(folder, name, record).ok());
-}
 } // namespace
 
 class TestBudgetCalculation : public QObject {
@@ -48,9 +40,7 @@ private slots:
 void TestBudgetCalculation::workedExampleFromTheBoxesToTheBudgetWindow()
 {
     MainWindowDriver ui;
-    ui.start();
-    ui.startAnalysis("AB Press 2");
-    ui.typeAll(workedExampleBoxes());
+    ui.startWorkedExample("AB Press 2");
     ui.click("Command2");
 
     QVERIFY(ui.messages().size() == 1); // only the missing-list message at start-up
@@ -73,9 +63,7 @@ void TestBudgetCalculation::workedExampleFromTheBoxesToTheBudgetWindow()
 void TestBudgetCalculation::inputFilesHoldTheBoxesAsTyped()
 {
     MainWindowDriver ui;
-    ui.start();
-    ui.startAnalysis("Kord");
-    ui.typeAll(workedExampleBoxes());
+    ui.startWorkedExample("Kord");
     ui.type("txtRepair", "1,500");
     ui.type("txtHP5", "$3");
     ui.type("txtUsage5", " 25 ");
@@ -97,10 +85,8 @@ void TestBudgetCalculation::inputFilesHoldTheBoxesAsTyped()
 void TestBudgetCalculation::windowButtonKeepsTheTab()
 {
     MainWindowDriver ui;
-    ui.start();
-    ui.startAnalysis("Kord");
-    ui.typeAll(workedExampleBoxes());
-    ui.child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    ui.startWorkedExample("Kord");
+    ui.tabs()->setCurrentIndex(2);
     ui.press("cmdCalc");
     QCOMPARE(ui.currentTab(), 2);
     QVERIFY(ui.openWindow<FrmBudget>());
@@ -141,9 +127,7 @@ void TestBudgetCalculation::allBoxesEmptyStopsWithTheMessageAndKeepsTheOldResult
 void TestBudgetCalculation::emptyHoursStillCompletes()
 {
     MainWindowDriver ui;
-    ui.start();
-    ui.startAnalysis("Kord");
-    ui.typeAll(workedExampleBoxes());
+    ui.startWorkedExample("Kord");
     ui.box("txtHours")->clear();
     ui.click("Command2");
     QCOMPARE(ui.messages().size(), 1);
@@ -229,9 +213,7 @@ void TestBudgetCalculation::unwritableFileIsReportedAndNothingClaimed()
         MainWindowDriver ui;
         QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
         QVERIFY(QDir(ui.path("")).mkdir(blocked));
-        ui.start();
-        ui.startAnalysis("Kord");
-        ui.typeAll(workedExampleBoxes());
+        ui.startWorkedExample("Kord");
         ui.click("Command2");
         QCOMPARE(ui.messages().size(), 1);
         QVERIFY2(ui.messages().first().contains(blocked), qPrintable(ui.messages().first()));

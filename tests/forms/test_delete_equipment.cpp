@@ -1,19 +1,13 @@
+#include "MainWindowDriver.h"
+
 #include "FileNames.h"
-#include "Platform.h"
 #include "frmDelete.h"
-#include "frmTab.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSignalSpy>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -21,20 +15,6 @@ const QString kNoListMessage =
     QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
 const QString kQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");
 const QString kNoNameMessage = QStringLiteral("You must have a valid File to Delete. Click OK and begin again");
-
-QStringList entries(const QListWidget* list)
-{
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names.append(list->item(i)->text());
-    return names;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 } // namespace
 
 class TestDeleteEquipment : public QObject {
@@ -59,52 +39,30 @@ private:
     void openWith(const QStringList& savedNames);
     void writeList(const QStringList& names)
     {
-        QVERIFY(m_platform->folder().replace(filenames::kListFile, names).ok());
+        QVERIFY(m_ui->folder().replace(filenames::kListFile, names).ok());
     }
     void clickEntry(int row);
     void chooseInMainWindow(int row);
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = m_delete ? m_delete->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        if (!widget)
-            qWarning("no control %s", name);
-        return widget;
-    }
+    template <typename T> T* child(const char* name) const { return control<T>(m_delete, name); }
     QListWidget* lstDelete() const { return child<QListWidget>("lstDelete"); }
     QLineEdit* txtDelete() const { return child<QLineEdit>("txtDelete"); }
-    QListWidget* listTitle() const { return m_tab->findChild<QListWidget*>("listTitle"); }
-    QLineEdit* txtTitle() const { return m_tab->findChild<QLineEdit*>("txtTitle"); }
-    QTabWidget* tabs() const { return m_tab->findChild<QTabWidget*>("SSTab1"); }
-    QString path(const QString& file) const { return m_dir->filePath(file); }
+    QListWidget* listTitle() const { return m_ui->list(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<RecordedPlatform> m_platform;
-    std::unique_ptr<FrmTab> m_tab;
+    std::unique_ptr<MainWindowDriver> m_ui;
     QPointer<FrmDelete> m_delete;
 };
 
-void TestDeleteEquipment::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2031);
-    m_tab = std::make_unique<FrmTab>(*m_platform);
-}
-
-void TestDeleteEquipment::cleanup()
-{
-    m_tab.reset(); // takes the delete window down with it
-    m_platform.reset();
-    m_dir.reset();
-}
+void TestDeleteEquipment::init() { m_ui = std::make_unique<MainWindowDriver>(); }
+void TestDeleteEquipment::cleanup() { m_ui.reset(); } // takes the delete window down with it
 
 // The main window starts with the list, then the menu item opens the delete window.
 void TestDeleteEquipment::openWith(const QStringList& savedNames)
 {
     writeList(savedNames);
-    m_tab->load();
-    m_platform->recordedMessages.shown.clear();
-    m_tab->findChild<QAction*>("mnuDelete")->trigger();
-    m_delete = m_tab->findChild<FrmDelete*>();
+    m_ui->window().load();
+    m_ui->platform().recordedMessages.shown.clear();
+    m_ui->window().findChild<QAction*>("mnuDelete")->trigger();
+    m_delete = m_ui->window().findChild<FrmDelete*>();
     QVERIFY(m_delete);
 }
 
@@ -133,12 +91,12 @@ void TestDeleteEquipment::opensWithTheSavedNames()
     QFETCH(QStringList, expectedMessages);
     if (listFileExists)
         writeList(expectedEntries);
-    m_tab->show();
+    m_ui->window().show();
 
-    m_tab->findChild<QAction*>("mnuDelete")->trigger();
-    m_tab->findChild<QAction*>("mnuDelete")->trigger(); // a second time only brings it to the front
+    m_ui->window().findChild<QAction*>("mnuDelete")->trigger();
+    m_ui->window().findChild<QAction*>("mnuDelete")->trigger(); // a second time only brings it to the front
 
-    const QList<FrmDelete*> windows = m_tab->findChildren<FrmDelete*>();
+    const QList<FrmDelete*> windows = m_ui->window().findChildren<FrmDelete*>();
     QCOMPARE(windows.size(), 1);
     m_delete = windows.first();
     QVERIFY(m_delete->isVisible());
@@ -146,7 +104,7 @@ void TestDeleteEquipment::opensWithTheSavedNames()
     QCOMPARE(m_delete->windowTitle(), "Delete Equipment in List");
     QCOMPARE(entries(lstDelete()), expectedEntries);
     QVERIFY(txtDelete()->text().isEmpty());
-    QCOMPARE(m_platform->recordedMessages.texts(), expectedMessages);
+    QCOMPARE(m_ui->messages(), expectedMessages);
 }
 
 void TestDeleteEquipment::deletionFiltersTheFileAndDropsTheSelectedEntry_data()
@@ -181,8 +139,8 @@ void TestDeleteEquipment::deletionFiltersTheFileAndDropsTheSelectedEntry()
     QFETCH(QStringList, expectedEntries);
     QFETCH(QByteArray, expectedCopy);
     openWith(saved);
-    tabs()->setCurrentIndex(FrmTab::WagesAndEfficiency);
-    txtTitle()->setText("Komori 1");
+    m_ui->tabs()->setCurrentIndex(FrmTab::WagesAndEfficiency);
+    m_ui->box("txtTitle")->setText("Komori 1");
     if (clickedRow >= 0) {
         clickEntry(clickedRow);
         QCOMPARE(txtDelete()->text(), saved.at(clickedRow));
@@ -194,16 +152,16 @@ void TestDeleteEquipment::deletionFiltersTheFileAndDropsTheSelectedEntry()
 
     QTest::mouseClick(child<QPushButton>("cmdDelete"), Qt::LeftButton);
 
-    QCOMPARE(contentOf(path("budget.fyl")), expectedFile);
-    QCOMPARE(contentOf(path("budget1.fyl")), expectedCopy);
+    QCOMPARE(m_ui->fileBytes("budget.fyl"), expectedFile);
+    QCOMPARE(m_ui->fileBytes("budget1.fyl"), expectedCopy);
     QCOMPARE(entries(lstDelete()), expectedEntries);
     QCOMPARE(entries(listTitle()), expectedEntries);
-    QCOMPARE(m_platform->recordedMessages.texts(), QStringList{kQuestion});
-    QVERIFY(m_platform->recordedMessages.shown.first().question);
+    QCOMPARE(m_ui->messages(), QStringList{kQuestion});
+    QVERIFY(m_ui->platform().recordedMessages.shown.first().question);
     QVERIFY(txtDelete()->text().isEmpty());
-    QVERIFY(txtTitle()->text().isEmpty());
-    QCOMPARE(m_tab->currentName(), QString());
-    QCOMPARE(tabs()->currentIndex(), 0);
+    QVERIFY(m_ui->box("txtTitle")->text().isEmpty());
+    QCOMPARE(m_ui->window().currentName(), QString());
+    QCOMPARE(m_ui->tabs()->currentIndex(), 0);
     QVERIFY(m_delete->isVisible());
     QVERIFY(lstDelete()->selectedItems().isEmpty()); // a second Delete takes no neighbour along
 }
@@ -223,19 +181,19 @@ void TestDeleteEquipment::deletionStopsBeforeTouchingTheList()
     QFETCH(int, clickedRow);
     QFETCH(QStringList, expectedMessages);
     openWith({"Kord", "Press"});
-    tabs()->setCurrentIndex(FrmTab::IndirectCosts);
+    m_ui->tabs()->setCurrentIndex(FrmTab::IndirectCosts);
     if (clickedRow >= 0)
         clickEntry(clickedRow);
-    m_platform->recordedMessages.answers = {answerYes ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No};
+    m_ui->platform().recordedMessages.answers = {answerYes ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No};
 
     QTest::mouseClick(child<QPushButton>("cmdDelete"), Qt::LeftButton);
 
-    QCOMPARE(m_platform->recordedMessages.texts(), expectedMessages);
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Kord\r\nPress\r\n"));
-    QVERIFY(!QFile::exists(path("budget1.fyl")));
+    QCOMPARE(m_ui->messages(), expectedMessages);
+    QCOMPARE(m_ui->fileBytes("budget.fyl"), QByteArray("Kord\r\nPress\r\n"));
+    QVERIFY(!m_ui->fileExists("budget1.fyl"));
     QCOMPARE(entries(lstDelete()), (QStringList{"Kord", "Press"}));
     QCOMPARE(entries(listTitle()), (QStringList{"Kord", "Press"}));
-    QCOMPARE(tabs()->currentIndex(), int(FrmTab::IndirectCosts));
+    QCOMPARE(m_ui->tabs()->currentIndex(), int(FrmTab::IndirectCosts));
 }
 
 void TestDeleteEquipment::failedRemovalIsReportedAndListsStay_data()
@@ -253,35 +211,35 @@ void TestDeleteEquipment::failedRemovalIsReportedAndListsStay()
     openWith({"Kord", "Press"});
     clickEntry(0);
     if (blocker == "make budget1.fyl a folder")
-        QVERIFY(QDir(m_dir->path()).mkdir("budget1.fyl"));
+        m_ui->blockFile("budget1.fyl");
     else
-        QVERIFY(QFile::remove(path("budget.fyl")));
+        QVERIFY(QFile::remove(m_ui->path("budget.fyl")));
 
     QTest::mouseClick(child<QPushButton>("cmdDelete"), Qt::LeftButton);
 
-    const QStringList messages = m_platform->recordedMessages.texts();
+    const QStringList messages = m_ui->messages();
     QCOMPARE(messages.size(), 2);
     QVERIFY2(messages.at(1).contains(namedFile), qPrintable(messages.at(1)));
     QCOMPARE(entries(lstDelete()), (QStringList{"Kord", "Press"}));
     QCOMPARE(entries(listTitle()), (QStringList{"Kord", "Press"}));
     QCOMPARE(txtDelete()->text(), "Kord"); // still there to try again
     if (namedFile == "budget1.fyl")
-        QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Kord\r\nPress\r\n"));
+        QCOMPARE(m_ui->fileBytes("budget.fyl"), QByteArray("Kord\r\nPress\r\n"));
 }
 
 void TestDeleteEquipment::deletedEquipmentKeepsItsFiles()
 {
     const QStringList files = {"Kord2", "Kord3", "Kord4", "Kord55", "Kord6"};
     for (const QString& file : files)
-        QVERIFY(m_platform->folder().replace(file, {"42"}).ok());
+        QVERIFY(m_ui->folder().replace(file, {"42"}).ok());
     openWith({"Kord"});
     clickEntry(0);
 
     QTest::mouseClick(child<QPushButton>("cmdDelete"), Qt::LeftButton);
 
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray());
+    QCOMPARE(m_ui->fileBytes("budget.fyl"), QByteArray());
     for (const QString& file : files)
-        QCOMPARE(contentOf(path(file)), QByteArray("42\r\n"));
+        QCOMPARE(m_ui->fileBytes(file), QByteArray("42\r\n"));
 }
 
 // Losing an entry is not a click on the main window's list: no neighbour is chosen (and so
@@ -318,13 +276,13 @@ void TestDeleteEquipment::chooseInMainWindow(int row)
 void TestDeleteEquipment::cancelClosesAndShowsTheMainWindow()
 {
     openWith({"Kord"});
-    m_tab->hide();
+    m_ui->window().hide();
 
     QTest::mouseClick(child<QPushButton>("cmdDelCancel"), Qt::LeftButton);
 
     QTRY_VERIFY(m_delete.isNull());
-    QVERIFY(m_tab->isVisible());
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Kord\r\n"));
+    QVERIFY(m_ui->window().isVisible());
+    QCOMPARE(m_ui->fileBytes("budget.fyl"), QByteArray("Kord\r\n"));
 }
 
 QTEST_MAIN(TestDeleteEquipment)

@@ -1,21 +1,10 @@
 #include "MainWindowDriver.h"
 
 #include "FileNames.h"
-#include "Platform.h"
 #include "frmName.h"
-#include "frmTab.h"
 
-#include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 const QString kNoListMessage =
@@ -47,82 +36,56 @@ private slots:
     void unstorableCharactersStayOutOfBoxes();
 
 private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qWarning("no control %s", name);
-        return widget;
-    }
-    QTabWidget* tabs() const { return child<QTabWidget>("SSTab1"); }
-    QListWidget* list() const { return child<QListWidget>("listTitle"); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<RecordedPlatform> m_platform;
-    std::unique_ptr<FrmTab> m_window;
+    std::unique_ptr<MainWindowDriver> m_ui;
 };
 
-void TestMainWindow::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2031);
-    m_window = std::make_unique<FrmTab>(*m_platform);
-}
-
-void TestMainWindow::cleanup()
-{
-    m_window.reset();
-    m_platform.reset();
-    m_dir.reset();
-}
+void TestMainWindow::init() { m_ui = std::make_unique<MainWindowDriver>(2031); }
+void TestMainWindow::cleanup() { m_ui.reset(); }
 
 void TestMainWindow::startsWithoutListFileOnFirstTabAndSaysSo()
 {
-    tabs()->setCurrentIndex(3);
-    m_window->load();
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->windowTitle(), "Solvarra Budgeted Hourly Rates");
-    QCOMPARE(tabs()->currentIndex(), 0);
-    QCOMPARE(list()->count(), 0);
-    QCOMPARE(m_platform->recordedMessages.texts(), QStringList{kNoListMessage});
-    QCOMPARE(m_platform->recordedMessages.shown.first().title, QString());
-    QVERIFY(child<QLabel>("lblCredit")->text().contains("2031"));
-    QCOMPARE(m_window->currentName(), QString());
+    m_ui->tabs()->setCurrentIndex(3);
+    m_ui->window().load();
+    QVERIFY(m_ui->window().isVisible());
+    QCOMPARE(m_ui->window().windowTitle(), "Solvarra Budgeted Hourly Rates");
+    QCOMPARE(m_ui->tabs()->currentIndex(), 0);
+    QCOMPARE(m_ui->list()->count(), 0);
+    QCOMPARE(m_ui->messages(), QStringList{kNoListMessage});
+    QCOMPARE(m_ui->platform().recordedMessages.shown.first().title, QString());
+    QVERIFY(m_ui->child<QLabel>("lblCredit")->text().contains("2031"));
+    QCOMPARE(m_ui->window().currentName(), QString());
 }
 
 void TestMainWindow::startsWithListInFileOrderWithDuplicates()
 {
-    QVERIFY(m_platform->folder().replace(filenames::kListFile, {"Kord", "AB Press 2", "Kord"}).ok());
-    m_window->load();
-    QStringList shown;
-    for (int i = 0; i < list()->count(); ++i)
-        shown.append(list()->item(i)->text());
-    QCOMPARE(shown, (QStringList{"Kord", "AB Press 2", "Kord"}));
-    QVERIFY(m_platform->recordedMessages.shown.isEmpty());
+    QVERIFY(m_ui->folder().replace(filenames::kListFile, {"Kord", "AB Press 2", "Kord"}).ok());
+    m_ui->window().load();
+    QCOMPARE(entries(m_ui->list()), (QStringList{"Kord", "AB Press 2", "Kord"}));
+    QVERIFY(m_ui->platform().recordedMessages.shown.isEmpty());
 }
 
 void TestMainWindow::refreshReloadsAndClearsSelection()
 {
-    QVERIFY(m_platform->folder().replace(filenames::kListFile, {"Kord"}).ok());
-    m_window->load();
-    list()->setCurrentRow(0);
-    QVERIFY(m_platform->folder().append(filenames::kListFile, "Heidelberg").ok());
-    tabs()->setCurrentIndex(4);
+    QVERIFY(m_ui->folder().replace(filenames::kListFile, {"Kord"}).ok());
+    m_ui->window().load();
+    m_ui->list()->setCurrentRow(0);
+    QVERIFY(m_ui->folder().append(filenames::kListFile, "Heidelberg").ok());
+    m_ui->tabs()->setCurrentIndex(4);
 
-    QTest::mouseClick(child<QPushButton>("Command5"), Qt::LeftButton);
+    QTest::mouseClick(m_ui->child<QPushButton>("Command5"), Qt::LeftButton);
 
-    QCOMPARE(list()->count(), 2);
-    QCOMPARE(list()->item(1)->text(), "Heidelberg");
-    QVERIFY(list()->selectedItems().isEmpty());
-    QCOMPARE(list()->currentRow(), -1);
-    QCOMPARE(tabs()->currentIndex(), 0);
+    QCOMPARE(m_ui->list()->count(), 2);
+    QCOMPARE(m_ui->list()->item(1)->text(), "Heidelberg");
+    QVERIFY(m_ui->list()->selectedItems().isEmpty());
+    QCOMPARE(m_ui->list()->currentRow(), -1);
+    QCOMPARE(m_ui->tabs()->currentIndex(), 0);
 }
 
 void TestMainWindow::refreshWithoutListFileSaysSoAgain()
 {
-    m_window->load();
-    QTest::mouseClick(child<QPushButton>("Command5"), Qt::LeftButton);
-    QCOMPARE(m_platform->recordedMessages.texts(), (QStringList{kNoListMessage, kNoListMessage}));
+    m_ui->window().load();
+    QTest::mouseClick(m_ui->child<QPushButton>("Command5"), Qt::LeftButton);
+    QCOMPARE(m_ui->messages(), (QStringList{kNoListMessage, kNoListMessage}));
 }
 
 void TestMainWindow::everyBoxHasItsPromptOnItsTab_data()
@@ -161,10 +124,10 @@ void TestMainWindow::everyBoxHasItsPromptOnItsTab()
     QFETCH(QString, label);
     QFETCH(QString, prompt);
     QFETCH(int, tab);
-    m_window->show();
-    tabs()->setCurrentIndex(tab);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QWidget* page = tabs()->widget(tab);
+    m_ui->window().show();
+    m_ui->tabs()->setCurrentIndex(tab);
+    QVERIFY(QTest::qWaitForWindowExposed(&m_ui->window()));
+    QWidget* page = m_ui->tabs()->widget(tab);
     auto* edit = page->findChild<QLineEdit*>(box);
     auto* caption = page->findChild<QLabel*>(label);
     QVERIFY2(edit && caption, "control missing on its tab");
@@ -177,38 +140,38 @@ void TestMainWindow::everyBoxHasItsPromptOnItsTab()
 
 void TestMainWindow::nameRowOnTabsTwoToSix()
 {
-    QCOMPARE(tabs()->count(), 6);
+    QCOMPARE(m_ui->tabs()->count(), 6);
     const QStringList captions = {"1. Preliminary Information", "2. General Information", "3. Equipment",
                                   "4. Wages and Efficiency", "5. Indirect Costs", "6. Reverse Engineering"};
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(tabs()->tabText(i), captions[i]);
+        QCOMPARE(m_ui->tabs()->tabText(i), captions[i]);
     for (int member = 0; member < 5; ++member) {
-        QLabel* name = m_window->nameLabel(member);
-        QVERIFY(tabs()->widget(member + 1)->isAncestorOf(name));
+        QLabel* name = m_ui->window().nameLabel(member);
+        QVERIFY(m_ui->tabs()->widget(member + 1)->isAncestorOf(name));
         QCOMPARE(name->objectName(), "lblName");
         QCOMPARE(name->property("index").toInt(), member);
         QVERIFY(name->font().bold());
     }
-    QCOMPARE(tabs()->widget(0)->findChildren<QLabel*>("lblName").size(), 0);
+    QCOMPARE(m_ui->tabs()->widget(0)->findChildren<QLabel*>("lblName").size(), 0);
 }
 
 void TestMainWindow::typingANameMakesItCurrentAtOnce()
 {
-    m_window->load();
-    auto* title = child<QLineEdit>("txtTitle");
+    m_ui->window().load();
+    auto* title = m_ui->child<QLineEdit>("txtTitle");
     QTest::keyClicks(title, "Ko");
-    QCOMPARE(m_window->currentName(), "Ko");
+    QCOMPARE(m_ui->window().currentName(), "Ko");
     QTest::keyClicks(title, "rd");
-    QCOMPARE(m_window->currentName(), "Kord");
+    QCOMPARE(m_ui->window().currentName(), "Kord");
     QTest::keyClick(title, Qt::Key_Return);
-    QCOMPARE(m_window->currentName(), "Kord");
+    QCOMPARE(m_ui->window().currentName(), "Kord");
     title->clear();
-    QCOMPARE(m_window->currentName(), QString());
+    QCOMPARE(m_ui->window().currentName(), QString());
 }
 
 void TestMainWindow::menusCarryTheirItems()
 {
-    const QList<QAction*> menus = m_window->menuBar()->actions();
+    const QList<QAction*> menus = m_ui->window().menuBar()->actions();
     QCOMPARE(menus.size(), 2);
     QCOMPARE(menus[0]->text(), "&File");
     QCOMPARE(menus[1]->text(), "&Help");
@@ -225,14 +188,14 @@ void TestMainWindow::menusCarryTheirItems()
 
 void TestMainWindow::printerSetUpAndHelpGoToThePlatform()
 {
-    child<QAction>("PrntSetUp")->trigger();
-    QCOMPARE(m_platform->recordedPrinting.setupsShown, 1);
-    child<QAction>("frmContents")->trigger();
-    child<QAction>("frmIndex")->trigger();
-    child<QAction>("mnuHelpHelp")->trigger();
-    const auto& requests = m_platform->recordedHelp.requests;
+    m_ui->child<QAction>("PrntSetUp")->trigger();
+    QCOMPARE(m_ui->platform().recordedPrinting.setupsShown, 1);
+    m_ui->child<QAction>("frmContents")->trigger();
+    m_ui->child<QAction>("frmIndex")->trigger();
+    m_ui->child<QAction>("mnuHelpHelp")->trigger();
+    const auto& requests = m_ui->platform().recordedHelp.requests;
     QCOMPARE(requests.size(), 3);
-    QCOMPARE(requests[0].path, m_dir->filePath("BudgetAnalysis.hlp"));
+    QCOMPARE(requests[0].path, m_ui->path("BudgetAnalysis.hlp"));
     QCOMPARE(requests[0].command, HelpViewer::Command(15));
     QCOMPARE(requests[1].command, HelpViewer::Command(257));
     QCOMPARE(requests[2].command, HelpViewer::Command(4));
@@ -240,17 +203,17 @@ void TestMainWindow::printerSetUpAndHelpGoToThePlatform()
 
 void TestMainWindow::exitClosesEveryWindow()
 {
-    m_window->load();
+    m_ui->window().load();
     QWidget other;
     other.show();
-    QTest::mouseClick(child<QPushButton>("cmdExit"), Qt::LeftButton);
-    QVERIFY(!m_window->isVisible());
+    QTest::mouseClick(m_ui->child<QPushButton>("cmdExit"), Qt::LeftButton);
+    QVERIFY(!m_ui->window().isVisible());
     QVERIFY(!other.isVisible());
 
-    m_window->load();
+    m_ui->window().load();
     other.show();
-    child<QAction>("mnuExit")->trigger();
-    QVERIFY(!m_window->isVisible());
+    m_ui->child<QAction>("mnuExit")->trigger();
+    QVERIFY(!m_ui->window().isVisible());
     QVERIFY(!other.isVisible());
 }
 
@@ -276,7 +239,7 @@ void TestMainWindow::onlyTheCloseBoxRunsTheOpenWindowsClosing()
     QFETCH(QString, way);
     QFETCH(QString, nameFile);
     QFETCH(QString, nameLabel);
-    MainWindowDriver ui;
+    MainWindowDriver& ui = *m_ui;
     QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
     ui.start();
     ui.startAnalysis("Kord");
@@ -304,14 +267,14 @@ void TestMainWindow::onlyTheCloseBoxRunsTheOpenWindowsClosing()
 // The window's own Calculate BHR shows nowhere, so no click and no Tab key reaches it.
 void TestMainWindow::windowCalculateButtonIsOutOfReach()
 {
-    MainWindowDriver ui;
+    MainWindowDriver& ui = *m_ui;
     ui.start();
     QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
     auto* calculate = ui.child<QPushButton>("cmdCalc");
     QVERIFY(calculate->visibleRegion().isEmpty());
     for (int tab = FrmTab::Preliminary; tab <= FrmTab::ReverseEngineering; ++tab) {
         ui.window().selectTab(FrmTab::Tab(tab));
-        ui.child<QTabWidget>("SSTab1")->setFocus(Qt::TabFocusReason);
+        ui.tabs()->setFocus(Qt::TabFocusReason);
         for (int press = 0; press < 50; ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget() != calculate);
@@ -321,22 +284,22 @@ void TestMainWindow::windowCalculateButtonIsOutOfReach()
 
 void TestMainWindow::hintsOnTheWorkSpaceAndHoursPrompts()
 {
-    const QString workSpace = child<QLabel>("Label30")->toolTip();
+    const QString workSpace = m_ui->child<QLabel>("Label30")->toolTip();
     QVERIFY(workSpace.startsWith("The amount of square footage is not based on physical occupation but ratther on"));
     QVERIFY(workSpace.endsWith("to produce a \"burdened\" square footage for the equipment."));
-    QCOMPARE(child<QLabel>("Label31")->toolTip(),
+    QCOMPARE(m_ui->child<QLabel>("Label31")->toolTip(),
              "If you have more than one employee, simply enter the average, not the total. It is recommended that "
              "you not exceed 40 hours per week even if you plan on running more than one shift.");
-    QVERIFY(!child<QRadioButton>("Option1")->isChecked());
-    QVERIFY(!child<QRadioButton>("Option2")->isChecked());
-    QCOMPARE(child<QPushButton>("cmdCalc")->text(), "Calculate BHR");
-    QCOMPARE(child<QPushButton>("Command2")->text(), "Calculate BHR");
+    QVERIFY(!m_ui->child<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!m_ui->child<QRadioButton>("Option2")->isChecked());
+    QCOMPARE(m_ui->child<QPushButton>("cmdCalc")->text(), "Calculate BHR");
+    QCOMPARE(m_ui->child<QPushButton>("Command2")->text(), "Calculate BHR");
 }
 
 void TestMainWindow::reverseEngineeringFocusOrder()
 {
     QStringList order;
-    QWidget* widget = child<QWidget>("txtPercent");
+    QWidget* widget = m_ui->child<QWidget>("txtPercent");
     for (; order.size() < 8; widget = widget->nextInFocusChain())
         if (widget->focusPolicy() & Qt::TabFocus)
             order.append(widget->objectName());
@@ -346,9 +309,9 @@ void TestMainWindow::reverseEngineeringFocusOrder()
 
 void TestMainWindow::unstorableCharactersStayOutOfBoxes()
 {
-    m_window->load();
-    tabs()->setCurrentIndex(1);
-    auto* box = child<QLineEdit>("txtSS");
+    m_ui->window().load();
+    m_ui->tabs()->setCurrentIndex(1);
+    auto* box = m_ui->child<QLineEdit>("txtSS");
     box->setFocus();
     for (QChar c : QStringLiteral("7\u65e5.65\u20ac")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));

@@ -3,11 +3,10 @@
 #include "MainWindowDriver.h"
 
 #include "FileNames.h"
+#include "ReferencePage.h"
 #include "ResultFile.h"
 #include "frmCenter.h"
 #include "frmName.h"
-
-#include <QPlainTextEdit>
 
 namespace {
 const QStringList kPricingBoxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
@@ -27,13 +26,7 @@ void startOnLastTab(MainWindowDriver& ui, const QString& name = QStringLiteral("
 }
 
 // Rate B of the levels 1 and 3 saved for Kord; level 4 has none.
-void saveRates(const DataFolder& folder)
-{
-    ResultRecord record;
-    record.setResult(89, 45.5);
-    record.setResult(91, 1234.5);
-    QVERIFY(saveResultFile(folder, "Kord", record).ok());
-}
+void saveRates(const DataFolder& folder) { saveResults(folder, "Kord", {{89, 45.5}, {91, 1234.5}}); }
 
 void chooseLevel(const MainWindowDriver& ui, const QString& option)
 {
@@ -46,25 +39,6 @@ void typePricing(const MainWindowDriver& ui, const QStringList& texts)
         ui.type(kPricingBoxes[i], texts[i]);
 }
 
-QStringList boxLines(QWidget* window, const char* box)
-{
-    return window->findChild<QPlainTextEdit*>(QString::fromLatin1(box))->toPlainText().split(u'\n');
-}
-
-QStringList referencePage(const QString& file)
-{
-    QFile reference(QStringLiteral(TEST_DATA_DIR "/") + file);
-    if (!reference.open(QIODevice::ReadOnly))
-        return {QStringLiteral("missing reference ") + file};
-    QStringList lines = QString::fromLatin1(reference.readAll()).split(u'\n');
-    lines.removeLast();
-    return lines;
-}
-
-void clickIn(QWidget* window, const char* button)
-{
-    QTest::mouseClick(window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-}
 } // namespace
 
 class TestReverseEngineering : public QObject {
@@ -127,10 +101,7 @@ void TestReverseEngineering::workedExampleFromTheTabToThePrinter()
     QCOMPARE(ui.platform().recordedPrinting.pages.size(), 1);
     const TextPagePrinter& page = ui.platform().recordedPrinting.pages.first();
     QVERIFY(page.documentEnded());
-    const QStringList expected = referencePage("reverse-report-worked-example.txt");
-    const QStringList printed = page.markedLines();
-    for (qsizetype i = 0; i < qMax(expected.size(), printed.size()); ++i)
-        QCOMPARE(printed.value(i), expected.value(i));
+    QCOMPARE(page.markedLines(), referencePage("reverse-report-worked-example.txt"));
     QCOMPARE(ui.messages(), QStringList());
 }
 

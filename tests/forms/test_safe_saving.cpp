@@ -94,9 +94,7 @@ void TestSafeSaving::calculateOnAFullDiskStopsAtTheFileItCouldNotSave()
     QFETCH(QString, failedFile);
     QFETCH(QStringList, savedBefore);
     MainWindowDriver ui;
-    ui.start();
-    ui.startAnalysis("AB Press 2");
-    ui.typeAll(workedExampleBoxes());
+    ui.startWorkedExample("AB Press 2");
     ui.click("Command2");
     ui.openWindow<FrmBudget>()->close();
     ui.window().selectTab(FrmTab::Preliminary);
@@ -123,9 +121,7 @@ void TestSafeSaving::calculateOnAFullDiskStopsAtTheFileItCouldNotSave()
 void TestSafeSaving::reverseCalculateOnAFullDiskKeepsThePricesAndOpensNothing()
 {
     MainWindowDriver ui;
-    ui.start();
-    ui.startAnalysis("Kord");
-    ui.typeAll(workedExampleBoxes());
+    ui.startWorkedExample("Kord");
     ui.click("Command2");
     ui.openWindow<FrmBudget>()->close();
     const BoxEntries pricing = {{"txtQ1", "1000"}, {"txtQ2", "10000"}, {"txtPercent", "25"},

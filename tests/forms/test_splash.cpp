@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "RecordedPlatform.h"
 #include "ProgramStart.h"
 #include "frmSplash.h"
 #include "frmTab.h"
@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -32,15 +31,13 @@ private:
     QPoint bareFramePoint() const;
     int mainWindowsShown() const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RecordedPlatform> m_platform;
     std::unique_ptr<ProgramStart> m_start;
 };
 
 void TestSplash::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_platform = std::make_unique<RecordedPlatform>(m_dir->path(), 2029);
+    m_platform = std::make_unique<RecordedPlatform>(2029);
     m_start = std::make_unique<ProgramStart>(*m_platform);
     QVERIFY(QTest::qWaitForWindowExposed(splash()));
 }
@@ -49,7 +46,6 @@ void TestSplash::cleanup()
 {
     m_start.reset();
     m_platform.reset();
-    m_dir.reset();
 }
 
 QPoint TestSplash::bareFramePoint() const

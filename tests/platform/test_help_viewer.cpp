@@ -1,5 +1,5 @@
 #include "HelpViewer.h"
-#include "MessageBoxes.h"
+#include "RecordedMessageBoxes.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 #include "EquipmentList.h"
+#include "FailingSaveFile.h"
 #include "FieldReader.h"
 #include "FieldText.h"
 #include "FileSizeLimit.h"
@@ -18,13 +19,6 @@
 
 namespace {
 
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QStringList allValues(FieldReader reader)
 {
     QStringList values;
@@ -32,26 +26,6 @@ QStringList allValues(FieldReader reader)
         values.append(*value);
     return values;
 }
-
-// A save file that takes only the first few bytes, as a full disk would.
-class FailingSaveFile : public QSaveFile {
-public:
-    FailingSaveFile(const QString& name, qint64 budget) : QSaveFile(name), m_budget(budget) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override
-    {
-        if (length > m_budget) {
-            setErrorString(QStringLiteral("No space left on device"));
-            return -1;
-        }
-        m_budget -= length;
-        return QSaveFile::writeData(data, length);
-    }
-
-private:
-    qint64 m_budget;
-};
 
 } // namespace
 
@@ -208,7 +182,7 @@ void TestDataFiles::singleByteTextRoundTrip()
     OpenedFile file = folder.read(filenames::kNameFile);
     QCOMPARE(file.fields.next(), std::optional<QString>(name));
 
-    writeRaw(dir.filePath("raw"), QByteArray("\x81\x9f\xff\r\n"));
+    QVERIFY(writeBytes(dir.filePath("raw"), QByteArray("\x81\x9f\xff\r\n")));
     QCOMPARE(folder.read(QStringLiteral("raw")).fields.next(),
              std::optional<QString>(QStringLiteral("\u0081\u0178\u00ff")));
 }

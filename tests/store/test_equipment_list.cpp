@@ -70,11 +70,8 @@ void TestEquipmentList::namesReadBackWholeAndAreAddedOnce()
     QFETCH(QByteArray, before);
     QFETCH(QString, name);
     QFETCH(QByteArray, after);
-    if (!before.isEmpty()) {
-        QFile list(path("budget.fyl"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write(before);
-    }
+    if (!before.isEmpty())
+        QVERIFY(writeBytes(path("budget.fyl"), before));
     QVERIFY(equipmentlist::addIfAbsent(folder(), name).ok());
     QVERIFY(equipmentlist::addIfAbsent(folder(), name).ok());
     QCOMPARE(contentOf(path("budget.fyl")), after);
@@ -95,10 +92,7 @@ void TestEquipmentList::removeTakesEveryMatchingLine()
 
 void TestEquipmentList::removeKeepsAnEntrysLeadingBlanks()
 {
-    QFile list(path("budget.fyl"));
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write("\" Kord\"\r\nPress\r\n");
-    list.close();
+    QVERIFY(writeBytes(path("budget.fyl"), "\" Kord\"\r\nPress\r\n"));
     QVERIFY(equipmentlist::remove(folder(), "Press").result.ok());
     QCOMPARE(equipmentlist::load(folder()).names, QStringList{" Kord"});
 }

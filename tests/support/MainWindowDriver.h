@@ -4,7 +4,8 @@
 // list entries, reading what the boxes and files show.
 
 #include "FileContents.h"
-#include "Platform.h"
+#include "RecordedPlatform.h"
+#include "ResultFile.h"
 #include "frmTab.h"
 
 #include <QApplication>
@@ -13,10 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -51,33 +52,71 @@ inline QString boxText(const BoxEntries& entries, const QString& box)
     return QString();
 }
 
+// The window's control of that name and kind; a warning names a missing one.
+template <typename T = QWidget> T* control(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        qWarning("no control %s", qPrintable(name));
+    return found;
+}
+inline void clickIn(const QWidget* window, const QString& button)
+{
+    QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);
+}
+// The lines of a window's multi-line box.
+inline QStringList boxLines(const QWidget* window, const QString& box)
+{
+    return control<QPlainTextEdit>(window, box)->toPlainText().split(u'\n');
+}
+// The texts of a list's entries, in order.
+inline QStringList entries(const QListWidget* list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+// The open top-level window of that name, if any.
+inline QWidget* openWindowNamed(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+// A result file whose result values are the given ones, every other slot empty.
+inline void saveResults(const DataFolder& folder, const QString& name, std::initializer_list<std::pair<int, double>> values)
+{
+    ResultRecord record;
+    for (const auto& [slot, value] : values)
+        record.setResult(slot, value);
+    QVERIFY(saveResultFile(folder, name, record).ok());
+}
+
 class MainWindowDriver {
 public:
     explicit MainWindowDriver(int year = 2030)
-        : m_dir(std::make_unique<QTemporaryDir>()),
-          m_platform(std::make_unique<RecordedPlatform>(m_dir->path(), year)),
-          m_window(std::make_unique<FrmTab>(*m_platform))
+        : m_ownPlatform(std::make_unique<RecordedPlatform>(year)), m_ownWindow(std::make_unique<FrmTab>(*m_ownPlatform)),
+          m_platform(m_ownPlatform.get()), m_window(m_ownWindow.get())
     {
     }
-    ~MainWindowDriver()
-    {
-        m_window.reset(); // takes the windows it opened with it
-    }
+    // Drives a main window that the program's start opened.
+    MainWindowDriver(RecordedPlatform& platform, FrmTab& window) : m_platform(&platform), m_window(&window) {}
+    ~MainWindowDriver() { m_ownWindow.reset(); } // takes the windows it opened with it
 
     FrmTab& window() const { return *m_window; }
     RecordedPlatform& platform() const { return *m_platform; }
     const DataFolder& folder() const { return m_platform->folder(); }
-    QString path(const QString& file) const { return m_dir->filePath(file); }
+    QString path(const QString& file) const { return folder().filePath(file); }
     QStringList messages() const { return m_platform->recordedMessages.texts(); }
 
-    template <typename T = QWidget> T* child(const QString& name) const
-    {
-        return m_window->findChild<T*>(name);
-    }
+    template <typename T = QWidget> T* child(const QString& name) const { return control<T>(m_window, name); }
     QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
     QString text(const QString& name) const { return box(name)->text(); }
     QListWidget* list() const { return child<QListWidget>("listTitle"); }
-    int currentTab() const { return child<QTabWidget>("SSTab1")->currentIndex(); }
+    QTabWidget* tabs() const { return child<QTabWidget>("SSTab1"); }
+    int currentTab() const { return tabs()->currentIndex(); }
 
     void start() { m_window->load(); }
 
@@ -93,7 +132,7 @@ public:
         for (const auto& [name, text] : entries)
             type(name, text);
     }
-    void click(const QString& button) const { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
+    void click(const QString& button) const { clickIn(m_window, button); }
     // Runs the button's click as the program would, also for a button the user cannot reach.
     void press(const QString& button) const { child<QAbstractButton>(button)->click(); }
     void clickListEntry(int row) const
@@ -107,13 +146,20 @@ public:
         type("txtTitle", name);
         click("cmdStart");
     }
+    // Starts the window, then a new equipment of that name with the worked example typed in.
+    void startWorkedExample(const QString& name)
+    {
+        start();
+        startAnalysis(name);
+        typeAll(workedExampleBoxes());
+    }
 
     QByteArray fileBytes(const QString& file) const { return contentOf(path(file)); }
     // A folder in the file's place: then nobody, not even an administrator, can write or read it.
     void blockFile(const QString& file) const
     {
         QFile::remove(path(file));
-        QVERIFY(QDir(m_dir->path()).mkdir(file));
+        QVERIFY(QDir(folder().path()).mkdir(file));
     }
     bool fileExists(const QString& file) const { return QFile::exists(path(file)); }
     QStringList fileLines(const QString& file) const
@@ -134,7 +180,8 @@ public:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<RecordedPlatform> m_platform;
-    std::unique_ptr<FrmTab> m_window;
+    std::unique_ptr<RecordedPlatform> m_ownPlatform;
+    std::unique_ptr<FrmTab> m_ownWindow;
+    RecordedPlatform* m_platform;
+    FrmTab* m_window;
 };

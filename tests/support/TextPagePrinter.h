@@ -9,6 +9,7 @@
 // <font NAME>, <size N>, <b> </b>, <u> </u>, and <end> where the document was ended.
 class TextPagePrinter : public PrinterBackend {
 public:
+    static TextPagePrinter of(const PrintJob& job);
     void apply(const PrintOperation& operation) override;
 
     QStringList lines() const;

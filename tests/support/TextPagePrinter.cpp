@@ -2,6 +2,13 @@
 
 using Kind = PrintOperation::Kind;
 
+TextPagePrinter TextPagePrinter::of(const PrintJob& job)
+{
+    TextPagePrinter page;
+    play(job, page);
+    return page;
+}
+
 void TextPagePrinter::append(const QString& text, const QString& marks)
 {
     m_current += text;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What the windows opened from the main window, and the handlers of its Reverse Engineering
+// tab, may ask of it. They hold this rather than the main window itself: none of them needs to
+// know its tabs, boxes or lists.
+class MainWindowLink {
+public:
+    // The six tabs, by index.
+    enum Tab { Preliminary, General, Equipment, WagesAndEfficiency, IndirectCosts, ReverseEngineering };
+
+    virtual ~MainWindowLink() = default;
+
+    // The main window itself: the owner of the windows opened from it, brought back to the front
+    // when they hand over to it.
+    virtual QWidget& ownerWindow() = 0;
+
+    virtual void selectTab(Tab tab) = 0;
+
+    // The current equipment name.
+    virtual QString currentName() const = 0;
+    virtual void setCurrentName(const QString& name) = 0;
+
+    // The name the reverse engineering runs under: the caption of the Reverse Engineering tab's
+    // name label.
+    virtual QString analysisName() const = 0;
+    virtual void setAnalysisName(const QString& name) = 0;
+
+    // Takes the entry at that row off the equipment list without choosing another one.
+    virtual void forgetListEntry(int row) = 0;
+    // Empties the box for a new equipment name.
+    virtual void clearTitle() = 0;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "HelpViewer.h"
+
+class RecordedHelpViewer : public HelpViewer {
+public:
+    struct Request {
+        QString path;
+        Command command;
+    };
+    void show(const QString& helpFilePath, Command command) override { requests.append({helpFilePath, command}); }
+    QList<Request> requests;
+};
