@@ -23,12 +23,18 @@ BENCHMARK(calculateWorkedExample);
 static void saveAndLoadResultFile(benchmark::State& state)
 {
     ResultRecord record;
-    calculateCosts(workedExampleInputs(), record);
+    if (calculateCosts(workedExampleInputs(), record) != CostOutcome::Completed) {
+        state.SkipWithError("the worked example did not calculate");
+        return;
+    }
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
     const QString equipment = QStringLiteral("AB Press 2");
     for (auto _ : state) {
-        saveResultFile(folder, equipment, record);
+        if (const StoreResult saved = saveResultFile(folder, equipment, record); !saved.ok()) {
+            state.SkipWithError(qPrintable(saved.error));
+            break;
+        }
         const LoadedRecord loaded = loadResultFile(folder, equipment);
         if (!loaded.ok()) {
             state.SkipWithError(qPrintable(loaded.error));

@@ -54,7 +54,12 @@ static void rateReportToPdf(benchmark::State& state)
 {
     MainWindowDriver ui;
     const BoxEntries boxes = workedExampleBoxes();
-    calculateBudget(ui.folder(), "AB Press 2", [&boxes](const QString& box) { return boxText(boxes, box); });
+    const BudgetOutcome calculated =
+        calculateBudget(ui.folder(), "AB Press 2", [&boxes](const QString& box) { return boxText(boxes, box); });
+    if (calculated.kind != BudgetOutcome::Kind::Completed) {
+        state.SkipWithError("the worked example did not calculate");
+        return;
+    }
     const ResultRecord record = loadResultFile(ui.folder(), "AB Press 2").record;
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

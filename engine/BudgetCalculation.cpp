@@ -8,12 +8,16 @@
 
 namespace {
 
-BudgetOutcome notSaved(const QString& error) { return {BudgetOutcome::Kind::NotSaved, error}; }
+BudgetOutcome notSaved(const QString& error)
+{
+    return {BudgetOutcome::Kind::NotSaved, error};
+}
 
 // The plant file, shared by all equipment, and the equipment's input files 2, 3 and 4.
 StoreResult saveInputs(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
 {
-    StoreResult saved = folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), boxText));
+    StoreResult saved =
+        folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), boxText));
     for (int digit = 2; digit <= 4 && saved.ok(); ++digit)
         saved = folder.replace(filenames::inputFile(equipmentName, digit),
                                recordlayout::linesOf(recordlayout::inputFile(digit), boxText));

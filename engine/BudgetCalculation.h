@@ -5,7 +5,7 @@
 
 // What Calculate BHR does with the boxes: saves the plant file and the equipment's input files
 // as typed, runs the cost formulas, saves the result file and records the name in Name.tmp.
-struct BudgetOutcome {
+struct [[nodiscard]] BudgetOutcome {
     enum class Kind {
         Completed, // all six files written
         Overflow,  // the formulas stopped: the input files are saved, no result and no Name.tmp

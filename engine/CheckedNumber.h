@@ -30,4 +30,7 @@ inline CheckedNumber operator/(CheckedNumber a, CheckedNumber b)
 {
     return checked::div(a.value(), b.value());
 }
-inline bool operator>(CheckedNumber a, CheckedNumber b) { return a.value() > b.value(); }
+inline bool operator>(CheckedNumber a, CheckedNumber b)
+{
+    return a.value() > b.value();
+}

@@ -9,7 +9,10 @@ namespace {
 namespace slot = resultslots;
 
 // Most boxes are empty; they read as 0 without going through the whole reading rule.
-CheckedNumber numberOf(const QString& text) { return text.isEmpty() ? 0.0 : numbers::read(text); }
+CheckedNumber numberOf(const QString& text)
+{
+    return text.isEmpty() ? 0.0 : numbers::read(text);
+}
 
 } // namespace
 

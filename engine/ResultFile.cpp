@@ -27,8 +27,7 @@ QStringList linesOf(const ResultRecord& record)
 // be a number as a whole, blanks aside, the way the number form writes it.
 bool holdsNumber(QString text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
     text.remove(u' ').remove(u'\t');
     return number.match(text).hasMatch();
 }
@@ -39,7 +38,10 @@ struct Line {
     QString error;
 };
 
-Line failed(const QString& error) { return {std::nullopt, error}; }
+Line failed(const QString& error)
+{
+    return {std::nullopt, error};
+}
 
 // Texts go in with one arg() call, so that a "%" in a file name is never taken for a place holder.
 Line numberOn(const QString& text, int lineNumber, const QString& fileName)

@@ -11,10 +11,9 @@
 inline constexpr int kResultFileLines = 2 * ResultRecord::kSlots;
 
 // Writes all 206 lines in place of the file's content; the old file stays whole on failure.
-StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName,
-                           const ResultRecord& record);
+StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName, const ResultRecord& record);
 
-struct LoadedRecord {
+struct [[nodiscard]] LoadedRecord {
     // On failure: the slots read before the problem, the others as cleared.
     ResultRecord record;
     // Empty on success, otherwise a sentence for the user naming the file.

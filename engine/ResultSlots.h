@@ -29,7 +29,10 @@ inline constexpr int vacationDays = 24;
 inline constexpr int holidays = 25;
 
 // Input: the employee's wage per hour; result: the employee's annual wages.
-constexpr int wage(int employee) { return 20 + employee; }
+constexpr int wage(int employee)
+{
+    return 20 + employee;
+}
 
 // Fixed costs. Each of rent to depreciation has its rate as input.
 inline constexpr int rent = 28;
@@ -53,10 +56,16 @@ inline constexpr int variableAndFixedCosts = 45;
 
 // Variable costs, slots 47 to 60; supplies and repairs have their yearly amounts as input.
 inline constexpr int supplies = 47;
-constexpr int socialSecurityTax(int employee) { return 47 + employee; }
+constexpr int socialSecurityTax(int employee)
+{
+    return 47 + employee;
+}
 inline constexpr int indirectSocialSecurityTax = 51;
 inline constexpr int workmansComp = 52;
-constexpr int unemploymentComp(int employee) { return 52 + employee; }
+constexpr int unemploymentComp(int employee)
+{
+    return 52 + employee;
+}
 inline constexpr int indirectUnemploymentComp = 56;
 inline constexpr int directInsurance = 57;
 inline constexpr int indirectInsurance = 58;
@@ -77,10 +86,25 @@ inline constexpr int hoursNotWorked = 76;
 
 // Per efficiency level. The input value of chargeable hours and of each rate is the level's
 // efficiency percentage.
-constexpr int efficiency(int level) { return 76 + level; }
-constexpr int chargeableHours(int level) { return 76 + level; }
-constexpr int rateA(int level) { return 80 + level; } // manufacturing cost per chargeable hour
-constexpr int rateB(int level) { return 88 + level; } // budgeted hourly cost
-constexpr int rateC(int level) { return 99 + level; } // budgeted employee cost per hour
+constexpr int efficiency(int level)
+{
+    return 76 + level;
+}
+constexpr int chargeableHours(int level)
+{
+    return 76 + level;
+}
+constexpr int rateA(int level)
+{
+    return 80 + level;
+} // manufacturing cost per chargeable hour
+constexpr int rateB(int level)
+{
+    return 88 + level;
+} // budgeted hourly cost
+constexpr int rateC(int level)
+{
+    return 99 + level;
+} // budgeted employee cost per hour
 
 } // namespace resultslots

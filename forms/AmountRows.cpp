@@ -15,7 +15,10 @@
 
 namespace {
 // Room for a 15-character amount text, the frame and margins included.
-int standardWidth(const QLineEdit* box) { return box->fontMetrics().horizontalAdvance(QString(17, u'0')); }
+int standardWidth(const QLineEdit* box)
+{
+    return box->fontMetrics().horizontalAdvance(QString(17, u'0'));
+}
 } // namespace
 
 void useAmountFace(QWidget* widget)
@@ -57,8 +60,7 @@ void AmountRows::addRule(Column column, Rule rule)
     m_grid->addWidget(lines, m_row++, column);
 }
 
-QLineEdit* AmountRows::add(const char* boxName, const char* labelName, const QString& caption, Column column,
-                           Rule rule)
+QLineEdit* AmountRows::add(const char* boxName, const char* labelName, const QString& caption, Column column, Rule rule)
 {
     if (rule != NoRule)
         addRule(column, rule);

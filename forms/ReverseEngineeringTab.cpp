@@ -1,6 +1,5 @@
 #include "ReverseEngineeringTab.h"
 
-#include "ArithmeticFailure.h"
 #include "DisplayPattern.h"
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
@@ -95,11 +94,8 @@ void ReverseEngineeringTab::fillHourlyCost()
 
 bool ReverseEngineeringTab::hourlyCostIsSet() const
 {
-    try {
-        return numbers::read(m_controls.hourlyCost->text()) > 0;
-    } catch (const ArithmeticFailure&) {
-        return false; // the test fails, so the fill goes on
-    }
+    // A cost too large to read fails the test, so the fill goes on.
+    return numbers::readIfFinite(m_controls.hourlyCost->text()).value_or(0.0) > 0;
 }
 
 // An empty option empties the box; an option other than a level leaves it as it is.

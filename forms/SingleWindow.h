@@ -25,8 +25,7 @@ Window* showSingleWindow(QPointer<Window>& open, QWidget* owner, Args&&... args)
 }
 
 // The one window of its kind that the main window owns, opened or brought to the front.
-template <typename Window, typename Services>
-Window* showSingleWindowOf(Services& platform, MainWindowLink& mainWindow)
+template <typename Window, typename Services> Window* showSingleWindowOf(Services& platform, MainWindowLink& mainWindow)
 {
     static QPointer<Window> open;
     return showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);

@@ -190,8 +190,9 @@ void FrmBHR::printReport()
     raise();
     m_print->setText(QStringLiteral("Printing"));
     m_print->repaint(); // the job runs before control returns to the event loop
-    m_platform.printing().print(rateReport(m_name, loaded.record), QStringLiteral("Budgeted Hourly Rate Report"),
-                                m_name);
+    // Where the report went, or that it went nowhere, the print service has told the user itself.
+    (void)m_platform.printing().print(rateReport(m_name, loaded.record), QStringLiteral("Budgeted Hourly Rate Report"),
+                                      m_name);
     raise();
     m_print->setText(kPrintCaption);
 }

@@ -124,7 +124,8 @@ void FrmCenter::tellFailures(int count)
 void FrmCenter::printReport()
 {
     const std::optional<PrintJob> job = reportJob();
-    const bool printed = job && m_platform.printing().print(*job, QStringLiteral("Reverse Engineering Report"), m_name).printed;
+    const bool printed =
+        job && m_platform.printing().print(*job, QStringLiteral("Reverse Engineering Report"), m_name).printed;
     if (!printed)
         m_platform.messages().tell(kReportError, QStringLiteral("Warning"), MessageBoxes::Icon::Critical);
     show();

@@ -172,15 +172,30 @@ void FrmTab::refreshList()
         m_platform.messages().tell(equipmentlist::kMissingListMessage);
 }
 
-void FrmTab::selectTab(Tab tab) { m_tabs->setCurrentIndex(tab); }
+void FrmTab::selectTab(Tab tab)
+{
+    m_tabs->setCurrentIndex(tab);
+}
 
-QString FrmTab::analysisName() const { return m_nameLabels[kAnalysisNameMember]->text(); }
+QString FrmTab::analysisName() const
+{
+    return m_nameLabels[kAnalysisNameMember]->text();
+}
 
-void FrmTab::setAnalysisName(const QString& name) { m_nameLabels[kAnalysisNameMember]->setText(name); }
+void FrmTab::setAnalysisName(const QString& name)
+{
+    m_nameLabels[kAnalysisNameMember]->setText(name);
+}
 
-void FrmTab::forgetListEntry(int row) { takeEntryQuietly(m_list, row); }
+void FrmTab::forgetListEntry(int row)
+{
+    takeEntryQuietly(m_list, row);
+}
 
-void FrmTab::clearTitle() { m_title->clear(); }
+void FrmTab::clearTitle()
+{
+    m_title->clear();
+}
 
 void FrmTab::showHelp(int command)
 {

@@ -78,6 +78,7 @@ private:
     void showNameOnEveryTab();
     bool loadRecord(LoadRegime regime);
     void applyWorkSpace(const std::optional<QString>& saved, LoadRegime regime);
+    std::optional<double> workSpaceByCost() const;
     void workSpaceFromCost();
     void workSpaceFromSavedValue();
     void setEfficiencyDefaults();

@@ -9,8 +9,7 @@
 void FrmTab::calculateBudget(bool turnToLastTab)
 {
     if (m_currentName.isEmpty()) {
-        m_platform.messages().tell(
-            QStringLiteral("You must have a valid File to Analyze. Click OK and begin again"));
+        m_platform.messages().tell(QStringLiteral("You must have a valid File to Analyze. Click OK and begin again"));
         return;
     }
     if (!mayReplaceSharedFiles())

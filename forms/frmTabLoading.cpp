@@ -1,7 +1,6 @@
 // Selecting, starting and loading an equipment record in the main window.
 #include "frmTab.h"
 
-#include "ArithmeticFailure.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "NumberReading.h"
@@ -111,8 +110,8 @@ bool FrmTab::loadRecord(LoadRegime regime)
 {
     const DataFolder& folder = m_platform.folder();
     for (int file = 1; file <= 4; ++file) {
-        const recordlayout::LoadedFile loaded = file == 1 ? recordlayout::loadPlantFile(folder)
-                                                          : recordlayout::loadInputFile(folder, m_currentName, file);
+        const recordlayout::LoadedFile loaded =
+            file == 1 ? recordlayout::loadPlantFile(folder) : recordlayout::loadInputFile(folder, m_currentName, file);
         if (loaded.state == FileState::Missing)
             return false;
         if (!loaded.ok())
@@ -135,23 +134,27 @@ void FrmTab::applyWorkSpace(const std::optional<QString>& saved, LoadRegime regi
         box(InputBox::WorkSpace)->setText(*saved);
         return;
     }
-    bool savedIsZero = false;
-    try {
-        savedIsZero = numbers::read(*saved) == 0.0;
-    } catch (const ArithmeticFailure&) {
+    const std::optional<double> savedValue = numbers::readIfFinite(*saved);
+    if (!savedValue)
         return;
-    }
-    if (!savedIsZero || boxText(InputBox::EquipmentCost).isEmpty()) {
+    if (*savedValue != 0.0 || boxText(InputBox::EquipmentCost).isEmpty()) {
         box(InputBox::WorkSpace)->setText(*saved);
         return;
     }
-    if (const auto derived = workSpaceFromCostRatio(boxText(InputBox::EquipmentCost), boxText(InputBox::PlantEquipmentCost), boxText(InputBox::PlantSquareFeet)))
+    if (const auto derived = workSpaceByCost())
         box(InputBox::WorkSpace)->setText(numbers::boxText(*derived));
+}
+
+// The equipment's share of the plant's floor space, as its share of the plant's equipment cost.
+std::optional<double> FrmTab::workSpaceByCost() const
+{
+    return workSpaceFromCostRatio(boxText(InputBox::EquipmentCost), boxText(InputBox::PlantEquipmentCost),
+                                  boxText(InputBox::PlantSquareFeet));
 }
 
 void FrmTab::workSpaceFromCost()
 {
-    const auto derived = workSpaceFromCostRatio(boxText(InputBox::EquipmentCost), boxText(InputBox::PlantEquipmentCost), boxText(InputBox::PlantSquareFeet));
+    const auto derived = workSpaceByCost();
     if (!derived) {
         m_platform.messages().tell(QStringLiteral(
             "The work space cannot be recalculated: the total equipment cost within the plant reads as 0."));
@@ -162,7 +165,8 @@ void FrmTab::workSpaceFromCost()
 
 void FrmTab::workSpaceFromSavedValue()
 {
-    box(InputBox::WorkSpace)->setText(recordlayout::savedWorkSpace(m_platform.folder(), m_currentName).value_or(QString()));
+    box(InputBox::WorkSpace)
+        ->setText(recordlayout::savedWorkSpace(m_platform.folder(), m_currentName).value_or(QString()));
 }
 
 void FrmTab::setEfficiencyDefaults()

@@ -22,15 +22,15 @@ const QString kWorkSpaceHint = QStringLiteral(
     "The amount of square footage is not based on physical occupation but ratther on the ratio of "
     "equipment cost over the total of all equipment costs. This percentage is then multiplied times "
     "the actual square footage of the plant to produce a \"burdened\" square footage for the equipment.");
-const QString kHoursHint = QStringLiteral(
-    "If you have more than one employee, simply enter the average, not the total. It is recommended "
-    "that you not exceed 40 hours per week even if you plan on running more than one shift.");
-const QString kInstruction = QStringLiteral(
-    "If you wish to evaluate a given piece of equipment where you already know the retail price at "
-    "several quantities, then this small routine will enlighten and surprise you. After you have "
-    "entered all required data, click the calculate button below for results that describe the speed, "
-    "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
-    "that equipment name at tab one.");
+const QString kHoursHint =
+    QStringLiteral("If you have more than one employee, simply enter the average, not the total. It is recommended "
+                   "that you not exceed 40 hours per week even if you plan on running more than one shift.");
+const QString kInstruction =
+    QStringLiteral("If you wish to evaluate a given piece of equipment where you already know the retail price at "
+                   "several quantities, then this small routine will enlighten and surprise you. After you have "
+                   "entered all required data, click the calculate button below for results that describe the speed, "
+                   "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
+                   "that equipment name at tab one.");
 
 QLabel* label(const char* name, const QString& text, QWidget* parent)
 {
@@ -124,8 +124,8 @@ QWidget* FrmTab::buildPreliminaryTab()
     m_credit->setAlignment(Qt::AlignCenter);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(label("lblTitle", QStringLiteral(" Click on Name of Equipment or enter New Name Below :"), page),
-                    0, 0, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(label("lblTitle", QStringLiteral(" Click on Name of Equipment or enter New Name Below :"), page), 0,
+                    0, Qt::AlignRight | Qt::AlignTop);
     m_list = named(new QListWidget(page), "listTitle");
     m_list->setFixedSize(130, 70);
     grid->addWidget(m_list, 0, 1, 2, 1);
@@ -135,8 +135,7 @@ QWidget* FrmTab::buildPreliminaryTab()
     m_title = inputBox("txtTitle", page);
     m_title->setMaxLength(filenames::kLongestName); // every name the rules allow fits whole
     grid->addWidget(m_title, 2, 1);
-    grid->addWidget(label("Label59", QStringLiteral("(Be sure to refresh before entering new equipment)"), page), 3,
-                    0);
+    grid->addWidget(label("Label59", QStringLiteral("(Be sure to refresh before entering new equipment)"), page), 3, 0);
     m_start = named(new QPushButton(QStringLiteral("Start Analysis"), page), "cmdStart");
     grid->addWidget(m_start, 4, 1);
     connect(m_refresh, &QPushButton::clicked, this, &FrmTab::refreshList);

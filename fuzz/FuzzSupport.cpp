@@ -37,7 +37,10 @@ void placeFile(const QString& fileName, const QByteArray& bytes)
     require(file.write(bytes) == bytes.size(), "the scratch folder takes the whole file");
 }
 
-void removeFile(const QString& fileName) { QFile::remove(scratchFolder().filePath(fileName)); }
+void removeFile(const QString& fileName)
+{
+    QFile::remove(scratchFolder().filePath(fileName));
+}
 
 QList<QByteArray> parts(const std::uint8_t* data, std::size_t size)
 {

@@ -8,7 +8,10 @@
 namespace fuzz {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The text without blanks, tabs and line feeds; any other character beyond ASCII becomes one
 // that no number holds.

@@ -37,7 +37,10 @@ private:
 };
 
 // What a value comes back as: the number its 15-digit text reads as.
-double written(double value) { return numbers::read(numbers::boxText(value)); }
+double written(double value)
+{
+    return numbers::read(numbers::boxText(value));
+}
 
 void loadAnyBytes(const std::uint8_t* data, std::size_t size)
 {

@@ -10,8 +10,8 @@ void DesktopHelpViewer::show(const QString& helpFilePath, Command)
 {
     const QFileInfo file(helpFilePath);
     if (!file.isFile()) {
-        m_messages.tell(QStringLiteral("The help file %1 was not found in %2.")
-                            .arg(file.fileName(), file.absolutePath()));
+        m_messages.tell(
+            QStringLiteral("The help file %1 was not found in %2.").arg(file.fileName(), file.absolutePath()));
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))

@@ -9,22 +9,29 @@ namespace {
 QMessageBox::Icon toDialogIcon(MessageBoxes::Icon icon)
 {
     switch (icon) {
-    case MessageBoxes::Icon::Information: return QMessageBox::Information;
-    case MessageBoxes::Icon::Warning: return QMessageBox::Warning;
-    case MessageBoxes::Icon::Critical: return QMessageBox::Critical;
-    case MessageBoxes::Icon::Question: return QMessageBox::Question;
-    case MessageBoxes::Icon::None: break;
+    case MessageBoxes::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBoxes::Icon::Warning:
+        return QMessageBox::Warning;
+    case MessageBoxes::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageBoxes::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBoxes::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
-QString titleOrProgram(const QString& title) { return title.isEmpty() ? program::kTitle : title; }
+QString titleOrProgram(const QString& title)
+{
+    return title.isEmpty() ? program::kTitle : title;
+}
 } // namespace
 
 void DialogMessageBoxes::tell(const QString& text, const QString& title, Icon icon)
 {
-    QMessageBox box(toDialogIcon(icon), titleOrProgram(title), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(toDialogIcon(icon), titleOrProgram(title), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -48,14 +48,30 @@ void PainterPrinter::moveToColumn(int column)
 void PainterPrinter::apply(const PrintOperation& op)
 {
     switch (op.kind) {
-    case Kind::FontName: m_font.setFamily(op.text); break;
-    case Kind::FontSize: m_font.setPointSizeF(op.points); break;
-    case Kind::Bold: m_font.setBold(op.on); break;
-    case Kind::Underline: m_font.setUnderline(op.on); break;
-    case Kind::Print: print(op.text); return;
-    case Kind::EndLine: endLine(); return;
-    case Kind::MoveToColumn: moveToColumn(op.column); return;
-    case Kind::EndDocument: m_painter.end(); return;
+    case Kind::FontName:
+        m_font.setFamily(op.text);
+        break;
+    case Kind::FontSize:
+        m_font.setPointSizeF(op.points);
+        break;
+    case Kind::Bold:
+        m_font.setBold(op.on);
+        break;
+    case Kind::Underline:
+        m_font.setUnderline(op.on);
+        break;
+    case Kind::Print:
+        print(op.text);
+        return;
+    case Kind::EndLine:
+        endLine();
+        return;
+    case Kind::MoveToColumn:
+        moveToColumn(op.column);
+        return;
+    case Kind::EndDocument:
+        m_painter.end();
+        return;
     }
     useFont();
 }

@@ -8,4 +8,7 @@ DesktopPlatform::DesktopPlatform()
 {
 }
 
-int DesktopPlatform::currentYear() const { return QDate::currentDate().year(); }
+int DesktopPlatform::currentYear() const
+{
+    return QDate::currentDate().year();
+}

@@ -13,7 +13,7 @@ class QWidget;
 // The program's one printer, chosen in Printer SetUp and used by every report of the run.
 class PrintService {
 public:
-    struct Outcome {
+    struct [[nodiscard]] Outcome {
         bool printed = false; // on the printer or into a PDF file
         QString pdfPath;      // where the report was saved when it went to a file
     };

@@ -37,16 +37,15 @@ std::optional<QString> toolPath(SystemTools& tools)
     QString path;
     if (readKeyValue(tools, kLocalMachine, kToolKey, kToolValue, path))
         return path;
-    if (readKeyValue(tools, kLocalMachine, kLocationKey, kLocationValue, path) &&
-        tools.fileExists(path + kToolFile))
+    if (readKeyValue(tools, kLocalMachine, kLocationKey, kLocationValue, path) && tools.fileExists(path + kToolFile))
         return path + kToolFile;
     return std::nullopt;
 }
 
 } // namespace
 
-bool readKeyValue(SystemTools& tools, SystemTools::RegistryRoot root, const QString& keyName,
-                  const QString& valueName, QString& keyValue)
+bool readKeyValue(SystemTools& tools, SystemTools::RegistryRoot root, const QString& keyName, const QString& valueName,
+                  QString& keyValue)
 {
     SystemTools::KeyHandle key = 0;
     SystemTools::RegistryValue value;

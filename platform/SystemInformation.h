@@ -12,8 +12,8 @@ inline const QString kUnavailableMessage = QStringLiteral("System Information Is
 // Reads one registry value as text. True with the text in keyValue: a string loses one trailing
 // zero byte, a 32-bit number becomes decimal text, any other type leaves keyValue as passed.
 // False with keyValue emptied when the key or value cannot be read. The key is always closed.
-bool readKeyValue(SystemTools& tools, SystemTools::RegistryRoot root, const QString& keyName,
-                  const QString& valueName, QString& keyValue);
+bool readKeyValue(SystemTools& tools, SystemTools::RegistryRoot root, const QString& keyName, const QString& valueName,
+                  QString& keyValue);
 
 // Starts the tool as a separate process without waiting; false when it cannot be found or started.
 bool start(SystemTools& tools);

@@ -3,8 +3,20 @@
 #include <QFileInfo>
 #include <QProcess>
 
-bool DesktopSystemTools::openKey(RegistryRoot, const QString&, KeyHandle&) { return false; }
-bool DesktopSystemTools::queryValue(KeyHandle, const QString&, int, RegistryValue&) { return false; }
+bool DesktopSystemTools::openKey(RegistryRoot, const QString&, KeyHandle&)
+{
+    return false;
+}
+bool DesktopSystemTools::queryValue(KeyHandle, const QString&, int, RegistryValue&)
+{
+    return false;
+}
 void DesktopSystemTools::closeKey(KeyHandle) {}
-bool DesktopSystemTools::fileExists(const QString& path) { return QFileInfo(path).isFile(); }
-bool DesktopSystemTools::startProcess(const QString& program) { return QProcess::startDetached(program, {}); }
+bool DesktopSystemTools::fileExists(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+bool DesktopSystemTools::startProcess(const QString& program)
+{
+    return QProcess::startDetached(program, {});
+}

@@ -9,4 +9,4 @@
 // slope; its set-up price is then price 1 itself, which the price check refuses.
 enum class PricingCheck { Accepted, QuantityNotAboveZero, HourlyCostNotAboveZero, PriceNotAboveSetUp, Overflow };
 
-PricingCheck checkPricing(const PricingFields& fields);
+[[nodiscard]] PricingCheck checkPricing(const PricingFields& fields);

@@ -33,7 +33,10 @@ PrintOperation switched(Kind kind, bool on)
 }
 } // namespace
 
-PrintJob& PrintJob::fontName(const QString& name) { return add(withText(Kind::FontName, name)); }
+PrintJob& PrintJob::fontName(const QString& name)
+{
+    return add(withText(Kind::FontName, name));
+}
 
 PrintJob& PrintJob::fontSize(double points)
 {
@@ -42,11 +45,26 @@ PrintJob& PrintJob::fontSize(double points)
     return add(op);
 }
 
-PrintJob& PrintJob::bold(bool on) { return add(switched(Kind::Bold, on)); }
-PrintJob& PrintJob::underline(bool on) { return add(switched(Kind::Underline, on)); }
-PrintJob& PrintJob::print(const QString& text) { return add(withText(Kind::Print, text)); }
-PrintJob& PrintJob::printLine(const QString& text) { return print(text).endLine(); }
-PrintJob& PrintJob::endLine() { return add(operation(Kind::EndLine)); }
+PrintJob& PrintJob::bold(bool on)
+{
+    return add(switched(Kind::Bold, on));
+}
+PrintJob& PrintJob::underline(bool on)
+{
+    return add(switched(Kind::Underline, on));
+}
+PrintJob& PrintJob::print(const QString& text)
+{
+    return add(withText(Kind::Print, text));
+}
+PrintJob& PrintJob::printLine(const QString& text)
+{
+    return print(text).endLine();
+}
+PrintJob& PrintJob::endLine()
+{
+    return add(operation(Kind::EndLine));
+}
 
 PrintJob& PrintJob::moveToColumn(int column)
 {
@@ -55,5 +73,11 @@ PrintJob& PrintJob::moveToColumn(int column)
     return add(op);
 }
 
-PrintJob& PrintJob::printNumber(double value) { return print(numbers::printForm(value)); }
-PrintJob& PrintJob::endDocument() { return add(operation(Kind::EndDocument)); }
+PrintJob& PrintJob::printNumber(double value)
+{
+    return print(numbers::printForm(value));
+}
+PrintJob& PrintJob::endDocument()
+{
+    return add(operation(Kind::EndDocument));
+}

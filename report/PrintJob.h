@@ -8,10 +8,10 @@
 struct PrintOperation {
     enum class Kind { FontName, FontSize, Bold, Underline, Print, EndLine, MoveToColumn, EndDocument };
     Kind kind = Kind::Print;
-    QString text;       // FontName, Print
-    double points = 0;  // FontSize
-    bool on = false;    // Bold, Underline
-    int column = 0;     // MoveToColumn, counted from 1
+    QString text;      // FontName, Print
+    double points = 0; // FontSize
+    bool on = false;   // Bold, Underline
+    int column = 0;    // MoveToColumn, counted from 1
 
     bool operator==(const PrintOperation&) const = default;
 };
@@ -25,8 +25,8 @@ public:
     PrintJob& print(const QString& text);     // and stay on the line
     PrintJob& printLine(const QString& text); // and end the line
     PrintJob& endLine();
-    PrintJob& moveToColumn(int column);       // continues on the next line when already past it
-    PrintJob& printNumber(double value);      // in the print form, staying on the line
+    PrintJob& moveToColumn(int column);  // continues on the next line when already past it
+    PrintJob& printNumber(double value); // in the print form, staying on the line
     PrintJob& endDocument();
 
     const QList<PrintOperation>& operations() const { return m_operations; }

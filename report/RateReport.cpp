@@ -21,8 +21,7 @@ struct BodyLine {
 constexpr int kNoAmount = 0;
 constexpr const char* kDashes = "                           ---------------";
 constexpr const char* kEquals = "                                                     ===============";
-constexpr const char* kTableRule =
-    "   -------------------------------------------------------------------------------";
+constexpr const char* kTableRule = "   -------------------------------------------------------------------------------";
 
 const BodyLine kBody[] = {
     {"", kNoAmount},
@@ -128,8 +127,7 @@ void printRateRow(PrintJob& job, const ResultRecord& record, int level)
     for (const auto& [column, rateSlot] :
          {std::pair{32, slot::rateA(shown)}, std::pair{49, slot::rateB(shown)}, std::pair{66, slot::rateC(shown)}}) {
         const QString rate = ratetable::rateText(record, rateSlot);
-        const qsizetype start =
-            std::max(column - resulttexts::overrun(rate, resulttexts::kRateWidth), nextColumn + 1);
+        const qsizetype start = std::max(column - resulttexts::overrun(rate, resulttexts::kRateWidth), nextColumn + 1);
         job.moveToColumn(static_cast<int>(start)).print(rate);
         nextColumn = start + rate.size();
     }

@@ -26,9 +26,18 @@ inline double finiteOrOverflow(double value)
     return value;
 }
 
-inline double add(double a, double b) { return finiteOrOverflow(a + b); }
-inline double sub(double a, double b) { return finiteOrOverflow(a - b); }
-inline double mul(double a, double b) { return finiteOrOverflow(a * b); }
+inline double add(double a, double b)
+{
+    return finiteOrOverflow(a + b);
+}
+inline double sub(double a, double b)
+{
+    return finiteOrOverflow(a - b);
+}
+inline double mul(double a, double b)
+{
+    return finiteOrOverflow(a * b);
+}
 
 inline double div(double dividend, double divisor)
 {

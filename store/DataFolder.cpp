@@ -13,8 +13,8 @@ namespace {
 
 bool hasFolderPart(const QString& fileName)
 {
-    return fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\') ||
-           fileName.contains(QChar(0)) || fileName == u"." || fileName == u"..";
+    return fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\') || fileName.contains(QChar(0)) ||
+           fileName == u"." || fileName == u"..";
 }
 
 QString badNameError(const QString& fileName)

@@ -10,14 +10,14 @@ class QSaveFile;
 
 // The outcome of a change to a data file: empty error on success, otherwise a sentence for the
 // user that names the file.
-struct StoreResult {
+struct [[nodiscard]] StoreResult {
     QString error;
     bool ok() const { return error.isEmpty(); }
 };
 
 enum class FileState { Ok, Missing, Unreadable, BadName };
 
-struct OpenedFile {
+struct [[nodiscard]] OpenedFile {
     FileState state = FileState::Missing;
     FieldReader fields;
     QString error;

@@ -5,7 +5,10 @@
 namespace numbers {
 namespace {
 
-bool isPlace(QChar c) { return c == u'#' || c == u'0'; }
+bool isPlace(QChar c)
+{
+    return c == u'#' || c == u'0';
+}
 
 struct Pattern {
     QString prefix;

@@ -11,8 +11,8 @@ namespace equipmentlist {
 inline const QString kMissingListMessage =
     QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
 
-struct Loaded {
-    QStringList names; // the names read, in file order, duplicates included
+struct [[nodiscard]] Loaded {
+    QStringList names;     // the names read, in file order, duplicates included
     bool complete = false; // false when the file is missing or could not be read
 };
 Loaded load(const DataFolder& folder);
@@ -20,7 +20,7 @@ Loaded load(const DataFolder& folder);
 // Appends the name unless a value of the list equals it exactly (letter case counts).
 StoreResult addIfAbsent(const DataFolder& folder, const QString& name);
 
-struct Removal {
+struct [[nodiscard]] Removal {
     bool found = false;
     StoreResult result;
 };

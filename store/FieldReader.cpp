@@ -2,7 +2,10 @@
 
 FieldReader::FieldReader(QString content) : m_text(std::move(content)) {}
 
-bool FieldReader::atEnd() const { return m_pos >= m_text.size() && !m_valueAfterComma; }
+bool FieldReader::atEnd() const
+{
+    return m_pos >= m_text.size() && !m_valueAfterComma;
+}
 
 bool FieldReader::atLineEnd() const
 {
@@ -13,7 +16,10 @@ bool FieldReader::atLineEnd() const
     return m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
 }
 
-void FieldReader::skipLineEnd() { m_pos += m_text[m_pos] == u'\r' ? 2 : 1; }
+void FieldReader::skipLineEnd()
+{
+    m_pos += m_text[m_pos] == u'\r' ? 2 : 1;
+}
 
 // After a value: past the comma (another value follows) or the line end.
 void FieldReader::skipToDelimiter()

@@ -16,8 +16,14 @@ bool beginsWithQuote(const QString& value)
     return false;
 }
 
-bool holdsLineEnd(const QString& value) { return value.contains(u'\n') || value.contains(u'\r'); }
-bool holdsEmptyCharacter(const QString& value) { return value.contains(QChar(0)); }
+bool holdsLineEnd(const QString& value)
+{
+    return value.contains(u'\n') || value.contains(u'\r');
+}
+bool holdsEmptyCharacter(const QString& value)
+{
+    return value.contains(QChar(0));
+}
 
 } // namespace
 

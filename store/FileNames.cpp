@@ -4,7 +4,10 @@
 
 namespace filenames {
 
-QString stem(const QString& equipmentName) { return equipmentName.left(7); }
+QString stem(const QString& equipmentName)
+{
+    return equipmentName.left(7);
+}
 
 QString resultStem(const QString& equipmentName)
 {
@@ -12,11 +15,20 @@ QString resultStem(const QString& equipmentName)
     return text.replace(u' ', u'_');
 }
 
-QString inputFile(const QString& equipmentName, int digit) { return stem(equipmentName) + QString::number(digit); }
+QString inputFile(const QString& equipmentName, int digit)
+{
+    return stem(equipmentName) + QString::number(digit);
+}
 
-QString pricingFile(const QString& equipmentName) { return inputFile(equipmentName, 6); }
+QString pricingFile(const QString& equipmentName)
+{
+    return inputFile(equipmentName, 6);
+}
 
-QString resultFile(const QString& equipmentName) { return resultStem(equipmentName) + u'5'; }
+QString resultFile(const QString& equipmentName)
+{
+    return resultStem(equipmentName) + u'5';
+}
 
 namespace {
 
@@ -31,8 +43,7 @@ QString stemProblem(const QString& equipmentName)
     for (QChar c : stem(equipmentName)) {
         if (c == u'/' || c == u'\\' || c == QChar(0)) {
             const QString shown = c == QChar(0) ? QStringLiteral("an empty character") : QString(c);
-            return QStringLiteral("its first seven characters name its files, and they may not contain %1")
-                .arg(shown);
+            return QStringLiteral("its first seven characters name its files, and they may not contain %1").arg(shown);
         }
     }
     return QString();

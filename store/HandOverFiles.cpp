@@ -16,7 +16,10 @@ StoreResult writeName(const DataFolder& folder, const QString& equipmentName)
     return folder.replace(filenames::kNameFile, {equipmentName});
 }
 
-std::optional<QString> readName(const DataFolder& folder) { return firstValue(folder, filenames::kNameFile); }
+std::optional<QString> readName(const DataFolder& folder)
+{
+    return firstValue(folder, filenames::kNameFile);
+}
 
 StoreResult writeEfficiencyOption(const DataFolder& folder, const QString& digit)
 {

@@ -28,14 +28,14 @@ constexpr std::array<Entry, kCount> kBoxes = {{
     {B::Rent, "txtRent", "Label11", "Current Rent ($/Square Foot):", kGeneral, F::Plant, 11},
     {B::EquipmentInsurance, "txtInsurEquip", "Label12", "Insurance of Equipment (% of Cost):", kGeneral, F::Plant, 12},
     {B::PropertyTaxes, "txtPropTaxes", "Label13", "Property Taxes (% of Equipment):", kGeneral, F::Plant, 13},
-    {B::Depreciation, "txtDepreciation", "Label15", "Depreciation Used (Percentage Straight Line):", kGeneral,
-     F::Plant, 14},
+    {B::Depreciation, "txtDepreciation", "Label15", "Depreciation Used (Percentage Straight Line):", kGeneral, F::Plant,
+     14},
     {B::PlantEquipmentCost, "txtTotCost", "Label50", "Total Equipment Cost within Plant in Dollars:", kGeneral,
      F::Plant, 15},
     {B::PlantSquareFeet, "txtTotFeet", "Label58", "Total Square Feet of Entire Plant:", kGeneral, F::Plant, 16},
 
-    {B::EquipmentCost, "txtCost", "Label16", "Enter Total Cost Plus Installation of Equipment:", kEquipment,
-     F::Input2, 1},
+    {B::EquipmentCost, "txtCost", "Label16", "Enter Total Cost Plus Installation of Equipment:", kEquipment, F::Input2,
+     1},
     {B::Horsepower1, "txtHP1", "Label17", "Enter Horsepower of Motor #1:", kEquipment, F::Input2, 4, 2},
     {B::Usage1, "txtUsage1", "Label18", "Enter Percent Usage of Motor #1:", kEquipment, F::Input2, 9},
     {B::Horsepower2, "txtHP2", "Label19", "Enter Horsepower of Motor #2:", kEquipment, F::Input2, 5},
@@ -55,21 +55,19 @@ constexpr std::array<Entry, kCount> kBoxes = {{
     {B::WeeklyHours, "txtHours", "Label31", "Enter Average Hours per Week for Employees:", kWages, F::Input3, 12},
     {B::ArcLampWatts, "txtArc", "Label32", "Enter Wattage of Arc Lamps Used:", kWages, F::Input3, 3},
     {B::ArcLampUsage, "txtArcPercent", "Label33", "Enter Percent Usage of Arc Lamps:", kWages, F::Input3, 6},
-    {B::LightingWatts, "txtTotWatt", "Label34", "Enter Total Wattage for Lights, Air Cond, Etc.:", kWages,
-     F::Input3, 9},
+    {B::LightingWatts, "txtTotWatt", "Label34", "Enter Total Wattage for Lights, Air Cond, Etc.:", kWages, F::Input3,
+     9},
     {B::Efficiency1, "txtEff100", "Label35", "Enter Percent Efficiency (Example 100%):", kWages, F::Input3, 5},
     {B::Efficiency2, "txtEff80", "Label36", "Enter Percent Efficiency (Example 80%):", kWages, F::Input3, 8},
     {B::Efficiency3, "txtEff70", "Label37", "Enter Percent Efficiency (Example 70%):", kWages, F::Input3, 11},
     {B::Efficiency4, "txtEff60", "Label38", "Enter Percent Efficiency (Example 60%):", kWages, F::Input3, 13},
 
-    {B::IndirectWages, "txtInd", "Label39", "Indirect Wages per Year Applied To This Center:", kIndirect,
-     F::Input4, 1},
+    {B::IndirectWages, "txtInd", "Label39", "Indirect Wages per Year Applied To This Center:", kIndirect, F::Input4, 1},
     {B::Supplies, "txtSupply", "Label40", "Supply Costs per Year Applied To This Center:", kIndirect, F::Input4, 2},
     {B::Repairs, "txtRepair", "Label41", "Repair Costs per Year Applied To This Center:", kIndirect, F::Input4, 3},
     {B::GeneralFactory, "txtGen", "Label42", "General Factory Costs ($/Yr) Applied To This Center:", kIndirect,
      F::Input4, 4},
-    {B::Selling, "txtSell", "Label43", "General Selling Costs ($/Yr) Applied To This Center:", kIndirect,
-     F::Input4, 5},
+    {B::Selling, "txtSell", "Label43", "General Selling Costs ($/Yr) Applied To This Center:", kIndirect, F::Input4, 5},
 }};
 
 // Rows stand in enum order, so a box's row is found by its value.
@@ -119,12 +117,24 @@ static_assert(linesHeldOnce(F::Input4, 0) && lastLine(F::Input4) == 5, "input fi
 
 } // namespace
 
-const std::array<Entry, kCount>& all() { return kBoxes; }
+const std::array<Entry, kCount>& all()
+{
+    return kBoxes;
+}
 
-const Entry& entry(InputBox box) { return kBoxes.at(static_cast<std::size_t>(box)); }
+const Entry& entry(InputBox box)
+{
+    return kBoxes.at(static_cast<std::size_t>(box));
+}
 
-QString objectName(InputBox box) { return QString::fromLatin1(entry(box).name); }
+QString objectName(InputBox box)
+{
+    return QString::fromLatin1(entry(box).name);
+}
 
-int lineCount(BoxFile file) { return lastLine(file); }
+int lineCount(BoxFile file)
+{
+    return lastLine(file);
+}
 
 } // namespace inputboxes

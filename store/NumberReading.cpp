@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -13,8 +13,14 @@
 namespace numbers {
 namespace {
 
-bool isIgnored(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isIgnored(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // The leading number of the text with the ignored characters taken out, as ASCII.
 struct NumberScan {
@@ -126,6 +132,15 @@ double read(QStringView text)
     return scan.negative ? -value : value;
 }
 
+std::optional<double> readIfFinite(QStringView text)
+{
+    try {
+        return read(text);
+    } catch (const ArithmeticFailure&) {
+        return std::nullopt;
+    }
+}
+
 int readWhole(QStringView text)
 {
     const double rounded = std::nearbyint(read(text)); // the default rounding sends halves to even
@@ -134,7 +149,10 @@ int readWhole(QStringView text)
     return static_cast<int>(rounded);
 }
 
-double intOf(double value) { return std::floor(value); }
+double intOf(double value)
+{
+    return std::floor(value);
+}
 
 float toSingle(double value)
 {

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <optional>
+
 // How the program turns the text of a box or a file line into a number.
 namespace numbers {
 
@@ -11,6 +13,9 @@ namespace numbers {
 // a value too small for a double reads as 0. Both are judged by the value the text stands for,
 // whatever the length of its exponent or its leading zeros.
 double read(QStringView text);
+
+// read() for the windows: nothing where the text holds a number too large for a double.
+std::optional<double> readIfFinite(QStringView text);
 
 // read(), then rounded to the nearest whole number, a half going to the even neighbour.
 // Throws ArithmeticFailure(Overflow) outside the 32-bit signed range.

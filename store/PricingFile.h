@@ -7,7 +7,7 @@
 // one text per line as typed.
 StoreResult savePricingFile(const DataFolder& folder, const QString& equipmentName, const PricingFields& fields);
 
-struct ReadPricing {
+struct [[nodiscard]] ReadPricing {
     PricingFields fields; // a line that could not be read stays empty
     int failures = 0;     // a file that cannot be opened counts once, and so does each missing line
 };

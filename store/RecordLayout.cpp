@@ -69,7 +69,10 @@ QStringList linesOf(const FileLayout& layout, const std::function<QString(const 
     return lines;
 }
 
-LoadedFile loadPlantFile(const DataFolder& folder) { return load(folder, filenames::kPlantFile, plantFile()); }
+LoadedFile loadPlantFile(const DataFolder& folder)
+{
+    return load(folder, filenames::kPlantFile, plantFile());
+}
 
 LoadedFile loadInputFile(const DataFolder& folder, const QString& equipmentName, int digit)
 {

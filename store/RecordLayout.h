@@ -15,7 +15,7 @@
 namespace recordlayout {
 
 struct FileLine {
-    QString box;       // the box whose text the line holds; empty for the empty first line of file 3
+    QString box;        // the box whose text the line holds; empty for the empty first line of file 3
     bool loaded = true; // false for the repeated lines of file 2 and the work space of file 3
 };
 using FileLayout = QList<FileLine>;
@@ -33,7 +33,7 @@ struct Assignment {
 
 // What loading a file puts into the boxes, in line order. Lines past the end of a short file
 // are missing, so their boxes keep what they show.
-struct LoadedFile {
+struct [[nodiscard]] LoadedFile {
     FileState state = FileState::Missing;
     QList<Assignment> assignments;
     std::optional<QString> workSpace; // line 2 of input file 3, when it was there

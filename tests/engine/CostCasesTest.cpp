@@ -25,8 +25,14 @@ CostInputs workedExampleWith(const QList<SlotText>& changes)
     return inputs;
 }
 
-SlotText typed(int slot, const char* text) { return {slot, QString::fromLatin1(text)}; }
-SlotText emptied(int slot) { return {slot, QString()}; }
+SlotText typed(int slot, const char* text)
+{
+    return {slot, QString::fromLatin1(text)};
+}
+SlotText emptied(int slot)
+{
+    return {slot, QString()};
+}
 
 } // namespace
 
@@ -82,9 +88,8 @@ void CostCasesTest::failures_data()
     // (C) then divides an empty rate by 0 employees: 0/0.
     QTest::newRow("no wage, indirect wages")
         << QList<SlotText>{emptied(21), emptied(22)}
-        << QList<Figure>{emptyResult(58),     resultFigure(59, 150), resultFigure(62, 5817.5),
-                         resultFigure(77, 0), resultFigure(80, 0),   inputFigure(81, 100),
-                         inputFigure(92, 60), emptyResult(100)} +
+        << QList<Figure>{emptyResult(58),     resultFigure(59, 150), resultFigure(62, 5817.5), resultFigure(77, 0),
+                         resultFigure(80, 0), inputFigure(81, 100),  inputFigure(92, 60),      emptyResult(100)} +
                emptyResults(81, 92)
         << CostOutcome::Overflow;
 
@@ -101,14 +106,14 @@ void CostCasesTest::failures_data()
 
     // R77 = (4160-256)*0/100 = 0, then R78 = 0*80/0.
     QTest::newRow("efficiency level 1 empty")
-        << QList<SlotText>{emptied(77)}
-        << QList<Figure>{resultFigure(77, 0), emptyResult(78), emptyResult(79)} << CostOutcome::Overflow;
+        << QList<SlotText>{emptied(77)} << QList<Figure>{resultFigure(77, 0), emptyResult(78), emptyResult(79)}
+        << CostOutcome::Overflow;
 
     // V76 = 2*(200+60)*40/5 = 4160 = V75: no chargeable hours, costs above 0.
     QTest::newRow("260 vacation and holiday days")
         << QList<SlotText>{typed(24, "200"), typed(25, "60")}
-        << QList<Figure>{inputFigure(76, 4160), resultFigure(77, 0), resultFigure(78, 0),
-                         resultFigure(100, 0), resultFigure(103, 0)} +
+        << QList<Figure>{inputFigure(76, 4160), resultFigure(77, 0), resultFigure(78, 0), resultFigure(100, 0),
+                         resultFigure(103, 0)} +
                emptyResults(81, 84) + emptyResults(89, 92)
         << CostOutcome::Completed;
 
@@ -164,7 +169,10 @@ void CostCasesTest::payrollTaxMaximums_data()
         << QList<Figure>{resultFigure(21, 6240), resultFigure(53, 168.48), resultFigure(54, 189)};
 }
 
-void CostCasesTest::payrollTaxMaximums() { verifyCase(CostOutcome::Completed); }
+void CostCasesTest::payrollTaxMaximums()
+{
+    verifyCase(CostOutcome::Completed);
+}
 
 void CostCasesTest::wagesAndEmployees_data()
 {
@@ -177,8 +185,8 @@ void CostCasesTest::wagesAndEmployees_data()
 
     // "$20" reads 0: no employee, no wages. R36 = (0+15+0)*52*40.
     QTest::newRow("wage typed $20") << QList<SlotText>{typed(21, "$20")}
-                                    << QList<Figure>{inputFigure(13, 1), resultFigure(21, 0),
-                                                     resultFigure(36, 31200), resultFigure(57, 2600)};
+                                    << QList<Figure>{inputFigure(13, 1), resultFigure(21, 0), resultFigure(36, 31200),
+                                                     resultFigure(57, 2600)};
 
     // R23 = 12*40*52; R36 = (20+15+12)*52*40; R57 = 50*52*3.
     QTest::newRow("third wage given") << QList<SlotText>{typed(23, "12")}
@@ -186,7 +194,10 @@ void CostCasesTest::wagesAndEmployees_data()
                                                        resultFigure(36, 97760), resultFigure(57, 7800)};
 }
 
-void CostCasesTest::wagesAndEmployees() { verifyCase(CostOutcome::Completed); }
+void CostCasesTest::wagesAndEmployees()
+{
+    verifyCase(CostOutcome::Completed);
+}
 
 void CostCasesTest::motorHorsepower_data()
 {
@@ -195,16 +206,15 @@ void CostCasesTest::motorHorsepower_data()
     QTest::addColumn<CostOutcome>("outcome");
 
     // R42 = 40*52*10*0.746*0.08 and 40*52*5*0.746*0.08.
-    QTest::newRow("usage 100 percent")
-        << QStringList{"10", "", "", "", "", "100", "", "", "", ""}
-        << QList<Figure>{inputFigure(16, 10), resultFigure(42, 1241.344)} << CostOutcome::Completed;
-    QTest::newRow("usage 50 percent")
-        << QStringList{"10", "", "", "", "", "50", "", "", "", ""}
-        << QList<Figure>{inputFigure(16, 5), resultFigure(42, 620.672)} << CostOutcome::Completed;
+    QTest::newRow("usage 100 percent") << QStringList{"10", "", "", "", "", "100", "", "", "", ""}
+                                       << QList<Figure>{inputFigure(16, 10), resultFigure(42, 1241.344)}
+                                       << CostOutcome::Completed;
+    QTest::newRow("usage 50 percent") << QStringList{"10", "", "", "", "", "50", "", "", "", ""}
+                                      << QList<Figure>{inputFigure(16, 5), resultFigure(42, 620.672)}
+                                      << CostOutcome::Completed;
     // 0.1+0.1+0.1 is 0.30000000000000004 in doubles; at 15 digits it is .3.
-    QTest::newRow("sum kept to 15 digits")
-        << QStringList{"0.1", "0.1", "0.1", "", "", "100", "100", "100", "", ""}
-        << QList<Figure>{inputFigure(16, 0.3)} << CostOutcome::Completed;
+    QTest::newRow("sum kept to 15 digits") << QStringList{"0.1", "0.1", "0.1", "", "", "100", "100", "100", "", ""}
+                                           << QList<Figure>{inputFigure(16, 0.3)} << CostOutcome::Completed;
     QTest::newRow("long fraction cut to 15 digits")
         << QStringList{"0.333333333333333333", "", "", "", "", "100", "", "", "", ""}
         << QList<Figure>{inputFigure(16, 0.333333333333333)} << CostOutcome::Completed;

@@ -15,9 +15,18 @@ struct Figure {
     double value = 0.0;
 };
 
-inline Figure resultFigure(int slot, double value) { return {slot, Figure::Kind::Result, value}; }
-inline Figure inputFigure(int slot, double value) { return {slot, Figure::Kind::Input, value}; }
-inline Figure emptyResult(int slot) { return {slot, Figure::Kind::Empty, 0.0}; }
+inline Figure resultFigure(int slot, double value)
+{
+    return {slot, Figure::Kind::Result, value};
+}
+inline Figure inputFigure(int slot, double value)
+{
+    return {slot, Figure::Kind::Input, value};
+}
+inline Figure emptyResult(int slot)
+{
+    return {slot, Figure::Kind::Empty, 0.0};
+}
 
 inline QList<Figure> emptyResults(int firstSlot, int lastSlot)
 {
@@ -34,13 +43,9 @@ inline QString shown(std::optional<double> value)
 
 inline QString mismatch(const Figure& figure, std::optional<double> actual)
 {
-    const QString expected =
-        figure.kind == Figure::Kind::Empty ? QStringLiteral("empty") : shown(figure.value);
+    const QString expected = figure.kind == Figure::Kind::Empty ? QStringLiteral("empty") : shown(figure.value);
     const char* name = figure.kind == Figure::Kind::Input ? "V" : "R";
-    return QStringLiteral("%1%2 is %3, expected %4\n")
-        .arg(name)
-        .arg(figure.slot)
-        .arg(shown(actual), expected);
+    return QStringLiteral("%1%2 is %3, expected %4\n").arg(name).arg(figure.slot).arg(shown(actual), expected);
 }
 
 // Every figure the record does not hold, one line each; empty when all match exactly.

@@ -1,9 +1,9 @@
 // Saving the result record as the equipment's result file and reading it back.
 
-#include "FileContents.h"
-#include "Figures.h"
-#include "ReferencePage.h"
 #include "ResultFile.h"
+#include "Figures.h"
+#include "FileContents.h"
+#include "ReferencePage.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,7 +13,10 @@ namespace {
 const QString kEquipment = QStringLiteral("AB Press 2");
 const QString kFileName = QStringLiteral("AB_Pres55");
 
-QByteArray referenceFile() { return referenceBytes(QStringLiteral("worked-example-result.txt")); }
+QByteArray referenceFile()
+{
+    return referenceBytes(QStringLiteral("worked-example-result.txt"));
+}
 
 // The reference file with line `lineNumber` (from 1) put in place of what it holds.
 QByteArray referenceWithLine(int lineNumber, const QByteArray& line)
@@ -71,11 +74,9 @@ void ResultFileTest::damagedFileIsReported_data()
     const QByteArray reference = referenceFile();
     QTest::newRow("missing file") << false << QByteArray() << "not found";
     QTest::newRow("empty file") << true << QByteArray() << "incomplete";
-    QTest::newRow("205 lines") << true
-                               << reference.left(reference.lastIndexOf("\r\n", reference.size() - 3) + 2)
+    QTest::newRow("205 lines") << true << reference.left(reference.lastIndexOf("\r\n", reference.size() - 3) + 2)
                                << "ends after line 205";
-    QTest::newRow("text in place of a number")
-        << true << referenceWithLine(83, "abc") << "does not hold a number";
+    QTest::newRow("text in place of a number") << true << referenceWithLine(83, "abc") << "does not hold a number";
     QTest::newRow("number followed by text")
         << true << referenceWithLine(83, " 1303.4112 $") << "does not hold a number";
     QTest::newRow("number too large for a double") << true << referenceWithLine(2, " 1E+400 ") << "too large";
@@ -102,8 +103,7 @@ void ResultFileTest::damagedFileKeepsTheSlotsBeforeTheDamage()
     QVERIFY(writeBytes(dir.filePath(kFileName), referenceWithLine(83, "abc")));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY(!loaded.ok());
-    const QString report =
-        mismatches(loaded.record, {resultFigure(41, 332.8), emptyResult(42), inputFigure(42, 0)});
+    const QString report = mismatches(loaded.record, {resultFigure(41, 332.8), emptyResult(42), inputFigure(42, 0)});
     QVERIFY2(report.isEmpty(), qPrintable(report));
 }
 
@@ -177,8 +177,8 @@ void ResultFileTest::valuesComeBackToFifteenDigits()
     QVERIFY2(stored.ok(), qPrintable(stored.error));
     const LoadedRecord back = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY2(back.ok(), qPrintable(back.error));
-    const QString report = mismatches(back.record, {resultFigure(42, loaded), inputFigure(103, loaded),
-                                                    emptyResult(41), emptyResult(103), inputFigure(42, 0)});
+    const QString report = mismatches(back.record, {resultFigure(42, loaded), inputFigure(103, loaded), emptyResult(41),
+                                                    emptyResult(103), inputFigure(42, 0)});
     QVERIFY2(report.isEmpty(), qPrintable(report));
 }
 

@@ -1,9 +1,9 @@
 // The worked example: a press with two operators, from the typed texts to the saved result file.
 
+#include "WorkedExample.h"
 #include "CostFormulas.h"
 #include "Figures.h"
 #include "ResultFile.h"
-#include "WorkedExample.h"
 
 #include "FileContents.h"
 #include "ReferencePage.h"
@@ -115,10 +115,10 @@ void WorkedExampleTest::savedResultFile()
     QCOMPARE(expected.size(), kResultFileLines);
     QCOMPARE(actual.size(), kResultFileLines);
     for (int line = 0; line < kResultFileLines; ++line)
-        QVERIFY2(actual[line] == expected[line],
-                 qPrintable(QStringLiteral("line %1 is \"%2\", expected \"%3\"")
-                                .arg(line + 1)
-                                .arg(actual[line], expected[line])));
+        QVERIFY2(
+            actual[line] == expected[line],
+            qPrintable(
+                QStringLiteral("line %1 is \"%2\", expected \"%3\"").arg(line + 1).arg(actual[line], expected[line])));
     QCOMPARE(actualContent, expectedContent); // every line ended by CR LF, the last one too
 }
 

@@ -37,7 +37,10 @@ void TestAbout::init()
     m_ui->window().show();
 }
 
-void TestAbout::cleanup() { m_ui.reset(); }
+void TestAbout::cleanup()
+{
+    m_ui.reset();
+}
 
 void TestAbout::openFromMenu()
 {

@@ -22,8 +22,7 @@ void TestBoxRegistry::everyBoxOnceWithItsPrompt_data()
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("tab");
     for (const inputboxes::Entry& entry : inputboxes::all())
-        QTest::newRow(entry.name) << QString::fromLatin1(entry.name) << QString::fromLatin1(entry.prompt)
-                                  << entry.tab;
+        QTest::newRow(entry.name) << QString::fromLatin1(entry.name) << QString::fromLatin1(entry.prompt) << entry.tab;
 }
 
 void TestBoxRegistry::everyBoxOnceWithItsPrompt()

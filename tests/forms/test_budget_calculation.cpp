@@ -51,8 +51,8 @@ void TestBudgetCalculation::workedExampleFromTheBoxesToTheBudgetWindow()
     QVERIFY(budget);
     QCOMPARE(budget->windowTitle(), "Budgeted Hourly Rate Analysis");
     QCOMPARE(budget->findChild<QLabel*>("lblHead1")->text(), "Budgeted Hourly Cost Analysis For AB Press 2");
-    QCOMPARE(budgetBox(budget, "txtRent"), "      $2,500.00");   // 500 sq ft x $5
-    QCOMPARE(budgetBox(budget, "txtPower"), "      $1,719.41");  // 332.8 + 1303.4112 + 83.2
+    QCOMPARE(budgetBox(budget, "txtRent"), "      $2,500.00");  // 500 sq ft x $5
+    QCOMPARE(budgetBox(budget, "txtPower"), "      $1,719.41"); // 332.8 + 1303.4112 + 83.2
     QCOMPARE(budgetBox(budget, "txtFix"), "     $15,500.00");   // 2500 + 1000 + 2000 + 10000
     QCOMPARE(budgetBox(budget, "txtII"), "        $357.14");    // 5000 / 72800 x 5200
     QCOMPARE(budgetBox(budget, "txtFacCosts"), "    $116,709.25");
@@ -69,9 +69,8 @@ void TestBudgetCalculation::inputFilesHoldTheBoxesAsTyped()
     ui.type("txtUsage5", " 25 ");
     ui.click("Command2");
 
-    QCOMPARE(ui.fileLines("primary.bud"),
-             (QStringList{"7.65", "76200", "3", "2.7", "7000", "50", "3", ".08", "10", "6", "5", "1", "2", "10",
-                          "300000", "5000"}));
+    QCOMPARE(ui.fileLines("primary.bud"), (QStringList{"7.65", "76200", "3", "2.7", "7000", "50", "3", ".08", "10", "6",
+                                                       "5", "1", "2", "10", "300000", "5000"}));
     QCOMPARE(ui.fileLines("Kord2"),
              (QStringList{"100000", "10", " 25 ", "10", "5", "", "", "$3", "80", "50", "", "", " 25 "}));
     QCOMPARE(ui.fileLines("Kord3"),

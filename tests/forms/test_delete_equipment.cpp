@@ -37,10 +37,7 @@ private slots:
 
 private:
     void openWith(const QStringList& savedNames);
-    void writeList(const QStringList& names)
-    {
-        QVERIFY(m_ui->folder().replace(filenames::kListFile, names).ok());
-    }
+    void writeList(const QStringList& names) { QVERIFY(m_ui->folder().replace(filenames::kListFile, names).ok()); }
     void clickEntry(int row);
     void chooseInMainWindow(int row);
     template <typename T> T* child(const char* name) const { return control<T>(m_delete, name); }
@@ -52,8 +49,14 @@ private:
     QPointer<FrmDelete> m_delete;
 };
 
-void TestDeleteEquipment::init() { m_ui = std::make_unique<MainWindowDriver>(); }
-void TestDeleteEquipment::cleanup() { m_ui.reset(); } // takes the delete window down with it
+void TestDeleteEquipment::init()
+{
+    m_ui = std::make_unique<MainWindowDriver>();
+}
+void TestDeleteEquipment::cleanup()
+{
+    m_ui.reset();
+} // takes the delete window down with it
 
 // The main window starts with the list, then the menu item opens the delete window.
 void TestDeleteEquipment::openWith(const QStringList& savedNames)
@@ -79,8 +82,7 @@ void TestDeleteEquipment::opensWithTheSavedNames_data()
     QTest::addColumn<bool>("listFileExists");
     QTest::addColumn<QStringList>("expectedEntries");
     QTest::addColumn<QStringList>("expectedMessages");
-    QTest::newRow("list file with a name twice")
-        << true << QStringList{"Kord", "AB Press 2", "Kord"} << QStringList{};
+    QTest::newRow("list file with a name twice") << true << QStringList{"Kord", "AB Press 2", "Kord"} << QStringList{};
     QTest::newRow("no list file") << false << QStringList{} << QStringList{kNoListMessage};
 }
 
@@ -111,23 +113,21 @@ void TestDeleteEquipment::deletionFiltersTheFileAndDropsTheSelectedEntry_data()
 {
     QTest::addColumn<QStringList>("saved");
     QTest::addColumn<int>("clickedRow"); // -1: no entry chosen
-    QTest::addColumn<QString>("typed"); // replaces what the click put in the box
+    QTest::addColumn<QString>("typed");  // replaces what the click put in the box
     QTest::addColumn<QByteArray>("expectedFile");
     QTest::addColumn<QStringList>("expectedEntries");
     QTest::addColumn<QByteArray>("expectedCopy");
 
-    QTest::newRow("name on two lines")
-        << QStringList{"Kord", "Press", "Kord"} << 2 << QString() << QByteArray("Press\r\n")
-        << QStringList{"Kord", "Press"} << QByteArray("<missing>");
-    QTest::newRow("letter case counts")
-        << QStringList{"Press", "press"} << 1 << QString() << QByteArray("Press\r\n") << QStringList{"Press"}
-        << QByteArray("<missing>");
+    QTest::newRow("name on two lines") << QStringList{"Kord", "Press", "Kord"} << 2 << QString()
+                                       << QByteArray("Press\r\n") << QStringList{"Kord", "Press"}
+                                       << QByteArray("<missing>");
+    QTest::newRow("letter case counts") << QStringList{"Press", "press"} << 1 << QString() << QByteArray("Press\r\n")
+                                        << QStringList{"Press"} << QByteArray("<missing>");
     QTest::newRow("typed name without a match")
-        << QStringList{"Kord", "Press"} << 0 << "Heidelberg" << QByteArray("Kord\r\nPress\r\n")
-        << QStringList{"Press"} << QByteArray("Kord\r\nPress\r\n");
-    QTest::newRow("no entry chosen")
-        << QStringList{"Kord", "Press"} << -1 << "Kord" << QByteArray("Press\r\n")
-        << QStringList{"Kord", "Press"} << QByteArray("<missing>");
+        << QStringList{"Kord", "Press"} << 0 << "Heidelberg" << QByteArray("Kord\r\nPress\r\n") << QStringList{"Press"}
+        << QByteArray("Kord\r\nPress\r\n");
+    QTest::newRow("no entry chosen") << QStringList{"Kord", "Press"} << -1 << "Kord" << QByteArray("Press\r\n")
+                                     << QStringList{"Kord", "Press"} << QByteArray("<missing>");
 }
 
 void TestDeleteEquipment::deletionFiltersTheFileAndDropsTheSelectedEntry()
@@ -200,8 +200,10 @@ void TestDeleteEquipment::failedRemovalIsReportedAndListsStay_data()
 {
     QTest::addColumn<QString>("blocker");
     QTest::addColumn<QString>("namedFile");
-    QTest::newRow("copy cannot be written") << "make budget1.fyl a folder" << "budget1.fyl";
-    QTest::newRow("list file gone since the window opened") << "remove budget.fyl" << "budget.fyl";
+    QTest::newRow("copy cannot be written") << "make budget1.fyl a folder"
+                                            << "budget1.fyl";
+    QTest::newRow("list file gone since the window opened") << "remove budget.fyl"
+                                                            << "budget.fyl";
 }
 
 void TestDeleteEquipment::failedRemovalIsReportedAndListsStay()

@@ -13,8 +13,9 @@ void saveRecord(const DataFolder& folder, const QString& name, const BoxEntries&
     const auto textOf = [&entries](const QString& box) { return boxText(entries, box); };
     QVERIFY(folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), textOf)).ok());
     for (int digit = 2; digit <= 4; ++digit)
-        QVERIFY(folder.replace(filenames::inputFile(name, digit),
-                               recordlayout::linesOf(recordlayout::inputFile(digit), textOf))
+        QVERIFY(folder
+                    .replace(filenames::inputFile(name, digit),
+                             recordlayout::linesOf(recordlayout::inputFile(digit), textOf))
                     .ok());
 }
 } // namespace
@@ -67,7 +68,8 @@ void TestEquipmentLoading::firstStartOfANewName()
              (QStringList{"100", "80", "70", "60"}));
     QCOMPARE(ui.text("txtWage1"), "12");
     QCOMPARE(ui.window().currentName(), "Kord");
-    QCOMPARE(ui.messages(), QStringList{"Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One."});
+    QCOMPARE(ui.messages(),
+             QStringList{"Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One."});
 
     ui.click("Command5");
     QCOMPARE(ui.list()->count(), 1);
@@ -287,13 +289,37 @@ void TestEquipmentLoading::workSpaceOnListSelection_data()
     QTest::addColumn<QString>("totalFeet");
     QTest::addColumn<QString>("shown");
     // 100 / 300 * 500 = 166.666..., to 15 significant digits
-    QTest::newRow("empty saved value, cost ratio") << "" << "100" << "300" << "500" << "166.666666666667";
+    QTest::newRow("empty saved value, cost ratio") << ""
+                                                   << "100"
+                                                   << "300"
+                                                   << "500"
+                                                   << "166.666666666667";
     // 50 / 600 * 3 = .25, without a 0 before the point
-    QTest::newRow("zero saved value, cost ratio") << "0" << "50" << "600" << "3" << ".25";
-    QTest::newRow("saved value kept") << "180" << "100" << "300" << "500" << "180";
-    QTest::newRow("text saved reads 0") << "none" << "100" << "300" << "500" << "166.666666666667";
-    QTest::newRow("no equipment cost: saved value as stored") << "" << "" << "300" << "500" << "";
-    QTest::newRow("plant cost 0: box keeps its text") << "" << "100" << "0" << "500" << "previous";
+    QTest::newRow("zero saved value, cost ratio") << "0"
+                                                  << "50"
+                                                  << "600"
+                                                  << "3"
+                                                  << ".25";
+    QTest::newRow("saved value kept") << "180"
+                                      << "100"
+                                      << "300"
+                                      << "500"
+                                      << "180";
+    QTest::newRow("text saved reads 0") << "none"
+                                        << "100"
+                                        << "300"
+                                        << "500"
+                                        << "166.666666666667";
+    QTest::newRow("no equipment cost: saved value as stored") << ""
+                                                              << ""
+                                                              << "300"
+                                                              << "500"
+                                                              << "";
+    QTest::newRow("plant cost 0: box keeps its text") << ""
+                                                      << "100"
+                                                      << "0"
+                                                      << "500"
+                                                      << "previous";
 }
 
 void TestEquipmentLoading::workSpaceOnListSelection()

@@ -39,8 +39,14 @@ private:
     std::unique_ptr<MainWindowDriver> m_ui;
 };
 
-void TestMainWindow::init() { m_ui = std::make_unique<MainWindowDriver>(2031); }
-void TestMainWindow::cleanup() { m_ui.reset(); }
+void TestMainWindow::init()
+{
+    m_ui = std::make_unique<MainWindowDriver>(2031);
+}
+void TestMainWindow::cleanup()
+{
+    m_ui.reset();
+}
 
 void TestMainWindow::startsWithoutListFileOnFirstTabAndSaysSo()
 {
@@ -94,28 +100,57 @@ void TestMainWindow::everyBoxHasItsPromptOnItsTab_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("tab");
-    QTest::newRow("first plant box") << "txtSS" << "Label1" << "Current Social Security Tax Rate in Percentage" << 1;
-    QTest::newRow("pension") << "txtPension" << "Label7" << "Retirement or Pension - Percentage of Salaries:" << 1;
-    QTest::newRow("property taxes") << "txtPropTaxes" << "Label13" << "Property Taxes (% of Equipment):" << 1;
-    QTest::newRow("depreciation") << "txtDepreciation" << "Label15"
+    QTest::newRow("first plant box") << "txtSS"
+                                     << "Label1"
+                                     << "Current Social Security Tax Rate in Percentage" << 1;
+    QTest::newRow("pension") << "txtPension"
+                             << "Label7"
+                             << "Retirement or Pension - Percentage of Salaries:" << 1;
+    QTest::newRow("property taxes") << "txtPropTaxes"
+                                    << "Label13"
+                                    << "Property Taxes (% of Equipment):" << 1;
+    QTest::newRow("depreciation") << "txtDepreciation"
+                                  << "Label15"
                                   << "Depreciation Used (Percentage Straight Line):" << 1;
-    QTest::newRow("plant equipment cost") << "txtTotCost" << "Label50"
+    QTest::newRow("plant equipment cost") << "txtTotCost"
+                                          << "Label50"
                                           << "Total Equipment Cost within Plant in Dollars:" << 1;
-    QTest::newRow("last plant box") << "txtTotFeet" << "Label58" << "Total Square Feet of Entire Plant:" << 1;
-    QTest::newRow("equipment cost") << "txtCost" << "Label16" << "Enter Total Cost Plus Installation of Equipment:"
-                                    << 2;
-    QTest::newRow("usage of motor 2") << "txtUsage2" << "Label20" << "Enter Percent Usage of Motor #2:" << 2;
-    QTest::newRow("last motor") << "txtUsage5" << "Label26" << "Enter Percent Usage of Motor #5:" << 2;
-    QTest::newRow("first wage") << "txtWage1" << "Label27" << "Enter Wage Scale for Employee #1 ($/Hr.)" << 3;
-    QTest::newRow("lights") << "txtTotWatt" << "Label34" << "Enter Total Wattage for Lights, Air Cond, Etc.:" << 3;
-    QTest::newRow("last efficiency") << "txtEff60" << "Label38" << "Enter Percent Efficiency (Example 60%):" << 3;
-    QTest::newRow("indirect wages") << "txtInd" << "Label39" << "Indirect Wages per Year Applied To This Center:"
-                                    << 4;
-    QTest::newRow("selling costs") << "txtSell" << "Label43"
+    QTest::newRow("last plant box") << "txtTotFeet"
+                                    << "Label58"
+                                    << "Total Square Feet of Entire Plant:" << 1;
+    QTest::newRow("equipment cost") << "txtCost"
+                                    << "Label16"
+                                    << "Enter Total Cost Plus Installation of Equipment:" << 2;
+    QTest::newRow("usage of motor 2") << "txtUsage2"
+                                      << "Label20"
+                                      << "Enter Percent Usage of Motor #2:" << 2;
+    QTest::newRow("last motor") << "txtUsage5"
+                                << "Label26"
+                                << "Enter Percent Usage of Motor #5:" << 2;
+    QTest::newRow("first wage") << "txtWage1"
+                                << "Label27"
+                                << "Enter Wage Scale for Employee #1 ($/Hr.)" << 3;
+    QTest::newRow("lights") << "txtTotWatt"
+                            << "Label34"
+                            << "Enter Total Wattage for Lights, Air Cond, Etc.:" << 3;
+    QTest::newRow("last efficiency") << "txtEff60"
+                                     << "Label38"
+                                     << "Enter Percent Efficiency (Example 60%):" << 3;
+    QTest::newRow("indirect wages") << "txtInd"
+                                    << "Label39"
+                                    << "Indirect Wages per Year Applied To This Center:" << 4;
+    QTest::newRow("selling costs") << "txtSell"
+                                   << "Label43"
                                    << "General Selling Costs ($/Yr) Applied To This Center:" << 4;
-    QTest::newRow("mark-up") << "txtPercent" << "Label49" << "Enter the Percent Markup for this Center:" << 5;
-    QTest::newRow("hourly cost") << "txtHrCost" << "Label45" << "Enter Hourly Cost for this Equipment:" << 5;
-    QTest::newRow("new name") << "txtTitle" << "lblNewTitle" << "Enter New Equipment Name: " << 0;
+    QTest::newRow("mark-up") << "txtPercent"
+                             << "Label49"
+                             << "Enter the Percent Markup for this Center:" << 5;
+    QTest::newRow("hourly cost") << "txtHrCost"
+                                 << "Label45"
+                                 << "Enter Hourly Cost for this Equipment:" << 5;
+    QTest::newRow("new name") << "txtTitle"
+                              << "lblNewTitle"
+                              << "Enter New Equipment Name: " << 0;
 }
 
 void TestMainWindow::everyBoxHasItsPromptOnItsTab()
@@ -142,7 +177,7 @@ void TestMainWindow::nameRowOnTabsTwoToSix()
 {
     QCOMPARE(m_ui->tabs()->count(), 6);
     const QStringList captions = {"1. Preliminary Information", "2. General Information", "3. Equipment",
-                                  "4. Wages and Efficiency", "5. Indirect Costs", "6. Reverse Engineering"};
+                                  "4. Wages and Efficiency",    "5. Indirect Costs",      "6. Reverse Engineering"};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(m_ui->tabs()->tabText(i), captions[i]);
     for (int member = 0; member < 5; ++member) {
@@ -303,8 +338,8 @@ void TestMainWindow::reverseEngineeringFocusOrder()
     for (; order.size() < 8; widget = widget->nextInFocusChain())
         if (widget->focusPolicy() & Qt::TabFocus)
             order.append(widget->objectName());
-    QCOMPARE(order, (QStringList{"txtPercent", "txtP1", "txtP2", "txtHrCost", "txtQ1", "txtQ2", "Command1",
-                                 "Command3"}));
+    QCOMPARE(order,
+             (QStringList{"txtPercent", "txtP1", "txtP2", "txtHrCost", "txtQ1", "txtQ2", "Command1", "Command3"}));
 }
 
 void TestMainWindow::unstorableCharactersStayOutOfBoxes()

@@ -87,8 +87,7 @@ void TestRates::workedExampleInTheRateWindow()
 
     QCOMPARE(rates->windowTitle(), "Budgeted Hourly Rate Analysis - Equipment & Employee");
     QCOMPARE(rates->findChild<QLabel*>("lblHead1")->text(), "Budgeted Hourly Cost Analysis For AB Press 2");
-    QCOMPARE(boxLines(rates, "txtHead2").first(),
-             " 100       3904         $64.91          $69.01        $34.51");
+    QCOMPARE(boxLines(rates, "txtHead2").first(), " 100       3904         $64.91          $69.01        $34.51");
     QCOMPARE(boxLines(rates, "txtHead2").size(), 4);
     QCOMPARE(boxLines(rates, "txtHead2").last(), "  60       2342        $108.19         $115.02        $57.51");
     QCOMPARE(rates->findChild<QLabel*>("lblOp1")->text(), "100% Eff");
@@ -210,14 +209,16 @@ void TestRates::amountsAreNeverCut_data()
     QTest::addColumn<QString>("shown"); // the box's first line
     const QString noRates(8, u' ');
     const QString before = "   0" + QString(7 + 7, u' '); // zero efficiency, no hours
-    QTest::newRow("budget: below a million, three blanks and the amount")
-        << 28 << 999999.99 << "frmBudget.txtRent" << "    $999,999.99";
-    QTest::newRow("budget: a million") << 28 << 1e6 << "frmBudget.txtRent" << "  $1,000,000.00";
+    QTest::newRow("budget: below a million, three blanks and the amount") << 28 << 999999.99 << "frmBudget.txtRent"
+                                                                          << "    $999,999.99";
+    QTest::newRow("budget: a million") << 28 << 1e6 << "frmBudget.txtRent"
+                                       << "  $1,000,000.00";
     QTest::newRow("budget: a billion less a cent") << 64 << 999999999.99 << "frmBudget.txtFacCosts"
                                                    << "$999,999,999.99";
     QTest::newRow("budget: a hundred quintillion") << 28 << 1e20 << "frmBudget.txtRent"
                                                    << "$100,000,000,000,000,000,000.00";
-    QTest::newRow("rates: a billion less a cent") << 70 << 999999999.99 << "frmBHR.txtTotCC" << "$999,999,999.99";
+    QTest::newRow("rates: a billion less a cent") << 70 << 999999999.99 << "frmBHR.txtTotCC"
+                                                  << "$999,999,999.99";
     const QString ratesBandC = QString(8, u' ') + noRates + QString(6, u' ') + noRates;
     QTest::newRow("rates: rate A of $1,405.83")
         << 81 << 1405.83 << "frmBHR.txtHead2" << before.chopped(1) + "$1,405.83" + ratesBandC;
@@ -235,9 +236,8 @@ void TestRates::amountsAreNeverCut()
     MainWindowDriver ui;
     QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
     saveResults(ui.folder(), "Kord", {{slot, value}});
-    QWidget* window = place.startsWith("frmBudget")
-                          ? static_cast<QWidget*>(FrmBudget::open(ui.platform(), ui.window()))
-                          : FrmBHR::open(ui.platform(), ui.window());
+    QWidget* window = place.startsWith("frmBudget") ? static_cast<QWidget*>(FrmBudget::open(ui.platform(), ui.window()))
+                                                    : FrmBHR::open(ui.platform(), ui.window());
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QString box = place.section(u'.', 1);
     QCOMPARE(firstLine(window, box), shown);
@@ -254,12 +254,23 @@ void TestRates::calculateRefreshesTheOpenResultWindow_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("budget summary") << "frmBudget" << "txtRent" << "6" << "txtRent" << "      $2,500.00"
+    QTest::newRow("budget summary") << "frmBudget"
+                                    << "txtRent"
+                                    << "6"
+                                    << "txtRent"
+                                    << "      $2,500.00"
                                     << "      $3,000.00";
-    QTest::newRow("hourly rates") << "frmBHR" << "txtGen" << "12000" << "txtGen" << "     $10,000.00"
+    QTest::newRow("hourly rates") << "frmBHR"
+                                  << "txtGen"
+                                  << "12000"
+                                  << "txtGen"
+                                  << "     $10,000.00"
                                   << "     $12,000.00";
     // Slope .075 and set-up price 140 in place of .085 and 40.
-    QTest::newRow("reverse engineering") << "frmCenter" << "txtP1" << "215" << "txtHead2"
+    QTest::newRow("reverse engineering") << "frmCenter"
+                                         << "txtP1"
+                                         << "215"
+                                         << "txtHead2"
                                          << "  Your cost before Mark-Up will be $100.00 Per"
                                          << "  Your cost before Mark-Up will be $172.00 Per";
 }
@@ -305,7 +316,8 @@ void TestRates::paintedReportHoldsItsText()
         paintedText(rateReport("AB Press 2", loadResultFile(ui.folder(), "AB Press 2").record), ui.path("rates.pdf"));
     QVERIFY2(text.contains("BUDGETED HOURLY RATE ANALYSIS FOR: AB Press 2"), qPrintable(text));
     QVERIFY2(text.contains(QRegularExpression("TOTAL ANNUAL CENTER COST:\\.\\.\\s+\\$134,709\\.25")), qPrintable(text));
-    QVERIFY2(text.contains(QRegularExpression("100\\s+3904\\s+\\$64\\.91\\s+\\$69\\.01\\s+\\$34\\.51")), qPrintable(text));
+    QVERIFY2(text.contains(QRegularExpression("100\\s+3904\\s+\\$64\\.91\\s+\\$69\\.01\\s+\\$34\\.51")),
+             qPrintable(text));
 }
 
 QTEST_MAIN(TestRates)

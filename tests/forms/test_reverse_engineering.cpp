@@ -26,7 +26,10 @@ void startOnLastTab(MainWindowDriver& ui, const QString& name = QStringLiteral("
 }
 
 // Rate B of the levels 1 and 3 saved for Kord; level 4 has none.
-void saveRates(const DataFolder& folder) { saveResults(folder, "Kord", {{89, 45.5}, {91, 1234.5}}); }
+void saveRates(const DataFolder& folder)
+{
+    saveResults(folder, "Kord", {{89, 45.5}, {91, 1234.5}});
+}
 
 void chooseLevel(const MainWindowDriver& ui, const QString& option)
 {

@@ -187,7 +187,8 @@ void TestSafeSaving::hostileNamesNeverWriteOutsideTheFolder()
     MainWindowDriver ui;
     OwnWorkingFolder workingFolder;
     ui.start();
-    const QStringList before = QDir(ui.folder().path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList before =
+        QDir(ui.folder().path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
     ui.box("txtTitle")->setText(name); // pasted past the typing checks
     ui.click("cmdStart");
@@ -201,7 +202,8 @@ void TestSafeSaving::hostileNamesNeverWriteOutsideTheFolder()
         if (QFileInfo(reached).absolutePath() != QFileInfo(ui.folder().path()).absoluteFilePath())
             QVERIFY2(!QFileInfo::exists(reached), qPrintable(reached));
     }
-    const QStringList after = QDir(ui.folder().path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList after =
+        QDir(ui.folder().path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (accepted) {
         QVERIFY2(QFile::exists(ui.folder().filePath(filenames::resultFile(name))), qPrintable(after.join(u'|')));
         QCOMPARE(ui.fileLines("budget.fyl"), QStringList{name});

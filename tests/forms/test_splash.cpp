@@ -1,5 +1,5 @@
-#include "RecordedPlatform.h"
 #include "ProgramStart.h"
+#include "RecordedPlatform.h"
 #include "frmSplash.h"
 #include "frmTab.h"
 

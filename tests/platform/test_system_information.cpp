@@ -8,7 +8,10 @@ const QString kToolKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSIN
 const QString kLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
 // Registry strings as the registry hands them out: with their terminating zero byte.
-QByteArray registryString(const QString& text) { return text.toLocal8Bit() + '\0'; }
+QByteArray registryString(const QString& text)
+{
+    return text.toLocal8Bit() + '\0';
+}
 } // namespace
 
 class TestSystemInformation : public QObject {
@@ -75,7 +78,7 @@ void TestSystemInformation::registryValueReadAsText()
 void TestSystemInformation::toolFoundThroughTheRegistry_data()
 {
     QTest::addColumn<QString>("registeredPath"); // empty: the first key is missing
-    QTest::addColumn<QString>("toolFolder"); // empty: the second key is missing
+    QTest::addColumn<QString>("toolFolder");     // empty: the second key is missing
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<bool>("expectedStarted");
     QTest::addColumn<QStringList>("expectedTried");
@@ -90,10 +93,13 @@ void TestSystemInformation::toolFoundThroughTheRegistry_data()
         << registered << "C:\\Tools" << QStringList{inFolder} << false << QStringList{registered}
         << QStringList{kToolKey};
     QTest::newRow("only the folder key, tool in it")
-        << "" << "C:\\Tools" << QStringList{inFolder} << true << QStringList{inFolder} << bothKeys;
+        << ""
+        << "C:\\Tools" << QStringList{inFolder} << true << QStringList{inFolder} << bothKeys;
     QTest::newRow("only the folder key, no tool in it")
-        << "" << "C:\\Tools" << QStringList{registered} << false << QStringList{} << bothKeys;
-    QTest::newRow("no registry entries") << "" << "" << QStringList{inFolder} << false << QStringList{} << bothKeys;
+        << ""
+        << "C:\\Tools" << QStringList{registered} << false << QStringList{} << bothKeys;
+    QTest::newRow("no registry entries") << ""
+                                         << "" << QStringList{inFolder} << false << QStringList{} << bothKeys;
 }
 
 void TestSystemInformation::toolFoundThroughTheRegistry()

@@ -89,10 +89,10 @@ void TestReportPages::rateReportNeverCutsAnAmount_data()
     QTest::addColumn<int>("slot");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("line");
-    QTest::newRow("a billion less a cent") << 67 << 999999999.99
-                                           << "                        TOTAL FACTORY/GENERAL COST:..$999,999,999.99";
-    QTest::newRow("grand total of a billion") << 70 << 1234567890.12
-                                              << "                        TOTAL ANNUAL CENTER COST:..$1,234,567,890.12";
+    QTest::newRow("a billion less a cent")
+        << 67 << 999999999.99 << "                        TOTAL FACTORY/GENERAL COST:..$999,999,999.99";
+    QTest::newRow("grand total of a billion")
+        << 70 << 1234567890.12 << "                        TOTAL ANNUAL CENTER COST:..$1,234,567,890.12";
     QTest::newRow("item of a billion") << 28 << 1234567890.12 << " TOTAL RENT:.............$1,234,567,890.12";
     QTest::newRow("rate B of $1,405.83 ends in column 56") << 89 << 1405.83 << QString(47, u' ') + "$1,405.83";
     QTest::newRow("rate A of $99,999.99 ends in column 39") << 81 << 99999.99 << QString(29, u' ') + "$99,999.99";

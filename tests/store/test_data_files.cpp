@@ -3,17 +3,17 @@
 #include "FailingSaveFile.h"
 #include "FieldReader.h"
 #include "FieldText.h"
+#include "FileNames.h"
 #include "FileSizeLimit.h"
 #include "HandOverFiles.h"
 #include "LeftoverFiles.h"
 #include "PricingFile.h"
-#include "FileNames.h"
 
+#include "FileContents.h"
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include "FileContents.h"
 
 #include <QTest>
 
@@ -61,13 +61,35 @@ void TestDataFiles::fileNames_data()
     QTest::addColumn<QString>("input2");
     QTest::addColumn<QString>("pricing");
     QTest::addColumn<QString>("result");
-    QTest::newRow("blank kept in stem, replaced in result") << "AB Press 2" << "AB Pres" << "AB Pres2" << "AB Pres6"
+    QTest::newRow("blank kept in stem, replaced in result") << "AB Press 2"
+                                                            << "AB Pres"
+                                                            << "AB Pres2"
+                                                            << "AB Pres6"
                                                             << "AB_Pres55";
-    QTest::newRow("short name is its own stem") << "Kord" << "Kord" << "Kord2" << "Kord6" << "Kord55";
-    QTest::newRow("Komori 1 shares a stem") << "Komori 1" << "Komori " << "Komori 2" << "Komori 6" << "Komori_55";
-    QTest::newRow("Komori 2 shares a stem") << "Komori 2" << "Komori " << "Komori 2" << "Komori 6" << "Komori_55";
-    QTest::newRow("every blank replaced") << "A B C" << "A B C" << "A B C2" << "A B C6" << "A_B_C55";
-    QTest::newRow("case and other characters kept") << "heidel-Berg" << "heidel-" << "heidel-2" << "heidel-6"
+    QTest::newRow("short name is its own stem") << "Kord"
+                                                << "Kord"
+                                                << "Kord2"
+                                                << "Kord6"
+                                                << "Kord55";
+    QTest::newRow("Komori 1 shares a stem") << "Komori 1"
+                                            << "Komori "
+                                            << "Komori 2"
+                                            << "Komori 6"
+                                            << "Komori_55";
+    QTest::newRow("Komori 2 shares a stem") << "Komori 2"
+                                            << "Komori "
+                                            << "Komori 2"
+                                            << "Komori 6"
+                                            << "Komori_55";
+    QTest::newRow("every blank replaced") << "A B C"
+                                          << "A B C"
+                                          << "A B C2"
+                                          << "A B C6"
+                                          << "A_B_C55";
+    QTest::newRow("case and other characters kept") << "heidel-Berg"
+                                                    << "heidel-"
+                                                    << "heidel-2"
+                                                    << "heidel-6"
                                                     << "heidel-55";
 }
 
@@ -90,19 +112,19 @@ void TestDataFiles::fieldRule_data()
     QTest::addColumn<QStringList>("values");
     QTest::newRow("comma splits a value") << QByteArray("1,500\r\n") << QStringList{"1", "500"};
     QTest::newRow("quoted value keeps its comma") << QByteArray("\"Smith, John\"\r\n") << QStringList{"Smith, John"};
-    QTest::newRow("text after a closing quote is dropped") << QByteArray("\"q\" junk,next\r\n")
-                                                           << QStringList{"q", "next"};
+    QTest::newRow("text after a closing quote is dropped")
+        << QByteArray("\"q\" junk,next\r\n") << QStringList{"q", "next"};
     QTest::newRow("empty lines are empty values") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
     QTest::newRow("leading blanks skipped") << QByteArray("   lead\r\n") << QStringList{"lead"};
     QTest::newRow("trailing blanks kept") << QByteArray("trail  \r\n") << QStringList{"trail  "};
     QTest::newRow("blank line is one empty value") << QByteArray("   \r\nx\r\n") << QStringList{"", "x"};
     QTest::newRow("line feed alone ends a line") << QByteArray("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("comma at line end gives an empty value") << QByteArray("a,\r\nb\r\n")
-                                                            << QStringList{"a", "", "b"};
+    QTest::newRow("comma at line end gives an empty value") << QByteArray("a,\r\nb\r\n") << QStringList{"a", "", "b"};
     QTest::newRow("last line without line end") << QByteArray("x\r\nlast") << QStringList{"x", "last"};
     QTest::newRow("number form") << QByteArray(" 1234.5 \r\n\r\n-.25 \r\n") << QStringList{"1234.5 ", "", "-.25 "};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("quote left open ends with its line") << QByteArray("\"Kord\r\nPress\r\n") << QStringList{"Kord", "Press"};
+    QTest::newRow("quote left open ends with its line")
+        << QByteArray("\"Kord\r\nPress\r\n") << QStringList{"Kord", "Press"};
 }
 
 void TestDataFiles::fieldRule()
@@ -178,7 +200,8 @@ void TestDataFiles::singleByteTextRoundTrip()
     const DataFolder folder(dir.path());
     const QString name = QStringLiteral("Pr\u00e4ge \u20ac\u201cA\u201d");
     QVERIFY(folder.replace(filenames::kNameFile, {name}).ok());
-    QCOMPARE(contentOf(dir.filePath("Name.tmp")), QByteArray("Pr\xe4ge \x80\x93" "A\x94\r\n"));
+    QCOMPARE(contentOf(dir.filePath("Name.tmp")), QByteArray("Pr\xe4ge \x80\x93"
+                                                             "A\x94\r\n"));
     OpenedFile file = folder.read(filenames::kNameFile);
     QCOMPARE(file.fields.next(), std::optional<QString>(name));
 
@@ -271,11 +294,12 @@ void TestDataFiles::hostileNames()
     QVERIFY2(problem.size() < 300, qPrintable(problem)); // a long name is quoted cut short
 
     int written = 0;
-    for (const QString& file : {filenames::inputFile(name, 2), filenames::pricingFile(name),
-                                filenames::resultFile(name)}) {
+    for (const QString& file :
+         {filenames::inputFile(name, 2), filenames::pricingFile(name), filenames::resultFile(name)}) {
         written += folder.replace(file, {"1"}).ok();
         if (accepted)
-            QCOMPARE(QFileInfo(folder.filePath(file)).absolutePath(), QFileInfo(dir.filePath("program")).absoluteFilePath());
+            QCOMPARE(QFileInfo(folder.filePath(file)).absolutePath(),
+                     QFileInfo(dir.filePath("program")).absoluteFilePath());
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"program"});
     QCOMPARE(QDir(dir.filePath("program")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),

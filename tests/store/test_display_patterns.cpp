@@ -18,7 +18,8 @@ void TestDisplayPatterns::negativeKeepsItsSign_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("rounds to zero cents") << -0.001 << "0.00" << "-0.00";
+    QTest::newRow("rounds to zero cents") << -0.001 << "0.00"
+                                          << "-0.00";
     QTest::newRow("money rounding to zero") << -0.004 << numbers::kMoneyPattern << "-$0.00";
     QTest::newRow("indented amount rounding to zero") << -0.001 << numbers::kIndentedAmountPattern << "-   $0.00";
     QTest::newRow("hours rounding to nothing") << -0.4 << numbers::kHoursPattern << "-";
@@ -39,11 +40,9 @@ void TestDisplayPatterns::fieldsKeepEveryCharacterOfTheNumber_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("field");
     QTest::newRow("a million gives up one indenting blank") << "   $1,000,000.00" << 15 << "  $1,000,000.00";
-    QTest::newRow("a billion less a cent gives up all three")
-        << "   $999,999,999.99" << 15 << "$999,999,999.99";
+    QTest::newRow("a billion less a cent gives up all three") << "   $999,999,999.99" << 15 << "$999,999,999.99";
     QTest::newRow("a billion grows past the field") << "   $1,234,567,890.12" << 15 << "$1,234,567,890.12";
-    QTest::newRow("negative million gives up blanks after the sign")
-        << "-   $1,000,000.00" << 15 << "- $1,000,000.00";
+    QTest::newRow("negative million gives up blanks after the sign") << "-   $1,000,000.00" << 15 << "- $1,000,000.00";
     QTest::newRow("rate of a thousand grows past 8") << "$1,405.83" << 8 << "$1,405.83";
 }
 

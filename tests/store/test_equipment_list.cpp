@@ -1,10 +1,10 @@
 #include "EquipmentList.h"
 #include "FileNames.h"
 
+#include "FileContents.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "FileContents.h"
 
 #include <QTest>
 

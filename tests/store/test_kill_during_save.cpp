@@ -15,7 +15,10 @@
 
 namespace {
 
-QStringList plantLines(int version) { return QStringList(16, QString::number(version).repeated(400)); }
+QStringList plantLines(int version)
+{
+    return QStringList(16, QString::number(version).repeated(400));
+}
 
 QByteArray plantBytes(int version)
 {

@@ -225,8 +225,7 @@ void TestNumberRules::displayPatterns_data()
     QTest::newRow("indented zero") << 0.0 << numbers::kIndentedAmountPattern << "   $0.00";
     QTest::newRow("a million") << 1e6 << numbers::kIndentedAmountPattern << "   $1,000,000.00";
     QTest::newRow("just below a million") << 999999.99 << numbers::kIndentedAmountPattern << "   $999,999.99";
-    QTest::newRow("amount of a billion less a cent") << 999999999.99 << numbers::kAmountPattern
-                                                      << "$999,999,999.99";
+    QTest::newRow("amount of a billion less a cent") << 999999999.99 << numbers::kAmountPattern << "$999,999,999.99";
     QTest::newRow("rate A of the worked example") << 64.91256830601093 << numbers::kMoneyPattern << "$64.91";
     QTest::newRow("rate above a thousand") << 1234.56 << numbers::kMoneyPattern << "$1,234.56";
     QTest::newRow("grouped without dollar") << 1234.5 << numbers::kGroupedPattern << "1,234.50";

@@ -30,15 +30,15 @@ using BoxEntries = std::vector<std::pair<QString, QString>>;
 inline BoxEntries workedExampleBoxes()
 {
     return {
-        {"txtSS", "7.65"},       {"txtDed", "76200"},    {"txtComp", "3"},        {"txtUnempComp", "2.7"},
-        {"txtMaxWages", "7000"}, {"txtGroupIns", "50"},  {"txtPension", "3"},     {"txtPower", ".08"},
-        {"txtVacation", "10"},   {"txtHolidays", "6"},   {"txtRent", "5"},        {"txtInsurEquip", "1"},
+        {"txtSS", "7.65"},       {"txtDed", "76200"},       {"txtComp", "3"},         {"txtUnempComp", "2.7"},
+        {"txtMaxWages", "7000"}, {"txtGroupIns", "50"},     {"txtPension", "3"},      {"txtPower", ".08"},
+        {"txtVacation", "10"},   {"txtHolidays", "6"},      {"txtRent", "5"},         {"txtInsurEquip", "1"},
         {"txtPropTaxes", "2"},   {"txtDepreciation", "10"}, {"txtTotCost", "300000"}, {"txtTotFeet", "5000"},
-        {"txtCost", "100000"},   {"txtHP1", "10"},       {"txtUsage1", "80"},     {"txtHP2", "5"},
-        {"txtUsage2", "50"},     {"txtSq", "500"},       {"txtArc", "1000"},      {"txtArcPercent", "50"},
-        {"txtTotWatt", "2000"},  {"txtHours", "40"},     {"txtWage1", "20"},      {"txtWage2", "15"},
-        {"txtEff100", "100"},    {"txtEff80", "80"},     {"txtEff70", "70"},      {"txtEff60", "60"},
-        {"txtInd", "5000"},      {"txtSupply", "3000"},  {"txtRepair", "2000"},   {"txtGen", "10000"},
+        {"txtCost", "100000"},   {"txtHP1", "10"},          {"txtUsage1", "80"},      {"txtHP2", "5"},
+        {"txtUsage2", "50"},     {"txtSq", "500"},          {"txtArc", "1000"},       {"txtArcPercent", "50"},
+        {"txtTotWatt", "2000"},  {"txtHours", "40"},        {"txtWage1", "20"},       {"txtWage2", "15"},
+        {"txtEff100", "100"},    {"txtEff80", "80"},        {"txtEff70", "70"},       {"txtEff60", "60"},
+        {"txtInd", "5000"},      {"txtSupply", "3000"},     {"txtRepair", "2000"},    {"txtGen", "10000"},
         {"txtSell", "8000"},
     };
 }
@@ -86,7 +86,8 @@ inline QWidget* openWindowNamed(const QString& name)
     return nullptr;
 }
 // A result file whose result values are the given ones, every other slot empty.
-inline void saveResults(const DataFolder& folder, const QString& name, std::initializer_list<std::pair<int, double>> values)
+inline void saveResults(const DataFolder& folder, const QString& name,
+                        std::initializer_list<std::pair<int, double>> values)
 {
     ResultRecord record;
     for (const auto& [slot, value] : values)
@@ -97,8 +98,9 @@ inline void saveResults(const DataFolder& folder, const QString& name, std::init
 class MainWindowDriver {
 public:
     explicit MainWindowDriver(int year = 2030)
-        : m_ownPlatform(std::make_unique<RecordedPlatform>(year)), m_ownWindow(std::make_unique<FrmTab>(*m_ownPlatform)),
-          m_platform(m_ownPlatform.get()), m_window(m_ownWindow.get())
+        : m_ownPlatform(std::make_unique<RecordedPlatform>(year)),
+          m_ownWindow(std::make_unique<FrmTab>(*m_ownPlatform)), m_platform(m_ownPlatform.get()),
+          m_window(m_ownWindow.get())
     {
     }
     // Drives a main window that the program's start opened.

@@ -26,12 +26,24 @@ void TextPagePrinter::endLine()
 void TextPagePrinter::apply(const PrintOperation& op)
 {
     switch (op.kind) {
-    case Kind::FontName: append({}, QStringLiteral("<font %1>").arg(op.text)); break;
-    case Kind::FontSize: append({}, QStringLiteral("<size %1>").arg(op.points)); break;
-    case Kind::Bold: append({}, op.on ? QStringLiteral("<b>") : QStringLiteral("</b>")); break;
-    case Kind::Underline: append({}, op.on ? QStringLiteral("<u>") : QStringLiteral("</u>")); break;
-    case Kind::Print: append(op.text, {}); break;
-    case Kind::EndLine: endLine(); break;
+    case Kind::FontName:
+        append({}, QStringLiteral("<font %1>").arg(op.text));
+        break;
+    case Kind::FontSize:
+        append({}, QStringLiteral("<size %1>").arg(op.points));
+        break;
+    case Kind::Bold:
+        append({}, op.on ? QStringLiteral("<b>") : QStringLiteral("</b>"));
+        break;
+    case Kind::Underline:
+        append({}, op.on ? QStringLiteral("<u>") : QStringLiteral("</u>"));
+        break;
+    case Kind::Print:
+        append(op.text, {});
+        break;
+    case Kind::EndLine:
+        endLine();
+        break;
     case Kind::MoveToColumn:
         if (m_current.size() + 1 > op.column)
             endLine();
