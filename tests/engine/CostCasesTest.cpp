@@ -40,40 +40,17 @@ class CostCasesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void failures_data();
-    void failures();
-    void payrollTaxMaximums_data();
-    void payrollTaxMaximums();
-    void wagesAndEmployees_data();
-    void wagesAndEmployees();
+    void cases_data();
+    void cases();
     void motorHorsepower_data();
     void motorHorsepower();
     void recalculationStartsAfresh();
-
-private:
-    void addCaseColumns();
-    void verifyCase(CostOutcome expectedOutcome);
 };
 
-void CostCasesTest::addCaseColumns()
+void CostCasesTest::cases_data()
 {
     QTest::addColumn<QList<SlotText>>("changes");
     QTest::addColumn<QList<Figure>>("figures");
-}
-
-void CostCasesTest::verifyCase(CostOutcome expectedOutcome)
-{
-    QFETCH(QList<SlotText>, changes);
-    QFETCH(QList<Figure>, figures);
-    ResultRecord record;
-    QCOMPARE(calculateCosts(workedExampleWith(changes), record), expectedOutcome);
-    const QString report = mismatches(record, figures);
-    QVERIFY2(report.isEmpty(), qPrintable(report));
-}
-
-void CostCasesTest::failures_data()
-{
-    addCaseColumns();
     QTest::addColumn<CostOutcome>("outcome");
 
     // Direct and indirect wages both 0: the indirect insurance is 0/0. The direct insurance
@@ -137,66 +114,56 @@ void CostCasesTest::failures_data()
     QTest::newRow("result beyond a double")
         << QList<SlotText>{typed(12, "1e300"), typed(29, "1e10")}
         << QList<Figure>{resultFigure(28, 2500), emptyResult(29), emptyResult(30)} << CostOutcome::Overflow;
-}
-
-void CostCasesTest::failures()
-{
-    QFETCH(CostOutcome, outcome);
-    verifyCase(outcome);
-}
-
-void CostCasesTest::payrollTaxMaximums_data()
-{
-    addCaseColumns();
 
     // R48 = 40000*7.65/100; the second wage, 31200, stays under it: 15*52*40*7.65/100.
     // Workman's comp and pension still take all 77800 of wages: 3% of it.
     QTest::newRow("wage above the social security maximum")
         << QList<SlotText>{typed(2, "40000")}
         << QList<Figure>{resultFigure(48, 3060), resultFigure(49, 2386.8), resultFigure(52, 2334),
-                         resultFigure(59, 2334)};
+                         resultFigure(59, 2334)}
+        << CostOutcome::Completed;
 
     // R21 = 10.03*37.5*52 = 19558.5, not above a maximum of 19558.5, so the tax is worked out
     // from the wage: 10.03*52 = 521.56 (a double a little low), *37.5 = 19558.499999999996,
     // *7.65/100 = 1496.2252499999997. Taken from the maximum it would be 1496.22525.
     QTest::newRow("wage equal to the social security maximum")
         << QList<SlotText>{typed(2, "19558.5"), typed(21, "10.03"), typed(20, "37.5")}
-        << QList<Figure>{resultFigure(21, 19558.5), resultFigure(48, 1496.2252499999997)};
+        << QList<Figure>{resultFigure(21, 19558.5), resultFigure(48, 1496.2252499999997)} << CostOutcome::Completed;
 
     // R21 = 3*40*52 = 6240, under 7000: 2.7*6240/100; R22 = 31200 is cut to 7000.
     QTest::newRow("wage under the unemployment maximum")
         << QList<SlotText>{typed(21, "3")}
-        << QList<Figure>{resultFigure(21, 6240), resultFigure(53, 168.48), resultFigure(54, 189)};
-}
-
-void CostCasesTest::payrollTaxMaximums()
-{
-    verifyCase(CostOutcome::Completed);
-}
-
-void CostCasesTest::wagesAndEmployees_data()
-{
-    addCaseColumns();
+        << QList<Figure>{resultFigure(21, 6240), resultFigure(53, 168.48), resultFigure(54, 189)}
+        << CostOutcome::Completed;
 
     // One employee; R22 = -15*40*52; R36 = (20-15+0)*52*40; R57 = 50*52*1.
     QTest::newRow("negative wage") << QList<SlotText>{typed(22, "-15")}
                                    << QList<Figure>{inputFigure(13, 1), resultFigure(22, -31200),
-                                                    resultFigure(36, 10400), resultFigure(57, 2600)};
+                                                    resultFigure(36, 10400), resultFigure(57, 2600)}
+                                   << CostOutcome::Completed;
 
     // "$20" reads 0: no employee, no wages. R36 = (0+15+0)*52*40.
     QTest::newRow("wage typed $20") << QList<SlotText>{typed(21, "$20")}
                                     << QList<Figure>{inputFigure(13, 1), resultFigure(21, 0), resultFigure(36, 31200),
-                                                     resultFigure(57, 2600)};
+                                                     resultFigure(57, 2600)}
+                                    << CostOutcome::Completed;
 
     // R23 = 12*40*52; R36 = (20+15+12)*52*40; R57 = 50*52*3.
     QTest::newRow("third wage given") << QList<SlotText>{typed(23, "12")}
                                       << QList<Figure>{inputFigure(13, 3), resultFigure(23, 24960),
-                                                       resultFigure(36, 97760), resultFigure(57, 7800)};
+                                                       resultFigure(36, 97760), resultFigure(57, 7800)}
+                                      << CostOutcome::Completed;
 }
 
-void CostCasesTest::wagesAndEmployees()
+void CostCasesTest::cases()
 {
-    verifyCase(CostOutcome::Completed);
+    QFETCH(QList<SlotText>, changes);
+    QFETCH(QList<Figure>, figures);
+    QFETCH(CostOutcome, outcome);
+    ResultRecord record;
+    QCOMPARE(calculateCosts(workedExampleWith(changes), record), outcome);
+    const QString report = mismatches(record, figures);
+    QVERIFY2(report.isEmpty(), qPrintable(report));
 }
 
 void CostCasesTest::motorHorsepower_data()

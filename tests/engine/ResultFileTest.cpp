@@ -32,10 +32,8 @@ class ResultFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void handMadeFileLoads();
     void damagedFileIsReported_data();
     void damagedFileIsReported();
-    void damagedFileKeepsTheSlotsBeforeTheDamage();
     void linesAfterTheRecordAreLeftAside_data();
     void linesAfterTheRecordAreLeftAside();
     void longLineIsQuotedInPart_data();
@@ -43,27 +41,6 @@ private slots:
     void valuesComeBackToFifteenDigits_data();
     void valuesComeBackToFifteenDigits();
 };
-
-// The reference file, written by hand, read as the windows read it.
-void ResultFileTest::handMadeFileLoads()
-{
-    QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath(kFileName), referenceFile()));
-    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
-    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
-    const QList<Figure> figures = {inputFigure(1, 7.65),
-                                   inputFigure(15, 0.08),
-                                   inputFigure(23, 0),
-                                   resultFigure(42, 1303.4112),
-                                   emptyResult(44),
-                                   resultFigure(58, 357.142857142857),
-                                   resultFigure(62, 21689.8428571429),
-                                   inputFigure(80, 60),
-                                   resultFigure(103, 57.5090736241218),
-                                   inputFigure(103, 0)};
-    const QString report = mismatches(loaded.record, figures);
-    QVERIFY2(report.isEmpty(), qPrintable(report));
-}
 
 void ResultFileTest::damagedFileIsReported_data()
 {
@@ -94,23 +71,19 @@ void ResultFileTest::damagedFileIsReported()
     QVERIFY(!loaded.ok());
     QVERIFY2(loaded.error.contains(kFileName), qPrintable(loaded.error));
     QVERIFY2(loaded.error.contains(reason), qPrintable(loaded.error));
+    if (reason == "does not hold a number") { // line 83, slot 42's result: slot 41 before it is read
+        const QString report =
+            mismatches(loaded.record, {resultFigure(41, 332.8), emptyResult(42), inputFigure(42, 0)});
+        QVERIFY2(report.isEmpty(), qPrintable(report));
+    }
 }
 
-// Line 83 is the result value of slot 42: slot 41 before it is read, slot 42 stays empty.
-void ResultFileTest::damagedFileKeepsTheSlotsBeforeTheDamage()
-{
-    QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath(kFileName), referenceWithLine(83, "abc")));
-    const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
-    QVERIFY(!loaded.ok());
-    const QString report = mismatches(loaded.record, {resultFigure(41, 332.8), emptyResult(42), inputFigure(42, 0)});
-    QVERIFY2(report.isEmpty(), qPrintable(report));
-}
-
-// Whatever follows the 206 lines of the record is not part of it.
+// The reference file, written by hand, read as the windows read it: whatever follows its 206
+// lines is not part of the record.
 void ResultFileTest::linesAfterTheRecordAreLeftAside_data()
 {
     QTest::addColumn<QByteArray>("after");
+    QTest::newRow("nothing") << QByteArray();
     QTest::newRow("one number") << QByteArray(" 5 \r\n");
     QTest::newRow("text without a line end") << QByteArray("notes");
     QTest::newRow("a hundred lines") << QByteArray(" 1 \r\nabc\r\n").repeated(50);
@@ -123,7 +96,17 @@ void ResultFileTest::linesAfterTheRecordAreLeftAside()
     QVERIFY(writeBytes(dir.filePath(kFileName), referenceFile() + after));
     const LoadedRecord loaded = loadResultFile(DataFolder(dir.path()), kEquipment);
     QVERIFY2(loaded.ok(), qPrintable(loaded.error));
-    const QString report = mismatches(loaded.record, {resultFigure(103, 57.5090736241218), inputFigure(103, 0)});
+    const QList<Figure> figures = {inputFigure(1, 7.65),
+                                   inputFigure(15, 0.08),
+                                   inputFigure(23, 0),
+                                   resultFigure(42, 1303.4112),
+                                   emptyResult(44),
+                                   resultFigure(58, 357.142857142857),
+                                   resultFigure(62, 21689.8428571429),
+                                   inputFigure(80, 60),
+                                   resultFigure(103, 57.5090736241218),
+                                   inputFigure(103, 0)};
+    const QString report = mismatches(loaded.record, figures);
     QVERIFY2(report.isEmpty(), qPrintable(report));
 }
 

@@ -1,14 +1,12 @@
 #include "MainWindowDriver.h"
 
-#include "InputBoxes.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
-// The table of input boxes is what the files, the formulas and the tab pages are built from:
-// the window must show each box once, on its tab, with its prompt beside it.
+// Every input box stands once, empty, on its tab, with its prompt label next to it on its left
+// (the prompts' texts are among the fixed texts).
 class TestBoxRegistry : public QObject {
     Q_OBJECT
 private slots:
@@ -19,37 +17,65 @@ private slots:
 void TestBoxRegistry::everyBoxOnceWithItsPrompt_data()
 {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("label");
     QTest::addColumn<int>("tab");
-    for (const inputboxes::Entry& entry : inputboxes::all())
-        QTest::newRow(entry.name) << QString::fromLatin1(entry.name) << QString::fromLatin1(entry.prompt) << entry.tab;
+    const auto row = [](const QString& box, const QString& label, int tab) {
+        QTest::newRow(qPrintable(box)) << box << label << tab;
+    };
+    row("txtTitle", "lblNewTitle", 0);
+    const QStringList plant = {"txtSS",       "txtDed",        "txtComp",      "txtUnempComp",   "txtMaxWages",
+                               "txtGroupIns", "txtPension",    "txtPower",     "txtVacation",    "txtHolidays",
+                               "txtRent",     "txtInsurEquip", "txtPropTaxes", "txtDepreciation"};
+    for (int i = 0; i < plant.size(); ++i)
+        row(plant[i], QStringLiteral("Label%1").arg(i < 13 ? i + 1 : i + 2), 1);
+    row("txtTotCost", "Label50", 1);
+    row("txtTotFeet", "Label58", 1);
+    row("txtCost", "Label16", 2);
+    for (int motor = 1; motor <= 5; ++motor) {
+        row(QStringLiteral("txtHP%1").arg(motor), QStringLiteral("Label%1").arg(15 + 2 * motor), 2);
+        row(QStringLiteral("txtUsage%1").arg(motor), QStringLiteral("Label%1").arg(16 + 2 * motor), 2);
+    }
+    const QStringList wages = {"txtWage1",      "txtWage2",   "txtWage3",  "txtSq",    "txtHours", "txtArc",
+                               "txtArcPercent", "txtTotWatt", "txtEff100", "txtEff80", "txtEff70", "txtEff60"};
+    for (int i = 0; i < wages.size(); ++i)
+        row(wages[i], QStringLiteral("Label%1").arg(27 + i), 3);
+    const QStringList indirect = {"txtInd", "txtSupply", "txtRepair", "txtGen", "txtSell"};
+    for (int i = 0; i < indirect.size(); ++i)
+        row(indirect[i], QStringLiteral("Label%1").arg(39 + i), 4);
+    row("txtPercent", "Label49", 5);
+    row("txtQ1", "Label48", 5);
+    row("txtP1", "Label53", 5);
+    row("txtQ2", "Label47", 5);
+    row("txtP2", "Label46", 5);
+    row("txtHrCost", "Label45", 5);
 }
 
 void TestBoxRegistry::everyBoxOnceWithItsPrompt()
 {
     QFETCH(QString, box);
-    QFETCH(QString, prompt);
+    QFETCH(QString, label);
     QFETCH(int, tab);
     MainWindowDriver ui;
-    auto* tabs = ui.child<QTabWidget>("SSTab1");
-    tabs->setCurrentIndex(tab);
+    ui.tabs()->setCurrentIndex(tab);
     ui.window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&ui.window()));
 
     const QList<QLineEdit*> found = ui.window().findChildren<QLineEdit*>(box);
     QCOMPARE(found.size(), 1);
     QLineEdit* edit = found.first();
-    QVERIFY(tabs->widget(tab)->isAncestorOf(edit));
+    QVERIFY(ui.tabs()->widget(tab)->isAncestorOf(edit));
+    QVERIFY(edit->text().isEmpty());
 
-    // The labels that stand on the box's row to its left: the prompt alone.
-    QStringList beside;
-    for (const QLabel* label : edit->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        const QRect area = label->geometry();
-        if (label->isVisible() && area.right() < edit->geometry().left() && area.bottom() >= edit->geometry().top() &&
-            area.top() <= edit->geometry().bottom())
-            beside.append(label->text());
+    // The nearest label on the box's row to its left.
+    const QLabel* nearest = nullptr;
+    for (const QLabel* caption : edit->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect area = caption->geometry();
+        if (caption->isVisible() && area.right() < edit->geometry().left() && area.bottom() >= edit->geometry().top() &&
+            area.top() <= edit->geometry().bottom() && (!nearest || area.right() > nearest->geometry().right()))
+            nearest = caption;
     }
-    QCOMPARE(beside, QStringList{prompt});
+    QVERIFY2(nearest, "no label beside the box");
+    QCOMPARE(nearest->objectName(), label);
 }
 
 QTEST_MAIN(TestBoxRegistry)

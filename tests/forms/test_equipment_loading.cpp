@@ -1,6 +1,5 @@
 #include "MainWindowDriver.h"
 
-#include "EquipmentList.h"
 #include "FileNames.h"
 #include "RecordLayout.h"
 
@@ -24,8 +23,7 @@ class TestEquipmentLoading : public QObject {
     Q_OBJECT
 private slots:
     void firstStartOfANewName();
-    void newNameRightAfterAnotherEquipment();
-    void savedRecordLoadsEveryBox();
+    void savedRecordThenANewName();
     void typingLetsGoOfTheChosenEntry_data();
     void typingLetsGoOfTheChosenEntry();
     void clickOnTheChosenEntryLoadsItAgain();
@@ -34,17 +32,11 @@ private slots:
     void newNameSharingFilesWithAListedNameIsRefused_data();
     void newNameSharingFilesWithAListedNameIsRefused();
     void afterRefreshTheTypedNameIsUsed();
-    void enterInTheNameBoxStartsTheAnalysis();
     void emptyNameIsRefusedWithoutChangingTab();
-    void nameThatWouldLeaveTheFolderTouchesNothing();
-    void workSpaceOnListSelection_data();
-    void workSpaceOnListSelection();
-    void startAnalysisShowsTheSavedWorkSpaceAsStored_data();
-    void startAnalysisShowsTheSavedWorkSpaceAsStored();
+    void workSpaceOnLoading_data();
+    void workSpaceOnLoading();
     void entryWithoutInputFilesLoadsThePlantOnly();
-    void emptyListEntryShowsTheMessage();
-    void arrowKeysSelectEveryEntryPassed();
-    void tabbingIntoTheListLoadsNothing();
+    void tabbingInLoadsNothingArrowKeysLoadEveryEntryPassed();
     void shortFileNeitherStopsNorStalls();
     void fileThatCannotBeReadIsPassedOver_data();
     void fileThatCannotBeReadIsPassedOver();
@@ -68,20 +60,21 @@ void TestEquipmentLoading::firstStartOfANewName()
              (QStringList{"100", "80", "70", "60"}));
     QCOMPARE(ui.text("txtWage1"), "12");
     QCOMPARE(ui.window().currentName(), "Kord");
-    QCOMPARE(ui.messages(),
-             QStringList{"Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One."});
+    QCOMPARE(ui.messages(), QStringList{kNoListMessage});
 
     ui.click("Command5");
     QCOMPARE(ui.list()->count(), 1);
 }
 
-void TestEquipmentLoading::newNameRightAfterAnotherEquipment()
+void TestEquipmentLoading::savedRecordThenANewName()
 {
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", workedExampleBoxes());
     ui.start();
     ui.startAnalysis("Kord");
-    QCOMPARE(ui.text("txtWage1"), "20");
+    for (const auto& [name, text] : workedExampleBoxes()) // a saved record fills every box
+        QCOMPARE(ui.text(name), text);
+    QCOMPARE(ui.fileLines("budget.fyl"), QStringList{"Kord"});
     ui.type("txtSS", "9.9");
     ui.type("txtEff80", "85");
 
@@ -94,29 +87,15 @@ void TestEquipmentLoading::newNameRightAfterAnotherEquipment()
     QCOMPARE(ui.fileLines("budget.fyl"), (QStringList{"Kord", "Press B"}));
 }
 
-void TestEquipmentLoading::savedRecordLoadsEveryBox()
-{
-    MainWindowDriver ui;
-    saveRecord(ui.folder(), "Kord", workedExampleBoxes());
-    ui.start();
-    ui.startAnalysis("Kord");
-    for (const auto& [name, text] : workedExampleBoxes())
-        QCOMPARE(ui.text(name), text);
-    QCOMPARE(ui.fileLines("budget.fyl"), QStringList{"Kord"});
-}
-
 void TestEquipmentLoading::typingLetsGoOfTheChosenEntry_data()
 {
     QTest::addColumn<QString>("typed"); // null: nothing typed after the click
     QTest::addColumn<bool>("byEnter");
     QTest::addColumn<QString>("started");
     QTest::addColumn<QString>("cost");
-    QTest::newRow("chosen entry, nothing typed") << QString() << false << "Kord"
-                                                 << "100000";
-    QTest::newRow("typed, Start Analysis") << "Other" << false << "Other"
-                                           << "";
-    QTest::newRow("typed, Enter") << "Other" << true << "Other"
-                                  << "";
+    QTest::newRow("chosen entry, nothing typed") << QString() << false << QString("Kord") << QString("100000");
+    QTest::newRow("typed, Start Analysis") << QString("Other") << false << QString("Other") << QString("");
+    QTest::newRow("typed, Enter") << QString("Other") << true << QString("Other") << QString("");
 }
 
 // What the user types next is saved under the started name, so that name must be the typed one.
@@ -128,8 +107,7 @@ void TestEquipmentLoading::typingLetsGoOfTheChosenEntry()
     QFETCH(QString, cost);
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", workedExampleBoxes());
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
-    ui.start();
+    ui.startWithList({"Kord"});
     ui.clickListEntry(0);
     ui.box("txtCost")->clear();
     if (!typed.isNull())
@@ -142,6 +120,8 @@ void TestEquipmentLoading::typingLetsGoOfTheChosenEntry()
     QCOMPARE(ui.window().currentName(), started);
     QCOMPARE(ui.window().nameLabel(4)->text(), started);
     QCOMPARE(ui.text("txtCost"), cost);
+    QCOMPARE(ui.text("txtEff100"), "100"); // saved, or the default of a new name
+    QCOMPARE(ui.currentTab(), 1);
     QCOMPARE(ui.fileLines("budget.fyl").last(), started);
 }
 
@@ -149,8 +129,7 @@ void TestEquipmentLoading::clickOnTheChosenEntryLoadsItAgain()
 {
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", {{"txtCost", "111"}});
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord", ""}).ok());
-    ui.start();
+    ui.startWithList({"Kord", ""});
     const auto clickOnFirstTab = [&ui](int row) {
         ui.window().selectTab(FrmTab::Preliminary);
         ui.clickListEntry(row);
@@ -160,7 +139,9 @@ void TestEquipmentLoading::clickOnTheChosenEntryLoadsItAgain()
     clickOnFirstTab(0);
     QCOMPARE(ui.text("txtCost"), "111");
     QCOMPARE(ui.currentTab(), 1);
-    clickOnFirstTab(1);
+    clickOnFirstTab(1); // an empty entry: the message, the name box emptied, the next tab
+    QCOMPARE(ui.text("txtTitle"), "");
+    QCOMPARE(ui.currentTab(), 1);
     clickOnFirstTab(1);
     QCOMPARE(ui.messages(), (QStringList{kNoName, kNoName})); // once a click
 }
@@ -176,8 +157,7 @@ void TestEquipmentLoading::refusedEntryNeverEntersTheNameBox()
 {
     QFETCH(QString, entry);
     MainWindowDriver ui;
-    QVERIFY(ui.folder().replace(filenames::kListFile, {entry}).ok());
-    ui.start();
+    ui.startWithList({entry});
     ui.type("txtTitle", "typed");
     ui.clickListEntry(0);
     ui.clickListEntry(0);
@@ -235,8 +215,7 @@ void TestEquipmentLoading::newNameSharingFilesWithAListedNameIsRefused()
 void TestEquipmentLoading::afterRefreshTheTypedNameIsUsed()
 {
     MainWindowDriver ui;
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
-    ui.start();
+    ui.startWithList({"Kord"});
     ui.clickListEntry(0);
     ui.click("Command5");
     ui.startAnalysis("Other");
@@ -244,86 +223,44 @@ void TestEquipmentLoading::afterRefreshTheTypedNameIsUsed()
     QCOMPARE(ui.fileLines("budget.fyl"), (QStringList{"Kord", "Other"}));
 }
 
-void TestEquipmentLoading::enterInTheNameBoxStartsTheAnalysis()
-{
-    MainWindowDriver ui;
-    ui.start();
-    ui.type("txtTitle", "Kord");
-    QTest::keyClick(ui.box("txtTitle"), Qt::Key_Return);
-    QCOMPARE(ui.currentTab(), 1);
-    QCOMPARE(ui.window().nameLabel(4)->text(), "Kord");
-    QCOMPARE(ui.text("txtEff100"), "100");
-}
-
 void TestEquipmentLoading::emptyNameIsRefusedWithoutChangingTab()
 {
     MainWindowDriver ui;
-    QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
-    ui.start();
+    ui.startWithList();
     ui.click("cmdStart");
     QCOMPARE(ui.messages(), QStringList{kNoName});
     QCOMPARE(ui.currentTab(), 0);
     QVERIFY(ui.fileBytes("budget.fyl").isEmpty());
 }
 
-void TestEquipmentLoading::nameThatWouldLeaveTheFolderTouchesNothing()
+void TestEquipmentLoading::workSpaceOnLoading_data()
 {
-    MainWindowDriver ui;
-    ui.start();
-    for (const QString& name : {QStringLiteral("../x"), QStringLiteral("a/b")}) {
-        ui.startAnalysis(name);
-        QVERIFY(ui.messages().last().contains(name));
-        ui.click("Command2");
-    }
-    QCOMPARE(QDir(ui.path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
-    for (const char* outside : {"x2", "x3", "x4", "x55"})
-        QVERIFY(!QFile::exists(ui.path(QStringLiteral("../") + outside)));
-    QVERIFY(!QDir(ui.path("a")).exists());
-}
-
-void TestEquipmentLoading::workSpaceOnListSelection_data()
-{
+    QTest::addColumn<bool>("fromList"); // false: Start Analysis, which shows the saved text as stored
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("cost");
     QTest::addColumn<QString>("totalCost");
     QTest::addColumn<QString>("totalFeet");
     QTest::addColumn<QString>("shown");
+    const auto row = [](const char* name, bool fromList, const QString& saved, const char* cost, const char* totalCost,
+                        const char* totalFeet, const QString& shown) {
+        QTest::newRow(name) << fromList << saved << cost << totalCost << totalFeet << shown;
+    };
     // 100 / 300 * 500 = 166.666..., to 15 significant digits
-    QTest::newRow("empty saved value, cost ratio") << ""
-                                                   << "100"
-                                                   << "300"
-                                                   << "500"
-                                                   << "166.666666666667";
+    row("list: empty saved value, cost ratio", true, "", "100", "300", "500", "166.666666666667");
     // 50 / 600 * 3 = .25, without a 0 before the point
-    QTest::newRow("zero saved value, cost ratio") << "0"
-                                                  << "50"
-                                                  << "600"
-                                                  << "3"
-                                                  << ".25";
-    QTest::newRow("saved value kept") << "180"
-                                      << "100"
-                                      << "300"
-                                      << "500"
-                                      << "180";
-    QTest::newRow("text saved reads 0") << "none"
-                                        << "100"
-                                        << "300"
-                                        << "500"
-                                        << "166.666666666667";
-    QTest::newRow("no equipment cost: saved value as stored") << ""
-                                                              << ""
-                                                              << "300"
-                                                              << "500"
-                                                              << "";
-    QTest::newRow("plant cost 0: box keeps its text") << ""
-                                                      << "100"
-                                                      << "0"
-                                                      << "500"
-                                                      << "previous";
+    row("list: zero saved value, cost ratio", true, "0", "50", "600", "3", ".25");
+    row("list: saved value kept", true, "180", "100", "300", "500", "180");
+    row("list: text saved reads 0", true, "none", "100", "300", "500", "166.666666666667");
+    row("list: no equipment cost, saved value as stored", true, "", "", "300", "500", "");
+    row("list: plant cost 0, box keeps its text", true, "", "100", "0", "500", "previous");
+    row("start: empty", false, "", "100", "300", "500", "");
+    row("start: text", false, "12 sq ft", "100", "300", "500", "12 sq ft");
+    row("start: too large to read as a number", false, "1e999", "100", "300", "500", "1e999");
 }
 
-void TestEquipmentLoading::workSpaceOnListSelection()
+void TestEquipmentLoading::workSpaceOnLoading()
 {
+    QFETCH(bool, fromList);
     QFETCH(QString, saved);
     QFETCH(QString, cost);
     QFETCH(QString, totalCost);
@@ -332,66 +269,40 @@ void TestEquipmentLoading::workSpaceOnListSelection()
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord",
                {{"txtSq", saved}, {"txtCost", cost}, {"txtTotCost", totalCost}, {"txtTotFeet", totalFeet}});
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
-    ui.start();
+    ui.startWithList({"Kord"});
     ui.type("txtSq", "previous");
-    ui.clickListEntry(0);
+    if (fromList)
+        ui.clickListEntry(0);
+    else
+        ui.startAnalysis("Kord");
     QCOMPARE(ui.text("txtSq"), shown);
     QCOMPARE(ui.currentTab(), 1);
     QCOMPARE(ui.text("txtTitle"), "Kord");
-}
-
-void TestEquipmentLoading::startAnalysisShowsTheSavedWorkSpaceAsStored_data()
-{
-    QTest::addColumn<QString>("saved");
-    QTest::newRow("empty") << "";
-    QTest::newRow("text") << "12 sq ft";
-    QTest::newRow("too large to read as a number") << "1e999";
-}
-
-void TestEquipmentLoading::startAnalysisShowsTheSavedWorkSpaceAsStored()
-{
-    QFETCH(QString, saved);
-    MainWindowDriver ui;
-    saveRecord(ui.folder(), "Kord",
-               {{"txtSq", saved}, {"txtCost", "100"}, {"txtTotCost", "300"}, {"txtTotFeet", "500"}});
-    ui.start();
-    ui.type("txtSq", "previous");
-    ui.startAnalysis("Kord");
-    QCOMPARE(ui.text("txtSq"), saved);
 }
 
 void TestEquipmentLoading::entryWithoutInputFilesLoadsThePlantOnly()
 {
     MainWindowDriver ui;
     QVERIFY(ui.folder().replace(filenames::kPlantFile, QStringList(16, "7")).ok());
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
-    ui.start();
+    ui.startWithList({"Kord"});
     ui.clickListEntry(0);
     QCOMPARE(ui.text("txtSS"), "7");
     QCOMPARE(ui.text("txtTotFeet"), "7");
     QCOMPARE(ui.text("txtEff100"), ""); // no defaults on this path
 }
 
-void TestEquipmentLoading::emptyListEntryShowsTheMessage()
-{
-    MainWindowDriver ui;
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord", ""}).ok());
-    ui.start();
-    ui.type("txtTitle", "typed");
-    ui.clickListEntry(1);
-    QCOMPARE(ui.currentTab(), 1);
-    QCOMPARE(ui.text("txtTitle"), "");
-    QCOMPARE(ui.messages(), QStringList{kNoName});
-}
-
-void TestEquipmentLoading::arrowKeysSelectEveryEntryPassed()
+void TestEquipmentLoading::tabbingInLoadsNothingArrowKeysLoadEveryEntryPassed()
 {
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", {{"txtCost", "111"}});
     saveRecord(ui.folder(), "Press", {{"txtCost", "222"}});
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord", "Press"}).ok());
-    ui.start();
+    ui.startWithList({"Kord", "Press"});
+    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
+    ui.list()->setFocus(Qt::TabFocusReason); // tabbing in marks the first entry but loads nothing
+    QCOMPARE(ui.list()->currentRow(), 0);
+    QCOMPARE(ui.text("txtCost"), "");
+    QCOMPARE(ui.currentTab(), 0);
+    QCOMPARE(ui.window().currentName(), "");
     ui.clickListEntry(0);
     QCOMPARE(ui.text("txtCost"), "111");
     QTest::keyClick(ui.list(), Qt::Key_Down);
@@ -399,20 +310,6 @@ void TestEquipmentLoading::arrowKeysSelectEveryEntryPassed()
     QCOMPARE(ui.text("txtCost"), "222");
     QTest::keyClick(ui.list(), Qt::Key_Up);
     QCOMPARE(ui.text("txtCost"), "111");
-}
-
-void TestEquipmentLoading::tabbingIntoTheListLoadsNothing()
-{
-    MainWindowDriver ui;
-    saveRecord(ui.folder(), "Kord", {{"txtCost", "111"}});
-    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord"}).ok());
-    ui.start();
-    QVERIFY(QTest::qWaitForWindowActive(&ui.window()));
-    ui.list()->setFocus(Qt::TabFocusReason); // the list marks its first entry as current
-    QCOMPARE(ui.list()->currentRow(), 0);
-    QCOMPARE(ui.text("txtCost"), "");
-    QCOMPARE(ui.currentTab(), 0);
-    QCOMPARE(ui.window().currentName(), "");
 }
 
 void TestEquipmentLoading::shortFileNeitherStopsNorStalls()

@@ -4,11 +4,9 @@
 #include "PaintedPage.h"
 #include "RateReport.h"
 #include "ReferencePage.h"
-#include "ResultFile.h"
 #include "frmBHR.h"
 #include "frmBudget.h"
 
-#include <QPlainTextEdit>
 #include <QStandardPaths>
 
 namespace {
@@ -66,12 +64,8 @@ class TestRates : public QObject {
     Q_OBJECT
 private slots:
     void workedExampleInTheRateWindow();
-    void choosingALevelSavesItsDigit();
-    void earlierChoiceIsNotReadBack();
-    void exitReturnsToTheMainWindow();
-    void missingFilesAreNamed();
+    void choosingALevelSavesItsDigitAndExitReturns();
     void reportMatchesTheReferencePage();
-    void reportFacesAndCaptionWhilePrinting();
     void amountsAreNeverCut_data();
     void amountsAreNeverCut();
     void calculateRefreshesTheOpenResultWindow_data();
@@ -85,7 +79,6 @@ void TestRates::workedExampleInTheRateWindow()
     saveWorkedExample(ui.folder(), "AB Press 2");
     FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
 
-    QCOMPARE(rates->windowTitle(), "Budgeted Hourly Rate Analysis - Equipment & Employee");
     QCOMPARE(rates->findChild<QLabel*>("lblHead1")->text(), "Budgeted Hourly Cost Analysis For AB Press 2");
     QCOMPARE(boxLines(rates, "txtHead2").first(), " 100       3904         $64.91          $69.01        $34.51");
     QCOMPARE(boxLines(rates, "txtHead2").size(), 4);
@@ -99,29 +92,10 @@ void TestRates::workedExampleInTheRateWindow()
     QCOMPARE(rates->findChild<QLineEdit*>("txtVar")->text(), "     $10,000.00");
     QCOMPARE(rates->findChild<QLineEdit*>("txtTotOH")->text(), "      $8,000.00");
     QCOMPARE(rates->findChild<QLineEdit*>("txtTotCC")->text(), "    $134,709.25");
-    QCOMPARE(boxLines(rates, "txtNote"),
-             (QStringList{"PLEASE NOTE THE FOLLOWING DEFINITIONS",
-                          "(A) represents the Manufacturig Cost per chargeable hour and is obtained",
-                          "by dividing the Factory Cost by appropriate chargeable hours.  (B) is the",
-                          "Budgeted Hourly Cost and is obtainable by dividing annual cost by hours.",
-                          "(C) is Budgeted Employee Cost obtained by dividing B by the # of employees."}));
-    QCOMPARE(boxLines(rates, "txtHead1"),
-             (QStringList{"%  of       Tot           Manuf          Budget        Employee    ",
-                          " Hrs        Hrs          Cost/Hr         Cost/Hr       Cost/Hr     ", ""}));
 }
 
-void TestRates::choosingALevelSavesItsDigit()
-{
-    MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "Kord");
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
-    QTest::mouseClick(rates->findChild<QRadioButton*>("Option3"), Qt::LeftButton);
-    QCOMPARE(ui.fileBytes("Name1.Dat"), QByteArray("3\r\n"));
-    QTest::mouseClick(rates->findChild<QRadioButton*>("Option2"), Qt::LeftButton);
-    QCOMPARE(ui.fileBytes("Name1.Dat"), QByteArray("2\r\n"));
-}
-
-void TestRates::earlierChoiceIsNotReadBack()
+// The window opens on "None" whatever Name1.Dat holds; a level's click saves its digit.
+void TestRates::choosingALevelSavesItsDigitAndExitReturns()
 {
     MainWindowDriver ui;
     saveWorkedExample(ui.folder(), "Kord");
@@ -129,61 +103,23 @@ void TestRates::earlierChoiceIsNotReadBack()
     FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
     QVERIFY(rates->findChild<QRadioButton*>("Option5")->isChecked());
     QVERIFY(!rates->findChild<QRadioButton*>("Option2")->isChecked());
-    QTest::mouseClick(rates->findChild<QRadioButton*>("Option5"), Qt::LeftButton);
+    clickIn(rates, "Option5");
     QCOMPARE(ui.fileBytes("Name1.Dat"), QByteArray("2\r\n"));
-}
-
-void TestRates::exitReturnsToTheMainWindow()
-{
-    MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "Kord");
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
-    QTest::mouseClick(rates->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    clickIn(rates, "Option3");
+    QCOMPARE(ui.fileBytes("Name1.Dat"), QByteArray("3\r\n"));
+    clickIn(rates, "Option2");
+    QCOMPARE(ui.fileBytes("Name1.Dat"), QByteArray("2\r\n"));
+    clickIn(rates, "Command1");
     QVERIFY(!rates->isVisible());
     QVERIFY(ui.window().isVisible());
 }
 
-void TestRates::missingFilesAreNamed()
-{
-    MainWindowDriver ui;
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
-    QCOMPARE(ui.messages().size(), 1);
-    QVERIFY(ui.messages().first().contains("Name.tmp"));
-    QCOMPARE(rates->findChild<QLineEdit*>("txtTotCC")->text(), QString());
-    QPointer<FrmBHR> closing(rates);
-    rates->close();
-    QTRY_VERIFY(!closing);
-
-    MainWindowDriver short_;
-    QVERIFY(short_.folder().replace("Name.tmp", {"Kord"}).ok());
-    QVERIFY(short_.folder().replace("Kord55", QStringList(100, " 0 ")).ok());
-    FrmBHR* shortRates = FrmBHR::open(short_.platform(), short_.window());
-    QCOMPARE(short_.messages().size(), 1);
-    QVERIFY(short_.messages().first().contains("Kord55"));
-    QCOMPARE(shortRates->findChild<QRadioButton*>("Option1")->text(), QString());
-    QTest::mouseClick(shortRates->findChild<QPushButton*>("cmdPrintBHR"), Qt::LeftButton);
-    QCOMPARE(short_.messages().size(), 2);
-    QVERIFY(short_.platform().recordedPrinting.pages.isEmpty());
-}
-
+// The worked example's report as the reference page lays it out, the button saying "Printing"
+// while it prints.
 void TestRates::reportMatchesTheReferencePage()
 {
     MainWindowDriver ui;
     saveWorkedExample(ui.folder(), "AB Press 2");
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
-    QTest::mouseClick(rates->findChild<QPushButton*>("cmdPrintBHR"), Qt::LeftButton);
-    QCOMPARE(ui.platform().recordedPrinting.pages.size(), 1);
-    const TextPagePrinter& page = ui.platform().recordedPrinting.pages.first();
-    QCOMPARE(page.lines(), referencePage("rate-report-worked-example.txt"));
-    QCOMPARE(page.lines().size(), 1 + 62 + 4 + 1);
-    QVERIFY(page.documentEnded());
-    QCOMPARE(page.lines().filter("TOTAL VAR. COSTS").size(), 2);
-}
-
-void TestRates::reportFacesAndCaptionWhilePrinting()
-{
-    MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "Kord");
     FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
     QVERIFY(QTest::qWaitForWindowExposed(rates));
     auto* print = rates->findChild<QPushButton*>("cmdPrintBHR");
@@ -193,8 +129,14 @@ void TestRates::reportFacesAndCaptionWhilePrinting()
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(captionWhilePrinting, "Printing");
     QCOMPARE(print->text(), "Print BHR");
-    const QStringList marked = ui.platform().recordedPrinting.pages.first().markedLines();
-    QCOMPARE(marked.first(), "<font Courier New><size 9>   <size 12><b>BUDGETED HOURLY RATE ANALYSIS FOR: Kord");
+    QCOMPARE(ui.platform().recordedPrinting.pages.size(), 1);
+    const TextPagePrinter& page = ui.platform().recordedPrinting.pages.first();
+    QCOMPARE(page.lines(), referencePage("rate-report-worked-example.txt"));
+    QCOMPARE(page.lines().size(), 1 + 62 + 4 + 1);
+    QVERIFY(page.documentEnded());
+    QCOMPARE(page.lines().filter("TOTAL VAR. COSTS").size(), 2);
+    const QStringList marked = page.markedLines();
+    QCOMPARE(marked.first(), "<font Courier New><size 9>   <size 12><b>BUDGETED HOURLY RATE ANALYSIS FOR: AB Press 2");
     QCOMPARE(marked.at(1), "<size 9></b>");
     QVERIFY(marked.last().endsWith("<end>"));
 }
@@ -207,24 +149,24 @@ void TestRates::amountsAreNeverCut_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("place"); // window.box
     QTest::addColumn<QString>("shown"); // the box's first line
+    const auto row = [](const char* name, int slot, double value, const char* place, const QString& shown) {
+        QTest::newRow(name) << slot << value << QString::fromLatin1(place) << shown;
+    };
     const QString noRates(8, u' ');
     const QString before = "   0" + QString(7 + 7, u' '); // zero efficiency, no hours
-    QTest::newRow("budget: below a million, three blanks and the amount") << 28 << 999999.99 << "frmBudget.txtRent"
-                                                                          << "    $999,999.99";
-    QTest::newRow("budget: a million") << 28 << 1e6 << "frmBudget.txtRent"
-                                       << "  $1,000,000.00";
-    QTest::newRow("budget: a billion less a cent") << 64 << 999999999.99 << "frmBudget.txtFacCosts"
-                                                   << "$999,999,999.99";
-    QTest::newRow("budget: a hundred quintillion") << 28 << 1e20 << "frmBudget.txtRent"
-                                                   << "$100,000,000,000,000,000,000.00";
-    QTest::newRow("rates: a billion less a cent") << 70 << 999999999.99 << "frmBHR.txtTotCC"
-                                                  << "$999,999,999.99";
+    row("budget: below a million fits, padded to 15", 28, 999999.99, "frmBudget.txtRent", "    $999,999.99");
+    row("budget: a million", 28, 1e6, "frmBudget.txtRent", "  $1,000,000.00");
+    row("budget: zero", 28, 0, "frmBudget.txtRent", "          $0.00");
+    row("budget: negative, the sign before the blanks", 28, -12.5, "frmBudget.txtRent", "     -   $12.50");
+    row("budget: an empty result shows blank", 28, 1, "frmBudget.txtII", QString(15, u' '));
+    row("budget: power adds empty items as 0", 41, 3, "frmBudget.txtPower", "          $3.00");
+    row("budget: a billion less a cent", 64, 999999999.99, "frmBudget.txtFacCosts", "$999,999,999.99");
+    row("budget: a hundred quintillion", 28, 1e20, "frmBudget.txtRent", "$100,000,000,000,000,000,000.00");
+    row("rates: a billion less a cent", 70, 999999999.99, "frmBHR.txtTotCC", "$999,999,999.99");
     const QString ratesBandC = QString(8, u' ') + noRates + QString(6, u' ') + noRates;
-    QTest::newRow("rates: rate A of $1,405.83")
-        << 81 << 1405.83 << "frmBHR.txtHead2" << before.chopped(1) + "$1,405.83" + ratesBandC;
-    QTest::newRow("rates: rate C of $99,999.99")
-        << 100 << 99999.99 << "frmBHR.txtHead2"
-        << before + noRates + QString(8, u' ') + noRates + QString(4, u' ') + "$99,999.99";
+    row("rates: rate A of $1,405.83", 81, 1405.83, "frmBHR.txtHead2", before.chopped(1) + "$1,405.83" + ratesBandC);
+    row("rates: rate C of $99,999.99", 100, 99999.99, "frmBHR.txtHead2",
+        before + noRates + QString(8, u' ') + noRates + QString(4, u' ') + "$99,999.99");
 }
 
 void TestRates::amountsAreNeverCut()
@@ -254,25 +196,15 @@ void TestRates::calculateRefreshesTheOpenResultWindow_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("budget summary") << "frmBudget"
-                                    << "txtRent"
-                                    << "6"
-                                    << "txtRent"
-                                    << "      $2,500.00"
-                                    << "      $3,000.00";
-    QTest::newRow("hourly rates") << "frmBHR"
-                                  << "txtGen"
-                                  << "12000"
-                                  << "txtGen"
-                                  << "     $10,000.00"
-                                  << "     $12,000.00";
+    const auto row = [](const char* name, const QString& window, const QString& input, const QString& typed,
+                        const QString& box, const QString& before, const QString& after) {
+        QTest::newRow(name) << window << input << typed << box << before << after;
+    };
+    row("budget summary", "frmBudget", "txtRent", "6", "txtRent", "      $2,500.00", "      $3,000.00");
+    row("hourly rates", "frmBHR", "txtGen", "12000", "txtGen", "     $10,000.00", "     $12,000.00");
     // Slope .075 and set-up price 140 in place of .085 and 40.
-    QTest::newRow("reverse engineering") << "frmCenter"
-                                         << "txtP1"
-                                         << "215"
-                                         << "txtHead2"
-                                         << "  Your cost before Mark-Up will be $100.00 Per"
-                                         << "  Your cost before Mark-Up will be $172.00 Per";
+    row("reverse engineering", "frmCenter", "txtP1", "215", "txtHead2",
+        "  Your cost before Mark-Up will be $100.00 Per", "  Your cost before Mark-Up will be $172.00 Per");
 }
 
 void TestRates::calculateRefreshesTheOpenResultWindow()
@@ -290,10 +222,7 @@ void TestRates::calculateRefreshesTheOpenResultWindow()
         QTest::mouseClick(openWindowNamed("frmBudget")->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     const QString calculate = window == "frmCenter" ? "Command1" : "Command2";
     if (window == "frmCenter") {
-        const QStringList pricing = {"1000", "10000", "25", "125", "890", "60"};
-        const QStringList boxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
-        for (int i = 0; i < boxes.size(); ++i)
-            ui.type(boxes[i], pricing[i]);
+        ui.typePricing(workedExamplePricing());
         ui.click(calculate);
     }
     QPointer<QWidget> open = openWindowNamed(window);

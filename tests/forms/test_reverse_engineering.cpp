@@ -9,15 +9,13 @@
 #include "frmName.h"
 
 namespace {
-const QStringList kPricingBoxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
-const QStringList kWorkedExample = {"1000", "10000", "25", "125", "890", "60"};
+const QStringList kWorkedExample = workedExamplePricing();
 const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");
 
 // An equipment started and calculated (so Name.tmp holds its name), the last tab shown.
 void startOnLastTab(MainWindowDriver& ui, const QString& name = QStringLiteral("Kord"))
 {
-    QVERIFY(ui.folder().replace(filenames::kListFile, {}).ok());
-    ui.start();
+    ui.startWithList();
     if (!name.isEmpty()) {
         ui.startAnalysis(name);
         QVERIFY(ui.folder().replace(filenames::kNameFile, {name}).ok());
@@ -34,12 +32,6 @@ void saveRates(const DataFolder& folder)
 void chooseLevel(const MainWindowDriver& ui, const QString& option)
 {
     QVERIFY(ui.folder().replace(filenames::kEfficiencyOptionFile, {option}).ok());
-}
-
-void typePricing(const MainWindowDriver& ui, const QStringList& texts)
-{
-    for (qsizetype i = 0; i < kPricingBoxes.size(); ++i)
-        ui.type(kPricingBoxes[i], texts[i]);
 }
 
 } // namespace
@@ -64,7 +56,6 @@ private slots:
     void reportFailureWarnsAndPrintsNothing();
     void revisedName_data();
     void revisedName();
-    void closeBoxAcceptsAndUnloads();
     void revisedNameCarriesTheTypedInputs();
     void writeFailureIsToldAndStopsTheAction_data();
     void writeFailureIsToldAndStopsTheAction();
@@ -74,7 +65,7 @@ void TestReverseEngineering::workedExampleFromTheTabToThePrinter()
 {
     MainWindowDriver ui;
     startOnLastTab(ui);
-    typePricing(ui, kWorkedExample);
+    ui.typePricing(kWorkedExample);
     ui.click("Command1");
 
     QCOMPARE(ui.messages(), QStringList());
@@ -114,8 +105,8 @@ void TestReverseEngineering::calculateRefuses_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("quantity 0.5") << QStringList{"0.5", "10000", "25", "125", "890", "60"}
                                   << "Quantities Must Be Greater Than Zero!";
-    QTest::newRow("empty hourly cost") << QStringList{"1000", "10000", "", "125", "890", ""}
-                                       << "Hourly Cost Must Be Greater Than Zero!";
+    QTest::newRow("empty mark-up and hourly cost")
+        << QStringList{"1000", "10000", "", "125", "890", ""} << "Hourly Cost Must Be Greater Than Zero!";
     QTest::newRow("falling line") << QStringList{"1000", "10000", "25", "100", "50", "60"}
                                   << "Prices Must Be Greater Than Zero!";
     QTest::newRow("equal quantities and prices")
@@ -128,7 +119,7 @@ void TestReverseEngineering::calculateRefuses()
     QFETCH(QString, message);
     MainWindowDriver ui;
     startOnLastTab(ui);
-    typePricing(ui, typed);
+    ui.typePricing(typed);
     ui.click("Command1");
     QCOMPARE(ui.messages(), QStringList{message});
     QVERIFY(!ui.fileExists("Kord6"));
@@ -167,7 +158,7 @@ void TestReverseEngineering::markUpAndThirdsInTheWindow()
     QFETCH(QString, cost);
     MainWindowDriver ui;
     startOnLastTab(ui);
-    typePricing(ui, typed);
+    ui.typePricing(typed);
     ui.click("Command1");
     auto* center = ui.openWindow<FrmCenter>();
     QVERIFY(center);
@@ -184,24 +175,14 @@ void TestReverseEngineering::fillTakesTheChosenRate_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("byMouse");
-    QTest::newRow("level 1: slot 89") << true << "1"
-                                      << ""
-                                      << "45.50" << false;
-    QTest::newRow("level 3: a thousand and more, ungrouped") << true << "3"
-                                                             << ""
-                                                             << "1234.50" << true;
-    QTest::newRow("level 4: no rate saved") << true << "4"
-                                            << "0"
-                                            << "" << false;
-    QTest::newRow("another text keeps the box") << true << "7"
-                                                << "0"
-                                                << "0" << true;
-    QTest::newRow("empty option empties the box") << true << ""
-                                                  << "0"
-                                                  << "" << false;
-    QTest::newRow("no option file") << false << ""
-                                    << "abc"
-                                    << "" << true;
+    const auto row = [](const char* name, bool optionFile, const char* option, const char* before, const char* after,
+                        bool byMouse) { QTest::newRow(name) << optionFile << option << before << after << byMouse; };
+    row("level 1: slot 89", true, "1", "", "45.50", false);
+    row("level 3: a thousand and more, ungrouped", true, "3", "", "1234.50", true);
+    row("level 4: no rate saved", true, "4", "0", "", false);
+    row("another text keeps the box", true, "7", "0", "0", true);
+    row("empty option empties the box", true, "", "0", "", false);
+    row("no option file", false, "", "abc", "", true);
 }
 
 void TestReverseEngineering::fillTakesTheChosenRate()
@@ -254,7 +235,7 @@ void TestReverseEngineering::choiceServesOnceAndItsRateTravelsWhole()
     QCOMPARE(ui.text("txtHrCost"), ""); // the choice served once
     QCOMPARE(ui.fileLines("Name1.Dat"), QStringList{""});
 
-    typePricing(ui, {"1000", "10000", "25", "125", "890", "1234.50"});
+    ui.typePricing({"1000", "10000", "25", "125", "890", "1234.50"});
     ui.click("Command1");
     auto* center = ui.openWindow<FrmCenter>();
     QVERIFY(center);
@@ -283,7 +264,7 @@ void TestReverseEngineering::withoutANameTheAnalysisRunsAsNone()
 {
     MainWindowDriver ui;
     startOnLastTab(ui, QString());
-    typePricing(ui, kWorkedExample);
+    ui.typePricing(kWorkedExample);
     ui.click("Command1");
     QCOMPARE(ui.messages(), QStringList{"Setting Name to None"});
     QCOMPARE(ui.window().nameLabel(4)->text(), "None");
@@ -298,17 +279,14 @@ void TestReverseEngineering::windowName_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("errors");
-    QTest::newRow("label agrees") << QStringList{"Kord"} << "Kord"
-                                  << "Kord" << 0;
-    QTest::newRow("label differs") << QStringList{"Kord"} << "Press B"
-                                   << "Press B" << 0;
-    QTest::newRow("label empty") << QStringList{"Kord"} << ""
-                                 << "None" << 0;
-    QTest::newRow("no Name.tmp") << QStringList{} << "Kord"
-                                 << "Kord" << 1;
+    const auto row = [](const char* name, const QStringList& nameFile, const char* label, const char* shown,
+                        int errors) { QTest::newRow(name) << nameFile << label << shown << errors; };
+    row("label agrees", {"Kord"}, "Kord", "Kord", 0);
+    row("label differs", {"Kord"}, "Press B", "Press B", 0);
+    row("label empty", {"Kord"}, "", "None", 0);
+    row("no Name.tmp", {}, "Kord", "Kord", 1);
     // The opening, each of the six lines, then the slope 0/0 of the empty lines.
-    QTest::newRow("no pricing file") << QStringList{"Other"} << "Other"
-                                     << "Other" << 8;
+    row("no pricing file", {"Other"}, "Other", "Other", 8);
 }
 
 void TestReverseEngineering::windowName()
@@ -334,17 +312,13 @@ void TestReverseEngineering::exitLetsTheNextCalculateRecompute()
 {
     MainWindowDriver ui;
     startOnLastTab(ui);
-    typePricing(ui, kWorkedExample);
+    ui.typePricing(kWorkedExample);
     ui.click("Command1");
     QPointer<FrmCenter> first = ui.openWindow<FrmCenter>();
-    ui.type("txtP1", "215"); // slope .075, set-up price 140, retail per thousand 215
-    ui.click("Command1");
-    QCOMPARE(ui.openWindow<FrmCenter>(), first.data());
-    QCOMPARE(boxLines(first, "txtHead1").at(3), "  is $215.00 with a Retail Set-Up Price of $140.00.");
-
     clickIn(first, "Command1");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!first);
+    ui.type("txtP1", "215"); // slope .075, set-up price 140, retail per thousand 215
     ui.click("Command1");
     QCOMPARE(boxLines(ui.openWindow<FrmCenter>(), "txtHead1").at(3),
              "  is $215.00 with a Retail Set-Up Price of $140.00.");
@@ -366,7 +340,7 @@ void TestReverseEngineering::reportFailureWarnsAndPrintsNothing()
     QFETCH(QStringList, lines);
     MainWindowDriver ui;
     startOnLastTab(ui);
-    typePricing(ui, kWorkedExample);
+    ui.typePricing(kWorkedExample);
     ui.click("Command1");
     auto* center = ui.openWindow<FrmCenter>();
     QVERIFY(center);
@@ -385,18 +359,19 @@ void TestReverseEngineering::reportFailureWarnsAndPrintsNothing()
 void TestReverseEngineering::revisedName_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("closeBox"); // false: OK
     QTest::addColumn<QString>("name");
-    QTest::newRow("Press B") << "Press B"
-                             << "Press B";
-    QTest::newRow("empty box changes nothing") << ""
-                                               << "Kord";
+    QTest::newRow("OK: Press B") << QString("Press B") << false << "Press B";
+    QTest::newRow("OK: empty box changes nothing") << QString() << false << "Kord";
+    QTest::newRow("close box: Press C") << QString("Press C") << true << "Press C";
 }
 
-// OK hides the window with its text kept; Calculate without a current name then runs under the
-// label's name.
+// OK hides the window with its text kept, the close box accepts too and unloads it; Calculate
+// without a current name then runs under the label's name.
 void TestReverseEngineering::revisedName()
 {
     QFETCH(QString, typed);
+    QFETCH(bool, closeBox);
     QFETCH(QString, name);
     MainWindowDriver ui;
     QVERIFY(ui.folder().replace(filenames::kNameFile, {"Kord"}).ok());
@@ -406,33 +381,24 @@ void TestReverseEngineering::revisedName()
     QPointer<FrmName> naming = ui.openWindow<FrmName>();
     QVERIFY(naming);
     QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), typed);
-    clickIn(naming, "Command1");
-    QVERIFY(naming && !naming->isVisible());
+    if (closeBox) {
+        naming->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!naming);
+    } else {
+        clickIn(naming, "Command1");
+        QVERIFY(naming && !naming->isVisible());
+    }
     QCOMPARE(ui.window().nameLabel(4)->text(), name);
     QCOMPARE(ui.fileLines("Name.tmp"), QStringList{name});
 
     ui.click("Command3");
-    QCOMPARE(ui.openWindow<FrmName>(), naming.data());
-    QCOMPARE(naming->findChild<QLineEdit*>("txtName")->text(), typed);
-    typePricing(ui, kWorkedExample);
+    FrmName* again = ui.openWindow<FrmName>();
+    QCOMPARE(again == naming.data(), !closeBox);
+    QCOMPARE(again->findChild<QLineEdit*>("txtName")->text(), closeBox ? QString() : typed);
+    ui.typePricing(kWorkedExample);
     ui.click("Command1");
     QCOMPARE(ui.fileLines(filenames::pricingFile(name)), kWorkedExample);
-}
-
-void TestReverseEngineering::closeBoxAcceptsAndUnloads()
-{
-    MainWindowDriver ui;
-    startOnLastTab(ui);
-    ui.click("Command3");
-    QPointer<FrmName> naming = ui.openWindow<FrmName>();
-    QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), "Press C");
-    naming->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!naming);
-    QCOMPARE(ui.window().nameLabel(4)->text(), "Press C");
-    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{"Press C"});
-    ui.click("Command3");
-    QCOMPARE(ui.openWindow<FrmName>()->findChild<QLineEdit*>("txtName")->text(), "");
 }
 
 // With an equipment loaded, New names another center: its inputs are saved under that name, the
@@ -447,7 +413,7 @@ void TestReverseEngineering::revisedNameCarriesTheTypedInputs()
     FrmName* naming = ui.openWindow<FrmName>();
     QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), "Press B");
     clickIn(naming, "Command1");
-    typePricing(ui, kWorkedExample);
+    ui.typePricing(kWorkedExample);
     ui.click("Command1");
 
     QCOMPARE(ui.messages(), QStringList());
@@ -468,21 +434,14 @@ void TestReverseEngineering::writeFailureIsToldAndStopsTheAction_data()
     QTest::addColumn<QString>("blocked");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("label"); // the tab's name label at Calculate
-    QTest::newRow("Name1.Dat, entering the mark-up box") << "Name1.Dat"
-                                                         << "fill"
-                                                         << "Kord";
-    QTest::newRow("pricing file, Calculate") << "Kord6"
-                                             << "calculate"
-                                             << "Kord";
-    QTest::newRow("Name.tmp, Calculate under a revised name") << "Name.tmp"
-                                                              << "calculate"
-                                                              << "Press B";
-    QTest::newRow("Name.tmp, naming window OK") << "Name.tmp"
-                                                << "OK"
-                                                << "Kord";
-    QTest::newRow("Name.tmp, naming window close box") << "Name.tmp"
-                                                       << "close box"
-                                                       << "Kord";
+    const auto row = [](const char* name, const char* blocked, const char* action, const char* label) {
+        QTest::newRow(name) << QString(blocked) << QString(action) << QString(label);
+    };
+    row("Name1.Dat, entering the mark-up box", "Name1.Dat", "fill", "Kord");
+    row("pricing file, Calculate", "Kord6", "calculate", "Kord");
+    row("Name.tmp, Calculate under a revised name", "Name.tmp", "calculate", "Press B");
+    row("Name.tmp, naming window OK", "Name.tmp", "OK", "Kord");
+    row("Name.tmp, naming window close box", "Name.tmp", "close box", "Kord");
 }
 
 void TestReverseEngineering::writeFailureIsToldAndStopsTheAction()
@@ -500,7 +459,7 @@ void TestReverseEngineering::writeFailureIsToldAndStopsTheAction()
         for (const QString& name : {QStringLiteral("Kord"), QStringLiteral("Press B")})
             if (filenames::pricingFile(name) != blocked)
                 QVERIFY(ui.folder().replace(filenames::pricingFile(name), {"earlier"}).ok());
-        typePricing(ui, kWorkedExample);
+        ui.typePricing(kWorkedExample);
         ui.click("Command1");
         QVERIFY(!ui.openWindow<FrmCenter>());
         for (const QString& name : {QStringLiteral("Kord"), QStringLiteral("Press B")})

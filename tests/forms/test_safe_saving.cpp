@@ -13,7 +13,7 @@ namespace {
 QMap<QString, QByteArray> snapshot(const QString& folderPath)
 {
     QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folderPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+    for (const QString& name : folderEntries(folderPath))
         files.insert(name, contentOf(QDir(folderPath).filePath(name)));
     return files;
 }
@@ -23,10 +23,7 @@ class OwnWorkingFolder {
 public:
     OwnWorkingFolder() : m_start(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
     ~OwnWorkingFolder() { QDir::setCurrent(m_start); }
-    QStringList entries() const
-    {
-        return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
+    QStringList entries() const { return folderEntries(m_folder.path()); }
 
 private:
     QTemporaryDir m_folder;
@@ -124,9 +121,7 @@ void TestSafeSaving::reverseCalculateOnAFullDiskKeepsThePricesAndOpensNothing()
     ui.startWorkedExample("Kord");
     ui.click("Command2");
     ui.openWindow<FrmBudget>()->close();
-    const BoxEntries pricing = {{"txtQ1", "1000"}, {"txtQ2", "10000"}, {"txtPercent", "25"},
-                                {"txtP1", "125"},  {"txtP2", "890"},   {"txtHrCost", "60"}};
-    ui.typeAll(pricing);
+    ui.typePricing(workedExamplePricing());
     ui.click("Command1");
     ui.openWindow<FrmCenter>()->close();
     const auto before = snapshot(ui.folder().path());
@@ -187,8 +182,7 @@ void TestSafeSaving::hostileNamesNeverWriteOutsideTheFolder()
     MainWindowDriver ui;
     OwnWorkingFolder workingFolder;
     ui.start();
-    const QStringList before =
-        QDir(ui.folder().path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList before = folderEntries(ui.folder().path());
 
     ui.box("txtTitle")->setText(name); // pasted past the typing checks
     ui.click("cmdStart");
@@ -202,14 +196,14 @@ void TestSafeSaving::hostileNamesNeverWriteOutsideTheFolder()
         if (QFileInfo(reached).absolutePath() != QFileInfo(ui.folder().path()).absoluteFilePath())
             QVERIFY2(!QFileInfo::exists(reached), qPrintable(reached));
     }
-    const QStringList after =
-        QDir(ui.folder().path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList after = folderEntries(ui.folder().path());
     if (accepted) {
         QVERIFY2(QFile::exists(ui.folder().filePath(filenames::resultFile(name))), qPrintable(after.join(u'|')));
         QCOMPARE(ui.fileLines("budget.fyl"), QStringList{name});
         QVERIFY(ui.openWindow<FrmBudget>());
     } else {
         QVERIFY(ui.messages().size() >= 2);
+        QVERIFY2(ui.messages().at(1).contains(name), qPrintable(ui.messages().at(1)));
         QCOMPARE(after, before);
     }
 }

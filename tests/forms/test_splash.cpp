@@ -17,12 +17,11 @@ private slots:
     void init();
     void cleanup();
 
-    void showsTitleVersionAndYear();
+    void showsVersionAndYear();
     void timerHandsOverToTheMainWindow();
     void handsOverOnce_data();
     void handsOverOnce();
-    void clicksOnLabelsLogoAndMarginDoNothing();
-    void keysWithoutACharacterDoNothing();
+    void clicksAndKeysElsewhereDoNothing();
     void takesTheKeyboardWhenItOpens();
 
 private:
@@ -65,12 +64,9 @@ int TestSplash::mainWindowsShown() const
     return count;
 }
 
-void TestSplash::showsTitleVersionAndYear()
+void TestSplash::showsVersionAndYear()
 {
     QCOMPARE(splash()->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version " PROGRAM_VERSION));
-    QCOMPARE(splash()->findChild<QLabel*>("lblProductName")->text(), "Budgeted Hourly");
-    QCOMPARE(splash()->findChild<QLabel*>("lblProductName2")->text(), "Rate Analysis");
-    QCOMPARE(splash()->findChild<QLabel*>("lblPlatform")->text(), "Solvarra Version");
     QVERIFY(splash()->findChild<QLabel*>("lblProductName")->font().bold());
     QCOMPARE(splash()->findChild<QLabel*>("lblProductName")->font().pointSizeF(), 24.0);
     bool yearShown = false;
@@ -122,24 +118,18 @@ void TestSplash::handsOverOnce()
     QCOMPARE(mainWindowsShown(), 1);
 }
 
-void TestSplash::clicksOnLabelsLogoAndMarginDoNothing()
+void TestSplash::clicksAndKeysElsewhereDoNothing()
 {
     QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
     for (const char* name : {"lblProductName", "lblVersion", "imgLogo"})
         QTest::mouseClick(splash()->findChild<QLabel*>(name), Qt::LeftButton);
     QTest::mouseClick(splash(), Qt::LeftButton, {}, QPoint(2, 2)); // the margin outside the frame
     QVERIFY(!frame()->geometry().contains(2, 2));
+    QTest::keyClick(splash(), Qt::Key_Shift); // keys without a character
+    QTest::keyClick(splash(), Qt::Key_F1);
     QCOMPARE(handedOver.count(), 0);
     QVERIFY(splash()->isVisible());
     QVERIFY(!m_start->mainWindow());
-}
-
-void TestSplash::keysWithoutACharacterDoNothing()
-{
-    QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
-    QTest::keyClick(splash(), Qt::Key_Shift);
-    QTest::keyClick(splash(), Qt::Key_F1);
-    QCOMPARE(handedOver.count(), 0);
     QTest::keyClick(splash(), Qt::Key_Space);
     QCOMPARE(handedOver.count(), 1);
 }

@@ -87,19 +87,16 @@ void TestSystemInformation::toolFoundThroughTheRegistry_data()
     const QString registered = "C:\\Program Files\\MSINFO\\MSINFO32.EXE";
     const QString inFolder = "C:\\Tools\\MSINFO32.EXE";
     const QStringList bothKeys = {kToolKey, kLocationKey};
-    QTest::newRow("registered path exists")
-        << registered << "" << QStringList{registered} << true << QStringList{registered} << QStringList{kToolKey};
-    QTest::newRow("registered path gone, second key not tried")
-        << registered << "C:\\Tools" << QStringList{inFolder} << false << QStringList{registered}
-        << QStringList{kToolKey};
-    QTest::newRow("only the folder key, tool in it")
-        << ""
-        << "C:\\Tools" << QStringList{inFolder} << true << QStringList{inFolder} << bothKeys;
-    QTest::newRow("only the folder key, no tool in it")
-        << ""
-        << "C:\\Tools" << QStringList{registered} << false << QStringList{} << bothKeys;
-    QTest::newRow("no registry entries") << ""
-                                         << "" << QStringList{inFolder} << false << QStringList{} << bothKeys;
+    const auto row = [](const char* name, const QString& path, const QString& folder, const QString& file, bool started,
+                        const QStringList& tried, const QStringList& keys) {
+        QTest::newRow(name) << path << folder << QStringList{file} << started << tried << keys;
+    };
+    row("registered path exists", registered, "", registered, true, {registered}, {kToolKey});
+    row("registered path gone, second key not tried", registered, "C:\\Tools", inFolder, false, {registered},
+        {kToolKey});
+    row("only the folder key, tool in it", "", "C:\\Tools", inFolder, true, {inFolder}, bothKeys);
+    row("only the folder key, no tool in it", "", "C:\\Tools", registered, false, {}, bothKeys);
+    row("no registry entries", "", "", inFolder, false, {}, bothKeys);
 }
 
 void TestSystemInformation::toolFoundThroughTheRegistry()

@@ -12,15 +12,14 @@
 class TestReportPages : public QObject {
     Q_OBJECT
 private slots:
-    void textPageLaysOutColumnsAndLines();
-    void textPageMarksFaceChanges();
+    void textPageLaysOutColumnsLinesAndFaces();
     void tableAlignmentEdgeCases_data();
     void tableAlignmentEdgeCases();
     void rateReportNeverCutsAnAmount_data();
     void rateReportNeverCutsAnAmount();
 };
 
-void TestReportPages::textPageLaysOutColumnsAndLines()
+void TestReportPages::textPageLaysOutColumnsLinesAndFaces()
 {
     const TextPagePrinter page = TextPagePrinter::of(samplePrintJob());
     const QStringList expected = {
@@ -36,11 +35,7 @@ void TestReportPages::textPageLaysOutColumnsAndLines()
     };
     QCOMPARE(page.lines(), expected);
     QVERIFY(page.documentEnded());
-}
-
-void TestReportPages::textPageMarksFaceChanges()
-{
-    const QStringList marked = TextPagePrinter::of(samplePrintJob()).markedLines();
+    const QStringList marked = page.markedLines();
     QCOMPARE(marked.first(), "<font Courier New><size 9>   <size 12><b>HEADING FOR: Kord");
     QCOMPARE(marked.at(1), "<size 9></b>       100         3904        $64.91");
     QCOMPARE(marked.at(4), "   You will be using<b> 32 </b>Minutes");

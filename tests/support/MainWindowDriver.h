@@ -43,6 +43,18 @@ inline BoxEntries workedExampleBoxes()
     };
 }
 
+// The pricing boxes in the order of the pricing file's lines, and the worked example of the
+// reverse engineering as a user types it into them.
+inline const QStringList kPricingBoxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
+inline QStringList workedExamplePricing()
+{
+    return {"1000", "10000", "25", "125", "890", "60"};
+}
+
+// What start-up and Refresh List say when there is no equipment list file.
+inline const QString kNoListMessage =
+    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
+
 // The text the entries give a box, as a calculation would read it; empty for any other box.
 inline QString boxText(const BoxEntries& entries, const QString& box)
 {
@@ -121,6 +133,12 @@ public:
     int currentTab() const { return tabs()->currentIndex(); }
 
     void start() { m_window->load(); }
+    // Starts the window with these names in the equipment list file, so that start-up says nothing.
+    void startWithList(const QStringList& names = {})
+    {
+        QVERIFY(folder().replace(QStringLiteral("budget.fyl"), names).ok());
+        start();
+    }
 
     // Clears the box and types the text as keystrokes.
     void type(const QString& name, const QString& text) const
@@ -133,6 +151,12 @@ public:
     {
         for (const auto& [name, text] : entries)
             type(name, text);
+    }
+    // Types the texts into the pricing boxes of the Reverse Engineering tab.
+    void typePricing(const QStringList& texts) const
+    {
+        for (qsizetype i = 0; i < kPricingBoxes.size(); ++i)
+            type(kPricingBoxes[i], texts[i]);
     }
     void click(const QString& button) const { clickIn(m_window, button); }
     // Runs the button's click as the program would, also for a button the user cannot reach.
