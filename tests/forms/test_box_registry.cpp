@@ -1,3 +1,4 @@
+#include "InputBoxes.h"
 #include "MainWindowDriver.h"
 
 #include <QLabel>
@@ -12,6 +13,10 @@ class TestBoxRegistry : public QObject {
 private slots:
     void everyBoxOnceWithItsPrompt_data();
     void everyBoxOnceWithItsPrompt();
+    void everyRegisteredBoxIsHereOnceAndTested();
+
+private:
+    QStringList m_tested; // the boxes of the table above, filled with it
 };
 
 void TestBoxRegistry::everyBoxOnceWithItsPrompt_data()
@@ -19,8 +24,9 @@ void TestBoxRegistry::everyBoxOnceWithItsPrompt_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("tab");
-    const auto row = [](const QString& box, const QString& label, int tab) {
+    const auto row = [this](const QString& box, const QString& label, int tab) {
         QTest::newRow(qPrintable(box)) << box << label << tab;
+        m_tested.append(box);
     };
     row("txtTitle", "lblNewTitle", 0);
     const QStringList plant = {"txtSS",       "txtDed",        "txtComp",      "txtUnempComp",   "txtMaxWages",
@@ -76,6 +82,16 @@ void TestBoxRegistry::everyBoxOnceWithItsPrompt()
     }
     QVERIFY2(nearest, "no label beside the box");
     QCOMPARE(nearest->objectName(), label);
+}
+
+// A box added to the registry must stand in the window once and have a row in the table above.
+void TestBoxRegistry::everyRegisteredBoxIsHereOnceAndTested()
+{
+    MainWindowDriver ui;
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        QCOMPARE(ui.window().findChildren<QLineEdit*>(QString::fromLatin1(entry.name)).size(), 1);
+        QVERIFY2(m_tested.contains(QString::fromLatin1(entry.name)), entry.name);
+    }
 }
 
 QTEST_MAIN(TestBoxRegistry)
