@@ -4,5 +4,9 @@
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const
 {
-    return fieldtext::problem(input).isEmpty() ? Acceptable : Invalid;
+    const QString problem = fieldtext::problem(input);
+    if (problem.isEmpty())
+        return Acceptable;
+    emit refused(problem);
+    return Invalid;
 }

@@ -4,9 +4,13 @@
 
 // Keeps text out of a box that the data files cannot give back as typed (a character one byte
 // cannot hold, a leading double quote, a double quote beside a comma), so that nothing typed is
-// changed or dropped when it is saved.
+// changed or dropped when it is saved. Each refusal says why, so the window can tell the user.
 class StorableTextValidator : public QValidator {
+    Q_OBJECT
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
+
+signals:
+    void refused(const QString& reason) const;
 };

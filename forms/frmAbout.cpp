@@ -8,6 +8,7 @@
 #include "SingleWindow.h"
 #include "SystemInformation.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -45,6 +46,11 @@ QFont titleFont(QFont font)
     return font;
 }
 
+QString dataFolderLine(const QString& path)
+{
+    return QStringLiteral("Data folder: %1").arg(QDir::toNativeSeparators(path));
+}
+
 } // namespace
 
 FrmAbout* FrmAbout::open(Platform& platform, QWidget* owner)
@@ -80,6 +86,8 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     grid->addWidget(aboutLabel("lblDisclaimer", credits::legalNotice(), this), 6, 0, 2, 2);
     grid->addWidget(ok, 6, 2);
     grid->addWidget(sysInfo, 7, 2);
+    // Where the data files are, so the user can find them to back them up or move them.
+    grid->addWidget(aboutLabel("lblDataFolder", dataFolderLine(platform.folder().path()), this), 8, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     resize(460, 320);
 

@@ -1,5 +1,6 @@
 #include "frmDelete.h"
 
+#include "AccessiblePrompt.h"
 #include "EquipmentList.h"
 #include "ListEntries.h"
 #include "MainWindowLink.h"
@@ -76,6 +77,7 @@ void FrmDelete::build()
     layout->addWidget(caption);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtDelete"));
+    nameAfterPrompt(m_name, caption->text());
     layout->addWidget(m_name);
 
     auto* buttons = new QHBoxLayout;
@@ -108,7 +110,8 @@ void FrmDelete::loadList()
 
 void FrmDelete::deleteName()
 {
-    if (m_platform.messages().askYesNo(kConfirmQuestion) != MessageBoxes::Answer::Yes)
+    // Enter alone never deletes: the question's default answer is No.
+    if (m_platform.messages().askYesNo(kConfirmQuestion, {}, MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return;
     if (m_name->text().isEmpty()) {
         m_platform.messages().tell(kNoNameMessage);

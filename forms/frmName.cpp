@@ -1,10 +1,11 @@
 #include "frmName.h"
 
+#include "AccessiblePrompt.h"
+#include "BoxHint.h"
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
 #include "Platform.h"
 #include "SingleWindow.h"
-#include "StorableTextValidator.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -31,12 +32,16 @@ FrmName::FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent
     caption->setFont(captionFont);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtName"));
-    m_name->setValidator(new StorableTextValidator(m_name));
+    nameAfterPrompt(m_name, caption->text());
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(caption);
     layout->addWidget(m_name);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    BoxHint::attach(m_name, BoxHint::Content::Text);
+    // Enter in the box accepts, as OK does.
+    ok->setDefault(true);
+    connect(m_name, &QLineEdit::returnPressed, ok, &QPushButton::click);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (accept())
             hide();

@@ -1,12 +1,12 @@
 #include "frmTab.h"
 
+#include "BoxHint.h"
 #include "CreditLines.h"
 #include "EquipmentList.h"
 #include "ListEntries.h"
 #include "Platform.h"
 #include "ProgramIcon.h"
 #include "ReverseEngineeringTab.h"
-#include "StorableTextValidator.h"
 #include "frmAbout.h"
 #include "frmDelete.h"
 
@@ -138,15 +138,16 @@ void FrmTab::buildMenus()
     connect(about, &QAction::triggered, this, [this] { FrmAbout::open(m_platform, this); });
 }
 
-// Every box whose text goes into a file: the input boxes, the new name and the pricing inputs.
+// Every box whose text goes into a file keeps to what the files can hold, and the number boxes
+// say when their text will not read as typed: the input boxes, the new name and the pricing
+// inputs.
 void FrmTab::keepStorableText()
 {
-    auto* validator = new StorableTextValidator(this);
     for (QLineEdit* box : std::as_const(m_boxes))
-        box->setValidator(validator);
-    m_title->setValidator(validator);
+        BoxHint::attach(box, BoxHint::Content::Number);
+    BoxHint::attach(m_title, BoxHint::Content::Text);
     for (QLineEdit* box : m_pricing.boxes())
-        box->setValidator(validator);
+        BoxHint::attach(box, BoxHint::Content::Number);
 }
 
 QString FrmTab::boxText(const QString& name) const
@@ -199,7 +200,7 @@ void FrmTab::clearTitle()
 
 void FrmTab::showHelp(int command)
 {
-    m_platform.help().show(m_platform.folder().filePath(kHelpFile), HelpViewer::Command(command));
+    m_platform.help().show(m_platform.programFolder().filePath(kHelpFile), HelpViewer::Command(command));
 }
 
 // Exit ends the program at once with every window, running none of their own closing: a name

@@ -1,6 +1,7 @@
 // The six tab pages of the main window, one builder each.
 #include "frmTab.h"
 
+#include "AccessiblePrompt.h"
 #include "FileNames.h"
 #include "InputBoxes.h"
 #include "NamedWidget.h"
@@ -44,6 +45,14 @@ QLineEdit* inputBox(const char* name, QWidget* parent)
     return edit;
 }
 
+// A box that a screen reader announces by the words of the prompt beside it.
+QLineEdit* promptedBox(const char* name, const QLabel* prompt, QWidget* parent)
+{
+    QLineEdit* box = inputBox(name, parent);
+    nameAfterPrompt(box, prompt->text());
+    return box;
+}
+
 // The pointer-rest hint of a box's prompt, or none.
 QString hintOf(InputBox box)
 {
@@ -69,7 +78,7 @@ int addPromptRows(QGridLayout* grid, int firstRow, FrmTab::Tab tab, QWidget* pag
         if (const QString hint = hintOf(entry.box); !hint.isEmpty())
             prompt->setToolTip(hint);
         grid->addWidget(prompt, row, 0);
-        QLineEdit* box = inputBox(entry.name, page);
+        QLineEdit* box = promptedBox(entry.name, prompt, page);
         boxes.insert(box->objectName(), box);
         grid->addWidget(box, row++, 1);
     }
@@ -131,8 +140,9 @@ QWidget* FrmTab::buildPreliminaryTab()
     grid->addWidget(m_list, 0, 1, 2, 1);
     m_refresh = named(new QPushButton(QStringLiteral("Refresh List"), page), "Command5");
     grid->addWidget(m_refresh, 1, 0, Qt::AlignCenter);
-    grid->addWidget(label("lblNewTitle", QStringLiteral("Enter New Equipment Name: "), page), 2, 0, Qt::AlignRight);
-    m_title = inputBox("txtTitle", page);
+    QLabel* titlePrompt = label("lblNewTitle", QStringLiteral("Enter New Equipment Name: "), page);
+    grid->addWidget(titlePrompt, 2, 0, Qt::AlignRight);
+    m_title = promptedBox("txtTitle", titlePrompt, page);
     m_title->setMaxLength(filenames::kLongestName); // every name the rules allow fits whole
     grid->addWidget(m_title, 2, 1);
     grid->addWidget(label("Label59", QStringLiteral("(Be sure to refresh before entering new equipment)"), page), 3, 0);
@@ -214,25 +224,29 @@ QWidget* FrmTab::buildReverseEngineeringTab()
     m_pricing.newName->setFixedSize(44, 20);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(label("Label49", QStringLiteral("Enter the Percent Markup for this Center:"), page), 0, 0, 1, 3,
-                    Qt::AlignRight);
-    m_pricing.markUp = inputBox("txtPercent", page);
+    QLabel* markUpPrompt = label("Label49", QStringLiteral("Enter the Percent Markup for this Center:"), page);
+    grid->addWidget(markUpPrompt, 0, 0, 1, 3, Qt::AlignRight);
+    m_pricing.markUp = promptedBox("txtPercent", markUpPrompt, page);
     grid->addWidget(m_pricing.markUp, 0, 3);
-    grid->addWidget(label("Label48", QStringLiteral("Enter Quantity 1:"), page), 1, 0, Qt::AlignRight);
-    m_pricing.quantity1 = inputBox("txtQ1", page);
+    QLabel* quantity1Prompt = label("Label48", QStringLiteral("Enter Quantity 1:"), page);
+    grid->addWidget(quantity1Prompt, 1, 0, Qt::AlignRight);
+    m_pricing.quantity1 = promptedBox("txtQ1", quantity1Prompt, page);
     grid->addWidget(m_pricing.quantity1, 1, 1);
     grid->addWidget(label("Label53", QStringLiteral("Enter Price:"), page), 1, 2, Qt::AlignRight);
     m_pricing.price1 = inputBox("txtP1", page);
+    nameAfterPrompt(m_pricing.price1, QStringLiteral("Enter Price for Quantity 1")); // both say "Enter Price:"
     grid->addWidget(m_pricing.price1, 1, 3);
-    grid->addWidget(label("Label47", QStringLiteral("Enter Quantity 2:"), page), 2, 0, Qt::AlignRight);
-    m_pricing.quantity2 = inputBox("txtQ2", page);
+    QLabel* quantity2Prompt = label("Label47", QStringLiteral("Enter Quantity 2:"), page);
+    grid->addWidget(quantity2Prompt, 2, 0, Qt::AlignRight);
+    m_pricing.quantity2 = promptedBox("txtQ2", quantity2Prompt, page);
     grid->addWidget(m_pricing.quantity2, 2, 1);
     grid->addWidget(label("Label46", QStringLiteral("Enter Price:"), page), 2, 2, Qt::AlignRight);
     m_pricing.price2 = inputBox("txtP2", page);
+    nameAfterPrompt(m_pricing.price2, QStringLiteral("Enter Price for Quantity 2"));
     grid->addWidget(m_pricing.price2, 2, 3);
-    grid->addWidget(label("Label45", QStringLiteral("Enter Hourly Cost for this Equipment:"), page), 3, 0, 1, 3,
-                    Qt::AlignRight);
-    m_pricing.hourlyCost = inputBox("txtHrCost", page);
+    QLabel* hourlyCostPrompt = label("Label45", QStringLiteral("Enter Hourly Cost for this Equipment:"), page);
+    grid->addWidget(hourlyCostPrompt, 3, 0, 1, 3, Qt::AlignRight);
+    m_pricing.hourlyCost = promptedBox("txtHrCost", hourlyCostPrompt, page);
     grid->addWidget(m_pricing.hourlyCost, 3, 3);
 
     QLabel* instruction = label("lblInstruct", kInstruction, page);

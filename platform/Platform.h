@@ -7,7 +7,7 @@
 #include "SystemTools.h"
 
 // Everything the windows need from outside the program: message boxes, the printer, the help
-// viewer, the registry and process start, the program folder and the clock. The desktop
+// viewer, the registry and process start, the data folder and the clock. The desktop
 // program uses the real ones; tests put their own in place.
 class Platform {
 public:
@@ -17,21 +17,28 @@ public:
     virtual HelpViewer& help() = 0;
     virtual SystemTools& system() = 0;
     virtual const DataFolder& folder() const = 0;
+    // The folder of the executable, where the help file is shipped; the data folder unless the
+    // data lives elsewhere.
+    virtual DataFolder programFolder() const { return folder(); }
     virtual int currentYear() const = 0;
 };
 
 class DesktopPlatform : public Platform {
 public:
-    DesktopPlatform(); // the program folder is the folder of the executable
+    // The data folder is the folder of the executable when it already holds the data files,
+    // otherwise the user's own data folder (see DataLocation.h).
+    DesktopPlatform();
 
     MessageBoxes& messages() override { return m_messages; }
     PrintService& printing() override { return m_printing; }
     HelpViewer& help() override { return m_help; }
     SystemTools& system() override { return m_system; }
     const DataFolder& folder() const override { return m_folder; }
+    DataFolder programFolder() const override { return DataFolder(m_programFolder); }
     int currentYear() const override;
 
 private:
+    QString m_programFolder;
     DataFolder m_folder;
     DialogMessageBoxes m_messages;
     DesktopPrintService m_printing;

@@ -59,6 +59,7 @@ void TestDeleteEquipment::openWith(const QStringList& savedNames)
     writeList(savedNames);
     m_ui->window().load();
     m_ui->platform().recordedMessages.shown.clear();
+    m_ui->platform().recordedMessages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::Yes}; // Delete twice
     m_ui->window().findChild<QAction*>("mnuDelete")->trigger();
     m_delete = m_ui->window().findChild<FrmDelete*>();
     QVERIFY(m_delete);

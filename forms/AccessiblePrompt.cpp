@@ -1,0 +1,11 @@
+#include "AccessiblePrompt.h"
+
+#include <QWidget>
+
+void nameAfterPrompt(QWidget* box, const QString& prompt)
+{
+    QString name = prompt.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    box->setAccessibleName(name.trimmed());
+}
