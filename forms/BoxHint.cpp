@@ -29,13 +29,21 @@ QLayout* holderOf(QLayout* layout, const QWidget* box)
     return nullptr;
 }
 
-// Puts the box and the note side by side in the box's place. Both stay children of the page,
-// beside the box's prompt.
+// Puts the box and the note side by side in the box's place, or the note under a box that has
+// its row to itself. Both stay children of the page, beside the box's prompt.
 void placeBeside(QLineEdit* box, QLabel* note)
 {
     QLayout* holder = holderOf(box->parentWidget()->layout(), box);
     if (!holder)
         return;
+    // A box alone on its row (the naming window) keeps its width: the note goes under it.
+    if (auto* column = qobject_cast<QBoxLayout*>(holder);
+        column && (column->direction() == QBoxLayout::TopToBottom || column->direction() == QBoxLayout::BottomToTop)) {
+        note->setWordWrap(true);
+        note->setMinimumHeight(2 * note->fontMetrics().lineSpacing()); // the window grows to hold it
+        column->insertWidget(column->indexOf(box) + 1, note);
+        return;
+    }
     auto* pair = new QHBoxLayout;
     pair->setContentsMargins(0, 0, 0, 0);
     const int index = holder->indexOf(box);
