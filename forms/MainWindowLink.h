@@ -33,4 +33,8 @@ public:
     virtual void forgetListEntry(int row) = 0;
     // Empties the box for a new equipment name.
     virtual void clearTitle() = 0;
+
+    // Loads the saved equipment of that name as choosing it in the equipment list does, and
+    // brings the main window to the front.
+    virtual void showEquipment(const QString& name) = 0;
 };

@@ -1,11 +1,10 @@
 #include "ResultWindows.h"
 
+#include "ElidedLabel.h"
 #include "FileNames.h"
 #include "HandOverFiles.h"
 #include "Platform.h"
 #include "ResultFile.h"
-
-#include <QLabel>
 
 namespace resultwindows {
 
@@ -29,7 +28,7 @@ CurrentResults read(Platform& platform)
 
 QLabel* heading(QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidedLabel(parent); // a long equipment name never widens the window
     label->setObjectName(QStringLiteral("lblHead1"));
     label->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("Times New Roman"), 14, QFont::Bold);

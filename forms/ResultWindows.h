@@ -25,7 +25,8 @@ struct CurrentResults {
 CurrentResults read(Platform& platform);
 
 // The centred heading "Budgeted Hourly Cost Analysis For " and the name, in a larger serif face;
-// without a name it is empty.
+// without a name it is empty. A name too long for the window ends in "…"; the pointer resting on
+// it shows it whole.
 QLabel* heading(QWidget* parent);
 void showName(QLabel* heading, const std::optional<QString>& name);
 

@@ -11,6 +11,8 @@
 #include "ResultSlots.h"
 #include "ResultTexts.h"
 #include "ResultWindows.h"
+#include "SaveAsPdf.h"
+#include "ScrollingPage.h"
 #include "TextBoxes.h"
 
 #include <QGridLayout>
@@ -51,6 +53,7 @@ const AmountBox kAmountBoxes[] = {
 };
 
 const QString kPrintCaption = QStringLiteral("Print BHR");
+const QString kReportName = QStringLiteral("Budgeted Hourly Rate Report");
 
 QPointer<FrmBHR>& openRates()
 {
@@ -79,13 +82,20 @@ FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     m_heading = resultwindows::heading(this);
     layout->addWidget(m_heading);
+    // The figures and the choice scroll on a small screen; the heading and the buttons stay in view.
+    auto* figures = new QWidget;
+    auto* figuresLayout = new QVBoxLayout(figures);
+    figuresLayout->setContentsMargins(0, 0, 0, 0);
     auto* grid = new QGridLayout;
-    layout->addLayout(grid);
+    figuresLayout->addLayout(grid);
     buildAmounts(grid);
-    buildTable(layout);
-    buildChoice(layout);
+    buildTable(figuresLayout);
+    buildChoice(figuresLayout);
+    figuresLayout->addStretch();
+    layout->addWidget(new ScrollingPage(figures, this));
     buildButtons(layout);
     showResults();
+    sizeWithinScreen(this);
 }
 
 void FrmBHR::buildAmounts(QGridLayout* grid)
@@ -121,7 +131,7 @@ void FrmBHR::buildChoice(QVBoxLayout* layout)
         m_levelLabels.append(label);
         m_levelOptions.append(option);
         grid->addWidget(label, 0, level);
-        grid->addWidget(option, 1, level);
+        grid->addWidget(option, 1, level, Qt::AlignLeft); // only its button and caption take a click
     }
     auto* none = new QRadioButton(QStringLiteral("None"), frame);
     none->setObjectName(QStringLiteral("Option5"));
@@ -136,11 +146,15 @@ void FrmBHR::buildButtons(QVBoxLayout* layout)
     m_print = new QPushButton(kPrintCaption, this);
     m_print->setObjectName(QStringLiteral("cmdPrintBHR"));
     connect(m_print, &QPushButton::clicked, this, &FrmBHR::printReport);
+    auto* savePdf = new QPushButton(QStringLiteral("Save as PDF…"), this);
+    savePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    connect(savePdf, &QPushButton::clicked, this, &FrmBHR::saveReportAsPdf);
     auto* exit = new QPushButton(QStringLiteral("Exit"), this);
     exit->setObjectName(QStringLiteral("Command1"));
     connect(exit, &QPushButton::clicked, this, &FrmBHR::exitToMainWindow);
     row->addStretch();
     row->addWidget(m_print);
+    row->addWidget(savePdf);
     row->addWidget(exit);
     row->addStretch();
     layout->addLayout(row);
@@ -178,23 +192,36 @@ void FrmBHR::chooseLevel(int level)
 }
 
 // The report reads the result file afresh; without all of it nothing is printed.
-void FrmBHR::printReport()
+std::optional<PrintJob> FrmBHR::reportJob()
 {
     if (m_name.isEmpty())
         m_name = handover::readName(m_platform.folder()).value_or(QString());
     const LoadedRecord loaded = loadResultFile(m_platform.folder(), m_name);
     if (!loaded.ok()) {
         m_platform.messages().tell(loaded.error + QStringLiteral("\r\nThe report was not printed."));
-        return;
+        return std::nullopt;
     }
+    return rateReport(m_name, loaded.record);
+}
+
+void FrmBHR::printReport()
+{
+    const std::optional<PrintJob> job = reportJob();
+    if (!job)
+        return;
     raise();
     m_print->setText(QStringLiteral("Printing"));
     m_print->repaint(); // the job runs before control returns to the event loop
     // Where the report went, or that it went nowhere, the print service has told the user itself.
-    (void)m_platform.printing().print(rateReport(m_name, loaded.record), QStringLiteral("Budgeted Hourly Rate Report"),
-                                      m_name);
+    (void)m_platform.printing().print(*job, kReportName, m_name);
     raise();
     m_print->setText(kPrintCaption);
+}
+
+void FrmBHR::saveReportAsPdf()
+{
+    if (const std::optional<PrintJob> job = reportJob())
+        (void)saveAsPdf(m_platform, this, *job, kReportName, m_name);
 }
 
 void FrmBHR::exitToMainWindow()

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "PrintJob.h"
 #include "ResultRecord.h"
 
 #include <QList>
 #include <QWidget>
+
+#include <optional>
 
 class MainWindowLink;
 class Platform;
@@ -34,7 +37,9 @@ private:
     void buildButtons(class QVBoxLayout* layout);
     void showResults();
     void chooseLevel(int level);
+    std::optional<PrintJob> reportJob();
     void printReport();
+    void saveReportAsPdf();
     void exitToMainWindow();
 
     Platform& m_platform;

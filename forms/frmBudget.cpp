@@ -7,12 +7,14 @@
 #include "ResultSlots.h"
 #include "ResultTexts.h"
 #include "ResultWindows.h"
+#include "ScrollingPage.h"
 #include "frmBHR.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -81,23 +83,30 @@ FrmBudget::FrmBudget(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis"));
     buildBoxes();
     showBudget();
+    sizeWithinScreen(this);
 }
 
 void FrmBudget::buildBoxes()
 {
-    auto* grid = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     m_heading = resultwindows::heading(this);
-    grid->addWidget(m_heading, 0, 0, 1, 3);
+    layout->addWidget(m_heading);
 
-    AmountRows rows(this, grid, 1);
+    // The column of amounts is taller than many screens: it scrolls, while the heading and Next
+    // stay in view.
+    auto* amounts = new QWidget;
+    auto* grid = new QGridLayout(amounts);
+    AmountRows rows(amounts, grid, 0);
     for (const BudgetBox& entry : kBudgetBoxes)
         m_amounts.append(
             rows.add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule));
+    grid->setRowStretch(rows.nextRow(), 1);
+    layout->addWidget(new ScrollingPage(amounts, this));
 
     auto* next = new QPushButton(QStringLiteral("Next"), this);
     next->setObjectName(QStringLiteral("Command1"));
-    // Beside the last items of the variable costs, clear of the rules over the grand total.
-    grid->addWidget(next, rows.nextRow() - 7, 2, 2, 1, Qt::AlignCenter);
+    // At the lower right, under the right column and just below the last items.
+    layout->addWidget(next, 0, Qt::AlignRight);
     connect(next, &QPushButton::clicked, this, [this] {
         close();
         FrmBHR::open(m_platform, m_mainWindow);

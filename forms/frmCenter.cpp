@@ -2,6 +2,7 @@
 
 #include "CenterAnalysis.h"
 #include "CenterTexts.h"
+#include "ElidedLabel.h"
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
@@ -9,7 +10,9 @@
 #include "PricingFile.h"
 #include "ResultWindows.h"
 #include "ReverseReport.h"
+#include "SaveAsPdf.h"
 #include "TextBoxes.h"
+#include "frmMarketCheck.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +24,7 @@ namespace {
 const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");
 const QString kReportError = QStringLiteral("An Error occured. Exiting calculations");
 const QString kNone = QStringLiteral("None");
+const QString kReportName = QStringLiteral("Reverse Engineering Report");
 constexpr int kColumns = 62; // the longest line of the paragraphs and the table rows
 
 QFont face(const QString& family, double points, QFont::StyleHint hint, bool bold)
@@ -58,7 +62,7 @@ FrmCenter::FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
 void FrmCenter::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    m_heading = new QLabel(this);
+    m_heading = new ElidedLabel(this); // a long equipment name never widens the window
     m_heading->setObjectName(QStringLiteral("lblHead1"));
     m_heading->setAlignment(Qt::AlignCenter);
     m_heading->setFont(face(QStringLiteral("MS Serif"), 13.5, QFont::Serif, true));
@@ -78,11 +82,17 @@ void FrmCenter::buildLayout()
     buttons->addStretch();
     QPushButton* exit = named(new QPushButton(QStringLiteral("Exit"), this), "Command1");
     QPushButton* print = named(new QPushButton(QStringLiteral("Print Report"), this), "Command2");
+    QPushButton* savePdf = named(new QPushButton(QStringLiteral("Save as PDF…"), this), "cmdSavePdf");
     buttons->addWidget(exit);
     buttons->addWidget(print);
+    buttons->addWidget(savePdf);
+    QPushButton* marketCheck = named(new QPushButton(QStringLiteral("Market Check…"), this), "cmdMarketCheck");
+    buttons->addWidget(marketCheck);
     layout->addLayout(buttons);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(print, &QPushButton::clicked, this, &FrmCenter::printReport);
+    connect(savePdf, &QPushButton::clicked, this, &FrmCenter::saveReportAsPdf);
+    connect(marketCheck, &QPushButton::clicked, this, &FrmCenter::openMarketCheck);
 }
 
 // Every failing step is told, and the analysis goes on with what it has.
@@ -91,6 +101,7 @@ void FrmCenter::analyse()
     int failures = settleName();
     const ReadPricing read = readPricingFile(m_platform.folder(), m_name);
     const CenterAnalysis analysis = analyseCenter(read.fields);
+    m_analysis = analysis;
     tellFailures(failures + read.failures + analysis.failures);
     m_heading->setText(centertexts::heading(m_name));
     m_speeds->setPlainText(joined(centertexts::speedParagraph(m_name, analysis), true));
@@ -124,12 +135,26 @@ void FrmCenter::tellFailures(int count)
 void FrmCenter::printReport()
 {
     const std::optional<PrintJob> job = reportJob();
-    const bool printed =
-        job && m_platform.printing().print(*job, QStringLiteral("Reverse Engineering Report"), m_name).printed;
+    const bool printed = job && m_platform.printing().print(*job, kReportName, m_name).printed;
     if (!printed)
         m_platform.messages().tell(kReportError, QStringLiteral("Warning"), MessageBoxes::Icon::Critical);
     show();
     raise();
+}
+
+void FrmCenter::saveReportAsPdf()
+{
+    const std::optional<PrintJob> job = reportJob();
+    if (!job)
+        m_platform.messages().tell(kReportError, QStringLiteral("Warning"), MessageBoxes::Icon::Critical);
+    else
+        (void)saveAsPdf(m_platform, this, *job, kReportName, m_name);
+}
+
+// The check of what this window shows, owned like this window by the main window.
+void FrmCenter::openMarketCheck()
+{
+    FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
 }
 
 std::optional<PrintJob> FrmCenter::reportJob()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CenterAnalysis.h"
 #include "PrintJob.h"
 
 #include <QWidget>
@@ -29,11 +30,14 @@ private:
     int settleName();
     void tellFailures(int count);
     void printReport();
+    void saveReportAsPdf();
+    void openMarketCheck();
     std::optional<PrintJob> reportJob();
 
     Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QString m_name;
+    CenterAnalysis m_analysis; // as the window shows it, for the market check
     QLabel* m_heading = nullptr;
     QPlainTextEdit* m_speeds = nullptr;       // txtHead1
     QPlainTextEdit* m_costs = nullptr;        // txtHead2

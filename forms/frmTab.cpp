@@ -7,8 +7,10 @@
 #include "Platform.h"
 #include "ProgramIcon.h"
 #include "ReverseEngineeringTab.h"
+#include "ScrollingPage.h"
 #include "frmAbout.h"
 #include "frmDelete.h"
+#include "frmPlant.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,7 +39,9 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_pricing.tabs = m_tabs;
-    m_tabs->setUsesScrollButtons(false); // all six tabs stay in view
+    // All six tabs stay in view; in a narrow window their captions shorten instead.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideRight);
     m_tabs->addTab(buildPreliminaryTab(), QStringLiteral("1. Preliminary Information"));
     m_tabs->addTab(buildGeneralTab(), QStringLiteral("2. General Information"));
     m_tabs->addTab(buildEquipmentTab(), QStringLiteral("3. Equipment"));
@@ -69,6 +73,7 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     connect(m_calculateOnTab, &QPushButton::clicked, this, [this] { calculateBudget(true); });
     connect(m_calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
     new ReverseEngineeringTab(m_platform, *this, m_pricing);
+    sizeWithinScreen(this);
 }
 
 namespace {
@@ -112,6 +117,13 @@ void FrmTab::buildMenus()
     QAction* remove = file->addAction(QStringLiteral("&Delete Equip"));
     remove->setObjectName(QStringLiteral("mnuDelete"));
     connect(remove, &QAction::triggered, this, [this] { FrmDelete::open(m_platform, *this); });
+    QAction* saveAs = file->addAction(QStringLiteral("Save as &new name\u2026"));
+    saveAs->setObjectName(QStringLiteral("mnuSaveAsNew"));
+    connect(saveAs, &QAction::triggered, this, &FrmTab::saveAsNewName);
+    QAction* plant = file->addAction(QStringLiteral("P&lant Overview\u2026"));
+    plant->setObjectName(QStringLiteral("mnuPlant"));
+    plant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(plant, &QAction::triggered, this, [this] { FrmPlant::open(m_platform, *this); });
     QAction* setup = file->addAction(QStringLiteral("&Printer SetUp"));
     setup->setObjectName(QStringLiteral("PrntSetUp"));
     connect(setup, &QAction::triggered, this, [this] { m_platform.printing().showSetup(this); });

@@ -47,6 +47,7 @@ public:
     void setAnalysisName(const QString& name) override;
     void forgetListEntry(int row) override;
     void clearTitle() override;
+    void showEquipment(const QString& name) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +66,9 @@ private:
     void followListChoices();
 
     void refreshList();
+    // The list's entries read again from the list file, keeping the tab and saying nothing.
+    void reloadListEntries();
+    void saveAsNewName();
     void exitProgram();
     void showHelp(int command);
 

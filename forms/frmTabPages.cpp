@@ -1,11 +1,14 @@
-// The six tab pages of the main window, one builder each.
+// The six tab pages of the main window, one builder each. Each page scrolls when the window is
+// smaller than it, so the window fits small screens.
 #include "frmTab.h"
 
 #include "AccessiblePrompt.h"
+#include "ElidedLabel.h"
 #include "FileNames.h"
 #include "InputBoxes.h"
 #include "NamedWidget.h"
 #include "ProgramIcon.h"
+#include "ScrollingPage.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -104,7 +107,7 @@ QWidget* FrmTab::buildNameRow(int member, QWidget* extra)
     QLabel* caption = label("Label14", QStringLiteral("Name of Equipment:"), row);
     caption->setProperty("index", member);
     caption->setFont(boldFont(caption));
-    QLabel* name = label("lblName", QString(), row);
+    QLabel* name = named(new ElidedLabel(row), "lblName"); // a long name never widens the window
     name->setProperty("index", member);
     name->setFont(boldFont(name));
     name->setFrameShape(QFrame::Box);
@@ -162,7 +165,7 @@ QWidget* FrmTab::buildPreliminaryTab()
     layout->addSpacing(12);
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     layout->addStretch();
-    return page;
+    return new ScrollingPage(page);
 }
 
 QWidget* FrmTab::buildGeneralTab()
@@ -171,7 +174,7 @@ QWidget* FrmTab::buildGeneralTab()
     auto* grid = new QGridLayout(page);
     grid->addWidget(buildNameRow(0), 0, 0, 1, 2);
     grid->setRowStretch(addPromptRows(grid, 1, General, page, m_boxes), 1);
-    return page;
+    return new ScrollingPage(page);
 }
 
 QWidget* FrmTab::buildEquipmentTab()
@@ -180,7 +183,7 @@ QWidget* FrmTab::buildEquipmentTab()
     auto* grid = new QGridLayout(page);
     grid->addWidget(buildNameRow(1), 0, 0, 1, 2);
     grid->setRowStretch(addPromptRows(grid, 1, Equipment, page, m_boxes), 1);
-    return page;
+    return new ScrollingPage(page);
 }
 
 QWidget* FrmTab::buildWagesTab()
@@ -198,7 +201,7 @@ QWidget* FrmTab::buildWagesTab()
     options->addWidget(m_savedWorkSpace);
     grid->addLayout(options, optionsRow, 0, 1, 2);
     grid->setRowStretch(optionsRow + 1, 1);
-    return page;
+    return new ScrollingPage(page);
 }
 
 QWidget* FrmTab::buildIndirectTab()
@@ -210,7 +213,7 @@ QWidget* FrmTab::buildIndirectTab()
     grid->setRowStretch(last, 1);
     m_calculateOnTab = named(new QPushButton(QStringLiteral("Calculate BHR"), page), "Command2");
     grid->addWidget(m_calculateOnTab, last + 1, 1, Qt::AlignRight);
-    return page;
+    return new ScrollingPage(page);
 }
 
 QWidget* FrmTab::buildReverseEngineeringTab()
@@ -267,5 +270,5 @@ QWidget* FrmTab::buildReverseEngineeringTab()
                               m_pricing.quantity1, m_pricing.quantity2, m_pricing.calculate, m_pricing.newName};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
-    return page;
+    return new ScrollingPage(page);
 }

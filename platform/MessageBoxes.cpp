@@ -3,6 +3,8 @@
 #include "ProgramFacts.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -37,9 +39,28 @@ void DialogMessageBoxes::tell(const QString& text, const QString& title, Icon ic
 
 MessageBoxes::Answer DialogMessageBoxes::askYesNo(const QString& text, const QString& title, Answer defaultAnswer)
 {
+    return askYesNoWithDetails(text, {}, title, defaultAnswer);
+}
+
+MessageBoxes::Answer DialogMessageBoxes::askYesNoWithDetails(const QString& text, const QString& details,
+                                                             const QString& title, Answer defaultAnswer)
+{
     QMessageBox box(QMessageBox::Question, titleOrProgram(title), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::optional<QString> DialogMessageBoxes::askText(const QString& prompt, const QString& title,
+                                                   const QString& suggestion)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOrProgram(title), prompt,
+                                               QLineEdit::Normal, suggestion, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // Every message the program shows the user goes through here, so that tests can record and
 // answer them instead of blocking on a dialog.
 class MessageBoxes {
@@ -15,6 +17,12 @@ public:
     virtual void tell(const QString& text, const QString& title = {}, Icon icon = Icon::None) = 0;
     // A question with Yes and No buttons; Enter gives the default answer.
     virtual Answer askYesNo(const QString& text, const QString& title = {}, Answer defaultAnswer = Answer::Yes) = 0;
+    // The same question with a longer account behind it that the user may open and scroll.
+    virtual Answer askYesNoWithDetails(const QString& text, const QString& details, const QString& title = {},
+                                       Answer defaultAnswer = Answer::No) = 0;
+    // A line of text the user types, starting from `suggestion`; nothing when the user cancelled.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& title = {},
+                                           const QString& suggestion = {}) = 0;
 };
 
 // Shows real message boxes.
@@ -22,4 +30,7 @@ class DialogMessageBoxes : public MessageBoxes {
 public:
     void tell(const QString& text, const QString& title, Icon icon) override;
     Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override;
+    Answer askYesNoWithDetails(const QString& text, const QString& details, const QString& title,
+                               Answer defaultAnswer) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title, const QString& suggestion) override;
 };

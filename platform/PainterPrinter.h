@@ -10,8 +10,9 @@
 class QPaintDevice;
 
 // Paints printer operations on a page through QPainter. Columns are character cells of the
-// current font; a line is as high as the current font's line spacing. When the page is full,
-// `newPage` is asked for the next one (a printer's newPage()); without it the text runs on.
+// current font; a line is as high as the current font's line spacing. Text that would run off
+// the right edge goes on at the next line, broken at a blank where it has one. When the page is
+// full, `newPage` is asked for the next one (a printer's newPage()); without it the text runs on.
 class PainterPrinter : public PrinterBackend {
 public:
     PainterPrinter(QPaintDevice& device, std::function<bool()> newPage = {});
@@ -21,7 +22,10 @@ public:
 
 private:
     void print(const QString& text);
+    void drawText(const QString& text);
     void endLine();
+    void picture(const PrintOperation& operation);
+    bool roomFor(qreal height);
     void moveToColumn(int column);
     void useFont();
 
@@ -31,4 +35,5 @@ private:
     QFont m_font;
     qreal m_x = 0;
     qreal m_y = 0;
+    qreal m_lineStart = 0; // where a broken text goes on: the column it was started at
 };

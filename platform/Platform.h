@@ -1,13 +1,14 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "FileDialogs.h"
 #include "HelpViewer.h"
 #include "MessageBoxes.h"
 #include "PrintService.h"
 #include "SystemTools.h"
 
 // Everything the windows need from outside the program: message boxes, the printer, the help
-// viewer, the registry and process start, the data folder and the clock. The desktop
+// viewer, the file dialogs, the registry and process start, the data folder and the clock. The desktop
 // program uses the real ones; tests put their own in place.
 class Platform {
 public:
@@ -15,6 +16,7 @@ public:
     virtual MessageBoxes& messages() = 0;
     virtual PrintService& printing() = 0;
     virtual HelpViewer& help() = 0;
+    virtual FileDialogs& files() = 0;
     virtual SystemTools& system() = 0;
     virtual const DataFolder& folder() const = 0;
     // The folder of the executable, where the help file is shipped; the data folder unless the
@@ -32,6 +34,7 @@ public:
     MessageBoxes& messages() override { return m_messages; }
     PrintService& printing() override { return m_printing; }
     HelpViewer& help() override { return m_help; }
+    FileDialogs& files() override { return m_files; }
     SystemTools& system() override { return m_system; }
     const DataFolder& folder() const override { return m_folder; }
     DataFolder programFolder() const override { return DataFolder(m_programFolder); }
@@ -43,5 +46,6 @@ private:
     DialogMessageBoxes m_messages;
     DesktopPrintService m_printing;
     DesktopHelpViewer m_help;
+    DesktopFileDialogs m_files;
     DesktopSystemTools m_system;
 };

@@ -9,8 +9,24 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
+namespace {
+constexpr qreal kLeastMarginMillimetres = 15;
+
+// The job's page turn, and margins of at least 15 mm all round, wider where the set-up chose so.
+void layOutPage(const PrintJob& job, QPrinter& printer)
+{
+    printer.setPageOrientation(job.isLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const QMarginsF margins(
+        std::max(chosen.left(), kLeastMarginMillimetres), std::max(chosen.top(), kLeastMarginMillimetres),
+        std::max(chosen.right(), kLeastMarginMillimetres), std::max(chosen.bottom(), kLeastMarginMillimetres));
+    printer.setPageMargins(margins, QPageLayout::Millimeter);
+}
+} // namespace
+
 bool paintJob(const PrintJob& job, QPrinter& printer)
 {
+    layOutPage(job, printer);
     PainterPrinter page(printer, [&printer] { return printer.newPage(); });
     if (!page.isActive())
         return false;
@@ -46,22 +62,33 @@ PrintService::Outcome DesktopPrintService::print(const PrintJob& job, const QStr
     // its own name beside it instead.
     if (printsToFile()) {
         const QString folder = QFileInfo(m_printer.outputFileName()).absolutePath();
-        return saveAsPdf(job, reportFilePath(folder, documentName, equipmentName), documentName, false);
+        return writePdf(job, reportFilePath(folder, documentName, equipmentName), documentName, false);
     }
     m_printer.setDocName(documentName);
     if (hasPrinter() && paintJob(job, m_printer))
         return {true, {}};
-    return saveAsPdf(job, reportFilePath(m_folder.path(), documentName, equipmentName), documentName, true);
+    return writePdf(job, reportFilePath(m_folder.path(), documentName, equipmentName), documentName, true);
 }
 
 PrintService::Outcome DesktopPrintService::saveAsPdf(const PrintJob& job, const QString& path,
-                                                     const QString& documentName, bool fallback)
+                                                     const QString& documentName)
+{
+    return writePdf(job, path, documentName, false);
+}
+
+bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(documentName);
-    if (!paintJob(job, pdf)) {
+    return paintJob(job, pdf);
+}
+
+PrintService::Outcome DesktopPrintService::writePdf(const PrintJob& job, const QString& path,
+                                                    const QString& documentName, bool fallback)
+{
+    if (!paintPdf(job, path, documentName)) {
         m_messages.tell((fallback ? QStringLiteral("No printer could take the report, and it could not be saved as %1 "
                                                    "either. Nothing was printed.")
                                   : QStringLiteral("The report could not be saved as %1. Nothing was printed."))

@@ -23,6 +23,9 @@ public:
     // `documentName` names the job; with the equipment's name it also names the PDF file a
     // report goes to when it is printed to a file.
     virtual Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) = 0;
+    // Saves the job as a PDF file at the path the user chose, replacing a file there, and tells
+    // the user where it went or why it could not be saved.
+    virtual Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) = 0;
 };
 
 // Prints on the chosen printer. Where the set-up chose printing to a file, the report goes to a
@@ -35,6 +38,7 @@ public:
 
     void showSetup(QWidget* parent) override;
     Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
+    Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) override;
 
     // The printer that the set-up dialog edits.
     QPrinter& printer() { return m_printer; }
@@ -42,12 +46,15 @@ public:
 private:
     bool hasPrinter() const;
     bool printsToFile() const;
-    Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName, bool fallback);
+    Outcome writePdf(const PrintJob& job, const QString& path, const QString& documentName, bool fallback);
 
     MessageBoxes& m_messages;
     DataFolder m_folder;
     QPrinter m_printer;
 };
 
-// Paints the job on a printer; false when the printer could not be started.
+// Paints the job on a printer, on pages turned as the job asks with margins of at least 15 mm;
+// false when the printer could not be started.
 bool paintJob(const PrintJob& job, QPrinter& printer);
+// Paints the job into a PDF file at the path; false when the file could not be written.
+bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName);

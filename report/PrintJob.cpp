@@ -77,6 +77,20 @@ PrintJob& PrintJob::printNumber(double value)
 {
     return print(numbers::printForm(value));
 }
+PrintJob& PrintJob::picture(const QString& caption, double heightMillimetres, Drawing draw)
+{
+    PrintOperation op = withText(Kind::Picture, caption);
+    op.millimetres = heightMillimetres;
+    op.drawing = std::make_shared<const Drawing>(std::move(draw));
+    return add(op);
+}
+
+PrintJob& PrintJob::landscape(bool on)
+{
+    m_landscape = on;
+    return *this;
+}
+
 PrintJob& PrintJob::endDocument()
 {
     return add(operation(Kind::EndDocument));

@@ -5,7 +5,7 @@ set -euo pipefail
 
 #   scripts/install-deps.sh           what the tests and fuzz targets need (and the program)
 #   scripts/install-deps.sh program   what building and starting the program needs
-program_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
+program_packages=(g++ cmake make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation)
 # desktop-file-utils, appstream and dpkg-dev check the installed program and build its package.
 test_packages=(poppler-utils libgtest-dev libbenchmark-dev clang clang-format git desktop-file-utils appstream dpkg-dev)
 

@@ -25,7 +25,8 @@ for file in ./usr/bin/hourlyrates \
     ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
     ./usr/share/icons/hicolor/48x48/apps/$app_id.png \
-    ./usr/share/icons/hicolor/256x256/apps/$app_id.png; do
+    ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
+    ./usr/share/hourlyrates/help/index.html; do
     grep -qF " $file" <<<"$contents" || fail "$file is not in $(basename "$deb")"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"

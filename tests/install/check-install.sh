@@ -27,7 +27,8 @@ for file in usr/bin/hourlyrates \
     usr/share/metainfo/$app_id.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/$app_id.svg \
     usr/share/icons/hicolor/48x48/apps/$app_id.png \
-    usr/share/icons/hicolor/256x256/apps/$app_id.png; do
+    usr/share/icons/hicolor/256x256/apps/$app_id.png \
+    usr/share/hourlyrates/help/index.html; do
     [ -f "$dest/$file" ] || fail "$file is not installed"
 done
 desktop-file-validate "$share/applications/$app_id.desktop" || fail "the menu entry is not valid"

@@ -1,34 +1,76 @@
 #include "HelpViewer.h"
 #include "RecordedMessageBoxes.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 class TestHelpViewer : public QObject {
     Q_OBJECT
 private slots:
-    void missingHelpFileIsNamedToTheUser_data();
-    void missingHelpFileIsNamedToTheUser();
+    void opensTheHelpFileTheGuideOrSaysWhatIsMissing_data();
+    void opensTheHelpFileTheGuideOrSaysWhatIsMissing();
 };
 
-void TestHelpViewer::missingHelpFileIsNamedToTheUser_data()
+namespace {
+bool place(const QString& path)
 {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly);
+}
+} // namespace
+
+void TestHelpViewer::opensTheHelpFileTheGuideOrSaysWhatIsMissing_data()
+{
+    // Paths below a scratch folder whose "bin" is the program folder; "" for none.
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<QString>("guide");
     QTest::addColumn<int>("command");
-    QTest::newRow("contents") << int(HelpViewer::Contents);
-    QTest::newRow("index") << int(HelpViewer::Index);
-    QTest::newRow("help on help") << int(HelpViewer::HelpOnHelp);
+    QTest::addColumn<QString>("opened"); // "" when the user is told the help file is missing
+    const QString hlp = QStringLiteral("bin/BudgetAnalysis.hlp");
+    const QString beside = QStringLiteral("bin/help/index.html");
+    const QString installed = QStringLiteral("share/hourlyrates/help/index.html");
+    QTest::newRow("help file, contents") << hlp << beside << int(HelpViewer::Contents) << hlp;
+    QTest::newRow("help file, help on help") << hlp << QString() << int(HelpViewer::HelpOnHelp) << hlp;
+    QTest::newRow("guide beside, contents") << QString() << beside << int(HelpViewer::Contents) << beside;
+    QTest::newRow("guide beside, index") << QString() << beside << int(HelpViewer::Index) << beside;
+    QTest::newRow("guide installed, index") << QString() << installed << int(HelpViewer::Index) << installed;
+    QTest::newRow("guide beside, help on help") << QString() << beside << int(HelpViewer::HelpOnHelp) << QString();
+    QTest::newRow("neither, contents") << QString() << QString() << int(HelpViewer::Contents) << QString();
+    QTest::newRow("neither, index") << QString() << QString() << int(HelpViewer::Index) << QString();
+    QTest::newRow("neither, help on help") << QString() << QString() << int(HelpViewer::HelpOnHelp) << QString();
 }
 
-void TestHelpViewer::missingHelpFileIsNamedToTheUser()
+void TestHelpViewer::opensTheHelpFileTheGuideOrSaysWhatIsMissing()
 {
+    QFETCH(QString, helpFile);
+    QFETCH(QString, guide);
     QFETCH(int, command);
+    QFETCH(QString, opened);
     QTemporaryDir dir;
+    for (const QString& file : {helpFile, guide})
+        if (!file.isEmpty())
+            QVERIFY(place(dir.filePath(file)));
     RecordedMessageBoxes messages;
-    DesktopHelpViewer viewer(messages);
-    viewer.show(dir.filePath("BudgetAnalysis.hlp"), HelpViewer::Command(command));
-    QCOMPARE(messages.shown.size(), 1);
-    QVERIFY(messages.shown.first().text.contains("BudgetAnalysis.hlp"));
-    QVERIFY(messages.shown.first().text.contains(dir.path()));
+    QList<QUrl> urls;
+    DesktopHelpViewer viewer(messages, [&urls](const QUrl& url) {
+        urls.append(url);
+        return true;
+    });
+
+    viewer.show(dir.filePath("bin/BudgetAnalysis.hlp"), HelpViewer::Command(command));
+
+    if (opened.isEmpty()) {
+        QVERIFY(urls.isEmpty());
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first().text,
+                 QStringLiteral("The help file BudgetAnalysis.hlp was not found in %1.").arg(dir.filePath("bin")));
+    } else {
+        QCOMPARE(urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath(opened))});
+        QVERIFY(messages.shown.isEmpty());
+    }
 }
 
 QTEST_MAIN(TestHelpViewer)

@@ -4,8 +4,10 @@
 
 #include <QStringList>
 
+#include <optional>
+
 // Remembers every message and answers questions from a queue (the question's default answer
-// when the queue is empty).
+// when the queue is empty); a text question shows its suggestion as its details.
 class RecordedMessageBoxes : public MessageBoxes {
 public:
     struct Shown {
@@ -14,19 +16,35 @@ public:
         Icon icon = Icon::None;
         bool question = false;
         Answer defaultAnswer = Answer::Ok; // Yes or No for a question
+        QString details;                   // what a question with details holds behind its text
     };
 
     void tell(const QString& text, const QString& title, Icon icon) override
     {
-        shown.append({text, title, icon, false});
+        shown.append({text, title, icon, false, Answer::Ok, {}});
     }
     Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override
     {
-        shown.append({text, title, Icon::Question, true, defaultAnswer});
+        shown.append({text, title, Icon::Question, true, defaultAnswer, {}});
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    }
+    Answer askYesNoWithDetails(const QString& text, const QString& details, const QString& title,
+                               Answer defaultAnswer) override
+    {
+        shown.append({text, title, Icon::Question, true, defaultAnswer, details});
+        return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    }
+    // Answers text questions from `typed`; cancelled when it is empty.
+    std::optional<QString> askText(const QString& prompt, const QString& title, const QString& suggestion) override
+    {
+        shown.append({prompt, title, Icon::Question, true, Answer::Ok, suggestion});
+        if (typed.isEmpty())
+            return std::nullopt;
+        return typed.takeFirst();
     }
 
     QList<Shown> shown;
     QList<Answer> answers;
+    QStringList typed;
     QStringList texts() const;
 };

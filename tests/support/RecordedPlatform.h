@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "RecordedFileDialogs.h"
 #include "RecordedHelpViewer.h"
 #include "RecordedMessageBoxes.h"
 #include "RecordedPrintService.h"
@@ -9,7 +10,7 @@
 
 #include <memory>
 
-// The program's outside world for tests: recording message boxes, printer and help viewer, a
+// The program's outside world for tests: recording message boxes, printer, file dialogs and help viewer, a
 // program folder and a fixed year.
 class RecordedPlatform : public Platform {
 public:
@@ -20,6 +21,7 @@ public:
     MessageBoxes& messages() override { return recordedMessages; }
     PrintService& printing() override { return recordedPrinting; }
     HelpViewer& help() override { return recordedHelp; }
+    FileDialogs& files() override { return recordedFiles; }
     SystemTools& system() override { return *systemTools; }
     const DataFolder& folder() const override { return m_folder; }
     int currentYear() const override { return m_year; }
@@ -27,6 +29,7 @@ public:
     RecordedMessageBoxes recordedMessages;
     RecordedPrintService recordedPrinting;
     RecordedHelpViewer recordedHelp;
+    RecordedFileDialogs recordedFiles;
     DesktopSystemTools noRegistry;
     SystemTools* systemTools = &noRegistry; // tests may put a fake registry here
 

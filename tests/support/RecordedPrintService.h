@@ -5,7 +5,7 @@
 
 #include <functional>
 
-// Keeps every printed report as a text page.
+// Keeps every printed or saved report as a text page.
 class RecordedPrintService : public PrintService {
 public:
     void showSetup(QWidget*) override { ++setupsShown; }
@@ -16,8 +16,16 @@ public:
         pages.append(TextPagePrinter::of(job));
         return {true, {}};
     }
+    // Keeps the page and writes the real file, so tests can read what the user would get.
+    Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) override
+    {
+        pages.append(TextPagePrinter::of(job));
+        savedPdfs.append(path);
+        return {paintPdf(job, path, documentName), path};
+    }
 
     int setupsShown = 0;
     QList<TextPagePrinter> pages;
+    QStringList savedPdfs;
     std::function<void()> whilePrinting; // lets a test look at the windows while a job runs
 };

@@ -49,6 +49,12 @@ void TextPagePrinter::apply(const PrintOperation& op)
             endLine();
         append(QString(op.column - 1 - m_current.size(), u' '), {});
         break;
+    case Kind::Picture:
+        if (!m_current.isEmpty())
+            endLine();
+        append(QStringLiteral("[picture: %1]").arg(op.text), {});
+        endLine();
+        break;
     case Kind::EndDocument:
         m_ended = true;
         m_currentMarked += QStringLiteral("<end>");

@@ -1,0 +1,173 @@
+// The whole plant at once: the overview of 1,000 saved centers, Recalculate all over them against
+// 1,000 separate calculations and saves, and the equipment list of 10,000 names.
+
+#include "BudgetInputs.h"
+#include "CostFormulas.h"
+#include "EquipmentList.h"
+#include "FileNames.h"
+#include "PlantFolder.h"
+#include "PlantOverview.h"
+#include "RecalculateAll.h"
+#include "RecordLayout.h"
+#include "ResultFile.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kCenters = 1000;
+constexpr int kListNames = 10000;
+
+// Seven characters of their own, so that no two centers share files.
+QString centerName(int center)
+{
+    return QStringLiteral("P%1 press").arg(center, 4, 10, QLatin1Char('0'));
+}
+
+bool copyBytes(const QString& from, const QString& to)
+{
+    QFile source(from);
+    QFile target(to);
+    return source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
+           target.write(source.readAll()) == source.size();
+}
+
+// A plant of saved centers: one calculated, its files copied for the others, then the power
+// price changed so that every one of them is stale.
+class Plant {
+public:
+    Plant() : m_folder(m_dir.path())
+    {
+        const QString first = centerName(0);
+        m_ready = calculateCenter(m_folder, first, workedExampleBoxes()).kind == BudgetOutcome::Kind::Completed;
+        QStringList names;
+        for (int center = 0; center < kCenters && m_ready; ++center) {
+            const QString name = centerName(center);
+            names.append(name);
+            QStringList files = {filenames::resultFile(first)};
+            for (int digit = 2; digit <= 4; ++digit)
+                files.append(filenames::inputFile(first, digit));
+            for (const QString& file : files) {
+                const QString target = QString(file)
+                                           .replace(filenames::stem(first), filenames::stem(name))
+                                           .replace(filenames::resultStem(first), filenames::resultStem(name));
+                if (center > 0)
+                    m_ready = m_ready && copyBytes(m_dir.filePath(file), m_dir.filePath(target));
+            }
+        }
+        m_ready = m_ready && m_folder.replace(filenames::kListFile, names).ok() &&
+                  calculateCenter(m_folder, first, typed(workedExampleBoxes(), {{"txtPower", "0.10"}})).kind ==
+                      BudgetOutcome::Kind::Completed;
+    }
+
+    bool ready() const { return m_ready; }
+    const DataFolder& folder() const { return m_folder; }
+
+private:
+    QTemporaryDir m_dir;
+    DataFolder m_folder;
+    bool m_ready = false;
+};
+
+Plant& plant()
+{
+    static Plant shared;
+    return shared;
+}
+
+// One center as Calculate BHR would do it after selecting it, saving only its result file: its
+// boxes loaded from the plant file and its input files, the formulas, the save.
+bool calculateAndSave(const DataFolder& folder, const QString& name)
+{
+    QHash<QString, QString> boxes;
+    QList<recordlayout::LoadedFile> files = {recordlayout::loadPlantFile(folder)};
+    for (int digit = 2; digit <= 4; ++digit)
+        files.append(recordlayout::loadInputFile(folder, name, digit));
+    for (const recordlayout::LoadedFile& file : files) {
+        for (const recordlayout::Assignment& assignment : file.assignments)
+            boxes.insert(assignment.box, assignment.text);
+        if (file.workSpace)
+            boxes.insert(QStringLiteral("txtSq"), *file.workSpace);
+    }
+    ResultRecord record;
+    const BoxText boxText = [&boxes](const QString& box) { return boxes.value(box); };
+    return calculateCosts(gatherCostInputs(boxText), record) == CostOutcome::Completed &&
+           saveResultFile(folder, name, record).ok();
+}
+
+} // namespace
+
+static void overviewOfThousandCenters(benchmark::State& state)
+{
+    if (!plant().ready()) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    for (auto _ : state) {
+        const plantoverview::Overview overview = plantoverview::read(plant().folder());
+        if (overview.centers.size() != kCenters || overview.centers.last().state != plantoverview::CenterState::Stale) {
+            state.SkipWithError("the overview did not find every center stale");
+            break;
+        }
+    }
+}
+BENCHMARK(overviewOfThousandCenters)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+static void thousandSeparateCalculations(benchmark::State& state)
+{
+    if (!plant().ready()) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    for (auto _ : state) {
+        for (int center = 0; center < kCenters; ++center) {
+            if (!calculateAndSave(plant().folder(), centerName(center))) {
+                state.SkipWithError("a center could not be calculated");
+                return;
+            }
+        }
+    }
+}
+BENCHMARK(thousandSeparateCalculations)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+static void recalculateAllOfThousandCenters(benchmark::State& state)
+{
+    if (!plant().ready()) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    for (auto _ : state) {
+        const recalculation::Plan plan = recalculation::plan(plant().folder());
+        const recalculation::SaveOutcome outcome = recalculation::save(plant().folder(), plan);
+        if (outcome.saved != kCenters) {
+            state.SkipWithError("not every center was saved");
+            break;
+        }
+    }
+}
+BENCHMARK(recalculateAllOfThousandCenters)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+static void loadListOfTenThousandNames(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QStringList names;
+    for (int name = 0; name < kListNames; ++name)
+        names.append(QStringLiteral("Equipment number %1").arg(name));
+    if (!folder.replace(filenames::kListFile, names).ok()) {
+        state.SkipWithError("the list could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        const equipmentlist::Loaded list = equipmentlist::load(folder);
+        if (list.names.size() != kListNames) {
+            state.SkipWithError("the list did not load whole");
+            break;
+        }
+    }
+}
+BENCHMARK(loadListOfTenThousandNames)->Unit(benchmark::kMillisecond)->Iterations(20);

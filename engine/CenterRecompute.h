@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "RecordLayout.h"
+#include "ResultRecord.h"
+
+#include <QHash>
+#include <QString>
+
+// One equipment worked out afresh from its saved files, as Calculate BHR would work it out from
+// the boxes that selecting the equipment fills: today's plant file and its input files 2, 3 and
+// 4, with the saved work space exactly as stored (it is the text the last calculation used).
+namespace centerrecompute {
+
+// The plant file's box texts, read once and shared by every equipment.
+struct [[nodiscard]] PlantTexts {
+    QHash<QString, QString> boxTexts; // by the box's object name
+    QString problem;                  // why the plant file could not be read; empty when it was
+    bool ok() const { return problem.isEmpty(); }
+};
+PlantTexts readPlant(const DataFolder& folder);
+
+struct [[nodiscard]] Recomputed {
+    enum class Kind {
+        Completed,
+        Overflow,     // the formulas stopped, as Calculate BHR would stop
+        MissingInput, // an input file is not there: see problem
+        Unreadable,   // an input file could not be read whole: see problem
+    };
+    Kind kind = Kind::Completed;
+    ResultRecord record; // Completed: the new record; Overflow: as far as the formulas got
+    QString problem;
+};
+
+Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);
+
+} // namespace centerrecompute

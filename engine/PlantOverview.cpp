@@ -1,0 +1,196 @@
+#include "PlantOverview.h"
+
+#include "BudgetInputs.h"
+#include "CenterRecompute.h"
+#include "EquipmentList.h"
+#include "FileNames.h"
+#include "InputBoxes.h"
+#include "NumberReading.h"
+#include "NumberText.h"
+#include "ResultFile.h"
+#include "ResultSlots.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace plantoverview {
+namespace {
+
+namespace slot = resultslots;
+
+// A slot of the result record that a box of the plant file feeds, and that box's prompt.
+struct PlantSlot {
+    int slot;
+    QString box;
+    QString prompt;
+};
+
+// Which slots the plant-wide boxes feed, as the budget calculation places their texts.
+const QList<PlantSlot>& plantSlots()
+{
+    static const QList<PlantSlot> fed = [] {
+        QHash<QString, QString> prompts;
+        for (const inputboxes::Entry& entry : inputboxes::all()) {
+            if (entry.file != inputboxes::BoxFile::Plant)
+                continue;
+            QString prompt = QString::fromLatin1(entry.prompt);
+            if (prompt.endsWith(u':'))
+                prompt.chop(1);
+            prompts.insert(QString::fromLatin1(entry.name), prompt);
+        }
+        // Each plant box hands its own name as its text, so the slot shows which box fed it.
+        const CostInputs marked =
+            gatherCostInputs([&prompts](const QString& box) { return prompts.contains(box) ? box : QString(); });
+        QList<PlantSlot> found;
+        for (int number = 1; number <= ResultRecord::kSlots; ++number)
+            if (const QString& box = marked.slotTexts.at(number); !box.isEmpty())
+                found.append({number, box, prompts.value(box)});
+        return found;
+    }();
+    return fed;
+}
+
+// The value a slot's input takes from today's plant file, as the result file would hold it;
+// nothing when the text reads as a number too large for the formulas.
+struct TodaysValue {
+    int slot;
+    QString prompt;
+    std::optional<QString> saved;
+};
+
+// The result file holds each value to 15 significant digits: both sides are compared in that form,
+// so a box typed with more digits does not make every center look stale.
+QString asSaved(double value)
+{
+    return numbers::printForm(value);
+}
+
+QList<TodaysValue> todaysPlantValues(const centerrecompute::PlantTexts& plant)
+{
+    QList<TodaysValue> values;
+    for (const PlantSlot& plantSlot : plantSlots()) {
+        const QString text = plant.boxTexts.value(plantSlot.box);
+        // An empty box reads as 0 in the formulas, as does any text without a leading number.
+        const std::optional<double> number = text.isEmpty() ? 0.0 : numbers::readIfFinite(text);
+        values.append({plantSlot.slot, plantSlot.prompt, number ? std::optional(asSaved(*number)) : std::nullopt});
+    }
+    return values;
+}
+
+QStringList changedInputs(const QList<TodaysValue>& today, const ResultRecord& saved)
+{
+    QStringList changed;
+    for (const TodaysValue& value : today)
+        if (value.saved != asSaved(saved.input(value.slot)))
+            changed.append(value.prompt);
+    return changed;
+}
+
+// Names that share files share their result file too, so one look-up groups them.
+QHash<QString, QStringList> namesByResultFile(const QStringList& names)
+{
+    QHash<QString, QStringList> groups;
+    for (const QString& name : names)
+        groups[filenames::resultFile(name)].append(name);
+    return groups;
+}
+
+QStringList uniqueNames(const QStringList& listed)
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (const QString& name : listed) {
+        // An empty line of the list names no equipment.
+        if (name.isEmpty() || seen.contains(name))
+            continue;
+        seen.insert(name);
+        names.append(name);
+    }
+    return names;
+}
+
+void readResults(const DataFolder& folder, CenterRow& row)
+{
+    const QString fileName = filenames::resultFile(row.name);
+    LoadedRecord loaded = loadResultFile(folder, row.name);
+    if (loaded.ok()) {
+        row.record = loaded.record;
+        return;
+    }
+    if (QFileInfo::exists(folder.filePath(fileName))) {
+        row.state = CenterState::Unreadable;
+        row.problem = loaded.error;
+    }
+}
+
+} // namespace
+
+Overview read(const DataFolder& folder)
+{
+    Overview overview;
+    const equipmentlist::Loaded list = equipmentlist::load(folder);
+    overview.listRead = list.complete;
+    if (!list.complete)
+        return overview;
+
+    const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
+    overview.plantProblem = plant.problem;
+    const QList<TodaysValue> today = plant.ok() ? todaysPlantValues(plant) : QList<TodaysValue>();
+
+    const QStringList names = uniqueNames(list.names);
+    const QHash<QString, QStringList> groups = namesByResultFile(names);
+    overview.centers.reserve(names.size());
+    for (const QString& name : names) {
+        CenterRow row;
+        row.name = name;
+        if (const QString problem = filenames::nameProblem(name); !problem.isEmpty()) {
+            row.state = CenterState::Unreadable;
+            row.problem = problem;
+            overview.centers.append(row);
+            continue;
+        }
+        readResults(folder, row);
+        row.sharingWith = groups.value(filenames::resultFile(name));
+        row.sharingWith.removeAll(name);
+        if (!row.sharingWith.isEmpty())
+            row.state = CenterState::SharesFiles;
+        else if (row.record && plant.ok())
+            row.changedInputs = changedInputs(today, *row.record);
+        if (row.record && row.state == CenterState::NotCalculated)
+            row.state = row.changedInputs.isEmpty() ? CenterState::Current : CenterState::Stale;
+        overview.centers.append(row);
+    }
+    return overview;
+}
+
+CostSplit costSplit(const ResultRecord& record)
+{
+    const auto value = [&record](int number) { return record.result(number).value_or(0.0); };
+    CostSplit split;
+    split.fixed = value(slot::fixedCosts);
+    split.wages = value(slot::totalWages);
+    for (const int part : slot::powerCostParts)
+        split.power += value(part);
+    split.variable = value(slot::variableCosts);
+    return split;
+}
+
+QString stateText(const CenterRow& row)
+{
+    switch (row.state) {
+    case CenterState::Current:
+        return QStringLiteral("current");
+    case CenterState::Stale:
+        return QStringLiteral("stale: ") + row.changedInputs.join(QStringLiteral(", "));
+    case CenterState::NotCalculated:
+        return QStringLiteral("not calculated");
+    case CenterState::SharesFiles:
+        return QStringLiteral("shares files with ") + row.sharingWith.join(QStringLiteral(", "));
+    case CenterState::Unreadable:
+        break;
+    }
+    return QStringLiteral("unreadable: ") + row.problem;
+}
+
+} // namespace plantoverview

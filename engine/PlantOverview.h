@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "ResultRecord.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Every listed equipment at once: its saved results and whether they still follow from today's
+// plant file. Read from the list file, the plant file, and each name's input and result files.
+namespace plantoverview {
+
+enum class CenterState {
+    Current,       // the result file follows from today's plant file and the equipment's inputs
+    Stale,         // plant-wide inputs held in the result file differ from today's plant file
+    NotCalculated, // no result file
+    SharesFiles,   // another listed name uses the same files
+    Unreadable,    // the result file (or a file needed to judge it) could not be read
+};
+
+struct CenterRow {
+    QString name;
+    CenterState state = CenterState::NotCalculated;
+    QStringList changedInputs;          // Stale: the prompts of the plant-wide inputs that changed
+    QStringList sharingWith;            // SharesFiles: the other listed names, in list order
+    QString problem;                    // Unreadable: a sentence naming the file and the reason
+    std::optional<ResultRecord> record; // the saved results, whenever the result file was read whole
+};
+
+struct [[nodiscard]] Overview {
+    QList<CenterRow> centers; // one per name of the list file, in list order, each name once
+    bool listRead = false;    // false when the list file is missing or unreadable
+    QString plantProblem;     // why the plant file could not be read; then no row is Stale
+};
+
+Overview read(const DataFolder& folder);
+
+// The four parts of the annual cost that the budget window totals, for the plant picture.
+struct CostSplit {
+    double fixed = 0;
+    double wages = 0;
+    double power = 0;
+    double variable = 0;
+};
+CostSplit costSplit(const ResultRecord& record);
+
+// A short sentence for the state column: "current", "stale: <inputs>", "not calculated",
+// "shares files with <names>", "unreadable: <problem>".
+QString stateText(const CenterRow& row);
+
+} // namespace plantoverview

@@ -1,0 +1,138 @@
+#include "RecalculateAll.h"
+
+#include "CenterRecompute.h"
+#include "EquipmentList.h"
+#include "FileNames.h"
+#include "ResultFile.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace recalculation {
+namespace {
+
+using centerrecompute::Recomputed;
+
+// The names that would write the same result file, in list order, each name once.
+QHash<QString, QStringList> namesByResultFile(const QStringList& names)
+{
+    QHash<QString, QStringList> groups;
+    for (const QString& name : names)
+        if (!groups[filenames::resultFile(name)].contains(name))
+            groups[filenames::resultFile(name)].append(name);
+    return groups;
+}
+
+bool sameInputFiles(const QStringList& names)
+{
+    for (const QString& name : names)
+        if (filenames::stem(name) != filenames::stem(names.first()))
+            return false;
+    return true;
+}
+
+// Why a name that shares its result file with others is not worked out on its own, or an empty
+// text when it is the one that stands for them all.
+QString sharingReason(const QString& name, const QStringList& group)
+{
+    if (group.size() < 2)
+        return {};
+    QStringList others = group;
+    others.removeAll(name);
+    const QString listed = others.join(QStringLiteral(", "));
+    // Names with different input files would each put their own figures in the one result file,
+    // and nothing tells which of them saved it last.
+    if (!sameInputFiles(group))
+        return QStringLiteral("%1 shares its result file %2 with %3, whose input files differ; calculate the one "
+                              "it belongs to with Calculate BHR.")
+            .arg(name, filenames::resultFile(name), listed);
+    if (group.first() != name)
+        return QStringLiteral("%1 uses the same files as %2, which is recalculated in its place.")
+            .arg(name, group.first());
+    return {};
+}
+
+QString overflowReason(const QString& name)
+{
+    return QStringLiteral("The formulas stop for %1 (a division of 0 by 0, or a number too large): fill out all "
+                          "necessary info on it and calculate it with Calculate BHR.")
+        .arg(name);
+}
+
+} // namespace
+
+Plan plan(const DataFolder& folder)
+{
+    Plan plan;
+    const equipmentlist::Loaded list = equipmentlist::load(folder);
+    if (!list.complete) {
+        plan.plantProblem = QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile);
+        return plan;
+    }
+    const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
+    if (!plant.ok()) {
+        plan.plantProblem = plant.problem;
+        return plan;
+    }
+    const QHash<QString, QStringList> groups = namesByResultFile(list.names);
+    QSet<QString> seen;
+    for (const QString& name : list.names) {
+        // An empty line of the list names no equipment; a repeated name is the same equipment.
+        if (name.isEmpty() || seen.contains(name))
+            continue;
+        seen.insert(name);
+        if (const QString problem = filenames::nameProblem(name); !problem.isEmpty()) {
+            plan.refused.append({name, problem});
+            continue;
+        }
+        if (const QString reason = sharingReason(name, groups.value(filenames::resultFile(name))); !reason.isEmpty()) {
+            plan.refused.append({name, reason});
+            continue;
+        }
+        const Recomputed recomputed = centerrecompute::recompute(folder, plant, name);
+        switch (recomputed.kind) {
+        case Recomputed::Kind::Completed:
+            break;
+        case Recomputed::Kind::Overflow:
+            plan.refused.append({name, overflowReason(name)});
+            continue;
+        case Recomputed::Kind::MissingInput:
+        case Recomputed::Kind::Unreadable:
+            plan.refused.append({name, recomputed.problem});
+            continue;
+        }
+        PlannedCenter center{name, std::nullopt, recomputed.record};
+        // An unreadable result file has no old figures to show; the new record replaces it whole.
+        if (const LoadedRecord old = loadResultFile(folder, name); old.ok())
+            center.oldRecord = old.record;
+        plan.centers.append(center);
+    }
+    return plan;
+}
+
+SaveOutcome save(const DataFolder& folder, const Plan& plan, const std::function<bool(int done, int total)>& proceed)
+{
+    SaveOutcome outcome;
+    const int total = static_cast<int>(plan.centers.size());
+    QSet<QString> written;
+    for (int done = 0; done < total; ++done) {
+        if (proceed && !proceed(done, total)) {
+            outcome.cancelled = true;
+            break;
+        }
+        const PlannedCenter& center = plan.centers.at(done);
+        // A plan holds each result file once; one put together by hand must still not write a
+        // file twice.
+        const QString fileName = filenames::resultFile(center.name);
+        if (written.contains(fileName))
+            continue;
+        written.insert(fileName);
+        if (const StoreResult saved = saveResultFile(folder, center.name, center.newRecord); saved.ok())
+            ++outcome.saved;
+        else
+            outcome.failures.append({center.name, saved.error});
+    }
+    return outcome;
+}
+
+} // namespace recalculation

@@ -1,0 +1,137 @@
+#include "PlantChart.h"
+
+#include "ResultSlots.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QColor>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QSet>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <utility>
+
+namespace {
+
+constexpr int kLabelWidth = 110;       // pixels a center's name may take under its bar
+constexpr double kDrawingWidth = 1000; // the picture is laid out at this width, then scaled to the page
+constexpr int kManyCenters = 12;       // beyond this the names turn to fit
+constexpr int kTooManyNames = 60;      // beyond this no name could be read under its bar
+
+// Category names must differ, and a long name must not widen the picture.
+QStringList categoryNames(const QList<plantchart::Center>& centers, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    QStringList names;
+    QSet<QString> taken;
+    for (const plantchart::Center& center : centers) {
+        const QString shortName = metrics.elidedText(center.name, Qt::ElideRight, kLabelWidth);
+        QString name = shortName.isEmpty() ? QStringLiteral(" ") : shortName;
+        for (int copy = 2; taken.contains(name); ++copy)
+            name = QStringLiteral("%1 (%2)").arg(shortName).arg(copy);
+        taken.insert(name);
+        names.append(name);
+    }
+    return names;
+}
+
+QBarSet* costSet(const QString& label, const QList<plantchart::Center>& centers, double plantoverview::CostSplit::*part)
+{
+    auto* set = new QBarSet(label);
+    for (const plantchart::Center& center : centers)
+        set->append(center.split.*part);
+    return set;
+}
+
+} // namespace
+
+namespace plantchart {
+
+QList<Center> centersOf(const plantoverview::Overview& overview)
+{
+    QList<Center> centers;
+    for (const plantoverview::CenterRow& row : overview.centers)
+        if (row.record)
+            centers.append(
+                {row.name, plantoverview::costSplit(*row.record), row.record->result(resultslots::rateB(1))});
+    return centers;
+}
+
+QChart* build(const QList<Center>& centers)
+{
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    auto* bars = new QStackedBarSeries(chart);
+    bars->append(costSet(QStringLiteral("Fixed"), centers, &plantoverview::CostSplit::fixed));
+    bars->append(costSet(QStringLiteral("Wages"), centers, &plantoverview::CostSplit::wages));
+    bars->append(costSet(QStringLiteral("Power"), centers, &plantoverview::CostSplit::power));
+    bars->append(costSet(QStringLiteral("Variable"), centers, &plantoverview::CostSplit::variable));
+    chart->addSeries(bars);
+
+    auto* rates = new QScatterSeries(chart);
+    rates->setName(QStringLiteral("Rate (B), level 1"));
+    rates->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+    rates->setMarkerSize(centers.size() > kTooManyNames ? 5 : 11);
+    rates->setColor(QColor(0xb0, 0x20, 0x20)); // apart from every bar colour
+    rates->setBorderColor(Qt::black);
+    for (qsizetype i = 0; i < centers.size(); ++i)
+        if (centers[i].rateB1)
+            rates->append(static_cast<double>(i), *centers[i].rateB1);
+    chart->addSeries(rates);
+
+    auto* names = new QBarCategoryAxis(chart);
+    names->append(categoryNames(centers, names->labelsFont()));
+    if (centers.size() > kManyCenters)
+        names->setLabelsAngle(-60);
+    names->setLabelsVisible(centers.size() <= kTooManyNames);
+    names->setGridLineVisible(centers.size() <= kTooManyNames);
+    chart->addAxis(names, Qt::AlignBottom);
+    bars->attachAxis(names);
+    rates->attachAxis(names);
+
+    auto* cost = new QValueAxis(chart);
+    cost->setTitleText(QStringLiteral("$ per year"));
+    cost->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(cost, Qt::AlignLeft);
+    bars->attachAxis(cost);
+    if (cost->min() > 0)
+        cost->setMin(0);
+    cost->applyNiceNumbers();
+
+    auto* rate = new QValueAxis(chart);
+    rate->setTitleText(QStringLiteral("$ per hour"));
+    rate->setLabelFormat(QStringLiteral("%.2f"));
+    chart->addAxis(rate, Qt::AlignRight);
+    rates->attachAxis(rate);
+    if (rate->min() > 0)
+        rate->setMin(0);
+    rate->applyNiceNumbers();
+    return chart;
+}
+
+Drawing drawing(QList<Center> centers)
+{
+    return [centers = std::move(centers)](QPainter& painter, const QRectF& area) {
+        if (area.width() <= 0 || area.height() <= 0)
+            return;
+        QGraphicsScene scene;
+        QChart* chart = build(centers);
+        scene.addItem(chart); // the scene owns it from here
+        const QRectF laidOut(0, 0, kDrawingWidth, kDrawingWidth * area.height() / area.width());
+        chart->setGeometry(laidOut);
+        if (QGraphicsLayout* layout = chart->layout())
+            layout->activate();
+        scene.setSceneRect(laidOut);
+        scene.render(&painter, area, laidOut);
+    };
+}
+
+} // namespace plantchart

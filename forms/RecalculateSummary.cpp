@@ -1,0 +1,121 @@
+#include "RecalculateSummary.h"
+
+#include "DisplayPattern.h"
+#include "ResultSlots.h"
+
+#include <QStringList>
+
+namespace {
+
+using recalculation::PlannedCenter;
+
+QString money(const std::optional<double>& value)
+{
+    return value ? numbers::format(*value, numbers::kMoneyPattern) : QStringLiteral("(none)");
+}
+
+QString signedText(double value, const QString& text)
+{
+    return value > 0 ? u'+' + text : text;
+}
+
+// "+$1.10 (+2.11%)": the change of a rate from its old to its new value.
+QString change(double before, double after)
+{
+    // Figures saved and worked out afresh may differ beyond the cents shown: that is no change.
+    if (money(before) == money(after))
+        return QStringLiteral("no change");
+    const double difference = after - before;
+    QString text = signedText(difference, numbers::format(difference, numbers::kMoneyPattern));
+    if (before != 0) {
+        const double percent = difference / before * 100;
+        text += QStringLiteral(" (%1%)").arg(signedText(percent, numbers::format(percent, numbers::kGroupedPattern)));
+    }
+    return text;
+}
+
+QString levelLine(const PlannedCenter& center, int level)
+{
+    const std::optional<double> after = center.newRecord.result(resultslots::rateB(level));
+    const std::optional<double> before =
+        center.oldRecord ? center.oldRecord->result(resultslots::rateB(level)) : std::nullopt;
+    const QString percent =
+        numbers::format(center.newRecord.input(resultslots::efficiency(level)), numbers::kPercentPattern);
+    QString line = QStringLiteral("  Level %1 (%2%): ").arg(level).arg(percent);
+    if (!center.oldRecord)
+        return line + QStringLiteral("%1 (no saved rate to compare)").arg(money(after));
+    line += QStringLiteral("%1 -> %2").arg(money(before), money(after));
+    if (before && after)
+        line += QStringLiteral(", ") + change(*before, *after);
+    return line;
+}
+
+QString centers(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 center") : QStringLiteral("%1 centers").arg(count);
+}
+
+QStringList refusalLines(const recalculation::Plan& plan)
+{
+    QStringList lines;
+    for (const recalculation::Refusal& refused : plan.refused)
+        lines.append(QStringLiteral("%1: %2").arg(refused.name, refused.reason));
+    return lines;
+}
+
+} // namespace
+
+namespace recalculatesummary {
+
+QString question(const recalculation::Plan& plan)
+{
+    QString text = QStringLiteral("Recalculate the rates of %1 from the input files and today's plant figures, "
+                                  "and save them in place of the earlier rates?")
+                       .arg(centers(plan.centers.size()));
+    if (!plan.refused.isEmpty())
+        text += QStringLiteral("\n\n%1 cannot be recalculated and will keep what is saved.")
+                    .arg(centers(plan.refused.size()));
+    return text + QStringLiteral("\n\nShow Details lists the old and the new rate (B) of every level.");
+}
+
+QString details(const recalculation::Plan& plan)
+{
+    QStringList lines;
+    for (const PlannedCenter& center : plan.centers) {
+        lines.append(center.name);
+        for (int level = 1; level <= resultslots::kLevels; ++level)
+            lines.append(levelLine(center, level));
+    }
+    if (!plan.refused.isEmpty()) {
+        lines.append(QString());
+        lines.append(QStringLiteral("Cannot be recalculated:"));
+        lines.append(refusalLines(plan));
+    }
+    return lines.join(u'\n');
+}
+
+QString nothingToDo(const recalculation::Plan& plan)
+{
+    if (!plan.plantProblem.isEmpty())
+        return QStringLiteral("Nothing was recalculated: %1").arg(plan.plantProblem);
+    QStringList lines{QStringLiteral("No center can be recalculated.")};
+    lines.append(refusalLines(plan));
+    return lines.join(u'\n');
+}
+
+QString outcome(const recalculation::Plan& plan, const recalculation::SaveOutcome& saved)
+{
+    QStringList lines;
+    if (saved.cancelled)
+        lines.append(QStringLiteral("Recalculating was stopped: %1 of %2 saved; the others keep their earlier rates.")
+                         .arg(centers(saved.saved))
+                         .arg(plan.centers.size()));
+    if (!saved.failures.isEmpty()) {
+        lines.append(QStringLiteral("These rates could not be saved and keep their earlier values:"));
+        for (const recalculation::SaveFailure& failure : saved.failures)
+            lines.append(QStringLiteral("%1: %2").arg(failure.name, failure.error));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace recalculatesummary

@@ -1,0 +1,17 @@
+#include "SaveAsPdf.h"
+
+#include "Platform.h"
+#include "ReportFile.h"
+
+bool saveAsPdf(Platform& platform, QWidget* parent, const PrintJob& job, const QString& reportName,
+               const QString& equipmentName)
+{
+    const QString suggested = reportFilePath(platform.folder().path(), reportName, equipmentName);
+    QString path = platform.files().saveFileName(parent, QStringLiteral("Save as PDF"), suggested,
+                                                 QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return platform.printing().saveAsPdf(job, path, reportName).printed;
+}

@@ -1,0 +1,256 @@
+#include "frmPlant.h"
+
+#include "EquipmentList.h"
+#include "MainWindowLink.h"
+#include "NamedWidget.h"
+#include "PlantChart.h"
+#include "PlantExport.h"
+#include "PlantTableModel.h"
+#include "Platform.h"
+#include "RecalculateSummary.h"
+#include "SaveAsPdf.h"
+#include "SingleWindow.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Plant Overview");
+const QString kRecalculateTitle = QStringLiteral("Recalculate All");
+constexpr int kNameColumnWidth = 220; // wider names are elided rather than widening the table
+constexpr int kRowsMeasured = 20;     // column widths follow the first rows, so a long list opens at once
+constexpr double kPictureMillimetres = 110;
+
+QString summaryOf(const plantoverview::Overview& overview)
+{
+    if (!overview.listRead)
+        return equipmentlist::kMissingListMessage;
+    using plantoverview::CenterState;
+    const std::array<std::pair<CenterState, QString>, 5> states = {{
+        {CenterState::Current, QStringLiteral("current")},
+        {CenterState::Stale, QStringLiteral("stale")},
+        {CenterState::NotCalculated, QStringLiteral("not calculated")},
+        {CenterState::SharesFiles, QStringLiteral("sharing files")},
+        {CenterState::Unreadable, QStringLiteral("unreadable")},
+    }};
+    QStringList parts;
+    for (const auto& [state, word] : states) {
+        const auto count = std::count_if(overview.centers.cbegin(), overview.centers.cend(),
+                                         [state](const plantoverview::CenterRow& row) { return row.state == state; });
+        if (count > 0)
+            parts.append(QStringLiteral("%1 %2").arg(count).arg(word));
+    }
+    QString text = QStringLiteral("%1 listed").arg(overview.centers.size());
+    if (!parts.isEmpty())
+        text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    text += u'.';
+    if (!overview.plantProblem.isEmpty())
+        text += u' ' + overview.plantProblem;
+    return text;
+}
+
+} // namespace
+
+FrmPlant* FrmPlant::open(Platform& platform, MainWindowLink& mainWindow)
+{
+    static QPointer<FrmPlant> open;
+    const bool wasOpen = !open.isNull();
+    FrmPlant* window = showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
+    if (wasOpen)
+        window->refresh(); // the files may have changed since: the overview is only useful when current
+    return window;
+}
+
+FrmPlant::FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmPlant"));
+    setWindowTitle(kTitle);
+    build();
+    refresh();
+}
+
+void FrmPlant::build()
+{
+    auto* layout = new QVBoxLayout(this);
+    m_summary = named(new QLabel(this), "lblPlantSummary");
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    buildTable(split);
+    m_chart = named(new QChartView(split), "chtCosts");
+    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setMinimumHeight(180);
+    split->addWidget(m_table);
+    split->addWidget(m_chart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split, 1);
+    layout->addWidget(buildButtons());
+    // Room for the table and the picture, within a small screen.
+    QSize size(1100, 640);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 0.9);
+    resize(size);
+}
+
+// Sorting goes by the figures themselves, not by their texts, so that $9.00 comes before $10.00.
+void FrmPlant::buildTable(QWidget* parent)
+{
+    m_model = new PlantTableModel(this);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(PlantTableModel::SortRole);
+    m_sorted->setSortLocaleAware(true);
+
+    m_table = named(new QTableView(parent), "tblCenters");
+    m_table->setModel(m_sorted);
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // list order until the user sorts
+    m_table->setSortingEnabled(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setWordWrap(false);
+    m_table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->setToolTip(QStringLiteral("Double-click a center to load it in the main window."));
+    connect(m_table, &QTableView::doubleClicked, this, &FrmPlant::showChosenEquipment);
+    // Enter on a row does what a double-click does, for those who work from the keyboard.
+    auto* load = new QAction(m_table);
+    load->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    load->setShortcutContext(Qt::WidgetShortcut);
+    connect(load, &QAction::triggered, this, [this] { showChosenEquipment(m_table->currentIndex()); });
+    m_table->addAction(load);
+}
+
+QWidget* FrmPlant::buildButtons()
+{
+    auto* row = new QWidget(this);
+    auto* buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](const char* name, const QString& caption, void (FrmPlant::*handler)()) {
+        QPushButton* button = named(new QPushButton(caption, row), name);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+        return button;
+    };
+    add("cmdRecalculateAll", QStringLiteral("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
+    buttons->addStretch();
+    add("cmdExport", QStringLiteral("&Export CSV\u2026"), &FrmPlant::exportTable);
+    add("cmdPrint", QStringLiteral("&Print"), &FrmPlant::printOverview);
+    add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmPlant::saveOverviewAsPdf);
+    add("cmdRefresh", QStringLiteral("Re&fresh"), &FrmPlant::refresh);
+    return row;
+}
+
+void FrmPlant::refresh()
+{
+    m_model->setOverview(plantoverview::read(m_platform.folder()));
+    m_summary->setText(summaryOf(m_model->overview()));
+    m_table->resizeColumnsToContents();
+    if (m_table->columnWidth(PlantTableModel::Name) > kNameColumnWidth)
+        m_table->setColumnWidth(PlantTableModel::Name, kNameColumnWidth);
+
+    QChart* old = m_chart->chart();
+    m_chart->setChart(plantchart::build(plantchart::centersOf(m_model->overview())));
+    delete old;
+}
+
+void FrmPlant::showChosenEquipment(const QModelIndex& index)
+{
+    if (index.isValid())
+        m_mainWindow.showEquipment(m_model->nameAt(m_sorted->mapToSource(index).row()));
+}
+
+// Nothing is saved before the user has seen what changes; the question's default is No, so
+// Enter alone never replaces any rate.
+void FrmPlant::recalculateAll()
+{
+    const DataFolder& folder = m_platform.folder();
+    const recalculation::Plan plan = recalculation::plan(folder);
+    if (plan.centers.isEmpty()) {
+        m_platform.messages().tell(recalculatesummary::nothingToDo(plan), kRecalculateTitle,
+                                   MessageBoxes::Icon::Warning);
+        return;
+    }
+    if (m_platform.messages().askYesNoWithDetails(recalculatesummary::question(plan), recalculatesummary::details(plan),
+                                                  kRecalculateTitle,
+                                                  MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+        return;
+
+    // Shown only when saving takes longer than half a second. Cancel stops before the next file,
+    // so every file is either its old or its new self.
+    QProgressDialog progress(QStringLiteral("Saving the recalculated rates\u2026"), QStringLiteral("Cancel"), 0,
+                             static_cast<int>(plan.centers.size()), this);
+    progress.setWindowTitle(kRecalculateTitle);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(500);
+    const recalculation::SaveOutcome saved = recalculation::save(folder, plan, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+
+    refresh();
+    if (const QString problems = recalculatesummary::outcome(plan, saved); !problems.isEmpty())
+        m_platform.messages().tell(problems, kRecalculateTitle, MessageBoxes::Icon::Warning);
+}
+
+void FrmPlant::exportTable()
+{
+    const QString path = m_platform.files().saveFileName(
+        this, QStringLiteral("Export Plant Overview"),
+        m_platform.folder().filePath(QStringLiteral("Plant Overview.csv")), QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const StoreResult written = writeAtomically(file, plantexport::csv(m_model->overview()));
+    if (!written.ok()) {
+        m_platform.messages().tell(written.error + QStringLiteral("\nThe plant overview was not exported."), kTitle,
+                                   MessageBoxes::Icon::Warning);
+        return;
+    }
+    m_platform.messages().tell(
+        QStringLiteral("The plant overview was exported to %1").arg(QDir::toNativeSeparators(path)), kTitle,
+        MessageBoxes::Icon::Information);
+}
+
+PrintJob FrmPlant::printedOverview() const
+{
+    PrintJob job = plantexport::printedTable(m_model->overview(), m_platform.currentYear());
+    job.picture(QStringLiteral("Annual cost by center"), kPictureMillimetres,
+                plantchart::drawing(plantchart::centersOf(m_model->overview())));
+    return job.endDocument();
+}
+
+void FrmPlant::printOverview()
+{
+    // Where the pages went, or that they went nowhere, the print service has told the user itself.
+    (void)m_platform.printing().print(printedOverview(), kTitle);
+}
+
+void FrmPlant::saveOverviewAsPdf()
+{
+    saveAsPdf(m_platform, this, printedOverview(), kTitle);
+}

@@ -1,0 +1,212 @@
+#include "PlantExport.h"
+
+#include "DisplayPattern.h"
+#include "ResultSlots.h"
+
+#include <functional>
+#include <optional>
+
+namespace plantexport {
+namespace {
+
+namespace slot = resultslots;
+using plantoverview::CenterRow;
+using plantoverview::CenterState;
+
+// One figure of a row: where the record holds it, and how the printed table shows it.
+struct Figure {
+    std::function<std::optional<double>(const ResultRecord&)> value;
+    QString pattern;
+    int width; // in the printed table
+};
+
+std::optional<double> efficiencyAt(const ResultRecord& record, int level)
+{
+    return record.input(slot::efficiency(level));
+}
+
+// The figures in column order, after the name and before the state.
+const QList<Figure>& figures()
+{
+    static const QList<Figure> all = [] {
+        const auto resultOf = [](int number) {
+            return [number](const ResultRecord& record) { return record.result(number); };
+        };
+        QList<Figure> list = {
+            {resultOf(slot::annualCenterCost), numbers::kAmountPattern, 14},
+            {resultOf(slot::chargeableHours(1)), numbers::kHoursPattern, 11},
+        };
+        for (int level = 1; level <= slot::kLevels; ++level) {
+            list.append({[level](const ResultRecord& record) { return efficiencyAt(record, level); },
+                         numbers::kPercentPattern, 4});
+            list.append({resultOf(slot::rateB(level)), numbers::kMoneyPattern, 9});
+        }
+        list.append({resultOf(slot::rateA(1)), numbers::kMoneyPattern, 9});
+        list.append({resultOf(slot::rateC(1)), numbers::kMoneyPattern, 9});
+        return list;
+    }();
+    return all;
+}
+
+// ---- CSV
+
+QString csvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+// Spreadsheets read these back as the same number: no grouping, no currency, "." as the point.
+QString plainNumber(const std::optional<double>& value)
+{
+    return value ? QString::number(*value, 'g', 15) : QString();
+}
+
+QByteArray csvLine(const QStringList& fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString& field : fields)
+        quoted.append(csvField(field));
+    return quoted.join(u',').toUtf8() + "\r\n";
+}
+
+// ---- Printed table
+
+constexpr int kNameWidth = 16;
+constexpr int kStateIndent = 6;
+constexpr int kLineWidth = 128;
+
+// A name too long for its column is cut, with dots to show it was.
+QString nameField(const QString& name)
+{
+    if (name.size() <= kNameWidth)
+        return name.leftJustified(kNameWidth);
+    return name.left(kNameWidth - 3) + QStringLiteral("...");
+}
+
+QString shortState(CenterState state)
+{
+    switch (state) {
+    case CenterState::Current:
+        return QStringLiteral("current");
+    case CenterState::Stale:
+        return QStringLiteral("stale");
+    case CenterState::NotCalculated:
+        return QStringLiteral("not calculated");
+    case CenterState::SharesFiles:
+        return QStringLiteral("shares files");
+    case CenterState::Unreadable:
+        break;
+    }
+    return QStringLiteral("unreadable");
+}
+
+// The full state, under the row, broken between words to stay on the page.
+QStringList stateLines(const QString& text)
+{
+    const int room = kLineWidth - kStateIndent;
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ')) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > room) {
+            lines.append(line);
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+// Two heading lines over the figures, each part right-aligned over its column.
+void printColumnHeadings(PrintJob& job)
+{
+    QString upper = QString(kNameWidth, u' ');
+    QString lower = QStringLiteral("Equipment").leftJustified(kNameWidth);
+    const QList<Figure>& all = figures();
+    const QStringList upperTexts = {QStringLiteral("Annual cost"), QStringLiteral("Chargeable")};
+    const QStringList lowerTexts = {QStringLiteral("(total)"), QStringLiteral("hours")};
+    for (int i = 0; i < 2; ++i) {
+        upper += numbers::fixedField(upperTexts.at(i), all.at(i).width);
+        lower += numbers::fixedField(lowerTexts.at(i), all.at(i).width);
+    }
+    for (int level = 1; level <= slot::kLevels; ++level) {
+        const int width = all.at(2 * level).width + all.at(2 * level + 1).width;
+        upper += numbers::fixedField(QStringLiteral("Level %1").arg(level), width - 2) + QStringLiteral("  ");
+        lower += numbers::fixedField(QStringLiteral("%"), all.at(2 * level).width) +
+                 numbers::fixedField(QStringLiteral("Rate (B)"), all.at(2 * level + 1).width);
+    }
+    const int rateA = all.at(all.size() - 2).width;
+    const int rateC = all.at(all.size() - 1).width;
+    upper +=
+        numbers::fixedField(QStringLiteral("Level 1"), rateA) + numbers::fixedField(QStringLiteral("Level 1"), rateC);
+    lower +=
+        numbers::fixedField(QStringLiteral("Rate (A)"), rateA) + numbers::fixedField(QStringLiteral("Rate (C)"), rateC);
+    lower += QStringLiteral("  State");
+    job.printLine(upper).printLine(lower).printLine(QString(kLineWidth, u'-'));
+}
+
+void printRow(PrintJob& job, const CenterRow& row)
+{
+    QString line = nameField(row.name);
+    for (const Figure& figure : figures()) {
+        const std::optional<double> value = row.record ? figure.value(*row.record) : std::nullopt;
+        line += numbers::fixedField(numbers::formatResult(value, figure.pattern), figure.width);
+    }
+    line += QStringLiteral("  ") + shortState(row.state);
+    job.printLine(line);
+    const QString full = plantoverview::stateText(row);
+    // A name cut in its column is given whole with the details.
+    const bool details = full != shortState(row.state) || row.name.size() > kNameWidth;
+    if (!details)
+        return;
+    const QString text = row.name.size() > kNameWidth ? row.name + QStringLiteral(": ") + full : full;
+    for (const QString& part : stateLines(text))
+        job.printLine(QString(kStateIndent, u' ') + part);
+}
+
+} // namespace
+
+QStringList columnHeadings()
+{
+    QStringList headings = {QStringLiteral("Equipment"), QStringLiteral("Total annual cost"),
+                            QStringLiteral("Chargeable hours")};
+    for (int level = 1; level <= slot::kLevels; ++level)
+        headings << QStringLiteral("Efficiency %1 (%)").arg(level) << QStringLiteral("Rate (B) %1").arg(level);
+    headings << QStringLiteral("Rate (A) 1") << QStringLiteral("Rate (C) 1") << QStringLiteral("State");
+    return headings;
+}
+
+QByteArray csv(const plantoverview::Overview& overview)
+{
+    QByteArray bytes = csvLine(columnHeadings());
+    for (const CenterRow& row : overview.centers) {
+        QStringList fields = {row.name};
+        for (const Figure& figure : figures())
+            fields.append(row.record ? plainNumber(figure.value(*row.record)) : QString());
+        fields.append(plantoverview::stateText(row));
+        bytes += csvLine(fields);
+    }
+    return bytes;
+}
+
+PrintJob printedTable(const plantoverview::Overview& overview, int year)
+{
+    PrintJob job;
+    job.landscape().fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
+    job.printLine(QStringLiteral("Plant Overview %1").arg(year)).bold(false).fontSize(8).endLine();
+    if (!overview.plantProblem.isEmpty())
+        for (const QString& part : stateLines(overview.plantProblem))
+            job.printLine(part);
+    printColumnHeadings(job);
+    for (const CenterRow& row : overview.centers)
+        printRow(job, row);
+    return job;
+}
+
+} // namespace plantexport

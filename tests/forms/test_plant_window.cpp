@@ -1,0 +1,319 @@
+#include "MainWindowDriver.h"
+
+#include "DisplayPattern.h"
+#include "FileNames.h"
+#include "InputBoxes.h"
+#include "PlantExport.h"
+#include "PlantOverview.h"
+#include "ResultSlots.h"
+#include "frmPlant.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace {
+
+const int kStateColumn = 13;
+const int kRateB1Column = 4;
+
+QString promptOf(const QString& box)
+{
+    for (const inputboxes::Entry& entry : inputboxes::all())
+        if (QString::fromLatin1(entry.name) == box) {
+            const QString prompt = QString::fromLatin1(entry.prompt);
+            return prompt.endsWith(u':') ? prompt.chopped(1) : prompt;
+        }
+    return {};
+}
+
+QString rateB1Shown(const DataFolder& folder, const QString& name)
+{
+    const LoadedRecord loaded = loadResultFile(folder, name);
+    return loaded.ok() ? numbers::formatResult(loaded.record.result(resultslots::rateB(1)), numbers::kMoneyPattern)
+                       : QStringLiteral("<unreadable>");
+}
+
+} // namespace
+
+class TestPlantWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_ui = std::make_unique<MainWindowDriver>(); }
+    void cleanup() { m_ui.reset(); } // takes the overview down with the main window
+
+    void plantChangeMakesOthersStaleUntilRecalculated_data();
+    void plantChangeMakesOthersStaleUntilRecalculated();
+    void sortsOnFiguresAndLoadsTheChosenCenter_data();
+    void sortsOnFiguresAndLoadsTheChosenCenter();
+    void exportWritesTheTableWhereTheUserChose_data();
+    void exportWritesTheTableWhereTheUserChose();
+    void printsTheTableThenThePicture_data();
+    void printsTheTableThenThePicture();
+    void saveAsNewNameCopiesOrRefuses_data();
+    void saveAsNewNameCopiesOrRefuses();
+
+private:
+    // Starts each name with the worked example, its equipment cost varied, and calculates it.
+    void calculateCenters(const QStringList& names);
+    void calculateAgain(const QString& name);
+    FrmPlant* openOverview();
+    QAbstractItemModel* table() const { return control<QTableView>(m_plant, "tblCenters")->model(); }
+    QString cell(int row, int column) const { return table()->index(row, column).data().toString(); }
+    QString stateOf(const QString& name) const;
+    QStringList namesShown() const;
+    RecordedMessageBoxes& messages() const { return m_ui->platform().recordedMessages; }
+
+    std::unique_ptr<MainWindowDriver> m_ui;
+    QPointer<FrmPlant> m_plant;
+};
+
+void TestPlantWindow::calculateCenters(const QStringList& names)
+{
+    m_ui->startWithList();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        m_ui->startAnalysis(names[i]);
+        m_ui->typeAll(workedExampleBoxes());
+        m_ui->type("txtCost", QString::number(100000 + 25000 * i));
+        m_ui->press("Command2");
+    }
+}
+
+// Loads the name from the refreshed list and presses Calculate BHR, as a user would.
+void TestPlantWindow::calculateAgain(const QString& name)
+{
+    m_ui->press("Command5");
+    m_ui->clickListEntry(static_cast<int>(entries(m_ui->list()).indexOf(name)));
+    m_ui->press("Command2");
+}
+
+FrmPlant* TestPlantWindow::openOverview()
+{
+    m_ui->window().findChild<QAction*>("mnuPlant")->trigger();
+    m_plant = m_ui->window().findChild<FrmPlant*>();
+    return m_plant;
+}
+
+QString TestPlantWindow::stateOf(const QString& name) const
+{
+    for (int row = 0; row < table()->rowCount(); ++row)
+        if (cell(row, 0) == name)
+            return cell(row, kStateColumn);
+    return QStringLiteral("<not shown>");
+}
+
+QStringList TestPlantWindow::namesShown() const
+{
+    QStringList names;
+    for (int row = 0; row < table()->rowCount(); ++row)
+        names.append(cell(row, 0));
+    return names;
+}
+
+void TestPlantWindow::plantChangeMakesOthersStaleUntilRecalculated_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("agreed");
+    QTest::addColumn<bool>("blockGamma"); // Gamma's result file cannot be written
+    QTest::addColumn<QString>("betaAfter");
+    QTest::addColumn<QString>("gammaAfter"); // how its state begins
+
+    const QString staleRent = "stale: " + promptOf("txtRent");
+    QTest::newRow("power price, recalculated") << "txtPower"
+                                               << ".09" << true << false << "current"
+                                               << "current";
+    QTest::newRow("rent, declined") << "txtRent"
+                                    << "6" << false << false << staleRent << staleRent;
+    QTest::newRow("one file unwritable") << "txtSS"
+                                         << "7" << true << true << "current"
+                                         << "unreadable";
+}
+
+void TestPlantWindow::plantChangeMakesOthersStaleUntilRecalculated()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(bool, agreed);
+    QFETCH(bool, blockGamma);
+    QFETCH(QString, betaAfter);
+    QFETCH(QString, gammaAfter);
+    calculateCenters({"Alpha", "Beta", "Gamma"});
+    QVERIFY(m_ui->folder().append(filenames::kListFile, "Dryer").ok()); // listed, never calculated
+    calculateAgain("Alpha");
+    m_ui->type(box, text);
+    m_ui->press("Command2");
+
+    QVERIFY(openOverview());
+    QCOMPARE(namesShown(), (QStringList{"Alpha", "Beta", "Gamma", "Dryer"}));
+    QCOMPARE(stateOf("Alpha"), QStringLiteral("current"));
+    QCOMPARE(stateOf("Beta"), "stale: " + promptOf(box));
+    QCOMPARE(stateOf("Gamma"), "stale: " + promptOf(box));
+    QCOMPARE(stateOf("Dryer"), QStringLiteral("not calculated"));
+
+    const QString betaFile = filenames::resultFile("Beta");
+    const QByteArray betaBefore = m_ui->fileBytes(betaFile);
+    const QString betaRateBefore = rateB1Shown(m_ui->folder(), "Beta");
+    if (blockGamma)
+        m_ui->blockFile(filenames::resultFile("Gamma"));
+    messages().shown.clear();
+    messages().answers = {agreed ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No};
+    clickIn(m_plant, "cmdRecalculateAll");
+
+    const RecordedMessageBoxes::Shown question = messages().shown.value(0);
+    QCOMPARE(question.defaultAnswer, MessageBoxes::Answer::No);
+    QVERIFY2(question.details.contains("Dryer"), qPrintable(question.details)); // cannot be recalculated
+    QCOMPARE(stateOf("Beta"), betaAfter);
+    QVERIFY2(stateOf("Gamma").startsWith(gammaAfter), qPrintable(stateOf("Gamma")));
+    if (!agreed) {
+        QCOMPARE(m_ui->fileBytes(betaFile), betaBefore);
+        return;
+    }
+    const QString change = betaRateBefore + " -> " + rateB1Shown(m_ui->folder(), "Beta");
+    QVERIFY2(question.details.contains(change), qPrintable(question.details));
+    QCOMPARE(messages().shown.size(), blockGamma ? 2 : 1); // the failures in one message
+    if (blockGamma)
+        QVERIFY2(messages().shown.last().text.contains("Gamma"), qPrintable(messages().shown.last().text));
+
+    // The recalculated file is the one Calculate BHR saves from the same files.
+    const QByteArray betaRecalculated = m_ui->fileBytes(betaFile);
+    calculateAgain("Beta");
+    QCOMPARE(betaRecalculated, m_ui->fileBytes(betaFile));
+}
+
+void TestPlantWindow::sortsOnFiguresAndLoadsTheChosenCenter_data()
+{
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("double-click") << false;
+    QTest::newRow("Enter on the chosen row") << true;
+}
+
+void TestPlantWindow::sortsOnFiguresAndLoadsTheChosenCenter()
+{
+    QFETCH(bool, byKeyboard);
+    m_ui->startWithList({"Ten", "Nine fifty", "Hundred"});
+    saveResults(m_ui->folder(), "Ten", {{resultslots::rateB(1), 10}});
+    saveResults(m_ui->folder(), "Nine fifty", {{resultslots::rateB(1), 9.5}});
+    saveResults(m_ui->folder(), "Hundred", {{resultslots::rateB(1), 100.5}});
+    QVERIFY(openOverview());
+    auto* view = control<QTableView>(m_plant, "tblCenters");
+    QVERIFY(QTest::qWaitForWindowExposed(m_plant));
+
+    view->horizontalHeader()->setSortIndicator(kRateB1Column, Qt::DescendingOrder);
+    QCOMPARE(namesShown(), (QStringList{"Hundred", "Ten", "Nine fifty"}));
+    QCOMPARE(cell(0, kRateB1Column), QStringLiteral("$100.50"));
+    QVERIFY(table()->index(0, kRateB1Column).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+
+    const QRect place = view->visualRect(table()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center()); // chooses the row
+    if (byKeyboard)
+        QTest::keyClick(view, Qt::Key_Return);
+    else
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, place.center());
+    QCOMPARE(m_ui->text("txtTitle"), QStringLiteral("Ten"));
+    QCOMPARE(m_ui->window().currentName(), QStringLiteral("Ten"));
+    QCOMPARE(m_ui->currentTab(), int(FrmTab::General));
+    QCOMPARE(m_ui->child<QLabel>("lblName")->text(), QStringLiteral("Ten"));
+}
+
+void TestPlantWindow::exportWritesTheTableWhereTheUserChose_data()
+{
+    QTest::addColumn<QString>("chosen"); // in the data folder; empty: cancelled
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<int>("messagesShown");
+    QTest::newRow("chosen file") << "plant, 2030.csv" << true << 1;
+    QTest::newRow("cancelled") << "" << false << 0;
+    QTest::newRow("folder that does not exist") << "gone/plant.csv" << false << 1;
+}
+
+void TestPlantWindow::exportWritesTheTableWhereTheUserChose()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, written);
+    QFETCH(int, messagesShown);
+    calculateCenters({"Alpha", "Beta \u00c9tude"});
+    QVERIFY(openOverview());
+    const QString path = chosen.isEmpty() ? QString() : m_ui->path(chosen);
+    m_ui->platform().recordedFiles.answer = path;
+    messages().shown.clear();
+    clickIn(m_plant, "cmdExport");
+
+    QVERIFY(m_ui->platform().recordedFiles.suggestions.value(0).endsWith(".csv"));
+    QCOMPARE(messages().shown.size(), messagesShown);
+    if (written)
+        QCOMPARE(contentOf(path), plantexport::csv(plantoverview::read(m_ui->folder())));
+    else if (!path.isEmpty())
+        QCOMPARE(contentOf(path), QByteArray("<missing>"));
+}
+
+void TestPlantWindow::printsTheTableThenThePicture_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("toPdf");
+    QTest::newRow("print") << "cmdPrint" << false;
+    QTest::newRow("save as PDF") << "cmdSavePdf" << true;
+}
+
+void TestPlantWindow::printsTheTableThenThePicture()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, toPdf);
+    calculateCenters({"Alpha", "Beta"});
+    QVERIFY(openOverview());
+    const QString pdf = m_ui->path("overview.pdf");
+    m_ui->platform().recordedFiles.answer = pdf;
+    clickIn(m_plant, button);
+
+    const QList<TextPagePrinter>& pages = m_ui->platform().recordedPrinting.pages;
+    QCOMPARE(pages.size(), 1);
+    QStringList lines = pages.first().lines();
+    lines.removeAll(QString());
+    QCOMPARE(lines.first(), QStringLiteral("Plant Overview 2030"));
+    QCOMPARE(lines.last(), QStringLiteral("[picture: Annual cost by center]"));
+    QVERIFY(pages.first().documentEnded());
+    if (toPdf)
+        QVERIFY(contentOf(pdf).startsWith("%PDF"));
+}
+
+void TestPlantWindow::saveAsNewNameCopiesOrRefuses_data()
+{
+    QTest::addColumn<QStringList>("typed"); // empty: cancelled
+    QTest::addColumn<QStringList>("listAfter");
+    QTest::addColumn<QString>("told"); // a part of the one message after the question; empty: none
+
+    const QStringList listed = {"Alpha", "Gamma Press"};
+    QTest::newRow("new name") << QStringList{"Beta"} << listed + QStringList{"Beta"} << "";
+    QTest::newRow("shares files with a listed name") << QStringList{"Gamma Pr"} << listed << "\"Gamma Press\"";
+    QTest::newRow("cancelled") << QStringList{} << listed << "";
+}
+
+void TestPlantWindow::saveAsNewNameCopiesOrRefuses()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, listAfter);
+    QFETCH(QString, told);
+    calculateCenters({"Alpha"});
+    QVERIFY(m_ui->folder().append(filenames::kListFile, "Gamma Press").ok());
+    m_ui->press("Command5");
+    messages().shown.clear();
+    messages().typed = typed;
+    m_ui->window().findChild<QAction*>("mnuSaveAsNew")->trigger();
+
+    QCOMPARE(messages().shown.value(0).details, QStringLiteral("Alpha")); // the suggestion
+    QCOMPARE(entries(m_ui->list()), listAfter);
+    QCOMPARE(messages().shown.size(), told.isEmpty() ? 1 : 2);
+    if (!told.isEmpty())
+        QVERIFY2(messages().shown.last().text.contains(told), qPrintable(messages().shown.last().text));
+    if (!listAfter.contains("Beta"))
+        return;
+    QCOMPARE(m_ui->fileBytes(filenames::resultFile("Beta")), m_ui->fileBytes(filenames::resultFile("Alpha")));
+    for (int digit = 2; digit <= 4; ++digit)
+        QCOMPARE(m_ui->fileBytes(filenames::inputFile("Beta", digit)),
+                 m_ui->fileBytes(filenames::inputFile("Alpha", digit)));
+    QVERIFY(openOverview());
+    QCOMPARE(cell(2, kRateB1Column), cell(0, kRateB1Column)); // side by side, the same figures
+}
+
+QTEST_MAIN(TestPlantWindow)
+#include "test_plant_window.moc"

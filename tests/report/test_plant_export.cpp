@@ -1,0 +1,191 @@
+// The plant overview as a CSV file for spreadsheets and as a printed table.
+
+#include "../engine/PlantFolder.h"
+#include "EquipmentList.h"
+#include "PlantExport.h"
+#include "ResultFile.h"
+#include "ResultSlots.h"
+#include "TextPagePrinter.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+namespace slot = resultslots;
+
+// A plant with awkward names: one center calculated before the power price changed, one never
+// calculated, the others with the worked example's figures.
+const QStringList kNames = {QStringLiteral("Kord"),
+                            QStringLiteral("Comma, Inc"),
+                            QStringLiteral("Quote \"Q\" Press"),
+                            QStringLiteral("Rüdiger"),
+                            QStringLiteral("Heidelberg Speedmaster 74"),
+                            QStringLiteral("Old Press"),
+                            QStringLiteral("Fresh")};
+
+bool calculatePlant(const DataFolder& folder)
+{
+    if (calculateCenter(folder, "Old Press", typed(workedExampleBoxes(), {{"txtPower", "0.09"}})).kind !=
+        BudgetOutcome::Kind::Completed)
+        return false;
+    for (const QString& name : kNames.mid(0, 5))
+        if (calculateCenter(folder, name, workedExampleBoxes()).kind != BudgetOutcome::Kind::Completed)
+            return false;
+    for (const QString& name : kNames)
+        if (!equipmentlist::addIfAbsent(folder, name).ok())
+            return false;
+    return true;
+}
+
+// A small reader of comma separated values: fields in double quotes may hold commas, line
+// breaks and doubled quotes; records end with CR LF.
+QList<QStringList> readCsv(const QString& text)
+{
+    QList<QStringList> records;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"')
+                field += text.at(++i);
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            fields.append(std::exchange(field, QString()));
+        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+            fields.append(std::exchange(field, QString()));
+            records.append(std::exchange(fields, QStringList()));
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (!field.isEmpty() || !fields.isEmpty())
+        records.append(fields << field); // an unended last record shows as one
+    return records;
+}
+
+// Where each figure column of the export comes from in the result file: a result value, or
+// (for the efficiency percentages) an input value.
+struct Column {
+    int slot;
+    bool input;
+};
+const QList<Column> kFigureColumns = {
+    {slot::annualCenterCost, false}, {slot::chargeableHours(1), false}, {slot::efficiency(1), true},
+    {slot::rateB(1), false},         {slot::efficiency(2), true},       {slot::rateB(2), false},
+    {slot::efficiency(3), true},     {slot::rateB(3), false},           {slot::efficiency(4), true},
+    {slot::rateB(4), false},         {slot::rateA(1), false},           {slot::rateC(1), false},
+};
+
+} // namespace
+
+class TestPlantExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void csvReadsBackAsTheResultFiles_data();
+    void csvReadsBackAsTheResultFiles();
+    void printedTableShowsEachCenter_data();
+    void printedTableShowsEachCenter();
+
+private:
+    QTemporaryDir m_dir;
+    plantoverview::Overview m_overview;
+};
+
+void TestPlantExport::initTestCase()
+{
+    QVERIFY(calculatePlant(DataFolder(m_dir.path())));
+    m_overview = plantoverview::read(DataFolder(m_dir.path()));
+    QCOMPARE(m_overview.centers.size(), kNames.size());
+}
+
+void TestPlantExport::csvReadsBackAsTheResultFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("state");
+    for (const QString& name : kNames)
+        QTest::newRow(qPrintable(name)) << name
+                                        << (name == "Fresh"       ? "not calculated"
+                                            : name == "Old Press" ? "stale: Power Consumption Cost ($/KWh)"
+                                                                  : "current");
+}
+
+void TestPlantExport::csvReadsBackAsTheResultFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, state);
+    const QByteArray bytes = plantexport::csv(m_overview);
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> records = readCsv(QString::fromUtf8(bytes));
+    QCOMPARE(records.size(), kNames.size() + 1);
+    QCOMPARE(records.first(), plantexport::columnHeadings());
+    const QStringList fields = records.at(kNames.indexOf(name) + 1);
+    QCOMPARE(fields.size(), 2 + kFigureColumns.size());
+    QCOMPARE(fields.first(), name);
+    QCOMPARE(fields.last(), state);
+
+    const LoadedRecord saved = loadResultFile(DataFolder(m_dir.path()), name);
+    for (int column = 0; column < kFigureColumns.size(); ++column) {
+        const QString field = fields.at(column + 1);
+        if (!saved.ok()) {
+            QVERIFY2(field.isEmpty(), qPrintable(field));
+            continue;
+        }
+        const Column from = kFigureColumns.at(column);
+        const double expected = from.input ? saved.record.input(from.slot) : *saved.record.result(from.slot);
+        bool isNumber = false;
+        QCOMPARE(QLocale::c().toDouble(field, &isNumber), expected);
+        QVERIFY2(isNumber && !field.contains(u','), qPrintable(field));
+    }
+}
+
+void TestPlantExport::printedTableShowsEachCenter_data()
+{
+    QTest::addColumn<QStringList>("row"); // what its line shows, in this order
+    QTest::addColumn<QString>("details"); // the line under it, or empty for none
+
+    const QStringList workedExample = {"$134,709.25", "3904",   "100", "$69.01",  "80",     "$86.26",
+                                       "70",          "$98.59", "60",  "$115.02", "$64.91", "$34.51"};
+    QTest::newRow("current") << (QStringList("Kord") << workedExample << "current") << QString();
+    QTest::newRow("accented name") << (QStringList("Rüdiger") << workedExample << "current") << QString();
+    QTest::newRow("name cut in its column")
+        << (QStringList("Heidelberg Sp...") << workedExample << "current") << "Heidelberg Speedmaster 74: current";
+    QTest::newRow("stale") << QStringList{"Old Press", "$134,", "stale"} << "stale: Power Consumption Cost ($/KWh)";
+    QTest::newRow("never calculated") << QStringList{"Fresh", "not calculated"} << QString();
+}
+
+void TestPlantExport::printedTableShowsEachCenter()
+{
+    QFETCH(QStringList, row);
+    QFETCH(QString, details);
+    const PrintJob job = plantexport::printedTable(m_overview, 2026);
+    QVERIFY(job.isLandscape());
+    const QStringList lines = TextPagePrinter::of(job).lines();
+    QCOMPARE(lines.first(), "Plant Overview 2026");
+    for (const QString& line : lines)
+        QVERIFY2(line.size() <= 130, qPrintable(lines.join("\n")));
+
+    const auto found = std::find_if(lines.cbegin(), lines.cend(),
+                                    [&row](const QString& line) { return line.startsWith(row.first() + u' '); });
+    QVERIFY(found != lines.cend());
+    qsizetype from = 0;
+    for (const QString& part : row) {
+        from = found->indexOf(part, from);
+        QVERIFY2(from >= 0, qPrintable(QStringLiteral("%1 not in order in: %2").arg(part, *found)));
+        from += part.size();
+    }
+    const QString next = found + 1 == lines.cend() ? QString() : *(found + 1);
+    QCOMPARE(next.startsWith(QStringLiteral("      ")) ? next.trimmed() : QString(), details);
+}
+
+QTEST_GUILESS_MAIN(TestPlantExport)
+#include "test_plant_export.moc"

@@ -1,0 +1,151 @@
+// Copying an equipment's saved files under a new name, for a what-if.
+
+#include "EquipmentCopy.h"
+#include "EquipmentList.h"
+#include "FileContents.h"
+#include "FileNames.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Kind = equipmentcopy::CopyOutcome::Kind;
+
+namespace {
+
+// The files of a saved equipment, with bytes of their own so that a mix-up shows.
+QStringList filesOf(const QString& name)
+{
+    return {filenames::inputFile(name, 2), filenames::inputFile(name, 3), filenames::inputFile(name, 4),
+            filenames::resultFile(name), filenames::pricingFile(name)};
+}
+
+bool saveEquipment(const QTemporaryDir& dir, const QString& name, bool withResults)
+{
+    const QStringList files = filesOf(name);
+    for (int i = 0; i < files.size(); ++i) {
+        if (i >= 3 && !withResults)
+            break;
+        const QByteArray bytes = files.at(i).toLatin1() + " of " + name.toLatin1() + "\r\n 12.5 \r\n\r\n";
+        if (!writeBytes(dir.filePath(files.at(i)), bytes))
+            return false;
+    }
+    return equipmentlist::addIfAbsent(DataFolder(dir.path()), name).ok();
+}
+
+} // namespace
+
+class TestEquipmentCopy : public QObject {
+    Q_OBJECT
+private slots:
+    void copyHoldsTheSameFiguresApart_data();
+    void copyHoldsTheSameFiguresApart();
+    void refusedCopyChangesNothing_data();
+    void refusedCopyChangesNothing();
+};
+
+void TestEquipmentCopy::copyHoldsTheSameFiguresApart_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("withResults"); // result and pricing files saved too
+
+    QTest::newRow("second shift") << "AB Press 2"
+                                  << "Second shift AB Press" << true;
+    QTest::newRow("short names") << "Kord"
+                                 << "Kord B" << true;
+    QTest::newRow("inputs only") << "Kord"
+                                 << "Faster Kord" << false;
+    QTest::newRow("name with a comma") << "Heidelberg"
+                                       << "Speedmaster, 2 shifts" << true;
+}
+
+void TestEquipmentCopy::copyHoldsTheSameFiguresApart()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, withResults);
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(saveEquipment(dir, from, withResults));
+
+    const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(folder, from, to);
+    QVERIFY2(outcome.kind == Kind::Copied, qPrintable(outcome.error));
+    QCOMPARE(equipmentlist::load(folder).names, QStringList({from, to}));
+    const QStringList original = filesOf(from);
+    const QStringList copied = filesOf(to);
+    QList<QByteArray> before;
+    for (int i = 0; i < original.size(); ++i) {
+        before.append(contentOf(dir.filePath(original.at(i))));
+        QCOMPARE(contentOf(dir.filePath(copied.at(i))), before.at(i));
+    }
+    // Editing the copy leaves the original as it was.
+    for (const QString& file : copied)
+        QVERIFY(!folder.exists(file) || folder.replace(file, {"edited"}).ok());
+    for (int i = 0; i < original.size(); ++i)
+        QCOMPARE(contentOf(dir.filePath(original.at(i))), before.at(i));
+}
+
+void TestEquipmentCopy::refusedCopyChangesNothing_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("sharingWith");
+    QTest::addColumn<QString>("blocked"); // a file of the new name that is a folder, or empty
+
+    const QStringList none;
+    QTest::newRow("same stem as a listed name")
+        << "Kord"
+        << "Komori 2" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString();
+    QTest::newRow("same stem as the original")
+        << "Komori 1"
+        << "Komori 3" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString();
+    QTest::newRow("same result file as a listed name")
+        << "Kord"
+        << "AB_Pres" << int(Kind::SharesFiles) << QStringList{"AB Press 2"} << QString();
+    QTest::newRow("already listed") << "Kord"
+                                    << "Komori 1" << int(Kind::Exists) << none << QString();
+    QTest::newRow("slash in the stem") << "Kord"
+                                       << "A/B" << int(Kind::BadName) << none << QString();
+    QTest::newRow("leading blank") << "Kord"
+                                   << " Kord 2" << int(Kind::BadName) << none << QString();
+    QTest::newRow("original never saved") << "Fresh"
+                                          << "Fresh copy" << int(Kind::NoInputs) << none << QString();
+    QTest::newRow("pricing file cannot be written")
+        << "Kord"
+        << "Kord B" << int(Kind::NotSaved) << none << filenames::pricingFile("Kord B");
+}
+
+void TestEquipmentCopy::refusedCopyChangesNothing()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, kind);
+    QFETCH(QStringList, sharingWith);
+    QFETCH(QString, blocked);
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    for (const char* name : {"Kord", "Komori 1", "AB Press 2"})
+        QVERIFY(saveEquipment(dir, name, true));
+    if (!blocked.isEmpty())
+        QVERIFY(QDir(dir.path()).mkdir(blocked));
+    QHash<QString, QByteArray> before;
+    for (const QString& entry : folderEntries(dir.path()))
+        before.insert(entry, contentOf(dir.filePath(entry)));
+
+    const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(folder, from, to);
+    QCOMPARE(int(outcome.kind), kind);
+    QCOMPARE(outcome.sharingWith, sharingWith);
+    for (const QString& other : sharingWith)
+        QVERIFY2(outcome.error.contains(other), qPrintable(outcome.error));
+    if (kind == int(Kind::BadName) || kind == int(Kind::NotSaved))
+        QVERIFY(!outcome.error.isEmpty());
+    QHash<QString, QByteArray> after;
+    for (const QString& entry : folderEntries(dir.path()))
+        after.insert(entry, contentOf(dir.filePath(entry)));
+    QCOMPARE(after, before);
+}
+
+QTEST_GUILESS_MAIN(TestEquipmentCopy)
+#include "test_equipment_copy.moc"
