@@ -1,14 +1,19 @@
 // What a user waits for in the windows: start-up to the splash painted, the Calculate BHR click
-// to the budget window shown with its files written, and the rate report painted into a PDF.
+// to the budget window shown with its files written, the rate report painted into a PDF, the
+// plant overview of 1,000 centers shown, and the main window started on a list of 10,000 names.
 
 #include "MainWindowDriver.h"
 
 #include "BudgetCalculation.h"
+#include "PlantFixture.h"
 #include "PrintService.h"
 #include "ProgramStart.h"
 #include "RateReport.h"
 #include "ResultFile.h"
 #include "frmBudget.h"
+#include "frmPlant.h"
+
+#include <QListWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -69,6 +74,50 @@ static void rateReportToPdf(benchmark::State& state)
     }
 }
 BENCHMARK(rateReportToPdf)->Unit(benchmark::kMillisecond);
+
+static void plantOverviewShown(benchmark::State& state)
+{
+    if (!plantfixture::plant().ready()) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
+    FrmTab window(platform);
+    for (auto _ : state) {
+        FrmPlant* overview = FrmPlant::open(platform, window);
+        overview->repaint();
+        state.PauseTiming();
+        overview->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(plantOverviewShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+static void mainWindowOnTenThousandNames(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    RecordedPlatform platform(dir.path(), 2026);
+    QStringList names;
+    for (int name = 0; name < plantfixture::kListNames; ++name)
+        names.append(QStringLiteral("Equipment number %1").arg(name));
+    if (!platform.folder().replace(filenames::kListFile, names).ok()) {
+        state.SkipWithError("the list could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming(); // the window's tabs and boxes are built before any list is read
+        FrmTab window(platform);
+        state.ResumeTiming();
+        window.load();
+        window.repaint();
+        if (window.findChild<QListWidget*>()->count() != plantfixture::kListNames) {
+            state.SkipWithError("the list did not show whole");
+            break;
+        }
+    }
+}
+BENCHMARK(mainWindowOnTenThousandNames)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,6 @@
 #include "MarketChart.h"
 
+#include "ChartAxes.h"
 #include "DisplayPattern.h"
 #include "MarketCheckReport.h"
 
@@ -20,31 +21,6 @@ namespace {
 // About as many labels as fit along a small chart: the quantities' labels are the wider.
 constexpr int kQuantityTicks = 4;
 constexpr int kPriceTicks = 6;
-
-// A step of 1, 2 or 5 times a power of ten giving about `ticks` labels over the range.
-double tickStep(double range, int ticks)
-{
-    const double rough = range / ticks;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (factor * power >= rough)
-            return factor * power;
-    return 10 * power;
-}
-
-// A value axis with its labels written by a display pattern at round values.
-QCategoryAxis* labelledAxis(double from, double to, int ticks, const QString& pattern, const QString& title)
-{
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setRange(from, to);
-    axis->setStartValue(from);
-    axis->setTitleText(title);
-    const double step = tickStep(to - from, ticks);
-    for (double value = std::ceil(from / step) * step; value <= to + step * 1e-9; value += step)
-        axis->append(numbers::format(value, pattern), value);
-    return axis;
-}
 
 // Each line has a pen style of its own, so that the picture still reads on a black-and-white page.
 struct Pen {
@@ -106,10 +82,10 @@ QChart* priceChart(const MarketCheck& check)
     crossings->append(lines.crossings);
     all << crossings;
 
-    QCategoryAxis* quantity = labelledAxis(lines.cost.first().x(), lines.cost.last().x(), kQuantityTicks,
-                                           QStringLiteral("###,###,##0"), marketchecktexts::quantityAxisTitle());
-    QCategoryAxis* price = labelledAxis(0, highest(lines) * 1.05, kPriceTicks, QStringLiteral("$###,###,##0.##"),
-                                        marketchecktexts::priceAxisTitle());
+    QCategoryAxis* quantity = chartaxes::labelled(lines.cost.first().x(), lines.cost.last().x(), kQuantityTicks,
+                                                  QStringLiteral("###,###,##0"), marketchecktexts::quantityAxisTitle());
+    QCategoryAxis* price = chartaxes::labelled(0, highest(lines) * 1.05, kPriceTicks, QStringLiteral("$###,###,##0.##"),
+                                               marketchecktexts::priceAxisTitle());
     chart->addAxis(quantity, Qt::AlignBottom);
     chart->addAxis(price, Qt::AlignLeft);
     for (QAbstractSeries* series : all) {

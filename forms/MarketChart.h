@@ -19,8 +19,8 @@ class MarketChart : public QChartView {
     Q_OBJECT
 public:
     explicit MarketChart(QWidget* parent = nullptr);
-    // Room for the legend's names and the axes' labels; it can shrink to a cramped minimum.
-    QSize sizeHint() const override { return {480, 380}; }
+    // Room for the lines to part above the legend; it can shrink to a cramped minimum.
+    QSize sizeHint() const override { return {520, 440}; }
     // Shows the check's picture; a check with a gap leaves the picture empty.
     void showCheck(const marketcheck::MarketCheck& check);
     void clear();

@@ -1,9 +1,11 @@
 #include "PlantChart.h"
 
+#include "ChartAxes.h"
 #include "ResultSlots.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QColor>
 #include <QFontMetrics>
@@ -13,8 +15,8 @@
 #include <QScatterSeries>
 #include <QSet>
 #include <QStackedBarSeries>
-#include <QValueAxis>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -23,6 +25,7 @@ constexpr int kLabelWidth = 110;       // pixels a center's name may take under 
 constexpr double kDrawingWidth = 1000; // the picture is laid out at this width, then scaled to the page
 constexpr int kManyCenters = 12;       // beyond this the names turn to fit
 constexpr int kTooManyNames = 60;      // beyond this no name could be read under its bar
+constexpr int kAmountTicks = 5;        // labels up each side
 
 // Category names must differ, and a long name must not widen the picture.
 QStringList categoryNames(const QList<plantchart::Center>& centers, const QFont& font)
@@ -68,6 +71,7 @@ QChart* build(const QList<Center>& centers)
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4)); // the plot takes what room a small window has
 
     auto* bars = new QStackedBarSeries(chart);
     bars->append(costSet(QStringLiteral("Fixed"), centers, &plantoverview::CostSplit::fixed));
@@ -97,23 +101,22 @@ QChart* build(const QList<Center>& centers)
     bars->attachAxis(names);
     rates->attachAxis(names);
 
-    auto* cost = new QValueAxis(chart);
-    cost->setTitleText(QStringLiteral("$ per year"));
-    cost->setLabelFormat(QStringLiteral("%.0f"));
+    // Axes from nought, labelled as the table writes amounts.
+    double highestCost = 0;
+    double highestRate = 0;
+    for (const Center& center : centers) {
+        const plantoverview::CostSplit& split = center.split;
+        highestCost = std::max(highestCost, split.fixed + split.wages + split.power + split.variable);
+        highestRate = std::max(highestRate, center.rateB1.value_or(0));
+    }
+    QCategoryAxis* cost = chartaxes::labelled(0, std::max(highestCost * 1.1, 1.0), kAmountTicks,
+                                              QStringLiteral("$###,###,##0"), QStringLiteral("$ per year"));
     chart->addAxis(cost, Qt::AlignLeft);
     bars->attachAxis(cost);
-    if (cost->min() > 0)
-        cost->setMin(0);
-    cost->applyNiceNumbers();
-
-    auto* rate = new QValueAxis(chart);
-    rate->setTitleText(QStringLiteral("$ per hour"));
-    rate->setLabelFormat(QStringLiteral("%.2f"));
+    QCategoryAxis* rate = chartaxes::labelled(0, std::max(highestRate * 1.15, 1.0), kAmountTicks,
+                                              QStringLiteral("$###,##0.00"), QStringLiteral("$ per hour"));
     chart->addAxis(rate, Qt::AlignRight);
     rates->attachAxis(rate);
-    if (rate->min() > 0)
-        rate->setMin(0);
-    rate->applyNiceNumbers();
     return chart;
 }
 

@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "ResultFile.h"
 #include "SaveAsPdf.h"
+#include "ScrollingPage.h"
 #include "SingleWindow.h"
 #include "TextBoxes.h"
 
@@ -47,6 +48,7 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
     setWindowTitle(QStringLiteral("Market Check"));
     buildLayout();
     showAnalysis(name, analysis);
+    sizeWithinScreen(this);
 }
 
 void FrmMarketCheck::buildLayout()

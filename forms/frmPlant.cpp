@@ -103,8 +103,8 @@ void FrmPlant::build()
     m_chart->setMinimumHeight(180);
     split->addWidget(m_table);
     split->addWidget(m_chart);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     layout->addWidget(split, 1);
     layout->addWidget(buildButtons());
     // Room for the table and the picture, within a small screen.
@@ -126,6 +126,8 @@ void FrmPlant::buildTable(QWidget* parent)
     m_table = named(new QTableView(parent), "tblCenters");
     m_table->setModel(m_sorted);
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // list order until the user sorts
+    // What needs doing shows beside each name; the export and the printed table keep their order.
+    m_table->horizontalHeader()->moveSection(PlantTableModel::State, PlantTableModel::Name + 1);
     m_table->setSortingEnabled(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -168,8 +170,9 @@ void FrmPlant::refresh()
     m_model->setOverview(plantoverview::read(m_platform.folder()));
     m_summary->setText(summaryOf(m_model->overview()));
     m_table->resizeColumnsToContents();
-    if (m_table->columnWidth(PlantTableModel::Name) > kNameColumnWidth)
-        m_table->setColumnWidth(PlantTableModel::Name, kNameColumnWidth);
+    for (const int column : {int(PlantTableModel::Name), int(PlantTableModel::State)})
+        if (m_table->columnWidth(column) > kNameColumnWidth)
+            m_table->setColumnWidth(column, kNameColumnWidth);
 
     QChart* old = m_chart->chart();
     m_chart->setChart(plantchart::build(plantchart::centersOf(m_model->overview())));

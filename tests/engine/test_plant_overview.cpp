@@ -28,7 +28,7 @@ BoxTexts centerBoxes(int center, const BoxTexts& plantChanges = {})
     BoxTexts own = {{"txtCost", QString::number(100000 + 25000 * center)}, {"txtWage1", QString::number(20 + center)}};
     if (center == 2)
         own.insert("txtSq", QString());
-    return typed(typed(workedExampleBoxes(), own), plantChanges);
+    return typed(typed(workedExampleTexts(), own), plantChanges);
 }
 
 QString resultPath(const QTemporaryDir& dir, const QString& name)
@@ -100,7 +100,7 @@ void TestPlantOverview::initTestCase()
 {
     const QTemporaryDir& dir = m_mixed;
     const DataFolder folder(dir.path());
-    const BoxTexts boxes = workedExampleBoxes();
+    const BoxTexts boxes = workedExampleTexts();
     for (const char* calculated : {"Komori 1", "AB Press", "AB_Press", "Damaged", "Hollow", "Hall", "Short", "Kord"})
         QVERIFY(calculateCenter(folder, QString::fromUtf8(calculated), boxes).kind == BudgetOutcome::Kind::Completed);
     QVERIFY(calculateCenter(folder, "Idle", typed(boxes, {{"txtEff100", ""}})).kind == BudgetOutcome::Kind::Overflow);

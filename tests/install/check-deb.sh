@@ -26,11 +26,12 @@ for file in ./usr/bin/hourlyrates \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
     ./usr/share/icons/hicolor/48x48/apps/$app_id.png \
     ./usr/share/icons/hicolor/256x256/apps/$app_id.png \
-    ./usr/share/hourlyrates/help/index.html; do
+    ./usr/share/hourlyrates/help/index.html \
+    ./usr/share/doc/hourlyrates/copyright; do
     grep -qF " $file" <<<"$contents" || fail "$file is not in $(basename "$deb")"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6; do
+for library in libqt6widgets6 libqt6printsupport6 libqt6charts6 libqt6gui6 libqt6core6; do
     grep -q "$library" <<<"$depends" || fail "the package does not depend on $library (Depends: $depends)"
 done
 echo "$(basename "$deb") holds the program and declares: $depends"

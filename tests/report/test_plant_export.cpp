@@ -1,8 +1,8 @@
 // The plant overview as a CSV file for spreadsheets and as a printed table.
 
-#include "../engine/PlantFolder.h"
 #include "EquipmentList.h"
 #include "PlantExport.h"
+#include "PlantFolder.h"
 #include "ResultFile.h"
 #include "ResultSlots.h"
 #include "TextPagePrinter.h"
@@ -26,11 +26,11 @@ const QStringList kNames = {QStringLiteral("Kord"),
 
 bool calculatePlant(const DataFolder& folder)
 {
-    if (calculateCenter(folder, "Old Press", typed(workedExampleBoxes(), {{"txtPower", "0.09"}})).kind !=
+    if (calculateCenter(folder, "Old Press", typed(workedExampleTexts(), {{"txtPower", "0.09"}})).kind !=
         BudgetOutcome::Kind::Completed)
         return false;
     for (const QString& name : kNames.mid(0, 5))
-        if (calculateCenter(folder, name, workedExampleBoxes()).kind != BudgetOutcome::Kind::Completed)
+        if (calculateCenter(folder, name, workedExampleTexts()).kind != BudgetOutcome::Kind::Completed)
             return false;
     for (const QString& name : kNames)
         if (!equipmentlist::addIfAbsent(folder, name).ok())

@@ -6,6 +6,7 @@
 #include "FileContents.h"
 #include "RecordedPlatform.h"
 #include "ResultFile.h"
+#include "WorkedExampleBoxes.h"
 #include "frmTab.h"
 
 #include <QApplication>
@@ -24,25 +25,6 @@
 #include <utility>
 #include <vector>
 
-using BoxEntries = std::vector<std::pair<QString, QString>>;
-
-// The worked example of the cost formulas as a user types it into the boxes.
-inline BoxEntries workedExampleBoxes()
-{
-    return {
-        {"txtSS", "7.65"},       {"txtDed", "76200"},       {"txtComp", "3"},         {"txtUnempComp", "2.7"},
-        {"txtMaxWages", "7000"}, {"txtGroupIns", "50"},     {"txtPension", "3"},      {"txtPower", ".08"},
-        {"txtVacation", "10"},   {"txtHolidays", "6"},      {"txtRent", "5"},         {"txtInsurEquip", "1"},
-        {"txtPropTaxes", "2"},   {"txtDepreciation", "10"}, {"txtTotCost", "300000"}, {"txtTotFeet", "5000"},
-        {"txtCost", "100000"},   {"txtHP1", "10"},          {"txtUsage1", "80"},      {"txtHP2", "5"},
-        {"txtUsage2", "50"},     {"txtSq", "500"},          {"txtArc", "1000"},       {"txtArcPercent", "50"},
-        {"txtTotWatt", "2000"},  {"txtHours", "40"},        {"txtWage1", "20"},       {"txtWage2", "15"},
-        {"txtEff100", "100"},    {"txtEff80", "80"},        {"txtEff70", "70"},       {"txtEff60", "60"},
-        {"txtInd", "5000"},      {"txtSupply", "3000"},     {"txtRepair", "2000"},    {"txtGen", "10000"},
-        {"txtSell", "8000"},
-    };
-}
-
 // The pricing boxes in the order of the pricing file's lines, and the worked example of the
 // reverse engineering as a user types it into them.
 inline const QStringList kPricingBoxes = {"txtQ1", "txtQ2", "txtPercent", "txtP1", "txtP2", "txtHrCost"};
@@ -54,15 +36,6 @@ inline QStringList workedExamplePricing()
 // What start-up and Refresh List say when there is no equipment list file.
 inline const QString kNoListMessage =
     QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
-
-// The text the entries give a box, as a calculation would read it; empty for any other box.
-inline QString boxText(const BoxEntries& entries, const QString& box)
-{
-    for (const auto& [name, text] : entries)
-        if (name == box)
-            return text;
-    return QString();
-}
 
 // The window's control of that name and kind; a warning names a missing one.
 template <typename T = QWidget> T* control(const QWidget* window, const QString& name)

@@ -1,0 +1,73 @@
+#pragma once
+
+// A plant of 1,000 saved centers for the benchmarks: one calculated as Calculate BHR does, its
+// files copied for the others, then the power price changed so that every one of them is stale.
+
+#include "EquipmentList.h"
+#include "FileNames.h"
+#include "PlantFolder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace plantfixture {
+
+constexpr int kCenters = 1000;
+constexpr int kListNames = 10000;
+
+// Seven characters of their own, so that no two centers share files.
+inline QString centerName(int center)
+{
+    return QStringLiteral("P%1 press").arg(center, 4, 10, QLatin1Char('0'));
+}
+
+inline bool copyBytes(const QString& from, const QString& to)
+{
+    QFile source(from);
+    QFile target(to);
+    return source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly) &&
+           target.write(source.readAll()) == source.size();
+}
+
+class Plant {
+public:
+    Plant() : m_folder(m_dir.path())
+    {
+        const QString first = centerName(0);
+        m_ready = calculateCenter(m_folder, first, workedExampleTexts()).kind == BudgetOutcome::Kind::Completed;
+        QStringList names;
+        for (int center = 0; center < kCenters && m_ready; ++center) {
+            const QString name = centerName(center);
+            names.append(name);
+            QStringList files = {filenames::resultFile(first)};
+            for (int digit = 2; digit <= 4; ++digit)
+                files.append(filenames::inputFile(first, digit));
+            for (const QString& file : files) {
+                const QString target = QString(file)
+                                           .replace(filenames::stem(first), filenames::stem(name))
+                                           .replace(filenames::resultStem(first), filenames::resultStem(name));
+                if (center > 0)
+                    m_ready = m_ready && copyBytes(m_dir.filePath(file), m_dir.filePath(target));
+            }
+        }
+        m_ready = m_ready && m_folder.replace(filenames::kListFile, names).ok() &&
+                  calculateCenter(m_folder, first, typed(workedExampleTexts(), {{"txtPower", "0.10"}})).kind ==
+                      BudgetOutcome::Kind::Completed;
+    }
+
+    bool ready() const { return m_ready; }
+    const DataFolder& folder() const { return m_folder; }
+
+private:
+    QTemporaryDir m_dir;
+    DataFolder m_folder;
+    bool m_ready = false;
+};
+
+inline Plant& plant()
+{
+    static Plant shared;
+    return shared;
+}
+
+} // namespace plantfixture

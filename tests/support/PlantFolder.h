@@ -1,0 +1,35 @@
+#pragma once
+
+// A plant of saved centers in a folder, each calculated as Calculate BHR calculates it, from the
+// worked example's boxes with some of them typed differently.
+
+#include "BudgetCalculation.h"
+#include "FileNames.h"
+#include "WorkedExampleBoxes.h"
+
+#include <QHash>
+#include <QString>
+
+using BoxTexts = QHash<QString, QString>;
+
+// The worked example's boxes, by name.
+inline BoxTexts workedExampleTexts()
+{
+    BoxTexts texts;
+    for (const auto& [box, text] : workedExampleBoxes())
+        texts.insert(box, text);
+    return texts;
+}
+
+// The boxes with the given ones typed differently.
+inline BoxTexts typed(BoxTexts boxes, const BoxTexts& changes)
+{
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        boxes.insert(it.key(), it.value());
+    return boxes;
+}
+
+inline BudgetOutcome calculateCenter(const DataFolder& folder, const QString& name, const BoxTexts& boxes)
+{
+    return calculateBudget(folder, name, [&boxes](const QString& box) { return boxes.value(box); });
+}
