@@ -1,18 +1,14 @@
 // The whole plant at once: the overview of 1,000 saved centers, Recalculate all over them against
 // 1,000 separate calculations and saves, and the equipment list of 10,000 names.
 
-#include "BudgetInputs.h"
-#include "CostFormulas.h"
+#include "CenterRecompute.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "PlantFixture.h"
 #include "PlantOverview.h"
 #include "RecalculateAll.h"
-#include "RecordLayout.h"
 #include "ResultFile.h"
 
-#include <QFile>
-#include <QHash>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -21,24 +17,14 @@ using namespace plantfixture;
 
 namespace {
 
-// One center as Calculate BHR would do it after selecting it, saving only its result file: its
-// boxes loaded from the plant file and its input files, the formulas, the save.
+// One center as Calculate BHR would do it after selecting it, saving only its result file: the
+// plant file and its input files read, the formulas, the save.
 bool calculateAndSave(const DataFolder& folder, const QString& name)
 {
-    QHash<QString, QString> boxes;
-    QList<recordlayout::LoadedFile> files = {recordlayout::loadPlantFile(folder)};
-    for (int digit = 2; digit <= 4; ++digit)
-        files.append(recordlayout::loadInputFile(folder, name, digit));
-    for (const recordlayout::LoadedFile& file : files) {
-        for (const recordlayout::Assignment& assignment : file.assignments)
-            boxes.insert(assignment.box, assignment.text);
-        if (file.workSpace)
-            boxes.insert(QStringLiteral("txtSq"), *file.workSpace);
-    }
-    ResultRecord record;
-    const BoxText boxText = [&boxes](const QString& box) { return boxes.value(box); };
-    return calculateCosts(gatherCostInputs(boxText), record) == CostOutcome::Completed &&
-           saveResultFile(folder, name, record).ok();
+    const centerrecompute::Recomputed recomputed =
+        centerrecompute::recompute(folder, centerrecompute::readPlant(folder), name);
+    return recomputed.kind == centerrecompute::Recomputed::Kind::Completed &&
+           saveResultFile(folder, name, recomputed.record).ok();
 }
 
 } // namespace

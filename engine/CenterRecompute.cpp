@@ -20,21 +20,6 @@ qsizetype boxesFilled(const recordlayout::FileLayout& layout)
     return count;
 }
 
-QString fileProblem(FileState state, const QString& fileName)
-{
-    switch (state) {
-    case FileState::Ok:
-        return {};
-    case FileState::Missing:
-        return QStringLiteral("The file %1 was not found.").arg(fileName);
-    case FileState::BadName:
-        return QStringLiteral("The file name \"%1\" cannot be used in the program folder.").arg(fileName);
-    case FileState::Unreadable:
-        break;
-    }
-    return QStringLiteral("Could not read %1.").arg(fileName);
-}
-
 QString incomplete(const QString& fileName, int lines)
 {
     return QStringLiteral("The file %1 is incomplete: it holds fewer than its %2 lines.")
@@ -48,7 +33,7 @@ PlantTexts readPlant(const DataFolder& folder)
     PlantTexts plant;
     const recordlayout::LoadedFile loaded = recordlayout::loadPlantFile(folder);
     if (!loaded.ok()) {
-        plant.problem = fileProblem(loaded.state, filenames::kPlantFile);
+        plant.problem = loaded.error;
         return plant;
     }
     if (loaded.assignments.size() < boxesFilled(recordlayout::plantFile())) {
@@ -72,7 +57,7 @@ Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QS
         if (!loaded.ok()) {
             recomputed.kind =
                 loaded.state == FileState::Missing ? Recomputed::Kind::MissingInput : Recomputed::Kind::Unreadable;
-            recomputed.problem = fileProblem(loaded.state, fileName);
+            recomputed.problem = loaded.error;
             return recomputed;
         }
         if (loaded.assignments.size() < boxesFilled(recordlayout::inputFile(digit))) {

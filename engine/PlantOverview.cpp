@@ -9,10 +9,10 @@
 #include "NumberText.h"
 #include "ResultFile.h"
 #include "ResultSlots.h"
+#include "SharedFiles.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 
 namespace plantoverview {
 namespace {
@@ -87,29 +87,6 @@ QStringList changedInputs(const QList<TodaysValue>& today, const ResultRecord& s
     return changed;
 }
 
-// Names that share files share their result file too, so one look-up groups them.
-QHash<QString, QStringList> namesByResultFile(const QStringList& names)
-{
-    QHash<QString, QStringList> groups;
-    for (const QString& name : names)
-        groups[filenames::resultFile(name)].append(name);
-    return groups;
-}
-
-QStringList uniqueNames(const QStringList& listed)
-{
-    QStringList names;
-    QSet<QString> seen;
-    for (const QString& name : listed) {
-        // An empty line of the list names no equipment.
-        if (name.isEmpty() || seen.contains(name))
-            continue;
-        seen.insert(name);
-        names.append(name);
-    }
-    return names;
-}
-
 void readResults(const DataFolder& folder, CenterRow& row)
 {
     const QString fileName = filenames::resultFile(row.name);
@@ -138,8 +115,8 @@ Overview read(const DataFolder& folder)
     overview.plantProblem = plant.problem;
     const QList<TodaysValue> today = plant.ok() ? todaysPlantValues(plant) : QList<TodaysValue>();
 
-    const QStringList names = uniqueNames(list.names);
-    const QHash<QString, QStringList> groups = namesByResultFile(names);
+    const QStringList names = equipmentlist::distinctNames(list.names);
+    const QHash<QString, QStringList> groups = sharedfiles::namesByResultFile(names);
     overview.centers.reserve(names.size());
     for (const QString& name : names) {
         CenterRow row;

@@ -4,6 +4,7 @@
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "ResultFile.h"
+#include "SharedFiles.h"
 
 #include <QHash>
 #include <QSet>
@@ -12,16 +13,6 @@ namespace recalculation {
 namespace {
 
 using centerrecompute::Recomputed;
-
-// The names that would write the same result file, in list order, each name once.
-QHash<QString, QStringList> namesByResultFile(const QStringList& names)
-{
-    QHash<QString, QStringList> groups;
-    for (const QString& name : names)
-        if (!groups[filenames::resultFile(name)].contains(name))
-            groups[filenames::resultFile(name)].append(name);
-    return groups;
-}
 
 bool sameInputFiles(const QStringList& names)
 {
@@ -74,13 +65,9 @@ Plan plan(const DataFolder& folder)
         plan.plantProblem = plant.problem;
         return plan;
     }
-    const QHash<QString, QStringList> groups = namesByResultFile(list.names);
-    QSet<QString> seen;
-    for (const QString& name : list.names) {
-        // An empty line of the list names no equipment; a repeated name is the same equipment.
-        if (name.isEmpty() || seen.contains(name))
-            continue;
-        seen.insert(name);
+    const QStringList names = equipmentlist::distinctNames(list.names);
+    const QHash<QString, QStringList> groups = sharedfiles::namesByResultFile(names);
+    for (const QString& name : names) {
         if (const QString problem = filenames::nameProblem(name); !problem.isEmpty()) {
             plan.refused.append({name, problem});
             continue;

@@ -2,7 +2,6 @@
 
 #include "DisplayPattern.h"
 #include "PlantExport.h"
-#include "ResultSlots.h"
 
 #include <utility>
 
@@ -11,83 +10,24 @@ namespace {
 using plantoverview::CenterRow;
 using plantoverview::CenterState;
 
-enum class Kind { Text, Amount, Money, Hours, Percent };
-
-Kind kindOf(int column)
+// A figure's column in the exported table: the one after the name is the first figure.
+const plantexport::FigureColumn* figureColumnOf(int column)
 {
-    switch (column) {
-    case PlantTableModel::Name:
-    case PlantTableModel::State:
-        return Kind::Text;
-    case PlantTableModel::AnnualCost:
-        return Kind::Amount;
-    case PlantTableModel::ChargeableHours:
-        return Kind::Hours;
-    case PlantTableModel::Efficiency1:
-    case PlantTableModel::Efficiency2:
-    case PlantTableModel::Efficiency3:
-    case PlantTableModel::Efficiency4:
-        return Kind::Percent;
-    default:
-        return Kind::Money;
-    }
+    const QList<plantexport::FigureColumn>& figures = plantexport::figureColumns();
+    const qsizetype index = column - PlantTableModel::Name - 1;
+    return index >= 0 && index < figures.size() ? &figures.at(index) : nullptr;
 }
 
-// The level whose efficiency or rate (B) the column shows, counted from 1.
-int levelOf(int column)
+std::optional<double> figureOf(const CenterRow& row, const plantexport::FigureColumn& column)
 {
-    return (column - PlantTableModel::Efficiency1) / 2 + 1;
+    return row.record ? column.value(*row.record) : std::nullopt;
 }
 
-std::optional<double> figure(const ResultRecord& record, int column)
+// The figure as the display pattern writes it; percentages carry their sign on screen.
+QString shown(const std::optional<double>& value, const QString& pattern)
 {
-    namespace slot = resultslots;
-    switch (column) {
-    case PlantTableModel::AnnualCost:
-        return record.result(slot::annualCenterCost);
-    case PlantTableModel::ChargeableHours:
-        return record.result(slot::chargeableHours(1));
-    case PlantTableModel::Efficiency1:
-    case PlantTableModel::Efficiency2:
-    case PlantTableModel::Efficiency3:
-    case PlantTableModel::Efficiency4:
-        return record.input(slot::efficiency(levelOf(column)));
-    case PlantTableModel::RateB1:
-    case PlantTableModel::RateB2:
-    case PlantTableModel::RateB3:
-    case PlantTableModel::RateB4:
-        return record.result(slot::rateB(levelOf(column)));
-    case PlantTableModel::RateA1:
-        return record.result(slot::rateA(1));
-    case PlantTableModel::RateC1:
-        return record.result(slot::rateC(1));
-    default:
-        return std::nullopt;
-    }
-}
-
-QString shown(const std::optional<double>& value, Kind kind)
-{
-    switch (kind) {
-    case Kind::Amount:
-        return numbers::formatResult(value, numbers::kAmountPattern);
-    case Kind::Money:
-        return numbers::formatResult(value, numbers::kMoneyPattern);
-    case Kind::Hours:
-        return numbers::formatResult(value, numbers::kHoursPattern);
-    case Kind::Percent: {
-        const QString percent = numbers::formatResult(value, numbers::kPercentPattern);
-        return percent.isEmpty() ? percent : percent + u'%';
-    }
-    case Kind::Text:
-        break;
-    }
-    return {};
-}
-
-std::optional<double> figureOf(const CenterRow& row, int column)
-{
-    return row.record ? figure(*row.record, column) : std::nullopt;
+    const QString text = numbers::formatResult(value, pattern);
+    return pattern == numbers::kPercentPattern && !text.isEmpty() ? text + u'%' : text;
 }
 
 QString toolTipOf(const CenterRow& row)
@@ -129,25 +69,21 @@ QVariant PlantTableModel::data(const QModelIndex& index, int role) const
         return {};
     const CenterRow& row = m_overview.centers.at(index.row());
     const int column = index.column();
-    const Kind kind = kindOf(column);
+    const plantexport::FigureColumn* figure = figureColumnOf(column);
     switch (role) {
     case Qt::DisplayRole:
-        if (column == Name)
-            return row.name;
-        if (column == State)
-            return plantoverview::stateText(row);
-        return shown(figureOf(row, column), kind);
+        if (figure)
+            return shown(figureOf(row, *figure), figure->pattern);
+        return column == Name ? row.name : plantoverview::stateText(row);
     case SortRole:
-        if (column == Name)
-            return row.name;
-        if (column == State)
-            return plantoverview::stateText(row);
-        if (const std::optional<double> value = figureOf(row, column))
+        if (!figure)
+            return column == Name ? row.name : plantoverview::stateText(row);
+        if (const std::optional<double> value = figureOf(row, *figure))
             return *value;
         return {};
     case Qt::TextAlignmentRole:
-        return kind == Kind::Text ? QVariant(int(Qt::AlignLeft | Qt::AlignVCenter))
-                                  : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        return figure ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
+                      : QVariant(int(Qt::AlignLeft | Qt::AlignVCenter));
     case Qt::ToolTipRole:
         return column == State || column == Name ? QVariant(toolTipOf(row)) : QVariant();
     default:

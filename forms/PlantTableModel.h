@@ -9,7 +9,8 @@
 class PlantTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // What a column holds; the rate (B) and efficiency columns repeat for each level.
+    // What a column holds, in the order of the exported table's columns; the rate (B) and
+    // efficiency columns repeat for each level.
     enum Column {
         Name,
         AnnualCost,

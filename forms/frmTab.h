@@ -38,6 +38,9 @@ public:
 
     QLabel* nameLabel(int member) const { return m_nameLabels.at(member); }
 
+    // Why a name whose files other listed names already use cannot be "started" or "used".
+    static QString sharedFilesRefusal(const QString& name, const QStringList& sharing, const QString& refused);
+
     // What the windows opened from here, and the Reverse Engineering tab's handlers, ask of it.
     QWidget& ownerWindow() override { return *this; }
     void selectTab(Tab tab) override;

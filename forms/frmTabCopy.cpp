@@ -18,21 +18,12 @@ int rowOf(const QListWidget* list, const QString& name)
     return -1;
 }
 
-QString quotedNames(const QStringList& names)
-{
-    return QStringLiteral("\"%1\"").arg(names.join(QStringLiteral("\", \"")));
-}
-
 QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, const QString& to)
 {
     using Kind = equipmentcopy::CopyOutcome::Kind;
     switch (outcome.kind) {
     case Kind::SharesFiles:
-        return QStringLiteral("The name \"%1\" cannot be used: its files are already those of %2. An equipment's "
-                              "files are named from the first seven characters of its name, so the two would "
-                              "share their figures. Please choose a name that differs from %2 within its first "
-                              "seven characters.")
-            .arg(to, quotedNames(outcome.sharingWith));
+        return FrmTab::sharedFilesRefusal(to, outcome.sharingWith, QStringLiteral("used"));
     case Kind::Exists:
         return QStringLiteral("\"%1\" is already in the equipment list. Please choose another name.").arg(to);
     case Kind::NoInputs:

@@ -78,6 +78,15 @@ bool FrmTab::addToList(const QString& name)
     return added.ok();
 }
 
+QString FrmTab::sharedFilesRefusal(const QString& name, const QStringList& sharing, const QString& refused)
+{
+    return QStringLiteral("The name \"%1\" cannot be %2: its files are already those of \"%3\". An "
+                          "equipment's files are named from the first seven characters of its name, so the "
+                          "two would share their figures. Please choose a name that differs from \"%3\" "
+                          "within its first seven characters.")
+        .arg(name, refused, sharing.join(QStringLiteral("\", \"")));
+}
+
 // A new name whose files another listed name already uses would show and overwrite that
 // equipment's figures, so it is not started.
 bool FrmTab::refuseSharedFiles(const QString& name)
@@ -88,12 +97,7 @@ bool FrmTab::refuseSharedFiles(const QString& name)
     const QStringList sharing = sharedfiles::namesSharingFiles(listed.names, name);
     if (sharing.isEmpty())
         return false;
-    m_platform.messages().tell(
-        QStringLiteral("The name \"%1\" cannot be started: its files are already those of \"%2\". An "
-                       "equipment's files are named from the first seven characters of its name, so the "
-                       "two would share their figures. Please choose a name that differs from \"%2\" "
-                       "within its first seven characters.")
-            .arg(name, sharing.join(QStringLiteral("\", \""))));
+    m_platform.messages().tell(sharedFilesRefusal(name, sharing, QStringLiteral("started")));
     return true;
 }
 

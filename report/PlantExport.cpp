@@ -13,39 +13,9 @@ namespace slot = resultslots;
 using plantoverview::CenterRow;
 using plantoverview::CenterState;
 
-// One figure of a row: where the record holds it, and how the printed table shows it.
-struct Figure {
-    std::function<std::optional<double>(const ResultRecord&)> value;
-    QString pattern;
-    int width; // in the printed table
-};
-
 std::optional<double> efficiencyAt(const ResultRecord& record, int level)
 {
     return record.input(slot::efficiency(level));
-}
-
-// The figures in column order, after the name and before the state.
-const QList<Figure>& figures()
-{
-    static const QList<Figure> all = [] {
-        const auto resultOf = [](int number) {
-            return [number](const ResultRecord& record) { return record.result(number); };
-        };
-        QList<Figure> list = {
-            {resultOf(slot::annualCenterCost), numbers::kAmountPattern, 14},
-            {resultOf(slot::chargeableHours(1)), numbers::kHoursPattern, 11},
-        };
-        for (int level = 1; level <= slot::kLevels; ++level) {
-            list.append({[level](const ResultRecord& record) { return efficiencyAt(record, level); },
-                         numbers::kPercentPattern, 4});
-            list.append({resultOf(slot::rateB(level)), numbers::kMoneyPattern, 9});
-        }
-        list.append({resultOf(slot::rateA(1)), numbers::kMoneyPattern, 9});
-        list.append({resultOf(slot::rateC(1)), numbers::kMoneyPattern, 9});
-        return list;
-    }();
-    return all;
 }
 
 // ---- CSV
@@ -128,21 +98,21 @@ void printColumnHeadings(PrintJob& job)
 {
     QString upper = QString(kNameWidth, u' ');
     QString lower = QStringLiteral("Equipment").leftJustified(kNameWidth);
-    const QList<Figure>& all = figures();
+    const QList<FigureColumn>& all = figureColumns();
     const QStringList upperTexts = {QStringLiteral("Annual cost"), QStringLiteral("Chargeable")};
     const QStringList lowerTexts = {QStringLiteral("(total)"), QStringLiteral("hours")};
     for (int i = 0; i < 2; ++i) {
-        upper += numbers::fixedField(upperTexts.at(i), all.at(i).width);
-        lower += numbers::fixedField(lowerTexts.at(i), all.at(i).width);
+        upper += numbers::fixedField(upperTexts.at(i), all.at(i).printedWidth);
+        lower += numbers::fixedField(lowerTexts.at(i), all.at(i).printedWidth);
     }
     for (int level = 1; level <= slot::kLevels; ++level) {
-        const int width = all.at(2 * level).width + all.at(2 * level + 1).width;
+        const int width = all.at(2 * level).printedWidth + all.at(2 * level + 1).printedWidth;
         upper += numbers::fixedField(QStringLiteral("Level %1").arg(level), width - 2) + QStringLiteral("  ");
-        lower += numbers::fixedField(QStringLiteral("%"), all.at(2 * level).width) +
-                 numbers::fixedField(QStringLiteral("Rate (B)"), all.at(2 * level + 1).width);
+        lower += numbers::fixedField(QStringLiteral("%"), all.at(2 * level).printedWidth) +
+                 numbers::fixedField(QStringLiteral("Rate (B)"), all.at(2 * level + 1).printedWidth);
     }
-    const int rateA = all.at(all.size() - 2).width;
-    const int rateC = all.at(all.size() - 1).width;
+    const int rateA = all.at(all.size() - 2).printedWidth;
+    const int rateC = all.at(all.size() - 1).printedWidth;
     upper +=
         numbers::fixedField(QStringLiteral("Level 1"), rateA) + numbers::fixedField(QStringLiteral("Level 1"), rateC);
     lower +=
@@ -154,9 +124,9 @@ void printColumnHeadings(PrintJob& job)
 void printRow(PrintJob& job, const CenterRow& row)
 {
     QString line = nameField(row.name);
-    for (const Figure& figure : figures()) {
+    for (const FigureColumn& figure : figureColumns()) {
         const std::optional<double> value = row.record ? figure.value(*row.record) : std::nullopt;
-        line += numbers::fixedField(numbers::formatResult(value, figure.pattern), figure.width);
+        line += numbers::fixedField(numbers::formatResult(value, figure.pattern), figure.printedWidth);
     }
     line += QStringLiteral("  ") + shortState(row.state);
     job.printLine(line);
@@ -171,6 +141,28 @@ void printRow(PrintJob& job, const CenterRow& row)
 }
 
 } // namespace
+
+const QList<FigureColumn>& figureColumns()
+{
+    static const QList<FigureColumn> all = [] {
+        const auto resultOf = [](int number) {
+            return [number](const ResultRecord& record) { return record.result(number); };
+        };
+        QList<FigureColumn> list = {
+            {resultOf(slot::annualCenterCost), numbers::kAmountPattern, 14},
+            {resultOf(slot::chargeableHours(1)), numbers::kHoursPattern, 11},
+        };
+        for (int level = 1; level <= slot::kLevels; ++level) {
+            list.append({[level](const ResultRecord& record) { return efficiencyAt(record, level); },
+                         numbers::kPercentPattern, 4});
+            list.append({resultOf(slot::rateB(level)), numbers::kMoneyPattern, 9});
+        }
+        list.append({resultOf(slot::rateA(1)), numbers::kMoneyPattern, 9});
+        list.append({resultOf(slot::rateC(1)), numbers::kMoneyPattern, 9});
+        return list;
+    }();
+    return all;
+}
 
 QStringList columnHeadings()
 {
@@ -187,7 +179,7 @@ QByteArray csv(const plantoverview::Overview& overview)
     QByteArray bytes = csvLine(columnHeadings());
     for (const CenterRow& row : overview.centers) {
         QStringList fields = {row.name};
-        for (const Figure& figure : figures())
+        for (const FigureColumn& figure : figureColumns())
             fields.append(row.record ? plainNumber(figure.value(*row.record)) : QString());
         fields.append(plantoverview::stateText(row));
         bytes += csvLine(fields);

@@ -4,13 +4,28 @@
 #include "PrintJob.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 // The plant overview as spreadsheets and printers take it.
 namespace plantexport {
 
 // The column headings shared by the window, the CSV file and the printed table.
 QStringList columnHeadings();
+
+// One column of figures, between the name and the state: where the record holds the figure, the
+// display pattern it is shown in, and its width in the printed table.
+struct FigureColumn {
+    std::function<std::optional<double>(const ResultRecord&)> value;
+    QString pattern;
+    int printedWidth;
+};
+// In column order: total annual cost, chargeable hours, efficiency and rate (B) at each level,
+// rates (A) and (C) at the first level.
+const QList<FigureColumn>& figureColumns();
 
 // One row of figures per center, as CSV: a header row; commas between fields; a field that holds
 // a comma, a double quote or a line break in double quotes with its quotes doubled; numbers

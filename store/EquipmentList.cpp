@@ -2,6 +2,8 @@
 
 #include "FileNames.h"
 
+#include <QSet>
+
 namespace equipmentlist {
 
 Loaded load(const DataFolder& folder)
@@ -14,6 +16,19 @@ Loaded load(const DataFolder& folder)
         loaded.names.append(*name);
     loaded.complete = true;
     return loaded;
+}
+
+QStringList distinctNames(const QStringList& names)
+{
+    QStringList distinct;
+    QSet<QString> seen;
+    for (const QString& name : names) {
+        if (name.isEmpty() || seen.contains(name))
+            continue;
+        seen.insert(name);
+        distinct.append(name);
+    }
+    return distinct;
 }
 
 StoreResult addIfAbsent(const DataFolder& folder, const QString& name)

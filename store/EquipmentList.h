@@ -17,6 +17,9 @@ struct [[nodiscard]] Loaded {
 };
 Loaded load(const DataFolder& folder);
 
+// The equipment the names stand for: each name once, in list order; an empty line names none.
+QStringList distinctNames(const QStringList& names);
+
 // Appends the name unless a value of the list equals it exactly (letter case counts).
 StoreResult addIfAbsent(const DataFolder& folder, const QString& name);
 

@@ -31,6 +31,7 @@ LoadedFile load(const DataFolder& folder, const QString& fileName, const FileLay
     LoadedFile loaded;
     OpenedFile file = folder.read(fileName);
     loaded.state = file.state;
+    loaded.error = file.error;
     if (!file.ok())
         return loaded;
     for (const FileLine& line : layout) {

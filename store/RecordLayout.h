@@ -35,6 +35,7 @@ struct Assignment {
 // are missing, so their boxes keep what they show.
 struct [[nodiscard]] LoadedFile {
     FileState state = FileState::Missing;
+    QString error; // why the file could not be read, naming it; empty when it was
     QList<Assignment> assignments;
     std::optional<QString> workSpace; // line 2 of input file 3, when it was there
     bool ok() const { return state == FileState::Ok; }

@@ -25,4 +25,15 @@ QStringList namesSharingFiles(const DataFolder& folder, const QString& name)
     return namesSharingFiles(equipmentlist::load(folder).names, name);
 }
 
+QHash<QString, QStringList> namesByResultFile(const QStringList& names)
+{
+    QHash<QString, QStringList> groups;
+    for (const QString& name : names) {
+        QStringList& group = groups[filenames::resultFile(name)];
+        if (!group.contains(name))
+            group.append(name);
+    }
+    return groups;
+}
+
 } // namespace sharedfiles

@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 
+#include <QHash>
 #include <QStringList>
 
 // Names that lead to the same saved files. An equipment's input and pricing files are named from
@@ -17,5 +18,9 @@ bool shareFiles(const QString& name, const QString& other);
 QStringList namesSharingFiles(const QStringList& listed, const QString& name);
 // The same, for the names of the list file; a list file that cannot be read lists none.
 QStringList namesSharingFiles(const DataFolder& folder, const QString& name);
+
+// The names by the result file they write, each name once, in list order. Names that share any
+// file share their result file too, so this groups every plant's names in one pass.
+QHash<QString, QStringList> namesByResultFile(const QStringList& names);
 
 } // namespace sharedfiles
