@@ -57,6 +57,10 @@ FrmCenter::FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     setFont(fixedPitchFace(9.75));
     buildLayout();
     analyse();
+    // The analysis comes from the pricing file, which only a Calculate on the Reverse Engineering
+    // tab writes, and that opens this window afresh: here only the list is followed.
+    resultwindows::follow(
+        this, m_platform, m_mainWindow, [this] { return m_name == kNone ? QString() : m_name; }, m_gone);
 }
 
 void FrmCenter::buildLayout()
@@ -67,6 +71,8 @@ void FrmCenter::buildLayout()
     m_heading->setAlignment(Qt::AlignCenter);
     m_heading->setFont(face(QStringLiteral("MS Serif"), 13.5, QFont::Serif, true));
     layout->addWidget(m_heading);
+    m_gone = resultwindows::goneNote(this);
+    layout->addWidget(m_gone);
     // The speed paragraph's five lines each end with a line break, so a sixth, empty one follows.
     m_speeds = readOnlyTextBox("txtHead1", this, font(), 6, kColumns);
     layout->addWidget(m_speeds);

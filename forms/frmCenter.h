@@ -39,6 +39,7 @@ private:
     QString m_name;
     CenterAnalysis m_analysis; // as the window shows it, for the market check
     QLabel* m_heading = nullptr;
+    QLabel* m_gone = nullptr;
     QPlainTextEdit* m_speeds = nullptr;       // txtHead1
     QPlainTextEdit* m_costs = nullptr;        // txtHead2
     QPlainTextEdit* m_tableHeading = nullptr; // txtHead3
