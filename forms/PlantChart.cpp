@@ -143,6 +143,7 @@ QChart* build(const QList<Center>& all, int mostShown)
     names->append(categoryNames(centers, names->labelsFont()));
     if (centers.size() > kManyCenters)
         names->setLabelsAngle(-60);
+    names->setTruncateLabels(false); // names are already shortened to a width that fits
     chart->addAxis(names, Qt::AlignBottom);
 
     // Axes from nought, labelled as the table writes amounts.

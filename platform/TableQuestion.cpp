@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QTableWidget* tableOf(const TextTable& details, QWidget* parent)
@@ -21,7 +23,12 @@ QTableWidget* tableOf(const TextTable& details, QWidget* parent)
     for (int row = 0; row < table->rowCount(); ++row)
         for (int column = 0; column < table->columnCount(); ++column)
             table->setItem(row, column, new QTableWidgetItem(details.rows.at(row).value(column)));
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setWordWrap(false);
     table->resizeColumnsToContents();
+    constexpr int kWidestColumn = 260; // a long name is shortened rather than hiding the figures
+    for (int column = 0; column < table->columnCount(); ++column)
+        table->setColumnWidth(column, std::min(table->columnWidth(column), kWidestColumn));
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
@@ -62,7 +69,7 @@ void TableQuestion::showDetails(bool shown)
     m_table->setVisible(shown);
     m_detailsButton->setText(shown ? QStringLiteral("Hide &Details") : QStringLiteral("Show &Details\u2026"));
     if (shown)
-        resize(size().expandedTo(QSize(720, 420)));
+        resize(size().expandedTo(QSize(860, 460)));
     else
         adjustSize();
 }
