@@ -11,6 +11,7 @@ class MainWindowLink;
 class Platform;
 class QLabel;
 class QPlainTextEdit;
+class QVBoxLayout;
 
 // What two known retail prices imply about a production center: speeds, prices, cost before
 // mark-up, set-up time and a table by quantity, worked out from the pricing file when the window
@@ -26,6 +27,8 @@ public:
 
 private:
     void buildLayout();
+    void buildTexts(QVBoxLayout* layout);
+    void buildButtons(QVBoxLayout* layout);
     void analyse();
     int settleName();
     void tellFailures(int count);
