@@ -97,7 +97,7 @@ QLineSeries* upright(double x, double top)
 
 QCategoryAxis* quantityAxis(double from, double to)
 {
-    return chartaxes::labelled(from, to, kQuantityTicks, kQuantityPattern, texts::quantityAxisTitle());
+    return chartaxes::labelled(from, to, kQuantityTicks, kQuantityPattern, texts::kQuantityAxisTitle);
 }
 
 QChart* priceChart(const MarketCheck& check)
@@ -119,9 +119,9 @@ QChart* priceChart(const MarketCheck& check)
         series << marks(QStringLiteral("Cross-over"), lines.crossings, QScatterSeries::MarkerShapeCircle, Qt::red);
     const double top = highest(all) * 1.05;
     QLineSeries* jobLine = upright(check.job, top);
-    series << jobLine << marks(texts::jobMark(), atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    series << jobLine << marks(texts::kJobMark, atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
     QCategoryAxis* price =
-        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("$###,###,##0.##"), texts::priceAxisTitle());
+        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("$###,###,##0.##"), texts::kPriceAxisTitle);
     return plotted(series, quantityAxis(lines.cost.first().x(), lines.cost.last().x()), price, jobLine);
 }
 
@@ -141,15 +141,15 @@ QChart* breakEvenChart(const MarketCheck& check)
         return new QChart;
     const double from = curve.needed.first().x();
     const double to = curve.needed.last().x();
-    QList<QAbstractSeries*> series{line(QStringLiteral("Efficiency needed"), curve.needed, kCostPen)};
+    QList<QAbstractSeries*> series{line(QStringLiteral("Break-even"), curve.needed, kCostPen)};
     for (int i = 0; i < kLevels; ++i)
         series << line(QStringLiteral("Level %1: ").arg(i + 1) + texts::percent(curve.levels[i]),
                        {{from, curve.levels[i]}, {to, curve.levels[i]}}, kLevelPens[i]);
     const double top = efficiencyTop(curve);
     QLineSeries* jobLine = upright(check.job, top);
-    series << jobLine << marks(texts::jobMark(), {curve.job}, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    series << jobLine << marks(texts::kJobMark, {curve.job}, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
     QCategoryAxis* efficiency =
-        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("##0"), texts::efficiencyAxisTitle());
+        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("##0"), texts::kEfficiencyAxisTitle);
     return plotted(series, quantityAxis(from, to), efficiency, jobLine);
 }
 
@@ -179,7 +179,7 @@ void drawMarketChart(QPainter& painter, const QRectF& area, MarketPicture pictur
 MarketChart::MarketChart(MarketPicture picture, QWidget* parent) : QChartView(parent), m_picture(picture)
 {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(300, 300);
+    setMinimumSize(400, 300); // room for the legend beside the lines, also at a large scale
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

@@ -30,7 +30,7 @@ class MarketChart : public QChartView {
 public:
     explicit MarketChart(MarketPicture picture, QWidget* parent = nullptr);
     // Room for the lines to part beside the legend; it can shrink to a cramped minimum.
-    QSize sizeHint() const override { return {560, 440}; }
+    QSize sizeHint() const override { return {420, 440}; }
     // Shows the check's picture, as much of it as the check has worked out.
     void showCheck(const marketcheck::MarketCheck& check);
     void clear();

@@ -31,6 +31,7 @@ namespace texts = marketchecktexts;
 namespace {
 const QString kReportName = QStringLiteral("Market Check");
 constexpr double kPictureMillimetres = 100;
+constexpr int kTableColumns = 81; // the level table's line with "every quantity" at its end
 
 QLabel* wrapping(const char* name, QWidget* parent)
 {
@@ -89,23 +90,7 @@ void FrmMarketCheck::buildLayout()
 
     auto* body = new QHBoxLayout;
     layout->addLayout(body, 1);
-    auto* left = new QVBoxLayout;
-    body->addLayout(left);
-    m_marketLine = wrapping("lblAnalysis", this);
-    left->addWidget(m_marketLine);
-    buildInputs(left);
-    m_sentence = wrapping("lblSentence", this);
-    QFont sentenceFont = font();
-    sentenceFont.setBold(true);
-    m_sentence->setFont(sentenceFont);
-    left->addWidget(m_sentence);
-    // A label takes the width of its longest line, so no column of the figures is ever cut.
-    m_figures = named(new QLabel(this), "lblFigures");
-    m_figures->setFont(fixedPitchFace(9));
-    m_figures->setTextFormat(Qt::PlainText);
-    m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    left->addWidget(m_figures);
-    left->addStretch();
+    body->addWidget(buildAnswer());
     body->addWidget(buildPictures(), 1);
 
     auto* buttons = new QHBoxLayout;
@@ -123,15 +108,44 @@ void FrmMarketCheck::buildLayout()
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// The boxes stand in the window's layout before their notes are placed beside them.
-void FrmMarketCheck::buildInputs(QBoxLayout* column)
+// The market's price, the boxes, the answer and the figures. On a screen too small for them they
+// scroll, so that the pictures keep their room.
+QWidget* FrmMarketCheck::buildAnswer()
+{
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_marketLine = wrapping("lblAnalysis", page);
+    column->addWidget(m_marketLine);
+    buildInputs(page, column);
+    m_sentence = wrapping("lblSentence", page);
+    QFont sentenceFont = font();
+    sentenceFont.setBold(true);
+    m_sentence->setFont(sentenceFont);
+    column->addWidget(m_sentence);
+    // A label takes the width of its longest line, so no column of the figures is ever cut; the
+    // column keeps the width of the level table, so that nothing moves when the figures come.
+    m_figures = named(new QLabel(page), "lblFigures");
+    m_figures->setFont(fixedPitchFace(9));
+    m_figures->setMinimumWidth(QFontMetrics(m_figures->font()).horizontalAdvance(QString(kTableColumns, u'0')));
+    m_figures->setTextFormat(Qt::PlainText);
+    m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(m_figures);
+    column->addStretch();
+    auto* scrolling = new ScrollingPage(page, this);
+    scrolling->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding); // the pictures take the width to spare
+    return scrolling;
+}
+
+// The boxes stand in the page's layout before their notes are placed beside them.
+void FrmMarketCheck::buildInputs(QWidget* page, QBoxLayout* column)
 {
     auto* inputs = new QGridLayout;
     column->addLayout(inputs);
     m_speed =
-        promptedBox(inputs, "txtSpeed", QStringLiteral("This press's running &speed (impressions per hour):"), this);
-    m_setUpMinutes = promptedBox(inputs, "txtSetUp", QStringLiteral("This press's set-&up time (minutes):"), this);
-    m_job = promptedBox(inputs, "txtJob", QStringLiteral("Typical &job (pieces):"), this);
+        promptedBox(inputs, "txtSpeed", QStringLiteral("This press's running &speed (impressions per hour):"), page);
+    m_setUpMinutes = promptedBox(inputs, "txtSetUp", QStringLiteral("This press's set-&up time (minutes):"), page);
+    m_job = promptedBox(inputs, "txtJob", QStringLiteral("Typical &job (pieces):"), page);
     for (QLineEdit* box : {m_speed, m_setUpMinutes, m_job})
         connect(box, &QLineEdit::textChanged, this, &FrmMarketCheck::check);
 }
@@ -141,8 +155,8 @@ QWidget* FrmMarketCheck::buildPictures()
     auto* pictures = named(new QTabWidget(this), "tabPictures");
     m_priceChart = named(new MarketChart(MarketPicture::Price, pictures), "chtPrice");
     m_breakEvenChart = named(new MarketChart(MarketPicture::BreakEven, pictures), "chtBreakEven");
-    pictures->addTab(m_priceChart, texts::priceCaption());
-    pictures->addTab(m_breakEvenChart, texts::breakEvenCaption());
+    pictures->addTab(m_priceChart, texts::kPriceCaption);
+    pictures->addTab(m_breakEvenChart, texts::kBreakEvenCaption);
     return pictures;
 }
 
@@ -201,7 +215,6 @@ void FrmMarketCheck::showCheck(const std::optional<MarketCheck>& checked)
         m_check = checked;
     const bool market = checked && checked->hasMarketFigures();
     m_figures->setText(market ? texts::figureLines(*checked).join(u'\n') : QString());
-    m_figures->setVisible(market);
     for (MarketChart* chart : {m_priceChart, m_breakEvenChart}) {
         if (market)
             chart->showCheck(*checked);
@@ -217,7 +230,7 @@ PrintJob FrmMarketCheck::pageJob() const
     PrintJob job = marketCheckReport(m_name, m_analysis, *m_check);
     const MarketCheck check = *m_check;
     for (const MarketPicture picture : {MarketPicture::Price, MarketPicture::BreakEven})
-        job.picture(picture == MarketPicture::Price ? texts::priceCaption() : texts::breakEvenCaption(),
+        job.picture(picture == MarketPicture::Price ? texts::kPriceCaption : texts::kBreakEvenCaption,
                     kPictureMillimetres, [check, picture](QPainter& painter, const QRectF& area) {
                         drawMarketChart(painter, area, picture, check);
                     });

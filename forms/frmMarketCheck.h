@@ -39,7 +39,8 @@ public:
 
 private:
     void buildLayout();
-    void buildInputs(QBoxLayout* column);
+    QWidget* buildAnswer();
+    void buildInputs(QWidget* page, QBoxLayout* column);
     QWidget* buildPictures();
     void readResults();
     void check();

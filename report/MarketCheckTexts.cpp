@@ -238,34 +238,4 @@ QStringList figureLines(const MarketCheck& check)
     return lines;
 }
 
-QString priceCaption()
-{
-    return QStringLiteral("Price by quantity");
-}
-
-QString breakEvenCaption()
-{
-    return QStringLiteral("Break-even efficiency by job size");
-}
-
-QString quantityAxisTitle()
-{
-    return QStringLiteral("Quantity (pieces)");
-}
-
-QString priceAxisTitle()
-{
-    return QStringLiteral("Price of the job ($)");
-}
-
-QString efficiencyAxisTitle()
-{
-    return QStringLiteral("Efficiency needed (%)");
-}
-
-QString jobMark()
-{
-    return QStringLiteral("Typical job");
-}
-
 } // namespace marketchecktexts

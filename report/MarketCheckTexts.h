@@ -33,12 +33,12 @@ QStringList figureLines(const marketcheck::MarketCheck& check);
 QString percent(double value);  // "100 %", "72.5 %"
 QString quantity(double value); // "3,162 pieces", "1 piece"
 
-// The pictures' captions, axis titles and names.
-QString priceCaption();
-QString breakEvenCaption();
-QString quantityAxisTitle();
-QString priceAxisTitle();
-QString efficiencyAxisTitle();
-QString jobMark();
+// The pictures' captions, axis titles and the name of the typical job's mark.
+inline const QString kPriceCaption = QStringLiteral("Price by quantity");
+inline const QString kBreakEvenCaption = QStringLiteral("Break-even efficiency by job size");
+inline const QString kQuantityAxisTitle = QStringLiteral("Quantity (pieces)");
+inline const QString kPriceAxisTitle = QStringLiteral("Price of the job ($)");
+inline const QString kEfficiencyAxisTitle = QStringLiteral("Efficiency needed (%)");
+inline const QString kJobMark = QStringLiteral("Typical job");
 
 } // namespace marketchecktexts
