@@ -2,6 +2,7 @@
 
 #include "CenterAnalysis.h"
 #include "CenterTexts.h"
+#include "DataChanges.h"
 #include "ElidedLabel.h"
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
@@ -176,7 +177,9 @@ void FrmCenter::saveReportAsPdf()
 // The check of what this window shows, owned like this window by the main window.
 void FrmCenter::openMarketCheck()
 {
-    FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
+    FrmMarketCheck* check = FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
+    connect(&m_mainWindow.dataChanges(), &DataChanges::changed, check, &FrmMarketCheck::followChange,
+            Qt::UniqueConnection);
 }
 
 std::optional<PrintJob> FrmCenter::reportJob()

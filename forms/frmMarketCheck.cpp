@@ -1,5 +1,7 @@
 #include "frmMarketCheck.h"
 
+#include "DataChanges.h"
+
 #include "AccessiblePrompt.h"
 #include "BoxHint.h"
 #include "ElidedLabel.h"
@@ -22,6 +24,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -74,6 +78,7 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
     setWindowTitle(QStringLiteral("Market Check"));
     buildLayout();
     showAnalysis(name, analysis);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     sizeWithinScreen(this);
 }
 
@@ -88,10 +93,20 @@ void FrmMarketCheck::buildLayout()
     m_heading->setFont(headingFont);
     layout->addWidget(m_heading);
 
-    auto* body = new QHBoxLayout;
+    auto* body = new QBoxLayout(QBoxLayout::LeftToRight);
     layout->addLayout(body, 1);
-    body->addWidget(buildAnswer());
-    body->addWidget(buildPictures(), 1);
+    QWidget* answer = buildAnswer();
+    QWidget* pictures = buildPictures();
+    body->addWidget(answer);
+    body->addWidget(pictures, 1);
+    // On a narrow screen (or a large scale) the pictures go below the answer rather than pushing
+    // its figures out of sight to the side.
+    if (const QScreen* shown = screen(); shown && answer->sizeHint().width() + pictures->minimumSizeHint().width() >
+                                                      shown->availableSize().width() * 0.9) {
+        body->setDirection(QBoxLayout::TopToBottom);
+        for (MarketChart* chart : {m_priceChart, m_breakEvenChart})
+            chart->setMinimumHeight(chart->minimumHeight() * 2 / 3); // the whole width is theirs instead
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -172,6 +187,12 @@ void FrmMarketCheck::showAnalysis(const QString& name, const CenterAnalysis& ana
         m_job->setText(proposed);
     m_proposedJob = proposed;
     check();
+}
+
+void FrmMarketCheck::followChange(const DataChange& change)
+{
+    if (change.touches(DataChange::File::Results) && change.centers.contains(m_name))
+        reloadCenter();
 }
 
 void FrmMarketCheck::reloadCenter()

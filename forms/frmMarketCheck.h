@@ -8,6 +8,7 @@
 
 #include <optional>
 
+struct DataChange;
 class MarketChart;
 class Platform;
 class QBoxLayout;
@@ -36,6 +37,8 @@ public:
     // (after a Calculate BHR or a Recalculate All), keeping what the user typed.
     QString centerName() const { return m_name; }
     void reloadCenter();
+    // Reads the saved results again when a writing action replaced them.
+    void followChange(const DataChange& change);
 
 private:
     void buildLayout();

@@ -12,6 +12,7 @@
 #include "frmBudget.h"
 #include "frmCenter.h"
 #include "frmDelete.h"
+#include "frmMarketCheck.h"
 #include "frmPlant.h"
 
 #include <QAbstractItemModel>
@@ -42,17 +43,19 @@ private:
     QString overviewState(const QString& name) const;
     bool budgetShowsFile(const QString& name) const;
     bool ratesShowFile(const QString& name) const;
+    bool marketCheckShowsFile(const QString& name) const;
     bool saysGone(const QWidget* window) const;
 
     std::unique_ptr<MainWindowDriver> m_ui;
     QPointer<FrmBudget> m_budget;
     QPointer<FrmBHR> m_rates;
     QPointer<FrmCenter> m_analysis;
+    QPointer<FrmMarketCheck> m_marketCheck;
     QPointer<FrmPlant> m_plant;
 };
 
-// Beta, then Alpha calculated from the worked example; Alpha's budget, rates and analysis open,
-// and the plant overview.
+// Beta, then Alpha calculated from the worked example; Alpha's budget, rates, analysis and market
+// check open, and the plant overview.
 void TestWindowsFollow::init()
 {
     m_ui = std::make_unique<MainWindowDriver>();
@@ -72,6 +75,11 @@ void TestWindowsFollow::init()
     m_analysis = m_ui->openWindow<FrmCenter>();
     m_plant = m_ui->openWindow<FrmPlant>();
     QVERIFY(m_budget && m_rates && m_analysis && m_plant);
+    clickIn(m_analysis, "cmdMarketCheck");
+    m_marketCheck = m_ui->openWindow<FrmMarketCheck>();
+    QVERIFY(m_marketCheck);
+    QTest::keyClicks(control<QLineEdit>(m_marketCheck, "txtSpeed"), "2000");
+    QTest::keyClicks(control<QLineEdit>(m_marketCheck, "txtSetUp"), "32");
 }
 
 void TestWindowsFollow::act(const QString& action)
@@ -128,6 +136,13 @@ bool TestWindowsFollow::ratesShowFile(const QString& name) const
     return true;
 }
 
+bool TestWindowsFollow::marketCheckShowsFile(const QString& name) const
+{
+    const ResultRecord saved = savedResults(m_ui->folder(), name);
+    const QString rateB1 = numbers::format(*saved.result(resultslots::rateB(1)), numbers::kMoneyPattern);
+    return control<QLabel>(m_marketCheck, "lblFigures")->text().contains(rateB1);
+}
+
 bool TestWindowsFollow::saysGone(const QWidget* window) const
 {
     const auto* note = control<QLabel>(window, "lblCenterGone");
@@ -161,6 +176,7 @@ void TestWindowsFollow::everyOpenWindowShowsTheFilesAfterEachWritingAction()
     QCOMPARE(m_ui->fileBytes(filenames::resultFile("Alpha")) != alphaBefore, alphaChanges);
     QVERIFY(budgetShowsFile("Alpha"));
     QVERIFY(ratesShowFile("Alpha"));
+    QVERIFY(marketCheckShowsFile("Alpha"));
     QVERIFY2(overviewState("Beta").startsWith(betaState), qPrintable(overviewState("Beta")));
     QCOMPARE(overviewState("Gamma"), gammaState);
     QCOMPARE(overviewState("Alpha") == kStateGone, alphaGone);
