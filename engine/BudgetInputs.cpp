@@ -1,6 +1,6 @@
 #include "BudgetInputs.h"
 
-#include "InputBoxes.h"
+#include "InputTexts.h"
 #include "ResultSlots.h"
 
 #include <utility>
@@ -60,10 +60,23 @@ constexpr InputBox kMotorBoxes[] = {
 
 CostInputs gatherCostInputs(const BoxText& boxText)
 {
+    return gatherCostInputs(InputTexts::from(boxText));
+}
+
+CostInputs gatherCostInputs(const InputTexts& texts)
+{
     CostInputs inputs;
     for (const BoxSlot& entry : kBoxSlots)
-        inputs.slotTexts.at(entry.slot) = boxText(inputboxes::objectName(entry.box));
+        inputs.slotTexts.at(entry.slot) = texts[entry.box];
     for (std::size_t motor = 0; motor < std::size(kMotorBoxes); ++motor)
-        inputs.motorTexts.at(motor) = boxText(inputboxes::objectName(kMotorBoxes[motor]));
+        inputs.motorTexts.at(motor) = texts[kMotorBoxes[motor]];
     return inputs;
+}
+
+std::optional<int> slotFedBy(InputBox box)
+{
+    for (const BoxSlot& entry : kBoxSlots)
+        if (entry.box == box)
+            return entry.slot;
+    return std::nullopt;
 }

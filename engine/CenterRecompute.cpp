@@ -45,33 +45,49 @@ PlantTexts readPlant(const DataFolder& folder)
     return plant;
 }
 
-Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName)
+CenterTexts readCenter(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName)
 {
     static const inputboxes::BoxFile kFiles[] = {inputboxes::BoxFile::Input2, inputboxes::BoxFile::Input3,
                                                  inputboxes::BoxFile::Input4};
-    Recomputed recomputed;
+    CenterTexts center;
     QHash<QString, QString> boxTexts = plant.boxTexts;
     for (int digit = 2; digit <= 4; ++digit) {
         const QString fileName = filenames::inputFile(equipmentName, digit);
         const recordlayout::LoadedFile loaded = recordlayout::loadInputFile(folder, equipmentName, digit);
         if (!loaded.ok()) {
-            recomputed.kind =
-                loaded.state == FileState::Missing ? Recomputed::Kind::MissingInput : Recomputed::Kind::Unreadable;
-            recomputed.problem = loaded.error;
-            return recomputed;
+            center.kind =
+                loaded.state == FileState::Missing ? CenterTexts::Kind::MissingInput : CenterTexts::Kind::Unreadable;
+            center.problem = loaded.error;
+            return center;
         }
         if (loaded.assignments.size() < boxesFilled(recordlayout::inputFile(digit))) {
-            recomputed.kind = Recomputed::Kind::Unreadable;
-            recomputed.problem = incomplete(fileName, inputboxes::lineCount(kFiles[digit - 2]));
-            return recomputed;
+            center.kind = CenterTexts::Kind::Unreadable;
+            center.problem = incomplete(fileName, inputboxes::lineCount(kFiles[digit - 2]));
+            return center;
         }
         for (const recordlayout::Assignment& assignment : loaded.assignments)
             boxTexts.insert(assignment.box, assignment.text);
         if (loaded.workSpace)
             boxTexts.insert(kWorkSpaceBox, *loaded.workSpace);
     }
-    const BoxText boxText = [&boxTexts](const QString& box) { return boxTexts.value(box); };
-    if (calculateCosts(gatherCostInputs(boxText), recomputed.record) == CostOutcome::Overflow)
+    center.texts = InputTexts::from([&boxTexts](const QString& box) { return boxTexts.value(box); });
+    return center;
+}
+
+Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName)
+{
+    Recomputed recomputed;
+    const CenterTexts center = readCenter(folder, plant, equipmentName);
+    switch (center.kind) {
+    case CenterTexts::Kind::Read:
+        break;
+    case CenterTexts::Kind::MissingInput:
+        return {Recomputed::Kind::MissingInput, {}, center.problem, {}};
+    case CenterTexts::Kind::Unreadable:
+        return {Recomputed::Kind::Unreadable, {}, center.problem, {}};
+    }
+    recomputed.texts = center.texts;
+    if (calculateCosts(gatherCostInputs(center.texts), recomputed.record) == CostOutcome::Overflow)
         recomputed.kind = Recomputed::Kind::Overflow;
     return recomputed;
 }

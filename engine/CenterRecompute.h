@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "InputTexts.h"
 #include "RecordLayout.h"
 #include "ResultRecord.h"
 
@@ -20,6 +21,20 @@ struct [[nodiscard]] PlantTexts {
 };
 PlantTexts readPlant(const DataFolder& folder);
 
+// Every box's text as selecting the equipment would fill the boxes from its files.
+struct [[nodiscard]] CenterTexts {
+    enum class Kind {
+        Read,
+        MissingInput, // an input file is not there: see problem
+        Unreadable,   // an input file could not be read whole: see problem
+    };
+    Kind kind = Kind::Read;
+    InputTexts texts;
+    QString problem;
+    bool ok() const { return kind == Kind::Read; }
+};
+CenterTexts readCenter(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);
+
 struct [[nodiscard]] Recomputed {
     enum class Kind {
         Completed,
@@ -30,6 +45,7 @@ struct [[nodiscard]] Recomputed {
     Kind kind = Kind::Completed;
     ResultRecord record; // Completed: the new record; Overflow: as far as the formulas got
     QString problem;
+    InputTexts texts; // Completed and Overflow: the texts the formulas ran on
 };
 
 Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);

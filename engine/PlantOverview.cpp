@@ -1,12 +1,10 @@
 #include "PlantOverview.h"
 
-#include "BudgetInputs.h"
 #include "CenterRecompute.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "InputBoxes.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "PlantChanges.h"
 #include "ResultFile.h"
 #include "ResultSlots.h"
 #include "SharedFiles.h"
@@ -19,71 +17,20 @@ namespace {
 
 namespace slot = resultslots;
 
-// A slot of the result record that a box of the plant file feeds, and that box's prompt.
-struct PlantSlot {
-    int slot;
-    QString box;
-    QString prompt;
-};
-
-// Which slots the plant-wide boxes feed, as the budget calculation places their texts.
-const QList<PlantSlot>& plantSlots()
+// The box's prompt, as a list of changed inputs names it.
+QString promptOf(InputBox box)
 {
-    static const QList<PlantSlot> fed = [] {
-        QHash<QString, QString> prompts;
-        for (const inputboxes::Entry& entry : inputboxes::all()) {
-            if (entry.file != inputboxes::BoxFile::Plant)
-                continue;
-            QString prompt = QString::fromLatin1(entry.prompt);
-            if (prompt.endsWith(u':'))
-                prompt.chop(1);
-            prompts.insert(QString::fromLatin1(entry.name), prompt);
-        }
-        // Each plant box hands its own name as its text, so the slot shows which box fed it.
-        const CostInputs marked =
-            gatherCostInputs([&prompts](const QString& box) { return prompts.contains(box) ? box : QString(); });
-        QList<PlantSlot> found;
-        for (int number = 1; number <= ResultRecord::kSlots; ++number)
-            if (const QString& box = marked.slotTexts.at(number); !box.isEmpty())
-                found.append({number, box, prompts.value(box)});
-        return found;
-    }();
-    return fed;
+    QString prompt = QString::fromLatin1(inputboxes::entry(box).prompt);
+    if (prompt.endsWith(u':'))
+        prompt.chop(1);
+    return prompt;
 }
 
-// The value a slot's input takes from today's plant file, as the result file would hold it;
-// nothing when the text reads as a number too large for the formulas.
-struct TodaysValue {
-    int slot;
-    QString prompt;
-    std::optional<QString> saved;
-};
-
-// The result file holds each value to 15 significant digits: both sides are compared in that form,
-// so a box typed with more digits does not make every center look stale.
-QString asSaved(double value)
-{
-    return numbers::printForm(value);
-}
-
-QList<TodaysValue> todaysPlantValues(const centerrecompute::PlantTexts& plant)
-{
-    QList<TodaysValue> values;
-    for (const PlantSlot& plantSlot : plantSlots()) {
-        const QString text = plant.boxTexts.value(plantSlot.box);
-        // An empty box reads as 0 in the formulas, as does any text without a leading number.
-        const std::optional<double> number = text.isEmpty() ? 0.0 : numbers::readIfFinite(text);
-        values.append({plantSlot.slot, plantSlot.prompt, number ? std::optional(asSaved(*number)) : std::nullopt});
-    }
-    return values;
-}
-
-QStringList changedInputs(const QList<TodaysValue>& today, const ResultRecord& saved)
+QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRecord& saved)
 {
     QStringList changed;
-    for (const TodaysValue& value : today)
-        if (value.saved != asSaved(saved.input(value.slot)))
-            changed.append(value.prompt);
+    for (const InputBox box : today.changedSince(saved))
+        changed.append(promptOf(box));
     return changed;
 }
 
@@ -113,7 +60,8 @@ Overview read(const DataFolder& folder)
 
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
     overview.plantProblem = plant.problem;
-    const QList<TodaysValue> today = plant.ok() ? todaysPlantValues(plant) : QList<TodaysValue>();
+    const plantchanges::TodaysPlant today(
+        InputTexts::from([&plant](const QString& box) { return plant.boxTexts.value(box); }));
 
     const QStringList names = equipmentlist::distinctNames(list.names);
     const QHash<QString, QStringList> groups = sharedfiles::namesByResultFile(names);

@@ -88,10 +88,12 @@ Plan plan(const DataFolder& folder)
             plan.refused.append({name, recomputed.problem});
             continue;
         }
-        PlannedCenter center{name, std::nullopt, recomputed.record};
+        PlannedCenter center{name, std::nullopt, recomputed.record, std::nullopt};
         // An unreadable result file has no old figures to show; the new record replaces it whole.
-        if (const LoadedRecord old = loadResultFile(folder, name); old.ok())
+        if (const LoadedRecord old = loadResultFile(folder, name); old.ok()) {
             center.oldRecord = old.record;
+            center.explanation = ratechange::explainSaved(recomputed.texts, old.record);
+        }
         plan.centers.append(center);
     }
     return plan;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "RateChange.h"
 #include "ResultRecord.h"
 
 #include <QList>
@@ -19,6 +20,7 @@ struct PlannedCenter {
     QString name;
     std::optional<ResultRecord> oldRecord; // the saved results, when there were any to read
     ResultRecord newRecord;
+    std::optional<ratechange::Explanation> explanation; // with the saved results: why rate (B) moves
 };
 
 struct Refusal {

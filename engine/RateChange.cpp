@@ -1,0 +1,174 @@
+#include "RateChange.h"
+
+#include "PlantChanges.h"
+#include "TextsCalculation.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+namespace ratechange {
+namespace {
+
+namespace slot = resultslots;
+
+using Rates = std::array<std::optional<double>, slot::kLevels>; // rate (B) by level; nothing where none
+
+constexpr double kHalfCent = 0.005;
+
+// A mix of old and new texts: bit i set where changed input i has its new text.
+using Mix = quint64;
+static_assert(inputboxes::kCount < 64, "every box has a bit of its own in a mix");
+
+Rates ratesOf(const InputTexts& texts)
+{
+    Rates rates;
+    if (const std::optional<ResultRecord> record = textscalculation::calculated(texts))
+        for (int level = 1; level <= slot::kLevels; ++level)
+            rates.at(level - 1) = record->result(slot::rateB(level));
+    return rates;
+}
+
+QList<InputBox> differing(const InputTexts& before, const InputTexts& after)
+{
+    QList<InputBox> changed;
+    for (const inputboxes::Entry& entry : inputboxes::all())
+        if (before[entry.box] != after[entry.box])
+            changed.append(entry.box);
+    return changed;
+}
+
+// The rates with the changed inputs in `mask` at their new texts and the others at their old.
+Rates mixed(InputTexts texts, const InputTexts& after, const QList<InputBox>& changed, Mix mix)
+{
+    for (qsizetype i = 0; i < changed.size(); ++i)
+        if (mix & (Mix(1) << i))
+            texts[changed[i]] = after[changed[i]];
+    return ratesOf(texts);
+}
+
+// By k: the share of the orderings of n inputs in which a given input comes in after exactly k
+// others, k! (n - k - 1)! / n!.
+QList<double> orderingShares(int n)
+{
+    QList<double> shares;
+    double share = 1.0 / n;
+    for (int k = 0; k < n; ++k) {
+        shares.append(share);
+        if (k + 1 < n)
+            share *= static_cast<double>(k + 1) / (n - k - 1);
+    }
+    return shares;
+}
+
+// Each input's part at one level, from the rates of every mix, the mix's number its bits.
+std::vector<double> averagedParts(const std::vector<Rates>& rates, int n, std::size_t level)
+{
+    const QList<double> shares = orderingShares(n);
+    std::vector<double> parts(static_cast<std::size_t>(n), 0.0);
+    for (int i = 0; i < n; ++i)
+        for (Mix mix = 0; mix < rates.size(); ++mix)
+            if (const Mix with = mix | (Mix(1) << i); with != mix)
+                parts.at(i) += shares[std::popcount(mix)] * (*rates[with].at(level) - *rates[mix].at(level));
+    return parts;
+}
+
+bool everyMixHasRate(const std::vector<Rates>& rates, std::size_t level)
+{
+    return std::all_of(rates.cbegin(), rates.cend(), [level](const Rates& r) { return r.at(level).has_value(); });
+}
+
+// The mixes that the method needs: every subset when averaged, the first k inputs (k = 0 to n)
+// when in tab order; the parts follow from them.
+std::vector<Rates> mixes(const InputTexts& before, const InputTexts& after, const QList<InputBox>& changed,
+                         Method method)
+{
+    const auto n = static_cast<int>(changed.size());
+    std::vector<Rates> rates;
+    if (method == Method::Averaged)
+        for (Mix mix = 0; mix < (Mix(1) << n); ++mix)
+            rates.push_back(mixed(before, after, changed, mix));
+    else
+        for (int k = 0; k <= n; ++k)
+            rates.push_back(mixed(before, after, changed, (Mix(1) << k) - 1));
+    return rates;
+}
+
+std::optional<LevelChange> levelChange(const std::vector<Rates>& rates, const QList<InputBox>& changed, Method method,
+                                       std::size_t level)
+{
+    if (!everyMixHasRate(rates, level))
+        return std::nullopt;
+    const auto n = static_cast<int>(changed.size());
+    LevelChange change{*rates.front().at(level), *rates.back().at(level), {}};
+    std::vector<double> amounts;
+    if (method == Method::Averaged)
+        amounts = averagedParts(rates, n, level);
+    else
+        for (int i = 0; i < n; ++i)
+            amounts.push_back(*rates.at(i + 1).at(level) - *rates.at(i).at(level));
+    for (int i = 0; i < n; ++i)
+        change.parts.append({changed[i], amounts.at(i)});
+    return change;
+}
+
+} // namespace
+
+Explanation explain(const InputTexts& before, const InputTexts& after)
+{
+    Explanation explanation;
+    explanation.changed = differing(before, after);
+    if (explanation.changed.size() > kMostAveraged)
+        explanation.method = Method::InTabOrder;
+    const std::vector<Rates> rates = mixes(before, after, explanation.changed, explanation.method);
+    for (std::size_t level = 0; level < explanation.levels.size(); ++level)
+        explanation.levels.at(level) = levelChange(rates, explanation.changed, explanation.method, level);
+    return explanation;
+}
+
+Explanation explainSaved(const InputTexts& today, const ResultRecord& saved)
+{
+    const QList<InputBox> changed = plantchanges::TodaysPlant(today).changedSince(saved);
+    Explanation explanation = explain(plantchanges::withSavedFigures(today, saved, changed), today);
+    for (int level = 1; level <= slot::kLevels; ++level) {
+        std::optional<LevelChange>& change = explanation.levels.at(level - 1);
+        const std::optional<double> savedRate = saved.result(slot::rateB(level));
+        if (!change || !savedRate) {
+            change.reset();
+            continue;
+        }
+        if (const double own = change->before - *savedRate; std::abs(own) >= kHalfCent)
+            change->parts.append({std::nullopt, own});
+        change->before = *savedRate;
+    }
+    return explanation;
+}
+
+qint64 cents(double amount)
+{
+    return std::llround(amount * 100);
+}
+
+QList<qint64> partsInCents(const LevelChange& change)
+{
+    QList<qint64> inCents;
+    QList<double> lost;
+    for (const Part& part : change.parts) {
+        const double exact = part.amount * 100;
+        inCents.append(static_cast<qint64>(std::floor(exact)));
+        lost.append(exact - std::floor(exact));
+    }
+    qint64 missing = cents(change.whole()) - std::accumulate(inCents.cbegin(), inCents.cend(), qint64(0));
+    QList<qsizetype> order(inCents.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&lost](qsizetype a, qsizetype b) { return lost[a] > lost[b]; });
+    for (qsizetype k = 0; !order.isEmpty() && missing > 0; ++k, --missing)
+        ++inCents[order[k % order.size()]];
+    for (qsizetype k = 0; !order.isEmpty() && missing < 0; ++k, ++missing)
+        --inCents[order[order.size() - 1 - k % order.size()]];
+    return inCents;
+}
+
+} // namespace ratechange

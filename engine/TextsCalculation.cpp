@@ -1,0 +1,27 @@
+#include "TextsCalculation.h"
+
+#include "CostFormulas.h"
+#include "NumberReading.h"
+#include "NumberText.h"
+
+#include <cmath>
+
+namespace textscalculation {
+
+std::optional<ResultRecord> calculated(const InputTexts& texts)
+{
+    ResultRecord record;
+    if (calculateCosts(gatherCostInputs(texts), record) == CostOutcome::Overflow)
+        return std::nullopt;
+    return record;
+}
+
+std::optional<QString> movedBy(const QString& text, double factor)
+{
+    const std::optional<double> value = numbers::readIfFinite(text);
+    if (!value || *value == 0 || !std::isfinite(*value * factor))
+        return std::nullopt;
+    return numbers::boxText(*value * factor);
+}
+
+} // namespace textscalculation
