@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "InputBoxes.h"
+#include "InputTexts.h"
 
 #include <QList>
 #include <QString>
@@ -51,4 +52,11 @@ public:
     virtual QList<InputBox> unsavedPlantBoxes() const = 0;
     // Saves the plant-wide boxes as typed into the plant file, and announces it.
     virtual StoreResult savePlantBoxes() = 0;
+
+    // A what-if made real: the equipment of that name in the boxes (loaded unless it is the
+    // current one), every box given its text as if the user typed it, and Calculate BHR run as
+    // its button on "5. Indirect Costs" runs it, questions and all.
+    virtual void calculateWith(const QString& name, const InputTexts& texts) = 0;
+    // File > Save as new name on that equipment, then the texts calculated under the new name.
+    virtual void saveAsNewNameWith(const QString& name, const InputTexts& texts) = 0;
 };

@@ -1,14 +1,12 @@
 #include "MarketChart.h"
 
 #include "ChartAxes.h"
+#include "ChartDrawing.h"
 #include "MarketCheckTexts.h"
 
 #include <QCategoryAxis>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QScatterSeries>
 
@@ -162,18 +160,7 @@ QChart* marketChart(MarketPicture picture, const MarketCheck& check)
 
 void drawMarketChart(QPainter& painter, const QRectF& area, MarketPicture picture, const MarketCheck& check)
 {
-    // Laid out at the size a screen would give it, then scaled to the page, so that its texts
-    // keep their proportions on a printer of any resolution.
-    const double scale = painter.device() ? 96.0 / painter.device()->logicalDpiX() : 1.0;
-    QGraphicsScene scene;
-    QChart* chart = marketChart(picture, check);
-    scene.addItem(chart);
-    const QRectF laidOut(0, 0, area.width() * scale, area.height() * scale);
-    chart->setGeometry(laidOut);
-    if (QGraphicsLayout* layout = chart->layout())
-        layout->activate();
-    scene.setSceneRect(laidOut);
-    scene.render(&painter, area, laidOut);
+    drawChart(painter, area, marketChart(picture, check));
 }
 
 MarketChart::MarketChart(MarketPicture picture, QWidget* parent) : QChartView(parent), m_picture(picture)

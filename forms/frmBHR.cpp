@@ -14,6 +14,7 @@
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
 #include "TextBoxes.h"
+#include "frmDrivers.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -154,12 +155,19 @@ void FrmBHR::buildButtons(QVBoxLayout* layout)
     auto* savePdf = new QPushButton(QStringLiteral("Save as PDF…"), this);
     savePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     connect(savePdf, &QPushButton::clicked, this, &FrmBHR::saveReportAsPdf);
+    auto* drivers = new QPushButton(QStringLiteral("What Drives This Rate\u2026"), this);
+    drivers->setObjectName(QStringLiteral("cmdDrivers"));
+    connect(drivers, &QPushButton::clicked, this, [this] {
+        if (!m_name.isEmpty())
+            FrmDrivers::open(m_platform, m_mainWindow, m_name);
+    });
     auto* exit = new QPushButton(QStringLiteral("Exit"), this);
     exit->setObjectName(QStringLiteral("Command1"));
     connect(exit, &QPushButton::clicked, this, &FrmBHR::exitToMainWindow);
     row->addStretch();
     row->addWidget(m_print);
     row->addWidget(savePdf);
+    row->addWidget(drivers);
     row->addWidget(exit);
     row->addStretch();
     layout->addLayout(row);

@@ -16,6 +16,8 @@
 #include "RecalculateSummary.h"
 #include "SaveAsPdf.h"
 #include "SingleWindow.h"
+#include "frmDrivers.h"
+#include "frmRateChanges.h"
 
 #include <QAction>
 #include <QChart>
@@ -198,13 +200,16 @@ QWidget* FrmPlant::buildButtons()
     auto* row = new QWidget(this);
     auto* buttons = new QHBoxLayout(row);
     buttons->setContentsMargins(0, 0, 0, 0);
-    const auto add = [&](const char* name, const QString& caption, void (FrmPlant::*handler)()) {
+    const auto add = [&](const char* name, const QString& caption, auto handler) {
         QPushButton* button = named(new QPushButton(caption, row), name);
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
         return button;
     };
     add("cmdRecalculateAll", QStringLiteral("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
+    add("cmdWhyMoved", QStringLiteral("Why Rates &Moved\u2026"),
+        [this] { FrmRateChanges::open(m_platform, m_mainWindow, chosenName()); });
+    add("cmdDrivers", QStringLiteral("&What Drives This Rate\u2026"), &FrmPlant::openDrivers);
     buttons->addStretch();
     add("cmdExport", QStringLiteral("&Export CSV\u2026"), &FrmPlant::exportTable);
     add("cmdPrint", QStringLiteral("&Print"), &FrmPlant::printOverview);
@@ -260,6 +265,20 @@ void FrmPlant::showChosenEquipment(const QModelIndex& index)
 {
     if (index.isValid())
         m_mainWindow.showEquipment(m_model->nameAt(m_sorted->mapToSource(index).row()));
+}
+
+QString FrmPlant::chosenName() const
+{
+    const QModelIndex index = m_table->currentIndex();
+    return index.isValid() ? m_model->nameAt(m_sorted->mapToSource(index).row()) : QString();
+}
+
+void FrmPlant::openDrivers()
+{
+    if (const QString name = chosenName(); !name.isEmpty())
+        FrmDrivers::open(m_platform, m_mainWindow, name);
+    else
+        m_platform.messages().tell(QStringLiteral("Choose a center in the table first."), kTitle);
 }
 
 // Nothing is saved before the user has seen what changes; the question's default is No, so

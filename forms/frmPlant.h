@@ -35,6 +35,8 @@ private:
     void buildTable(QWidget* parent);
     QWidget* buildButtons();
     void showChosenEquipment(const QModelIndex& index);
+    QString chosenName() const;
+    void openDrivers();
     void recalculateAll();
     bool settleUnsavedPlantBoxes();
     void noticeOutsideChange();

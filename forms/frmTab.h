@@ -56,6 +56,8 @@ public:
     DataChanges& dataChanges() override { return m_changes; }
     QList<InputBox> unsavedPlantBoxes() const override;
     StoreResult savePlantBoxes() override;
+    void calculateWith(const QString& name, const InputTexts& texts) override;
+    void saveAsNewNameWith(const QString& name, const InputTexts& texts) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,7 +78,8 @@ private:
     void refreshList();
     // The list's entries read again from the list file, keeping the tab and saying nothing.
     void reloadListEntries();
-    void saveAsNewName();
+    // The new name, or an empty one when nothing was copied.
+    QString saveAsNewName();
     void exitProgram();
     void showHelp(int command);
 
@@ -99,6 +102,9 @@ private:
     void calculateBudget(bool turnToLastTab);
     bool mayReplaceSharedFiles();
     void announceCalculation(const BudgetOutcome& outcome);
+    // A what-if's center in the boxes, and its figures typed into them.
+    bool showCenter(const QString& name);
+    void typeTexts(const InputTexts& texts);
 
     QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
     QLineEdit* box(InputBox which) const { return box(inputboxes::objectName(which)); }

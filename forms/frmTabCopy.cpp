@@ -71,25 +71,26 @@ void FrmTab::reloadListEntries()
 
 // The copy takes the saved files, not the boxes: figures typed since the last Calculate BHR
 // stay with the current equipment, which remains the one the boxes show.
-void FrmTab::saveAsNewName()
+QString FrmTab::saveAsNewName()
 {
     const QString from = m_currentName;
     if (from.isEmpty()) {
         m_platform.messages().tell(
             QStringLiteral("Choose an equipment in the list first: its saved figures are what is copied."));
-        return;
+        return {};
     }
     const std::optional<QString> to =
         m_platform.messages().askText(QStringLiteral("Save a copy of \"%1\" under the new name:").arg(from),
                                       QStringLiteral("Save as new name"), from);
     if (!to || to->isEmpty() || *to == from)
-        return;
+        return {};
     const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(m_platform.folder(), from, *to);
     if (outcome.kind != equipmentcopy::CopyOutcome::Kind::Copied) {
         m_platform.messages().tell(refusal(outcome, from, *to), {}, MessageBoxes::Icon::Warning);
-        return;
+        return {};
     }
     using File = DataChange::File;
     m_changes.announce({File::Inputs | File::Results | File::List, {*to}});
     reloadListEntries();
+    return *to;
 }

@@ -1,6 +1,8 @@
 #include "RecalculateSummary.h"
 
+#include "ChangeText.h"
 #include "DisplayPattern.h"
+#include "RateChangeTexts.h"
 #include "ResultSlots.h"
 
 #include <QStringList>
@@ -14,24 +16,13 @@ QString money(const std::optional<double>& value)
     return value ? numbers::format(*value, numbers::kMoneyPattern) : QStringLiteral("(none)");
 }
 
-QString signedText(double value, const QString& text)
+// The plant-wide inputs (and the center's own figures) that the change comes from, in cents.
+QString madeUpOf(const PlannedCenter& center, int level)
 {
-    return value > 0 ? u'+' + text : text;
-}
-
-// "+$1.10 (+2.11%)": the change of a rate from its old to its new value.
-QString change(double before, double after)
-{
-    // Figures saved and worked out afresh may differ beyond the cents shown: that is no change.
-    if (money(before) == money(after))
-        return QStringLiteral("no change");
-    const double difference = after - before;
-    QString text = signedText(difference, numbers::format(difference, numbers::kMoneyPattern));
-    if (before != 0) {
-        const double percent = difference / before * 100;
-        text += QStringLiteral(" (%1%)").arg(signedText(percent, numbers::format(percent, numbers::kGroupedPattern)));
-    }
-    return text;
+    if (!center.explanation)
+        return {};
+    const std::optional<ratechange::LevelChange>& change = center.explanation->at(level);
+    return change ? ratechangetexts::partsText(*change) : QString();
 }
 
 QStringList levelRow(const PlannedCenter& center, int level)
@@ -43,8 +34,9 @@ QStringList levelRow(const PlannedCenter& center, int level)
         numbers::format(center.newRecord.input(resultslots::efficiency(level)), numbers::kPercentPattern);
     QString changed = QStringLiteral("no saved rate to compare");
     if (before && after)
-        changed = change(*before, *after);
-    return {center.name, QStringLiteral("%1 (%2%)").arg(level).arg(percent), money(before), money(after), changed};
+        changed = changetext::change(*before, *after);
+    return {center.name, QStringLiteral("%1 (%2%)").arg(level).arg(percent), money(before), money(after), changed,
+            madeUpOf(center, level)};
 }
 
 QString centers(qsizetype count)
@@ -78,7 +70,7 @@ QString question(const recalculation::Plan& plan)
 TextTable details(const recalculation::Plan& plan)
 {
     TextTable table{{QStringLiteral("Center"), QStringLiteral("Level"), QStringLiteral("Old rate (B)"),
-                     QStringLiteral("New rate (B)"), QStringLiteral("Change")},
+                     QStringLiteral("New rate (B)"), QStringLiteral("Change"), QStringLiteral("Made up of")},
                     {}};
     for (const PlannedCenter& center : plan.centers)
         for (int level = 1; level <= resultslots::kLevels; ++level)

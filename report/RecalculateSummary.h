@@ -11,7 +11,8 @@ namespace recalculatesummary {
 // The question: how many centers change and how many cannot be recalculated.
 QString question(const recalculation::Plan& plan);
 // Behind it, a row per center and level: the old and the new rate (B) with the change in dollars
-// and percent; then a row for each center that cannot be recalculated, with the reason.
+// and percent and the inputs it is made up of; then a row for each center that cannot be
+// recalculated, with the reason.
 TextTable details(const recalculation::Plan& plan);
 // Why nothing can be recalculated, when the plan holds no center.
 QString nothingToDo(const recalculation::Plan& plan);

@@ -1,0 +1,105 @@
+#include "WaterfallChart.h"
+
+#include "ChangeText.h"
+#include "ChartAxes.h"
+#include "ChartDrawing.h"
+#include "DisplayPattern.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QColor>
+#include <QLegendMarker>
+#include <QStackedBarSeries>
+
+#include <algorithm>
+
+namespace waterfallchart {
+namespace {
+
+using ratechangetexts::Step;
+
+constexpr int kRateTicks = 6;
+
+QBarSet* barSet(const QString& label, const QColor& colour)
+{
+    auto* set = new QBarSet(label);
+    set->setColor(colour);
+    set->setBorderColor(colour == Qt::transparent ? colour : colour.darker());
+    return set;
+}
+
+QString stepLabel(const Step& step)
+{
+    const QString figure =
+        step.total ? numbers::format(step.to, numbers::kMoneyPattern) : changetext::signedMoney(step.to - step.from);
+    return step.label + u'\n' + figure;
+}
+
+// The range the bars' ends span, with room above and below.
+std::pair<double, double> rateRange(const QList<Step>& steps)
+{
+    double low = steps.first().to;
+    double high = low;
+    for (const Step& step : steps) {
+        for (const double end : {step.from, step.to})
+            if (!step.total || end == step.to) {
+                low = std::min(low, end);
+                high = std::max(high, end);
+            }
+    }
+    const double room = std::max((high - low) * 0.2, 0.02);
+    return {std::max(0.0, low - room), high + room};
+}
+
+} // namespace
+
+QChart* build(const QList<Step>& steps, const QString& title)
+{
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    if (steps.isEmpty())
+        return chart;
+    // Each bar stands on an unseen one that lifts it to where the step before it ended.
+    QBarSet* lift = barSet(QString(), Qt::transparent);
+    QBarSet* rate = barSet(QStringLiteral("Rate (B)"), QColor(0x60, 0x60, 0x60));
+    QBarSet* rise = barSet(QStringLiteral("Raises it"), QColor(0xc0, 0x39, 0x2b));
+    QBarSet* fall = barSet(QStringLiteral("Lowers it"), QColor(0x1b, 0x9e, 0x77));
+    QStringList labels;
+    for (const Step& step : steps) {
+        labels.append(stepLabel(step));
+        lift->append(step.total ? 0.0 : std::min(step.from, step.to));
+        rate->append(step.total ? step.to : 0.0);
+        rise->append(step.total ? 0.0 : std::max(0.0, step.to - step.from));
+        fall->append(step.total ? 0.0 : std::max(0.0, step.from - step.to));
+    }
+    auto* bars = new QStackedBarSeries(chart);
+    for (QBarSet* set : {lift, rate, rise, fall})
+        bars->append(set);
+    chart->addSeries(bars);
+    for (QLegendMarker* marker : chart->legend()->markers(bars))
+        marker->setVisible(marker->label() != QString());
+    auto* names = new QBarCategoryAxis(chart);
+    names->append(labels);
+    chart->addAxis(names, Qt::AlignBottom);
+    bars->attachAxis(names);
+    const auto [low, high] = rateRange(steps);
+    QCategoryAxis* axis =
+        chartaxes::labelled(low, high, kRateTicks, QStringLiteral("$###,##0.00"), QStringLiteral("$ per hour"));
+    chart->addAxis(axis, Qt::AlignLeft);
+    bars->attachAxis(axis);
+    return chart;
+}
+
+Drawing drawing(QList<Step> steps, QString title)
+{
+    return [steps = std::move(steps), title = std::move(title)](QPainter& painter, const QRectF& area) {
+        drawChart(painter, area, build(steps, title));
+    };
+}
+
+} // namespace waterfallchart

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "PrintJob.h"
+#include "RateChangeTexts.h"
+
+#include <QList>
+
+class QChart;
+
+// The waterfall picture of one center's change in rate (B): its saved rate, a bar up or down for
+// each input's part, and today's rate. The axis starts near the rates rather than at nought, so
+// that a change of a few cents can be seen.
+namespace waterfallchart {
+
+// A new chart; the caller owns it (or hands it to a view or a scene).
+QChart* build(const QList<ratechangetexts::Step>& steps, const QString& title);
+
+// The same picture drawn onto a printed page.
+Drawing drawing(QList<ratechangetexts::Step> steps, QString title);
+
+} // namespace waterfallchart

@@ -1,0 +1,297 @@
+#include "frmDrivers.h"
+
+#include "CenterRecompute.h"
+#include "DataChanges.h"
+#include "DisplayPattern.h"
+#include "DriversChart.h"
+#include "ElidedLabel.h"
+#include "MainWindowLink.h"
+#include "NamedWidget.h"
+#include "Platform.h"
+#include "RateChangeTexts.h"
+#include "RateDriversTexts.h"
+#include "ResultFile.h"
+#include "ResultSlots.h"
+#include "SaveAsPdf.h"
+#include "ScrollingPage.h"
+#include "SingleWindow.h"
+#include "TextTableView.h"
+#include "TextsCalculation.h"
+#include "WhatIfInputs.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+namespace slot = resultslots;
+
+const QString kReportName = QStringLiteral("What Drives This Rate");
+constexpr double kPictureMillimetres = 110;
+
+QLabel* wrapping(const char* name, QWidget* parent)
+{
+    auto* label = named(new QLabel(parent), name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// The rates the two records show differently, to the cent.
+bool ratesDiffer(const ResultRecord& saved, const ResultRecord& worked)
+{
+    for (int level = 1; level <= slot::kLevels; ++level)
+        for (const int rate : {slot::rateA(level), slot::rateB(level), slot::rateC(level)})
+            if (numbers::formatResult(saved.result(rate), numbers::kMoneyPattern) !=
+                numbers::formatResult(worked.result(rate), numbers::kMoneyPattern))
+                return true;
+    return false;
+}
+
+} // namespace
+
+FrmDrivers* FrmDrivers::open(Platform& platform, MainWindowLink& mainWindow, const QString& name)
+{
+    static QHash<QString, QPointer<FrmDrivers>> open;
+    return showSingleWindow(open[name], &mainWindow.ownerWindow(), platform, mainWindow, name);
+}
+
+FrmDrivers::FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QString& name, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow), m_name(name)
+{
+    setObjectName(QStringLiteral("frmDrivers"));
+    setWindowTitle(kReportName + QStringLiteral(" - ") + name);
+    build();
+    readCenter();
+    connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmDrivers::followChange);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    // Room for the picture beside the table and for the what-if beside the rates, within the screen.
+    setWindowFlag(Qt::Window);
+    QSize size(1080, 700);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 0.9);
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void FrmDrivers::build()
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = named(new ElidedLabel(QStringLiteral("What drives the rates of ") + m_name, this), "lblHead");
+    heading->setAlignment(Qt::AlignCenter);
+    QFont headingFont = font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    layout->addWidget(heading);
+    m_note = wrapping("lblNote", this);
+    m_note->hide();
+    layout->addWidget(m_note);
+    m_pages = named(new QTabWidget(this), "tabPages");
+    m_driversPage = buildDriversPage();
+    m_pages->addTab(m_driversPage, QStringLiteral("What &drives it"));
+    m_pages->addTab(buildWhatIfPage(), QStringLiteral("What &if"));
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        if (!m_driversShown && m_pages->currentWidget() == m_driversPage)
+            showDrivers();
+    });
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(buildButtons());
+}
+
+QWidget* FrmDrivers::buildDriversPage()
+{
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    auto* chooser = new QHBoxLayout;
+    m_level = named(new QComboBox(page), "cboLevel");
+    auto* prompt = new QLabel(QStringLiteral("Rate (B) at &level:"), page);
+    prompt->setBuddy(m_level);
+    chooser->addWidget(prompt);
+    chooser->addWidget(m_level);
+    chooser->addStretch();
+    column->addLayout(chooser);
+    connect(m_level, &QComboBox::currentIndexChanged, this, &FrmDrivers::showDrivers);
+    m_driversHeading = wrapping("lblDriversHeading", page);
+    column->addWidget(m_driversHeading);
+    // Side by side, so that the picture has the page's height for a line of text per input.
+    auto* split = new QSplitter(Qt::Horizontal, page);
+    m_tornado = named(new QChartView(split), "chtTornado");
+    m_tornado->setRenderHint(QPainter::Antialiasing);
+    m_tornado->setMinimumSize(260, 220);
+    m_driversTable = texttableview::create("tblDrivers", split);
+    split->addWidget(m_tornado);
+    split->addWidget(m_driversTable);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    column->addWidget(split, 1);
+    m_still = wrapping("lblStill", page);
+    column->addWidget(m_still);
+    return page;
+}
+
+QWidget* FrmDrivers::buildWhatIfPage()
+{
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    m_inputs = named(new WhatIfInputs, "whatIfInputs");
+    connect(m_inputs, &WhatIfInputs::edited, this, &FrmDrivers::showWhatIf);
+    split->addWidget(new ScrollingPage(m_inputs, split));
+    auto* side = new QWidget(split);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_rates = texttableview::create("tblRates", side);
+    column->addWidget(m_rates, 1);
+    m_whatIfNote = wrapping("lblWhatIfNote", side);
+    column->addWidget(m_whatIfNote);
+    QPushButton* reset = named(new QPushButton(QStringLiteral("Back to the &saved figures"), side), "cmdReset");
+    connect(reset, &QPushButton::clicked, m_inputs, &WhatIfInputs::reset);
+    column->addWidget(reset, 0, Qt::AlignLeft);
+    split->addWidget(side);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({560, 480}); // the twelve rates with their differences in full, where there is room
+    return split;
+}
+
+QWidget* FrmDrivers::buildButtons()
+{
+    auto* row = new QWidget(this);
+    auto* buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](const char* name, const QString& caption, auto handler) {
+        QPushButton* button = named(new QPushButton(caption, row), name);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+        return button;
+    };
+    m_saveAs = add("cmdSaveAs", QStringLiteral("Save as &new name\u2026"),
+                   [this] { m_mainWindow.saveAsNewNameWith(m_name, m_inputs->texts()); });
+    m_apply = add("cmdApply", QStringLiteral("&Apply to this center"),
+                  [this] { m_mainWindow.calculateWith(m_name, m_inputs->texts()); });
+    buttons->addStretch();
+    add("cmdPrint", QStringLiteral("&Print"), &FrmDrivers::printPage);
+    add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmDrivers::savePage);
+    add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
+    return row;
+}
+
+// The center as selecting it would fill the boxes, and its saved rates. A what-if the user has
+// typed stays; rows left as they were follow the files.
+void FrmDrivers::readCenter()
+{
+    const DataFolder& folder = m_platform.folder();
+    const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
+    const centerrecompute::CenterTexts center =
+        plant.ok() ? centerrecompute::readCenter(folder, plant, m_name) : centerrecompute::CenterTexts{};
+    m_readable = plant.ok() && center.ok();
+    const LoadedRecord loaded = loadResultFile(folder, m_name);
+    m_saved = loaded.ok() ? std::optional(loaded.record) : std::nullopt;
+    if (m_readable)
+        m_inputs->setSaved(center.texts);
+    const QString problem = !plant.ok() ? plant.problem : center.problem;
+    m_note->setText(m_readable ? staleNote()
+                               : problem + QStringLiteral(" Calculate BHR on \"%1\" saves its figures.").arg(m_name));
+    m_note->setVisible(!m_note->text().isEmpty());
+    m_pages->setEnabled(m_readable);
+    m_apply->setEnabled(m_readable);
+    m_saveAs->setEnabled(m_readable);
+    showLevels();
+    showWhatIf();
+}
+
+QString FrmDrivers::staleNote() const
+{
+    const std::optional<ResultRecord> today = textscalculation::calculated(m_inputs->saved());
+    if (!m_saved || !today || !ratesDiffer(*m_saved, *today))
+        return {};
+    return QStringLiteral("The saved rates no longer follow from the saved figures and today's plant file: the "
+                          "what-if starts from what those figures give now.");
+}
+
+void FrmDrivers::followChange(const DataChange& change)
+{
+    using File = DataChange::File;
+    if (change.touches(File::Plant) ||
+        ((change.touches(File::Inputs) || change.touches(File::Results)) && change.centers.contains(m_name)))
+        readCenter();
+}
+
+void FrmDrivers::showLevels()
+{
+    const QSignalBlocker quiet(m_level);
+    const int chosen = std::max(0, m_level->currentIndex());
+    m_level->clear();
+    const std::optional<ResultRecord> shown = m_saved ? m_saved : textscalculation::calculated(m_inputs->saved());
+    for (int level = 1; level <= slot::kLevels; ++level)
+        m_level->addItem(shown ? ratechangetexts::levelName(*shown, level) : QStringLiteral("level %1").arg(level));
+    m_level->setCurrentIndex(chosen);
+}
+
+int FrmDrivers::level() const
+{
+    return m_level->currentIndex() + 1;
+}
+
+// At every keystroke and slider step: the twelve rates at once; the first page when it is in view.
+void FrmDrivers::showWhatIf()
+{
+    const InputTexts texts = m_inputs->texts();
+    m_whatIf = textscalculation::calculated(texts);
+    texttableview::show(m_rates, ratedriverstexts::whatIfTable(m_saved, m_whatIf));
+    m_whatIfNote->setText(
+        m_whatIf ? QString()
+                 : QStringLiteral("The formulas stop for these figures (a division of 0 by 0, or a number too large): "
+                                  "Calculate BHR would ask to fill out all necessary info."));
+    m_driversShown = false;
+    if (m_pages->currentWidget() == m_driversPage)
+        showDrivers();
+}
+
+void FrmDrivers::showDrivers()
+{
+    const InputTexts texts = m_inputs->texts();
+    m_drivers = ratedrivers::drivers(texts, level());
+    m_driversShown = true;
+    QString heading = ratedriverstexts::heading(m_whatIf, level());
+    heading += texts == m_inputs->saved() ? QStringLiteral(", each input moved 10% down and 10% up.")
+                                          : QStringLiteral(", each what-if figure moved 10% down and 10% up.");
+    if (!m_drivers.rate)
+        heading = QStringLiteral("The formulas give no rate (B) at this level for these figures.");
+    m_driversHeading->setText(heading);
+    QChart* old = m_tornado->chart();
+    m_tornado->setChart(driverschart::build(m_drivers));
+    delete old;
+    texttableview::show(m_driversTable, ratedriverstexts::table(m_drivers, texts));
+    m_still->setText(ratedriverstexts::stillLine(m_drivers));
+}
+
+PrintJob FrmDrivers::pageJob()
+{
+    const InputTexts texts = m_inputs->texts();
+    const ratedrivers::Drivers drivers = ratedrivers::drivers(texts, level());
+    PrintJob job = ratedriverstexts::printed(m_name, drivers, texts, m_saved, m_inputs->saved(), m_whatIf);
+    job.picture(ratedriverstexts::heading(m_whatIf, level()), kPictureMillimetres, driverschart::drawing(drivers));
+    return job.endDocument();
+}
+
+void FrmDrivers::printPage()
+{
+    // The printing path tells the user where the page went or why it could not go.
+    static_cast<void>(m_platform.printing().print(pageJob(), kReportName, m_name));
+}
+
+void FrmDrivers::savePage()
+{
+    saveAsPdf(m_platform, this, pageJob(), kReportName, m_name);
+}

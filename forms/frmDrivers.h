@@ -1,0 +1,77 @@
+#pragma once
+
+#include "InputTexts.h"
+#include "PrintJob.h"
+#include "RateDrivers.h"
+#include "ResultRecord.h"
+
+#include <QWidget>
+
+#include <optional>
+
+struct DataChange;
+class MainWindowLink;
+class Platform;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class WhatIfInputs;
+
+// What drives one center's rate, and what if its inputs were other figures. The first page
+// moves each input 10 % down and up and shows the change in rate (B) at the chosen level, as a
+// tornado picture and as a table, with the inputs that do not move it listed once. The second
+// page lets the user type other figures or slide them by up to 50 %, and shows the twelve rates
+// beside the saved ones at every step. Nothing is written until the user applies the figures to
+// the center or saves them under a new name; closing the window forgets them.
+class FrmDrivers : public QWidget {
+    Q_OBJECT
+public:
+    // Opens the window of that center, or brings its open one to the front as it stands.
+    static FrmDrivers* open(Platform& platform, MainWindowLink& mainWindow, const QString& name);
+
+    FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QString& name, QWidget* parent = nullptr);
+
+    const QString& centerName() const { return m_name; }
+
+private:
+    void build();
+    QWidget* buildDriversPage();
+    QWidget* buildWhatIfPage();
+    QWidget* buildButtons();
+    void readCenter();
+    void followChange(const DataChange& change);
+    void showWhatIf();
+    void showDrivers();
+    void showLevels();
+    QString staleNote() const;
+    int level() const;
+    PrintJob pageJob();
+    void printPage();
+    void savePage();
+
+    Platform& m_platform;
+    MainWindowLink& m_mainWindow;
+    QString m_name;
+    bool m_readable = false;             // the center's files could be read
+    std::optional<ResultRecord> m_saved; // its result file, when it could be read
+    std::optional<ResultRecord> m_whatIf;
+    ratedrivers::Drivers m_drivers;
+    bool m_driversShown = false; // the first page shows the figures as they stand
+
+    QLabel* m_note = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QWidget* m_driversPage = nullptr;
+    QComboBox* m_level = nullptr;
+    QLabel* m_driversHeading = nullptr;
+    QChartView* m_tornado = nullptr;
+    QTableWidget* m_driversTable = nullptr;
+    QLabel* m_still = nullptr;
+    WhatIfInputs* m_inputs = nullptr;
+    QTableWidget* m_rates = nullptr;
+    QLabel* m_whatIfNote = nullptr;
+    QPushButton* m_apply = nullptr;
+    QPushButton* m_saveAs = nullptr;
+};

@@ -1,0 +1,206 @@
+#include "frmRateChanges.h"
+
+#include "DataChanges.h"
+#include "MainWindowLink.h"
+#include "NamedWidget.h"
+#include "PlantOverview.h"
+#include "Platform.h"
+#include "RateChangeTexts.h"
+#include "ResultSlots.h"
+#include "SaveAsPdf.h"
+#include "SingleWindow.h"
+#include "TextTableView.h"
+#include "WaterfallChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Why Rates Moved");
+constexpr double kPictureMillimetres = 100;
+
+QString summaryOf(qsizetype stale)
+{
+    if (stale == 0)
+        return QStringLiteral("No center is stale: every saved rate follows from today's plant figures.");
+    return QStringLiteral("%1: the plant-wide figures have changed since %2 rates were saved. The change in rate (B) "
+                          "of each is split over the inputs that changed; choose a center to see its change as a "
+                          "picture.")
+        .arg(stale == 1 ? QStringLiteral("1 center is stale") : QStringLiteral("%1 centers are stale").arg(stale),
+             stale == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+}
+
+QString pictureTitle(const stalecenters::Explained& center, const ratechange::LevelChange& change)
+{
+    return QStringLiteral("%1: %2").arg(center.name, ratechangetexts::sentence(change));
+}
+
+} // namespace
+
+FrmRateChanges* FrmRateChanges::open(Platform& platform, MainWindowLink& mainWindow, const QString& chosen)
+{
+    static QPointer<FrmRateChanges> open;
+    const bool wasOpen = !open.isNull();
+    FrmRateChanges* window = showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
+    if (wasOpen)
+        window->refresh();
+    window->choose(chosen);
+    return window;
+}
+
+FrmRateChanges::FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmRateChanges"));
+    setWindowTitle(kTitle);
+    build();
+    refresh();
+    connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmRateChanges::refresh);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    QSize size(1000, 640);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 0.9);
+    resize(size);
+}
+
+void FrmRateChanges::build()
+{
+    auto* layout = new QVBoxLayout(this);
+    m_summary = named(new QLabel(this), "lblSummary");
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+    auto* chooser = new QHBoxLayout;
+    m_level = named(new QComboBox(this), "cboLevel");
+    auto* prompt = new QLabel(QStringLiteral("Rate (B) at &level:"), this);
+    prompt->setBuddy(m_level);
+    chooser->addWidget(prompt);
+    chooser->addWidget(m_level);
+    chooser->addStretch();
+    layout->addLayout(chooser);
+    for (int level = 1; level <= resultslots::kLevels; ++level)
+        m_level->addItem(QStringLiteral("level %1").arg(level));
+    connect(m_level, &QComboBox::currentIndexChanged, this, &FrmRateChanges::showTable);
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    m_table = texttableview::create("tblChanges", split);
+    m_waterfall = named(new QChartView(split), "chtWaterfall");
+    m_waterfall->setRenderHint(QPainter::Antialiasing);
+    m_waterfall->setMinimumHeight(180);
+    split->addWidget(m_table);
+    split->addWidget(m_waterfall);
+    layout->addWidget(split, 1);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &FrmRateChanges::showChosen);
+    m_method = named(new QLabel(this), "lblMethod");
+    m_method->setWordWrap(true);
+    layout->addWidget(m_method);
+    layout->addWidget(buildButtons());
+}
+
+QWidget* FrmRateChanges::buildButtons()
+{
+    auto* row = new QWidget(this);
+    auto* buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch();
+    const auto add = [&](const char* name, const QString& caption, auto handler) {
+        QPushButton* button = named(new QPushButton(caption, row), name);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+    };
+    add("cmdPrint", QStringLiteral("&Print"), &FrmRateChanges::printPage);
+    add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmRateChanges::savePage);
+    add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
+    return row;
+}
+
+void FrmRateChanges::refresh()
+{
+    const QString chosen = chosenName();
+    const DataFolder& folder = m_platform.folder();
+    m_centers = stalecenters::explain(folder, plantoverview::read(folder));
+    m_summary->setText(summaryOf(m_centers.size()));
+    showTable();
+    choose(chosen);
+}
+
+void FrmRateChanges::choose(const QString& name)
+{
+    for (qsizetype row = 0; row < m_centers.size(); ++row)
+        if (m_centers[row].name == name)
+            m_table->selectRow(static_cast<int>(row));
+    if (m_table->selectedItems().isEmpty() && !m_centers.isEmpty())
+        m_table->selectRow(0);
+}
+
+int FrmRateChanges::level() const
+{
+    return m_level->currentIndex() + 1;
+}
+
+QString FrmRateChanges::chosenName() const
+{
+    const QList<QTableWidgetItem*> chosen = m_table->selectedItems();
+    return chosen.isEmpty() ? QString() : m_centers.value(chosen.first()->row()).name;
+}
+
+void FrmRateChanges::showTable()
+{
+    const QString chosen = chosenName();
+    texttableview::show(m_table, ratechangetexts::table(m_centers, level()), {0, 4});
+    QStringList methods;
+    for (const stalecenters::Explained& center : m_centers)
+        if (center.explanation && !methods.contains(ratechangetexts::methodLine(*center.explanation)))
+            methods.append(ratechangetexts::methodLine(*center.explanation));
+    m_method->setText(methods.join(u' '));
+    choose(chosen);
+    showChosen();
+}
+
+void FrmRateChanges::showChosen()
+{
+    const qsizetype row = m_table->selectedItems().isEmpty() ? -1 : m_table->selectedItems().first()->row();
+    QList<ratechangetexts::Step> steps;
+    QString title;
+    if (row >= 0 && row < m_centers.size() && m_centers[row].explanation)
+        if (const std::optional<ratechange::LevelChange>& change = m_centers[row].explanation->at(level())) {
+            steps = ratechangetexts::waterfall(*change);
+            title = pictureTitle(m_centers[row], *change);
+        }
+    QChart* old = m_waterfall->chart();
+    m_waterfall->setChart(waterfallchart::build(steps, title));
+    delete old;
+}
+
+PrintJob FrmRateChanges::pageJob() const
+{
+    PrintJob job = ratechangetexts::printed(m_centers, level(), m_platform.currentYear());
+    for (const stalecenters::Explained& center : m_centers)
+        if (center.name == chosenName() && center.explanation && center.explanation->at(level())) {
+            const ratechange::LevelChange& change = *center.explanation->at(level());
+            job.picture(pictureTitle(center, change), kPictureMillimetres,
+                        waterfallchart::drawing(ratechangetexts::waterfall(change), pictureTitle(center, change)));
+        }
+    return job.endDocument();
+}
+
+void FrmRateChanges::printPage()
+{
+    // The printing path tells the user where the page went or why it could not go.
+    static_cast<void>(m_platform.printing().print(pageJob(), kTitle));
+}
+
+void FrmRateChanges::savePage()
+{
+    saveAsPdf(m_platform, this, pageJob(), kTitle);
+}

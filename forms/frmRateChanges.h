@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PrintJob.h"
+#include "StaleCenters.h"
+
+#include <QWidget>
+
+class MainWindowLink;
+class Platform;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+// Why the rates of the stale centers moved since they were saved: for each, the change in rate
+// (B) at the chosen level split over the plant-wide inputs that changed, in a table, and for the
+// chosen center as a waterfall picture. Read afresh on opening and after every writing action.
+class FrmRateChanges : public QWidget {
+    Q_OBJECT
+public:
+    // Opens the window, or brings the open one to the front read afresh; with a name, that
+    // center is the chosen one when it is stale.
+    static FrmRateChanges* open(Platform& platform, MainWindowLink& mainWindow, const QString& chosen = {});
+
+    FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+
+    void refresh();
+    void choose(const QString& name);
+
+private:
+    void build();
+    QWidget* buildButtons();
+    void showTable();
+    void showChosen();
+    int level() const;
+    QString chosenName() const;
+    PrintJob pageJob() const;
+    void printPage();
+    void savePage();
+
+    Platform& m_platform;
+    MainWindowLink& m_mainWindow;
+    QList<stalecenters::Explained> m_centers;
+
+    QLabel* m_summary = nullptr;
+    QComboBox* m_level = nullptr;
+    QTableWidget* m_table = nullptr;
+    QChartView* m_waterfall = nullptr;
+    QLabel* m_method = nullptr;
+};

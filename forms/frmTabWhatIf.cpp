@@ -1,0 +1,51 @@
+// The main window's side of a what-if: its figures typed into the boxes of its center and
+// calculated, there or under a new name, exactly as the user would do it by hand.
+#include "frmTab.h"
+
+#include "Platform.h"
+
+#include <QLineEdit>
+
+void FrmTab::calculateWith(const QString& name, const InputTexts& texts)
+{
+    if (!showCenter(name))
+        return;
+    typeTexts(texts);
+    calculateBudget(true);
+}
+
+void FrmTab::saveAsNewNameWith(const QString& name, const InputTexts& texts)
+{
+    if (!showCenter(name))
+        return;
+    if (const QString copy = saveAsNewName(); !copy.isEmpty())
+        calculateWith(copy, texts);
+}
+
+// The boxes of the current equipment stay as they are, typed figures and all; another one is
+// loaded from its files, as choosing it in the list does.
+bool FrmTab::showCenter(const QString& name)
+{
+    if (m_currentName != name)
+        showEquipment(name);
+    if (m_currentName != name) {
+        m_platform.messages().tell(QStringLiteral("\"%1\" is not in the equipment list.").arg(name), {},
+                                   MessageBoxes::Icon::Warning);
+        return false;
+    }
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void FrmTab::typeTexts(const InputTexts& texts)
+{
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        QLineEdit* edit = box(entry.box);
+        if (edit->text() == texts[entry.box])
+            continue;
+        edit->setText(texts[entry.box]);
+        edit->setModified(true); // as typed: the plant-wide boxes count as unsaved until calculated
+    }
+}

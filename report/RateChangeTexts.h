@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PrintJob.h"
+#include "RateChange.h"
+#include "StaleCenters.h"
+#include "TextTable.h"
+
+#include <QList>
+#include <QString>
+
+// How a change in rate (B) reads, split over the inputs that made it: as a sentence
+// ("+$0.11: power price +$0.09, rent +$0.02"), as a table of the stale centers, as the steps of
+// a waterfall picture, and on a printed page. Every figure is in whole cents, and the parts'
+// cents add up to the whole change's.
+namespace ratechangetexts {
+
+// "level 1 (100%)": the level with the efficiency the record holds for it.
+QString levelName(const ResultRecord& record, int level);
+
+struct ShownPart {
+    QString name; // the input's short name, or "own figures"
+    qint64 cents = 0;
+};
+// The parts, largest first.
+QList<ShownPart> shownParts(const ratechange::LevelChange& change);
+
+// "power price +$0.09, rent +$0.02"; empty without parts.
+QString partsText(const ratechange::LevelChange& change);
+// "+$0.11: power price +$0.09, rent +$0.02"; "no change" where nothing moved.
+QString sentence(const ratechange::LevelChange& change);
+// How the parts were found, in a sentence.
+QString methodLine(const ratechange::Explanation& explanation);
+
+// One bar of the waterfall: the saved rate, each part from where the one before it ended, and
+// today's rate. Totals stand on the axis.
+struct Step {
+    QString label;
+    double from = 0;
+    double to = 0;
+    bool total = false;
+};
+QList<Step> waterfall(const ratechange::LevelChange& change);
+
+// A row per stale center at the level: the saved and today's rate (B), the change, what it is
+// made of (or why it cannot be split).
+TextTable table(const QList<stalecenters::Explained>& centers, int level);
+
+// The page: heading, the table and the method; the window adds the picture of one center.
+PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int year);
+
+} // namespace ratechangetexts

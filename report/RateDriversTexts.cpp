@@ -1,0 +1,128 @@
+#include "RateDriversTexts.h"
+
+#include "ChangeText.h"
+#include "DisplayPattern.h"
+#include "InputNames.h"
+#include "PrintedTable.h"
+#include "RateChangeTexts.h"
+#include "ResultSlots.h"
+
+namespace ratedriverstexts {
+namespace {
+
+namespace slot = resultslots;
+
+QString money(const std::optional<double>& value)
+{
+    return value ? numbers::format(*value, numbers::kMoneyPattern) : QStringLiteral("(none)");
+}
+
+QString changed(const std::optional<double>& before, const std::optional<double>& after)
+{
+    return before && after ? changetext::change(*before, *after) : QString();
+}
+
+QString levelOf(const std::optional<ResultRecord>& record, int level)
+{
+    return record ? ratechangetexts::levelName(*record, level) : QStringLiteral("level %1").arg(level);
+}
+
+struct RateKind {
+    const char* name;
+    int (*slot)(int level);
+};
+constexpr RateKind kRates[] = {{"(A)", slot::rateA}, {"(B)", slot::rateB}, {"(C)", slot::rateC}};
+
+std::optional<double> rateIn(const std::optional<ResultRecord>& record, int rateSlot)
+{
+    return record ? record->result(rateSlot) : std::nullopt;
+}
+
+void printTables(PrintJob& job, const ratedrivers::Drivers& drivers, const InputTexts& texts)
+{
+    using printedtable::Align;
+    const QList<Align> figures = {Align::Left, Align::Right, Align::Right, Align::Right, Align::Right, Align::Right};
+    printedtable::print(job, table(drivers, texts), figures);
+    if (const QString still = stillLine(drivers); !still.isEmpty())
+        job.endLine().printLine(still);
+}
+
+void printWhatIf(PrintJob& job, const std::optional<ResultRecord>& saved, const InputTexts& savedTexts,
+                 const InputTexts& whatIfTexts, const std::optional<ResultRecord>& whatIf)
+{
+    using printedtable::Align;
+    job.endLine().bold(true).printLine(QStringLiteral("What if")).bold(false);
+    printedtable::print(job, changedInputs(savedTexts, whatIfTexts), {Align::Left, Align::Right, Align::Right});
+    job.endLine();
+    printedtable::print(job, whatIfTable(saved, whatIf), {Align::Left, Align::Right, Align::Right, Align::Right});
+}
+
+} // namespace
+
+QString heading(const std::optional<ResultRecord>& record, int level)
+{
+    return QStringLiteral("What drives rate (B) at ") + levelOf(record, level);
+}
+
+TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts)
+{
+    TextTable shown{{QStringLiteral("Input"), QStringLiteral("Figure"), QStringLiteral("Rate at -10%"),
+                     QStringLiteral("Rate at +10%"), QStringLiteral("Change at -10%"),
+                     QStringLiteral("Change at +10%")},
+                    {}};
+    for (const ratedrivers::Driver& driver : drivers.moving)
+        shown.rows.append({inputnames::shortName(driver.box), texts[driver.box], money(driver.down), money(driver.up),
+                           changed(drivers.rate, driver.down), changed(drivers.rate, driver.up)});
+    return shown;
+}
+
+QString stillLine(const ratedrivers::Drivers& drivers)
+{
+    if (drivers.still.isEmpty())
+        return {};
+    QStringList names;
+    for (const InputBox box : drivers.still)
+        names.append(inputnames::shortName(box));
+    return QStringLiteral("These inputs do not move it at all: ") + names.join(QStringLiteral(", ")) + u'.';
+}
+
+TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optional<ResultRecord>& whatIf)
+{
+    TextTable shown{
+        {QStringLiteral("Rate"), QStringLiteral("Saved"), QStringLiteral("What if"), QStringLiteral("Difference")}, {}};
+    for (const RateKind& kind : kRates)
+        for (int level = 1; level <= slot::kLevels; ++level) {
+            const std::optional<double> before = rateIn(saved, kind.slot(level));
+            const std::optional<double> after = rateIn(whatIf, kind.slot(level));
+            shown.rows.append({QString::fromLatin1(kind.name) + u' ' + levelOf(saved ? saved : whatIf, level),
+                               money(before), money(after), changed(before, after)});
+        }
+    return shown;
+}
+
+TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf)
+{
+    TextTable shown{{QStringLiteral("Input"), QStringLiteral("Saved"), QStringLiteral("What if")}, {}};
+    for (const inputboxes::Entry& entry : inputboxes::all())
+        if (saved[entry.box] != whatIf[entry.box])
+            shown.rows.append({inputnames::shortName(entry.box), saved[entry.box], whatIf[entry.box]});
+    return shown;
+}
+
+PrintJob printed(const QString& name, const ratedrivers::Drivers& drivers, const InputTexts& texts,
+                 const std::optional<ResultRecord>& saved, const InputTexts& savedTexts,
+                 const std::optional<ResultRecord>& whatIf)
+{
+    PrintJob job;
+    job.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
+    job.printLine(QStringLiteral("WHAT DRIVES THE RATE OF: ") + name).fontSize(8).bold(false).endLine();
+    job.printLine(heading(whatIf, drivers.level) + QStringLiteral(", each input moved 10% down and 10% up") +
+                  (texts == savedTexts ? QString() : QStringLiteral(", with the what-if figures below")))
+        .endLine();
+    printTables(job, drivers, texts);
+    if (texts != savedTexts)
+        printWhatIf(job, saved, savedTexts, texts, whatIf);
+    return job.endLine();
+}
+
+} // namespace ratedriverstexts

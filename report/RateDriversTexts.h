@@ -1,0 +1,38 @@
+#pragma once
+
+#include "InputTexts.h"
+#include "PrintJob.h"
+#include "RateDrivers.h"
+#include "ResultRecord.h"
+#include "TextTable.h"
+
+#include <QString>
+
+#include <optional>
+
+// What drives a rate, and what a what-if does to the rates, as the window and its printed page
+// show them, in the program's money and percent formats.
+namespace ratedriverstexts {
+
+// "What drives rate (B) at level 1 (100%)": the heading over the picture and the table, the
+// level's efficiency taken from the record where there is one.
+QString heading(const std::optional<ResultRecord>& record, int level);
+// A row per input that moves the rate, largest effect first: its figure, the rate with it moved
+// 10 % down and up, and the change each way in dollars and percent.
+TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts);
+// "These inputs do not move it at all: ..." listing them once; empty when every input moves it.
+QString stillLine(const ratedrivers::Drivers& drivers);
+
+// The twelve rates: a row per rate and level with the saved figure, the what-if one and the
+// difference. A side without a record or a rate shows "(none)".
+TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optional<ResultRecord>& whatIf);
+// A row per input whose what-if text differs from the saved one.
+TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf);
+
+// The page: the heading, the table of what moves the rate and what does not, then, when the user
+// has typed a what-if, its inputs and the twelve rates. The window adds the picture.
+PrintJob printed(const QString& name, const ratedrivers::Drivers& drivers, const InputTexts& texts,
+                 const std::optional<ResultRecord>& saved, const InputTexts& savedTexts,
+                 const std::optional<ResultRecord>& whatIf);
+
+} // namespace ratedriverstexts
