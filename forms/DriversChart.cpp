@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QColor>
+#include <QFontMetrics>
 #include <QHorizontalBarSeries>
 
 #include <algorithm>
@@ -42,7 +43,15 @@ QString leftOutLine(qsizetype shown, qsizetype all)
 
 } // namespace
 
-QChart* build(const ratedrivers::Drivers& drivers)
+int barsThatFit(int height, const QFont& font)
+{
+    constexpr int kAxesRoom = 110;    // the line above, the axis below with its title, the legend
+    constexpr double kBarLines = 1.6; // a name's line of text and a little space
+    const double bar = kBarLines * QFontMetrics(font).height();
+    return std::clamp(static_cast<int>((height - kAxesRoom) / bar), 3, kMostShown);
+}
+
+QChart* build(const ratedrivers::Drivers& drivers, int mostShown)
 {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -50,7 +59,7 @@ QChart* build(const ratedrivers::Drivers& drivers)
     chart->legend()->setAlignment(Qt::AlignBottom);
     if (!drivers.rate)
         return chart;
-    const auto shown = std::min<qsizetype>(drivers.moving.size(), kMostShown);
+    const auto shown = std::min<qsizetype>(drivers.moving.size(), mostShown);
     chart->setTitle(leftOutLine(shown, drivers.moving.size()));
     QBarSet* down = changeSet(QStringLiteral("Input 10% down"), QColor(0x1f, 0x77, 0xb4));
     QBarSet* up = changeSet(QStringLiteral("Input 10% up"), QColor(0xd9, 0x5f, 0x02));

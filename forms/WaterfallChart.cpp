@@ -10,7 +10,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QColor>
-#include <QLegendMarker>
+#include <QBarLegendMarker>
 #include <QStackedBarSeries>
 
 #include <algorithm>
@@ -81,8 +81,10 @@ QChart* build(const QList<Step>& steps, const QString& title)
     for (QBarSet* set : {lift, rate, rise, fall})
         bars->append(set);
     chart->addSeries(bars);
+    // The legend names only the kinds of bar the picture has.
     for (QLegendMarker* marker : chart->legend()->markers(bars))
-        marker->setVisible(marker->label() != QString());
+        if (auto* bar = qobject_cast<QBarLegendMarker*>(marker))
+            marker->setVisible(bar->barset() != lift && bar->barset()->sum() > 0);
     auto* names = new QBarCategoryAxis(chart);
     names->append(labels);
     chart->addAxis(names, Qt::AlignBottom);

@@ -174,7 +174,8 @@ void WhatIfInputs::showShare(Row& row)
     const std::optional<double> share = shareOf(row.text->text(), m_saved[row.box]);
     {
         const QSignalBlocker quiet(row.share);
-        row.share->setValue(share ? static_cast<int>(std::lround(std::clamp(*share, -1.0 * kMostShare, 1.0 * kMostShare))) : 0);
+        row.share->setValue(
+            share ? static_cast<int>(std::lround(std::clamp(*share, -1.0 * kMostShare, 1.0 * kMostShare))) : 0);
     }
     row.percent->setText(share ? percentText(*share) : QString());
     QFont font = row.name->font();

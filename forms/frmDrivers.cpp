@@ -7,6 +7,7 @@
 #include "ElidedLabel.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
+#include "PictureView.h"
 #include "Platform.h"
 #include "RateChangeTexts.h"
 #include "RateDriversTexts.h"
@@ -39,7 +40,6 @@ namespace {
 namespace slot = resultslots;
 
 const QString kReportName = QStringLiteral("What Drives This Rate");
-constexpr double kPictureMillimetres = 110;
 
 QLabel* wrapping(const char* name, QWidget* parent)
 {
@@ -127,9 +127,9 @@ QWidget* FrmDrivers::buildDriversPage()
     column->addWidget(m_driversHeading);
     // Side by side, so that the picture has the page's height for a line of text per input.
     auto* split = new QSplitter(Qt::Horizontal, page);
-    m_tornado = named(new QChartView(split), "chtTornado");
-    m_tornado->setRenderHint(QPainter::Antialiasing);
-    m_tornado->setMinimumSize(260, 220);
+    m_tornado = named(new PictureView(split), "chtTornado");
+    m_tornado->setMinimumSize(260, 160);
+    m_tornado->installEventFilter(this);
     m_driversTable = texttableview::create("tblDrivers", split);
     split->addWidget(m_tornado);
     split->addWidget(m_driversTable);
@@ -180,8 +180,8 @@ QWidget* FrmDrivers::buildButtons()
     m_apply = add("cmdApply", QStringLiteral("&Apply to this center"),
                   [this] { m_mainWindow.calculateWith(m_name, m_inputs->texts()); });
     buttons->addStretch();
-    add("cmdPrint", QStringLiteral("&Print"), &FrmDrivers::printPage);
-    add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmDrivers::savePage);
+    m_print = add("cmdPrint", QStringLiteral("&Print"), &FrmDrivers::printPage);
+    m_savePdf = add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmDrivers::savePage);
     add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
     return row;
 }
@@ -200,12 +200,10 @@ void FrmDrivers::readCenter()
     if (m_readable)
         m_inputs->setSaved(center.texts);
     const QString problem = !plant.ok() ? plant.problem : center.problem;
-    m_note->setText(m_readable ? staleNote()
-                               : problem + QStringLiteral(" Calculate BHR on \"%1\" saves its figures.").arg(m_name));
+    m_note->setText(m_readable ? staleNote() : problem + QStringLiteral(" Calculate BHR saves the center's figures."));
     m_note->setVisible(!m_note->text().isEmpty());
-    m_pages->setEnabled(m_readable);
-    m_apply->setEnabled(m_readable);
-    m_saveAs->setEnabled(m_readable);
+    for (QWidget* needsFigures : std::initializer_list<QWidget*>{m_pages, m_apply, m_saveAs, m_print, m_savePdf})
+        needsFigures->setEnabled(m_readable);
     showLevels();
     showWhatIf();
 }
@@ -269,20 +267,33 @@ void FrmDrivers::showDrivers()
     if (!m_drivers.rate)
         heading = QStringLiteral("The formulas give no rate (B) at this level for these figures.");
     m_driversHeading->setText(heading);
-    QChart* old = m_tornado->chart();
-    m_tornado->setChart(driverschart::build(m_drivers));
-    delete old;
+    drawTornado();
     texttableview::show(m_driversTable, ratedriverstexts::table(m_drivers, texts));
     m_still->setText(ratedriverstexts::stillLine(m_drivers));
+}
+
+void FrmDrivers::drawTornado()
+{
+    m_barsDrawn = driverschart::barsThatFit(m_tornado->height(), m_tornado->font());
+    m_tornado->replaceChart(driverschart::build(m_drivers, m_barsDrawn));
+}
+
+// A taller or lower picture has room for another number of inputs.
+bool FrmDrivers::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tornado && event->type() == QEvent::Resize && m_driversShown &&
+        driverschart::barsThatFit(m_tornado->height(), m_tornado->font()) != m_barsDrawn)
+        drawTornado();
+    return QWidget::eventFilter(watched, event);
 }
 
 PrintJob FrmDrivers::pageJob()
 {
     const InputTexts texts = m_inputs->texts();
-    const ratedrivers::Drivers drivers = ratedrivers::drivers(texts, level());
-    PrintJob job = ratedriverstexts::printed(m_name, drivers, texts, m_saved, m_inputs->saved(), m_whatIf);
-    job.picture(ratedriverstexts::heading(m_whatIf, level()), kPictureMillimetres, driverschart::drawing(drivers));
-    return job.endDocument();
+    ratedrivers::Drivers drivers = ratedrivers::drivers(texts, level());
+    const Drawing tornado = driverschart::drawing(drivers);
+    return ratedriverstexts::printed({m_name, std::move(drivers), texts, m_saved, m_inputs->saved(), m_whatIf},
+                                     tornado);
 }
 
 void FrmDrivers::printPage()

@@ -11,8 +11,8 @@
 
 struct DataChange;
 class MainWindowLink;
+class PictureView;
 class Platform;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -36,6 +36,9 @@ public:
 
     const QString& centerName() const { return m_name; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
     QWidget* buildDriversPage();
@@ -45,6 +48,7 @@ private:
     void followChange(const DataChange& change);
     void showWhatIf();
     void showDrivers();
+    void drawTornado();
     void showLevels();
     QString staleNote() const;
     int level() const;
@@ -60,13 +64,14 @@ private:
     std::optional<ResultRecord> m_whatIf;
     ratedrivers::Drivers m_drivers;
     bool m_driversShown = false; // the first page shows the figures as they stand
+    int m_barsDrawn = 0;         // how many the picture had room for when it was drawn
 
     QLabel* m_note = nullptr;
     QTabWidget* m_pages = nullptr;
     QWidget* m_driversPage = nullptr;
     QComboBox* m_level = nullptr;
     QLabel* m_driversHeading = nullptr;
-    QChartView* m_tornado = nullptr;
+    PictureView* m_tornado = nullptr;
     QTableWidget* m_driversTable = nullptr;
     QLabel* m_still = nullptr;
     WhatIfInputs* m_inputs = nullptr;
@@ -74,4 +79,6 @@ private:
     QLabel* m_whatIfNote = nullptr;
     QPushButton* m_apply = nullptr;
     QPushButton* m_saveAs = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_savePdf = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "DataChanges.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
+#include "PictureView.h"
 #include "PlantOverview.h"
 #include "Platform.h"
 #include "RateChangeTexts.h"
@@ -94,8 +95,7 @@ void FrmRateChanges::build()
 
     auto* split = new QSplitter(Qt::Vertical, this);
     m_table = texttableview::create("tblChanges", split);
-    m_waterfall = named(new QChartView(split), "chtWaterfall");
-    m_waterfall->setRenderHint(QPainter::Antialiasing);
+    m_waterfall = named(new PictureView(split), "chtWaterfall");
     m_waterfall->setMinimumHeight(180);
     split->addWidget(m_table);
     split->addWidget(m_waterfall);
@@ -177,9 +177,7 @@ void FrmRateChanges::showChosen()
             steps = ratechangetexts::waterfall(*change);
             title = pictureTitle(m_centers[row], *change);
         }
-    QChart* old = m_waterfall->chart();
-    m_waterfall->setChart(waterfallchart::build(steps, title));
-    delete old;
+    m_waterfall->replaceChart(waterfallchart::build(steps, title));
 }
 
 PrintJob FrmRateChanges::pageJob() const

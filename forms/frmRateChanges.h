@@ -6,8 +6,8 @@
 #include <QWidget>
 
 class MainWindowLink;
+class PictureView;
 class Platform;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -45,6 +45,6 @@ private:
     QLabel* m_summary = nullptr;
     QComboBox* m_level = nullptr;
     QTableWidget* m_table = nullptr;
-    QChartView* m_waterfall = nullptr;
+    PictureView* m_waterfall = nullptr;
     QLabel* m_method = nullptr;
 };

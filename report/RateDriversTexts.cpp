@@ -78,7 +78,7 @@ TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts)
 
 QString stillLine(const ratedrivers::Drivers& drivers)
 {
-    if (drivers.still.isEmpty())
+    if (!drivers.rate || drivers.still.isEmpty()) // without a rate nothing moves it, and nothing is worth listing
         return {};
     QStringList names;
     for (const InputBox box : drivers.still)
@@ -109,20 +109,21 @@ TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf)
     return shown;
 }
 
-PrintJob printed(const QString& name, const ratedrivers::Drivers& drivers, const InputTexts& texts,
-                 const std::optional<ResultRecord>& saved, const InputTexts& savedTexts,
-                 const std::optional<ResultRecord>& whatIf)
+PrintJob printed(const PrintedDrivers& page, Drawing picture)
 {
+    constexpr double kPictureMillimetres = 85;
+    const bool whatIf = page.texts != page.savedTexts;
+    const QString heading = ratedriverstexts::heading(page.whatIf, page.drivers.level);
     PrintJob job;
     job.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
-    job.printLine(QStringLiteral("WHAT DRIVES THE RATE OF: ") + name).fontSize(8).bold(false).endLine();
-    job.printLine(heading(whatIf, drivers.level) + QStringLiteral(", each input moved 10% down and 10% up") +
-                  (texts == savedTexts ? QString() : QStringLiteral(", with the what-if figures below")))
-        .endLine();
-    printTables(job, drivers, texts);
-    if (texts != savedTexts)
-        printWhatIf(job, saved, savedTexts, texts, whatIf);
-    return job.endLine();
+    job.printLine(QStringLiteral("WHAT DRIVES THE RATE OF: ") + page.name).fontSize(8).bold(false).endLine();
+    job.printLine(heading + QStringLiteral(", each input moved 10% down and 10% up") +
+                  (whatIf ? QStringLiteral(", with the what-if figures below") : QString()));
+    job.picture(heading, kPictureMillimetres, std::move(picture)).endLine();
+    printTables(job, page.drivers, page.texts);
+    if (whatIf)
+        printWhatIf(job, page.saved, page.savedTexts, page.texts, page.whatIf);
+    return job.endLine().endDocument();
 }
 
 } // namespace ratedriverstexts

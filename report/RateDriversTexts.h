@@ -20,7 +20,8 @@ QString heading(const std::optional<ResultRecord>& record, int level);
 // A row per input that moves the rate, largest effect first: its figure, the rate with it moved
 // 10 % down and up, and the change each way in dollars and percent.
 TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts);
-// "These inputs do not move it at all: ..." listing them once; empty when every input moves it.
+// "These inputs do not move it at all: ..." listing them once; empty when every input moves it,
+// or there is no rate to move.
 QString stillLine(const ratedrivers::Drivers& drivers);
 
 // The twelve rates: a row per rate and level with the saved figure, the what-if one and the
@@ -29,10 +30,16 @@ TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optio
 // A row per input whose what-if text differs from the saved one.
 TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf);
 
-// The page: the heading, the table of what moves the rate and what does not, then, when the user
-// has typed a what-if, its inputs and the twelve rates. The window adds the picture.
-PrintJob printed(const QString& name, const ratedrivers::Drivers& drivers, const InputTexts& texts,
-                 const std::optional<ResultRecord>& saved, const InputTexts& savedTexts,
-                 const std::optional<ResultRecord>& whatIf);
+// The page: the heading, the picture the window draws, the table of what moves the rate and what
+// does not, then, when the user has typed a what-if, its inputs and the twelve rates.
+struct PrintedDrivers {
+    QString name;
+    ratedrivers::Drivers drivers;
+    InputTexts texts; // as the what-if stands
+    std::optional<ResultRecord> saved;
+    InputTexts savedTexts;
+    std::optional<ResultRecord> whatIf;
+};
+PrintJob printed(const PrintedDrivers& page, Drawing picture);
 
 } // namespace ratedriverstexts

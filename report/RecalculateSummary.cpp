@@ -35,8 +35,9 @@ QStringList levelRow(const PlannedCenter& center, int level)
     QString changed = QStringLiteral("no saved rate to compare");
     if (before && after)
         changed = changetext::change(*before, *after);
-    return {center.name, QStringLiteral("%1 (%2%)").arg(level).arg(percent), money(before), money(after), changed,
-            madeUpOf(center, level)};
+    return {center.name,   QStringLiteral("%1 (%2%)").arg(level).arg(percent),
+            money(before), money(after),
+            changed,       madeUpOf(center, level)};
 }
 
 QString centers(qsizetype count)

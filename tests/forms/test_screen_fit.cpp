@@ -5,9 +5,11 @@
 #include "frmBudget.h"
 #include "frmCenter.h"
 #include "frmDelete.h"
+#include "frmDrivers.h"
 #include "frmMarketCheck.h"
 #include "frmName.h"
 #include "frmPlant.h"
+#include "frmRateChanges.h"
 #include "frmSplash.h"
 
 #include <QAbstractButton>
@@ -56,6 +58,12 @@ const std::vector<std::pair<const char*, Opener>>& windows()
         {"frmDelete", opened<FrmDelete>},
         {"frmAbout", [](MainWindowDriver& ui) -> QWidget* { return FrmAbout::open(ui.platform(), &ui.window()); }},
         {"frmPlant", opened<FrmPlant>},
+        {"frmRateChanges", opened<FrmRateChanges>},
+        {"frmDrivers",
+         [](MainWindowDriver& ui) -> QWidget* {
+             clickIn(FrmBHR::open(ui.platform(), ui.window()), "cmdDrivers");
+             return ui.openWindow<FrmDrivers>();
+         }},
         {"frmMarketCheck",
          [](MainWindowDriver& ui) -> QWidget* {
              clickIn(FrmCenter::open(ui.platform(), ui.window()), "cmdMarketCheck");
