@@ -1,9 +1,12 @@
 // The cost engine's work on one Calculate BHR: the formulas from the typed texts to the filled
-// record, and the result file written and read back.
+// record, and the result file written and read back; and what drives one center's rate.
 
 #include "CostFormulas.h"
+#include "InputTexts.h"
+#include "RateDrivers.h"
 #include "ResultFile.h"
 #include "WorkedExample.h"
+#include "WorkedExampleBoxes.h"
 
 #include <QTemporaryDir>
 
@@ -43,3 +46,19 @@ static void saveAndLoadResultFile(benchmark::State& state)
     }
 }
 BENCHMARK(saveAndLoadResultFile);
+
+// Every input moved 10 % down and up, one at a time: 88 runs of the formulas, sorted by effect.
+static void tornadoOfWorkedExample(benchmark::State& state)
+{
+    const BoxEntries boxes = workedExampleBoxes();
+    const InputTexts texts = InputTexts::from([&boxes](const QString& box) { return boxText(boxes, box); });
+    for (auto _ : state) {
+        const ratedrivers::Drivers found = ratedrivers::drivers(texts, 1);
+        if (!found.rate || found.moving.isEmpty()) {
+            state.SkipWithError("the worked example has no rate to move");
+            break;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(tornadoOfWorkedExample)->Unit(benchmark::kMillisecond);

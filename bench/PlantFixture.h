@@ -1,7 +1,8 @@
 #pragma once
 
 // A plant of 1,000 saved centers for the benchmarks: one calculated as Calculate BHR does, its
-// files copied for the others, then the power price changed so that every one of them is stale.
+// files copied for the others, then the power price, the rent and the social security rate
+// changed in the plant file so that every one of them is stale.
 
 #include "EquipmentList.h"
 #include "FileNames.h"
@@ -14,6 +15,8 @@ namespace plantfixture {
 
 constexpr int kCenters = 1000;
 constexpr int kListNames = 10000;
+// The plant-wide figures saved after every center was calculated, leaving each one stale.
+inline const BoxTexts kPlantChanges = {{"txtPower", "0.10"}, {"txtRent", "6"}, {"txtSS", "7.9"}};
 
 // Seven characters of their own, so that no two centers share files.
 inline QString centerName(int center)
@@ -51,8 +54,9 @@ public:
             }
         }
         m_ready = m_ready && m_folder.replace(filenames::kListFile, names).ok() &&
-                  calculateCenter(m_folder, first, typed(workedExampleTexts(), {{"txtPower", "0.10"}})).kind ==
-                      BudgetOutcome::Kind::Completed;
+                  savePlantFile(m_folder, [plant = typed(workedExampleTexts(), kPlantChanges)](const QString& box) {
+                      return plant.value(box);
+                  }).ok();
     }
 
     bool ready() const { return m_ready; }

@@ -1,6 +1,7 @@
 // What a user waits for in the windows: start-up to the splash painted, the Calculate BHR click
 // to the budget window shown with its files written, the rate report painted into a PDF, the
-// plant overview of 1,000 centers shown, and the main window started on a list of 10,000 names.
+// plant overview of 1,000 centers shown, the main window started on a list of 10,000 names, and
+// the tornado and a what-if keystroke of What Drives This Rate.
 
 #include "MainWindowDriver.h"
 
@@ -11,7 +12,12 @@
 #include "RateReport.h"
 #include "ResultFile.h"
 #include "frmBudget.h"
+#include "frmDrivers.h"
 #include "frmPlant.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
 
 #include <QListWidget>
 
@@ -118,6 +124,62 @@ static void mainWindowOnTenThousandNames(benchmark::State& state)
     }
 }
 BENCHMARK(mainWindowOnTenThousandNames)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// What Drives This Rate of the worked example, open on the page the benchmark works on.
+static FrmDrivers* driversWindow(MainWindowDriver& ui, int page)
+{
+    const BoxEntries boxes = workedExampleBoxes();
+    if (calculateBudget(ui.folder(), "AB Press 2", [&boxes](const QString& box) { return boxText(boxes, box); }).kind !=
+        BudgetOutcome::Kind::Completed)
+        return nullptr;
+    FrmDrivers* window = FrmDrivers::open(ui.platform(), ui.window(), "AB Press 2");
+    window->findChild<QTabWidget*>("tabPages")->setCurrentIndex(page);
+    window->repaint();
+    return window;
+}
+
+// The tornado for one center worked out, drawn and painted with its table, as a change of level
+// does it.
+static void tornadoShown(benchmark::State& state)
+{
+    MainWindowDriver ui;
+    FrmDrivers* window = driversWindow(ui, 0);
+    if (!window) {
+        state.SkipWithError("the worked example did not calculate");
+        return;
+    }
+    auto* level = window->findChild<QComboBox*>("cboLevel");
+    int chosen = 0;
+    for (auto _ : state) {
+        chosen = 1 - chosen;
+        level->setCurrentIndex(chosen);
+        benchmark::DoNotOptimize(window->grab()); // every control of the window drawn
+    }
+}
+BENCHMARK(tornadoShown)->Unit(benchmark::kMillisecond);
+
+// One what-if keystroke: the twelve rates worked out and shown beside the saved ones, and the
+// window painted.
+static void whatIfKeystroke(benchmark::State& state)
+{
+    MainWindowDriver ui;
+    FrmDrivers* window = driversWindow(ui, 1);
+    if (!window) {
+        state.SkipWithError("the worked example did not calculate");
+        return;
+    }
+    auto* wage = window->findChild<QLineEdit*>("txtWhatIf_txtWage1");
+    wage->setFocus();
+    bool typed = false;
+    for (auto _ : state) {
+        typed = !typed;
+        QTest::keyClick(wage, typed ? Qt::Key_5 : Qt::Key_Backspace); // 20, 205, 20, ...
+        benchmark::DoNotOptimize(window->grab());                     // every control of the window drawn
+    }
+    if (wage->text() != (typed ? QStringLiteral("205") : QStringLiteral("20")))
+        state.SkipWithError("the keystrokes did not reach the what-if");
+}
+BENCHMARK(whatIfKeystroke)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
