@@ -42,3 +42,11 @@ inline void sizeWithinScreen(QWidget* window)
     window->ensurePolished(); // the style's fonts and margins are part of the size asked for
     window->resize(window->sizeHint().boundedTo(room).expandedTo(window->minimumSizeHint()));
 }
+
+// Opens the window at the size it is best used at, as far as nine tenths of the screen allow.
+inline void resizeWithinScreen(QWidget* window, QSize wanted)
+{
+    if (const QScreen* screen = window->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.9);
+    window->resize(wanted);
+}

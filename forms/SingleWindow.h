@@ -24,6 +24,18 @@ Window* showSingleWindow(QPointer<Window>& open, QWidget* owner, Args&&... args)
     return open;
 }
 
+// The same for a window that shows what the files hold: one already open reads them afresh, as
+// they may have changed since.
+template <typename Window, typename... Args>
+Window* showSingleWindowAfresh(QPointer<Window>& open, QWidget* owner, Args&&... args)
+{
+    const bool wasOpen = !open.isNull();
+    Window* window = showSingleWindow(open, owner, std::forward<Args>(args)...);
+    if (wasOpen)
+        window->refresh();
+    return window;
+}
+
 // The one window of its kind that the main window owns, opened or brought to the front.
 template <typename Window, typename Services> Window* showSingleWindowOf(Services& platform, MainWindowLink& mainWindow)
 {

@@ -6,11 +6,11 @@
 #include "DisplayPattern.h"
 
 #include <QBarCategoryAxis>
+#include <QBarLegendMarker>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QColor>
-#include <QBarLegendMarker>
 #include <QStackedBarSeries>
 
 #include <algorithm>

@@ -1,10 +1,11 @@
 #include "frmDrivers.h"
 
+#include "ButtonRow.h"
 #include "CenterRecompute.h"
 #include "DataChanges.h"
 #include "DisplayPattern.h"
 #include "DriversChart.h"
-#include "ElidedLabel.h"
+#include "LevelChooser.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "PictureView.h"
@@ -19,16 +20,13 @@
 #include "TextTableView.h"
 #include "TextsCalculation.h"
 #include "WhatIfInputs.h"
+#include "WindowHeading.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -77,23 +75,15 @@ FrmDrivers::FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QSt
     readCenter();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmDrivers::followChange);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
-    // Room for the picture beside the table and for the what-if beside the rates, within the screen.
     setWindowFlag(Qt::Window);
-    QSize size(1080, 700);
-    if (const QScreen* shown = screen())
-        size = size.boundedTo(shown->availableGeometry().size() * 0.9);
-    resize(size.expandedTo(minimumSizeHint()));
+    resizeWithinScreen(this, QSize(1080, 700)); // the picture beside the table, the what-if beside the rates
 }
 
 void FrmDrivers::build()
 {
     auto* layout = new QVBoxLayout(this);
-    auto* heading = named(new ElidedLabel(QStringLiteral("What drives the rates of ") + m_name, this), "lblHead");
-    heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont = font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
+    QLabel* heading = windowHeading(this);
+    heading->setText(QStringLiteral("What drives the rates of ") + m_name);
     layout->addWidget(heading);
     m_note = wrapping("lblNote", this);
     m_note->hide();
@@ -114,14 +104,7 @@ QWidget* FrmDrivers::buildDriversPage()
 {
     auto* page = new QWidget(this);
     auto* column = new QVBoxLayout(page);
-    auto* chooser = new QHBoxLayout;
-    m_level = named(new QComboBox(page), "cboLevel");
-    auto* prompt = new QLabel(QStringLiteral("Rate (B) at &level:"), page);
-    prompt->setBuddy(m_level);
-    chooser->addWidget(prompt);
-    chooser->addWidget(m_level);
-    chooser->addStretch();
-    column->addLayout(chooser);
+    m_level = addLevelChooser(column, page);
     connect(m_level, &QComboBox::currentIndexChanged, this, &FrmDrivers::showDrivers);
     m_driversHeading = wrapping("lblDriversHeading", page);
     column->addWidget(m_driversHeading);
@@ -166,24 +149,16 @@ QWidget* FrmDrivers::buildWhatIfPage()
 
 QWidget* FrmDrivers::buildButtons()
 {
-    auto* row = new QWidget(this);
-    auto* buttons = new QHBoxLayout(row);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    const auto add = [&](const char* name, const QString& caption, auto handler) {
-        QPushButton* button = named(new QPushButton(caption, row), name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
-        return button;
-    };
-    m_saveAs = add("cmdSaveAs", QStringLiteral("Save as &new name\u2026"),
-                   [this] { m_mainWindow.saveAsNewNameWith(m_name, m_inputs->texts()); });
-    m_apply = add("cmdApply", QStringLiteral("&Apply to this center"),
-                  [this] { m_mainWindow.calculateWith(m_name, m_inputs->texts()); });
-    buttons->addStretch();
-    m_print = add("cmdPrint", QStringLiteral("&Print"), &FrmDrivers::printPage);
-    m_savePdf = add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmDrivers::savePage);
-    add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
-    return row;
+    ButtonRow row(this);
+    m_saveAs = row.add("cmdSaveAs", QStringLiteral("Save as &new name\u2026"),
+                       [this] { m_mainWindow.saveAsNewNameWith(m_name, m_inputs->texts()); });
+    m_apply = row.add("cmdApply", QStringLiteral("&Apply to this center"),
+                      [this] { m_mainWindow.calculateWith(m_name, m_inputs->texts()); });
+    row.addStretch();
+    m_print = row.add("cmdPrint", QStringLiteral("&Print"), &FrmDrivers::printPage);
+    m_savePdf = row.add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmDrivers::savePage);
+    row.add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
+    return row.widget();
 }
 
 // The center as selecting it would fill the boxes, and its saved rates. A what-if the user has

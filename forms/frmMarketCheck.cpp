@@ -4,7 +4,6 @@
 
 #include "AccessiblePrompt.h"
 #include "BoxHint.h"
-#include "ElidedLabel.h"
 #include "FileNames.h"
 #include "MarketChart.h"
 #include "MarketCheckReport.h"
@@ -17,6 +16,7 @@
 #include "ScrollingPage.h"
 #include "SingleWindow.h"
 #include "TextBoxes.h"
+#include "WindowHeading.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -85,12 +85,7 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
 void FrmMarketCheck::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
-    m_heading = named(new ElidedLabel(this), "lblHead"); // a long equipment name never widens the window
-    m_heading->setAlignment(Qt::AlignCenter);
-    QFont headingFont = font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    headingFont.setBold(true);
-    m_heading->setFont(headingFont);
+    m_heading = windowHeading(this);
     layout->addWidget(m_heading);
 
     auto* body = new QBoxLayout(QBoxLayout::LeftToRight);

@@ -1,6 +1,7 @@
 #include "frmPlant.h"
 
 #include "BlanksLastSort.h"
+#include "ButtonRow.h"
 #include "DataChanges.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
@@ -15,6 +16,7 @@
 #include "Platform.h"
 #include "RecalculateSummary.h"
 #include "SaveAsPdf.h"
+#include "ScrollingPage.h"
 #include "SingleWindow.h"
 #include "frmDrivers.h"
 #include "frmRateChanges.h"
@@ -24,14 +26,11 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileSystemWatcher>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -104,11 +103,8 @@ QString promptOf(InputBox box)
 FrmPlant* FrmPlant::open(Platform& platform, MainWindowLink& mainWindow)
 {
     static QPointer<FrmPlant> open;
-    const bool wasOpen = !open.isNull();
-    FrmPlant* window = showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
-    if (wasOpen)
-        window->refresh(); // the files may have changed since: the overview is only useful when current
-    return window;
+    // The files may have changed since: the overview is only useful when current.
+    return showSingleWindowAfresh(open, &mainWindow.ownerWindow(), platform, mainWindow);
 }
 
 FrmPlant::FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
@@ -156,11 +152,7 @@ void FrmPlant::build()
     split->setStretchFactor(1, 1);
     layout->addWidget(split, 1);
     layout->addWidget(buildButtons());
-    // Room for the table and the picture, within a small screen.
-    QSize size(1100, 640);
-    if (const QScreen* shown = screen())
-        size = size.boundedTo(shown->availableGeometry().size() * 0.9);
-    resize(size);
+    resizeWithinScreen(this, QSize(1100, 640)); // room for the table and the picture
 }
 
 // Sorting goes by the figures themselves, not by their texts, so that $9.00 comes before $10.00.
@@ -197,25 +189,17 @@ void FrmPlant::buildTable(QWidget* parent)
 
 QWidget* FrmPlant::buildButtons()
 {
-    auto* row = new QWidget(this);
-    auto* buttons = new QHBoxLayout(row);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    const auto add = [&](const char* name, const QString& caption, auto handler) {
-        QPushButton* button = named(new QPushButton(caption, row), name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
-        return button;
-    };
-    add("cmdRecalculateAll", QStringLiteral("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
-    add("cmdWhyMoved", QStringLiteral("Why Rates &Moved\u2026"),
-        [this] { FrmRateChanges::open(m_platform, m_mainWindow, chosenName()); });
-    add("cmdDrivers", QStringLiteral("&What Drives This Rate\u2026"), &FrmPlant::openDrivers);
-    buttons->addStretch();
-    add("cmdExport", QStringLiteral("&Export CSV\u2026"), &FrmPlant::exportTable);
-    add("cmdPrint", QStringLiteral("&Print"), &FrmPlant::printOverview);
-    add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmPlant::saveOverviewAsPdf);
-    add("cmdRefresh", QStringLiteral("Re&fresh"), &FrmPlant::refresh);
-    return row;
+    ButtonRow row(this);
+    row.add("cmdRecalculateAll", QStringLiteral("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
+    row.add("cmdWhyMoved", QStringLiteral("Why Rates &Moved\u2026"),
+            [this] { FrmRateChanges::open(m_platform, m_mainWindow, chosenName()); });
+    row.add("cmdDrivers", QStringLiteral("&What Drives This Rate\u2026"), &FrmPlant::openDrivers);
+    row.addStretch();
+    row.add("cmdExport", QStringLiteral("&Export CSV\u2026"), &FrmPlant::exportTable);
+    row.add("cmdPrint", QStringLiteral("&Print"), &FrmPlant::printOverview);
+    row.add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmPlant::saveOverviewAsPdf);
+    row.add("cmdRefresh", QStringLiteral("Re&fresh"), &FrmPlant::refresh);
+    return row.widget();
 }
 
 void FrmPlant::refresh()

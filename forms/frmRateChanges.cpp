@@ -1,6 +1,8 @@
 #include "frmRateChanges.h"
 
+#include "ButtonRow.h"
 #include "DataChanges.h"
+#include "LevelChooser.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "PictureView.h"
@@ -9,18 +11,14 @@
 #include "RateChangeTexts.h"
 #include "ResultSlots.h"
 #include "SaveAsPdf.h"
+#include "ScrollingPage.h"
 #include "SingleWindow.h"
 #include "TextTableView.h"
 #include "WaterfallChart.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
@@ -52,10 +50,7 @@ QString pictureTitle(const stalecenters::Explained& center, const ratechange::Le
 FrmRateChanges* FrmRateChanges::open(Platform& platform, MainWindowLink& mainWindow, const QString& chosen)
 {
     static QPointer<FrmRateChanges> open;
-    const bool wasOpen = !open.isNull();
-    FrmRateChanges* window = showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
-    if (wasOpen)
-        window->refresh();
+    FrmRateChanges* window = showSingleWindowAfresh(open, &mainWindow.ownerWindow(), platform, mainWindow);
     window->choose(chosen);
     return window;
 }
@@ -69,10 +64,7 @@ FrmRateChanges::FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, Q
     refresh();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmRateChanges::refresh);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
-    QSize size(1000, 640);
-    if (const QScreen* shown = screen())
-        size = size.boundedTo(shown->availableGeometry().size() * 0.9);
-    resize(size);
+    resizeWithinScreen(this, QSize(1000, 640));
 }
 
 void FrmRateChanges::build()
@@ -81,14 +73,7 @@ void FrmRateChanges::build()
     m_summary = named(new QLabel(this), "lblSummary");
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
-    auto* chooser = new QHBoxLayout;
-    m_level = named(new QComboBox(this), "cboLevel");
-    auto* prompt = new QLabel(QStringLiteral("Rate (B) at &level:"), this);
-    prompt->setBuddy(m_level);
-    chooser->addWidget(prompt);
-    chooser->addWidget(m_level);
-    chooser->addStretch();
-    layout->addLayout(chooser);
+    m_level = addLevelChooser(layout, this);
     for (int level = 1; level <= resultslots::kLevels; ++level)
         m_level->addItem(QStringLiteral("level %1").arg(level));
     connect(m_level, &QComboBox::currentIndexChanged, this, &FrmRateChanges::showTable);
@@ -109,19 +94,12 @@ void FrmRateChanges::build()
 
 QWidget* FrmRateChanges::buildButtons()
 {
-    auto* row = new QWidget(this);
-    auto* buttons = new QHBoxLayout(row);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addStretch();
-    const auto add = [&](const char* name, const QString& caption, auto handler) {
-        QPushButton* button = named(new QPushButton(caption, row), name);
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
-    };
-    add("cmdPrint", QStringLiteral("&Print"), &FrmRateChanges::printPage);
-    add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmRateChanges::savePage);
-    add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
-    return row;
+    ButtonRow row(this);
+    row.addStretch();
+    row.add("cmdPrint", QStringLiteral("&Print"), &FrmRateChanges::printPage);
+    row.add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmRateChanges::savePage);
+    row.add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
+    return row.widget();
 }
 
 void FrmRateChanges::refresh()

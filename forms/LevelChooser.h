@@ -1,0 +1,21 @@
+#pragma once
+
+#include "NamedWidget.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+
+// "Rate (B) at level:" and the box that chooses the level, on a line of their own in the layout.
+inline QComboBox* addLevelChooser(QBoxLayout* layout, QWidget* parent)
+{
+    auto* chooser = new QHBoxLayout;
+    auto* level = named(new QComboBox(parent), "cboLevel");
+    auto* prompt = new QLabel(QStringLiteral("Rate (B) at &level:"), parent);
+    prompt->setBuddy(level);
+    chooser->addWidget(prompt);
+    chooser->addWidget(level);
+    chooser->addStretch();
+    layout->addLayout(chooser);
+    return level;
+}
