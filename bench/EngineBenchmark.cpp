@@ -3,8 +3,10 @@
 
 #include "CostFormulas.h"
 #include "InputTexts.h"
+#include "RateChange.h"
 #include "RateDrivers.h"
 #include "ResultFile.h"
+#include "TextsCalculation.h"
 #include "WorkedExample.h"
 #include "WorkedExampleBoxes.h"
 
@@ -62,3 +64,27 @@ static void tornadoOfWorkedExample(benchmark::State& state)
     }
 }
 BENCHMARK(tornadoOfWorkedExample)->Unit(benchmark::kMillisecond);
+
+// One center's change split over the most plant-wide inputs that are averaged over every order:
+// 12 changed inputs, 4,096 mixes of old and new figures, each a run of the formulas.
+static void explanationOfTwelveChanges(benchmark::State& state)
+{
+    const BoxEntries boxes = workedExampleBoxes();
+    const InputTexts before = InputTexts::from([&boxes](const QString& box) { return boxText(boxes, box); });
+    InputTexts after = before;
+    const InputBox changed[] = {
+        InputBox::SocialSecurityRate, InputBox::MaximumSalary, InputBox::WorkmansComp,  InputBox::UnemploymentComp,
+        InputBox::GroupInsurance,     InputBox::Pension,       InputBox::PowerPrice,    InputBox::VacationDays,
+        InputBox::Holidays,           InputBox::Rent,          InputBox::PropertyTaxes, InputBox::Depreciation};
+    for (const InputBox box : changed)
+        after[box] = *textscalculation::movedBy(before[box], 1.05);
+    for (auto _ : state) {
+        const ratechange::Explanation explanation = ratechange::explain(before, after);
+        if (explanation.changed.size() != 12 || !explanation.at(1)) {
+            state.SkipWithError("the change was not split over twelve inputs");
+            break;
+        }
+        benchmark::DoNotOptimize(explanation);
+    }
+}
+BENCHMARK(explanationOfTwelveChanges)->Unit(benchmark::kMillisecond);

@@ -73,6 +73,17 @@ CostInputs gatherCostInputs(const InputTexts& texts)
     return inputs;
 }
 
+void placeText(CostInputs& inputs, InputBox box, const QString& text)
+{
+    if (const std::optional<int> slot = slotFedBy(box)) {
+        inputs.slotTexts.at(*slot) = text;
+        return;
+    }
+    for (std::size_t motor = 0; motor < std::size(kMotorBoxes); ++motor)
+        if (kMotorBoxes[motor] == box)
+            inputs.motorTexts.at(motor) = text;
+}
+
 std::optional<int> slotFedBy(InputBox box)
 {
     for (const BoxSlot& entry : kBoxSlots)

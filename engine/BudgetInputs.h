@@ -18,6 +18,10 @@ using BoxText = std::function<QString(const QString& box)>;
 CostInputs gatherCostInputs(const BoxText& boxText);
 CostInputs gatherCostInputs(const InputTexts& texts);
 
+// Puts a box's text where gathering would put it, so that a calculation can be run again with one
+// box typed otherwise; a box that feeds no formula changes nothing.
+void placeText(CostInputs& inputs, InputBox box, const QString& text);
+
 // The slot of the result record whose input the box feeds; nothing for the motor boxes, which
 // feed the effective horsepower together, and for the plant totals, which feed no formula.
 std::optional<int> slotFedBy(InputBox box);

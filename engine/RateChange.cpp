@@ -1,7 +1,8 @@
 #include "RateChange.h"
 
+#include "BudgetInputs.h"
+#include "CostFormulas.h"
 #include "PlantChanges.h"
-#include "TextsCalculation.h"
 
 #include <algorithm>
 #include <bit>
@@ -22,12 +23,12 @@ constexpr double kHalfCent = 0.005;
 using Mix = quint64;
 static_assert(inputboxes::kCount < 64, "every box has a bit of its own in a mix");
 
-Rates ratesOf(const InputTexts& texts)
+Rates ratesOf(const CostInputs& inputs, ResultRecord& record)
 {
     Rates rates;
-    if (const std::optional<ResultRecord> record = textscalculation::calculated(texts))
+    if (calculateCosts(inputs, record) == CostOutcome::Completed)
         for (int level = 1; level <= slot::kLevels; ++level)
-            rates.at(level - 1) = record->result(slot::rateB(level));
+            rates.at(level - 1) = record.result(slot::rateB(level));
     return rates;
 }
 
@@ -38,15 +39,6 @@ QList<InputBox> differing(const InputTexts& before, const InputTexts& after)
         if (before[entry.box] != after[entry.box])
             changed.append(entry.box);
     return changed;
-}
-
-// The rates with the changed inputs in `mask` at their new texts and the others at their old.
-Rates mixed(InputTexts texts, const InputTexts& after, const QList<InputBox>& changed, Mix mix)
-{
-    for (qsizetype i = 0; i < changed.size(); ++i)
-        if (mix & (Mix(1) << i))
-            texts[changed[i]] = after[changed[i]];
-    return ratesOf(texts);
 }
 
 // By k: the share of the orderings of n inputs in which a given input comes in after exactly k
@@ -80,19 +72,38 @@ bool everyMixHasRate(const std::vector<Rates>& rates, std::size_t level)
     return std::all_of(rates.cbegin(), rates.cend(), [level](const Rates& r) { return r.at(level).has_value(); });
 }
 
-// The mixes that the method needs: every subset when averaged, the first k inputs (k = 0 to n)
-// when in tab order; the parts follow from them.
+// The mixes that the method needs, by number: every subset when averaged, the first k inputs
+// (k = 0 to n) in tab order. One set of texts is run through them changing one input at a time:
+// the subsets in the order of the Gray code, in which each differs from the one before in one bit.
 std::vector<Rates> mixes(const InputTexts& before, const InputTexts& after, const QList<InputBox>& changed,
                          Method method)
 {
     const auto n = static_cast<int>(changed.size());
+    CostInputs inputs = gatherCostInputs(before);
+    ResultRecord record;
+    const auto take = [&](int i, bool changedText) {
+        placeText(inputs, changed[i], changedText ? after[changed[i]] : before[changed[i]]);
+    };
     std::vector<Rates> rates;
-    if (method == Method::Averaged)
-        for (Mix mix = 0; mix < (Mix(1) << n); ++mix)
-            rates.push_back(mixed(before, after, changed, mix));
-    else
-        for (int k = 0; k <= n; ++k)
-            rates.push_back(mixed(before, after, changed, (Mix(1) << k) - 1));
+    if (method == Method::InTabOrder) {
+        rates.push_back(ratesOf(inputs, record));
+        for (int k = 0; k < n; ++k) {
+            take(k, true);
+            rates.push_back(ratesOf(inputs, record));
+        }
+        return rates;
+    }
+    rates.resize(std::size_t(1) << n);
+    Mix previous = 0;
+    for (Mix step = 0; step < rates.size(); ++step) {
+        const Mix mix = step ^ (step >> 1);
+        if (const Mix flipped = mix ^ previous; flipped != 0) {
+            const int i = std::countr_zero(flipped);
+            take(i, (mix & flipped) != 0);
+        }
+        rates[mix] = ratesOf(inputs, record);
+        previous = mix;
+    }
     return rates;
 }
 
