@@ -5,8 +5,12 @@
 #include <QApplication>
 #include <QFont>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // A save past the user's file-size limit then fails and is told, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(program::kTitle);
     // These name the user's data folder, so they must stay the same from release to release.

@@ -11,6 +11,9 @@ class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
 class QTableView;
+namespace recalculatesummary {
+struct Message;
+}
 
 // Every listed equipment at once: its rates, whether they still follow from today's plant
 // figures, and its annual cost in a picture. Reads the files afresh on opening and on Refresh.
@@ -30,6 +33,7 @@ private:
     QWidget* buildButtons();
     void showChosenEquipment(const QModelIndex& index);
     void recalculateAll();
+    void tellSummary(const recalculatesummary::Message& message);
     void exportTable();
     void printOverview();
     void saveOverviewAsPdf();

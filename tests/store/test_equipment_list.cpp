@@ -17,7 +17,8 @@ private slots:
     void addIfAbsentComparesExactly();
     void namesReadBackWholeAndAreAddedOnce_data();
     void namesReadBackWholeAndAreAddedOnce();
-    void removeTakesEveryMatchingLine();
+    void removeKeepsEveryOtherLineByteForByte_data();
+    void removeKeepsEveryOtherLineByteForByte();
     void removeWithoutMatchLeavesListAndCopy();
     void removeThatCannotWriteTheCopyIsReported();
 
@@ -71,15 +72,37 @@ void TestEquipmentList::namesReadBackWholeAndAreAddedOnce()
     QCOMPARE(equipmentlist::load(folder()).names.count(name), 1);
 }
 
-void TestEquipmentList::removeTakesEveryMatchingLine()
+void TestEquipmentList::removeKeepsEveryOtherLineByteForByte_data()
 {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("after");
     // A hand-made entry with leading blanks keeps them on the way through the copy.
-    QVERIFY(writeBytes(path("budget.fyl"), "Kord\r\n\" lead\"\r\nPress\r\nKord\r\npress\r\n"));
+    QTest::newRow("every matching line") << QByteArray("Kord\r\n\" lead\"\r\nPress\r\nKord\r\npress\r\n") << "Kord"
+                                         << QByteArray("\" lead\"\r\nPress\r\npress\r\n");
+    QTest::newRow("an entry holding an empty character") << QByteArray("Kord\r\nBad\0name\r\nPress\r\n", 23)
+                                                         << "Press" << QByteArray("Kord\r\nBad\0name\r\n", 16);
+    QTest::newRow("an entry holding a lone CR")
+        << QByteArray("Kord\r\nLone\rCR\r\nPress\r\n") << "Kord" << QByteArray("Lone\rCR\r\nPress\r\n");
+    QTest::newRow("lines ended by LF, the last by nothing") << QByteArray("A\n  B\nC") << "B"
+                                                            << QByteArray("A\nC");
+    QTest::newRow("a line of two values") << QByteArray("Kord,Press\r\nX\r\n") << "Kord"
+                                          << QByteArray("Press\r\nX\r\n");
+}
+
+// Only the lines that hold the name are written anew: a damaged entry elsewhere stays as it was
+// and never stops the removal.
+void TestEquipmentList::removeKeepsEveryOtherLineByteForByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, after);
+    QVERIFY(writeBytes(path("budget.fyl"), before));
     QVERIFY(folder().replace("Kord2", {"10000"}).ok());
-    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "Kord");
+    const equipmentlist::Removal removal = equipmentlist::remove(folder(), name);
     QVERIFY(removal.found);
-    QVERIFY(removal.result.ok());
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("\" lead\"\r\nPress\r\npress\r\n"));
+    QVERIFY2(removal.result.ok(), qPrintable(removal.result.error));
+    QCOMPARE(contentOf(path("budget.fyl")), after);
     QVERIFY(!QFile::exists(path("budget1.fyl")));
     QCOMPARE(contentOf(path("Kord2")), QByteArray("10000\r\n")); // the equipment's own files stay
 }
