@@ -1,6 +1,7 @@
 // What a user waits for in the windows: start-up to the splash painted, the Calculate BHR click
 // to the budget window shown with its files written, the rate report painted into a PDF, the
-// plant overview of 1,000 centers shown, and the main window started on a list of 10,000 names.
+// plant overview of 1,000 centers shown, the main window started on a list of 10,000 names, and
+// both windows opened on damaged files of 100 MB.
 
 #include "MainWindowDriver.h"
 
@@ -118,6 +119,57 @@ static void mainWindowOnTenThousandNames(benchmark::State& state)
     }
 }
 BENCHMARK(mainWindowOnTenThousandNames)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A damaged list file of 100 MB: one line throughout (0), or its first MiB full of one-letter
+// names (1), the most entries that the readable part of a list can hold.
+static void mainWindowOnADamagedList(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    RecordedPlatform platform(dir.path(), 2026);
+    QFile list(platform.folder().filePath(filenames::kListFile));
+    const QByteArray start = state.range(0) == 1 ? QByteArray("a\r\n").repeated(1024 * 1024 / 3) : QByteArray();
+    if (!list.open(QIODevice::WriteOnly) || list.write(start) != start.size() || !list.resize(100 * 1024 * 1024)) {
+        state.SkipWithError("the list could not be written");
+        return;
+    }
+    list.close();
+    for (auto _ : state) {
+        state.PauseTiming();
+        FrmTab window(platform);
+        state.ResumeTiming();
+        window.load();
+        window.repaint();
+    }
+}
+BENCHMARK(mainWindowOnADamagedList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The plant overview of one center whose plant file and result file are both 100 MB.
+static void plantOverviewOnDamagedFiles(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    RecordedPlatform platform(dir.path(), 2026);
+    const BoxEntries boxes = workedExampleBoxes();
+    const BudgetOutcome calculated =
+        calculateBudget(platform.folder(), "Kord", [&boxes](const QString& box) { return boxText(boxes, box); });
+    bool damaged = calculated.kind == BudgetOutcome::Kind::Completed &&
+                   platform.folder().replace(filenames::kListFile, {"Kord"}).ok();
+    for (const QString& file : {filenames::kPlantFile, filenames::resultFile("Kord")})
+        damaged = damaged && QFile::resize(platform.folder().filePath(file), 100 * 1024 * 1024);
+    if (!damaged) {
+        state.SkipWithError("the damaged files could not be made");
+        return;
+    }
+    FrmTab window(platform);
+    for (auto _ : state) {
+        FrmPlant* overview = FrmPlant::open(platform, window);
+        overview->repaint();
+        state.PauseTiming();
+        overview->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(plantOverviewOnDamagedFiles)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {
