@@ -76,13 +76,9 @@ static void rateReportToPdf(benchmark::State& state)
 }
 BENCHMARK(rateReportToPdf)->Unit(benchmark::kMillisecond);
 
-static void plantOverviewShown(benchmark::State& state)
+// The plant overview opened and painted, each time afresh.
+static void openOverviewRepeatedly(benchmark::State& state, Platform& platform)
 {
-    if (!plantfixture::plant().ready()) {
-        state.SkipWithError("the plant could not be set up");
-        return;
-    }
-    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
     FrmTab window(platform);
     for (auto _ : state) {
         FrmPlant* overview = FrmPlant::open(platform, window);
@@ -92,6 +88,16 @@ static void plantOverviewShown(benchmark::State& state)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
+}
+
+static void plantOverviewShown(benchmark::State& state)
+{
+    if (!plantfixture::plant().ready()) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
+    openOverviewRepeatedly(state, platform);
 }
 BENCHMARK(plantOverviewShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -120,19 +126,25 @@ static void mainWindowOnTenThousandNames(benchmark::State& state)
 }
 BENCHMARK(mainWindowOnTenThousandNames)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// A damaged list file of 100 MB: one line throughout (0), or its first MiB full of one-letter
-// names (1), the most entries that the readable part of a list can hold.
+// A damaged list file of 100 MB: one line throughout (0), or its first MiB full of short names
+// (1), far more entries than the 10,000 that a list can hold.
+static bool writeDamagedList(const DataFolder& folder, bool shortNames)
+{
+    QByteArray start;
+    for (int name = 0; shortNames && start.size() < 1024 * 1024; ++name)
+        start += QByteArray::number(name) + "\r\n";
+    QFile list(folder.filePath(filenames::kListFile));
+    return list.open(QIODevice::WriteOnly) && list.write(start) == start.size() && list.resize(100 * 1024 * 1024);
+}
+
 static void mainWindowOnADamagedList(benchmark::State& state)
 {
     QTemporaryDir dir;
     RecordedPlatform platform(dir.path(), 2026);
-    QFile list(platform.folder().filePath(filenames::kListFile));
-    const QByteArray start = state.range(0) == 1 ? QByteArray("a\r\n").repeated(1024 * 1024 / 3) : QByteArray();
-    if (!list.open(QIODevice::WriteOnly) || list.write(start) != start.size() || !list.resize(100 * 1024 * 1024)) {
+    if (!writeDamagedList(platform.folder(), state.range(0) == 1)) {
         state.SkipWithError("the list could not be written");
         return;
     }
-    list.close();
     for (auto _ : state) {
         state.PauseTiming();
         FrmTab window(platform);
@@ -142,6 +154,19 @@ static void mainWindowOnADamagedList(benchmark::State& state)
     }
 }
 BENCHMARK(mainWindowOnADamagedList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The plant overview of the 10,000 names that such a list shows, none of them calculated.
+static void plantOverviewOnADamagedList(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    RecordedPlatform platform(dir.path(), 2026);
+    if (!writeDamagedList(platform.folder(), true)) {
+        state.SkipWithError("the list could not be written");
+        return;
+    }
+    openOverviewRepeatedly(state, platform);
+}
+BENCHMARK(plantOverviewOnADamagedList)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The plant overview of one center whose plant file and result file are both 100 MB.
 static void plantOverviewOnDamagedFiles(benchmark::State& state)
@@ -159,15 +184,7 @@ static void plantOverviewOnDamagedFiles(benchmark::State& state)
         state.SkipWithError("the damaged files could not be made");
         return;
     }
-    FrmTab window(platform);
-    for (auto _ : state) {
-        FrmPlant* overview = FrmPlant::open(platform, window);
-        overview->repaint();
-        state.PauseTiming();
-        overview->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state.ResumeTiming();
-    }
+    openOverviewRepeatedly(state, platform);
 }
 BENCHMARK(plantOverviewOnDamagedFiles)->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -217,8 +217,7 @@ void FrmPlant::recalculateAll()
     progress.reset();
 
     refresh();
-    if (const recalculatesummary::Message problems = recalculatesummary::outcome(plan, saved);
-        !problems.text.isEmpty())
+    if (const recalculatesummary::Message problems = recalculatesummary::outcome(plan, saved); !problems.text.isEmpty())
         tellSummary(problems);
 }
 

@@ -36,8 +36,7 @@ void DialogMessageBoxes::tell(const QString& text, const QString& title, Icon ic
     tellWithDetails(text, {}, title, icon);
 }
 
-void DialogMessageBoxes::tellWithDetails(const QString& text, const QString& details, const QString& title,
-                                         Icon icon)
+void DialogMessageBoxes::tellWithDetails(const QString& text, const QString& details, const QString& title, Icon icon)
 {
     QMessageBox box(toDialogIcon(icon), titleOrProgram(title), text, QMessageBox::Ok, QApplication::activeWindow());
     if (!details.isEmpty())

@@ -103,9 +103,9 @@ bool isTemporaryCopy(const QString& fileName)
 
 QString fileOfTemporaryCopy(const QString& fileName)
 {
-    static const QRegularExpression copy(QStringLiteral("^(.+)\\.[A-Za-z0-9]{%1}%2$")
-                                             .arg(QString::number(kRandomLetters),
-                                                  QRegularExpression::escape(kTemporaryEnding)));
+    static const QRegularExpression copy(
+        QStringLiteral("^(.+)\\.[A-Za-z0-9]{%1}%2$")
+            .arg(QString::number(kRandomLetters), QRegularExpression::escape(kTemporaryEnding)));
     return copy.match(fileName).captured(1);
 }
 

@@ -78,8 +78,7 @@ std::optional<CopyOutcome> readOriginal(const DataFolder& folder, const QString&
         const bool required = i < 3; // the three input files
         const FileBytes source = folder.readBytes(sources.at(i));
         if (source.state == FileState::Missing && required)
-            return refused(Kind::NoInputs,
-                           QStringLiteral("The file %1 of %2 was not found.").arg(sources.at(i), from));
+            return refused(Kind::NoInputs, QStringLiteral("The file %1 of %2 was not found.").arg(sources.at(i), from));
         if (source.state != FileState::Missing && !source.ok())
             return refused(Kind::NotSaved, source.error);
         planned.append({targets.at(i), source.ok() ? std::optional(source.bytes) : std::nullopt});
@@ -88,8 +87,7 @@ std::optional<CopyOutcome> readOriginal(const DataFolder& folder, const QString&
 }
 
 // Writes the planned files, and removes a file of the new name that the original lacks.
-std::optional<CopyOutcome> writeCopies(const DataFolder& folder, const QList<Planned>& planned,
-                                       QList<Written>& written)
+std::optional<CopyOutcome> writeCopies(const DataFolder& folder, const QList<Planned>& planned, QList<Written>& written)
 {
     for (const Planned& file : planned) {
         const FileBytes before = folder.readBytes(file.target);

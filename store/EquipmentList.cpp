@@ -1,5 +1,6 @@
 #include "EquipmentList.h"
 
+#include "FileLimits.h"
 #include "FileNames.h"
 #include "SingleByteText.h"
 
@@ -22,14 +23,6 @@ QList<QByteArray> linesOf(const QByteArray& bytes)
     return lines;
 }
 
-QStringList valuesOf(FieldReader fields)
-{
-    QStringList values;
-    while (auto value = fields.next())
-        values.append(*value);
-    return values;
-}
-
 } // namespace
 
 Loaded load(const DataFolder& folder)
@@ -38,10 +31,20 @@ Loaded load(const DataFolder& folder)
     OpenedFile file = folder.read(filenames::kListFile);
     if (!file.readable())
         return loaded;
-    loaded.names = valuesOf(std::move(file.fields));
+    while (loaded.names.size() <= filelimits::kListNames) {
+        std::optional<QString> name = file.fields.next();
+        if (!name)
+            break;
+        loaded.names.append(std::move(*name));
+    }
     loaded.complete = file.ok();
     if (file.state == FileState::Damaged)
         loaded.damage = file.error;
+    if (loaded.names.size() > filelimits::kListNames) {
+        loaded.names.resize(filelimits::kListNames);
+        loaded.complete = false;
+        loaded.damage = filelimits::tooManyNames();
+    }
     return loaded;
 }
 
@@ -65,6 +68,8 @@ StoreResult addIfAbsent(const DataFolder& folder, const QString& name)
         return {};
     if (!listed.damage.isEmpty())
         return {listed.damage + QStringLiteral(" The name was not added to it.")};
+    if (listed.names.size() >= filelimits::kListNames)
+        return {filelimits::listFull()};
     return folder.append(filenames::kListFile, name);
 }
 
@@ -78,7 +83,7 @@ Removal remove(const DataFolder& folder, const QString& name)
     }
     QByteArray kept;
     for (const QByteArray& line : linesOf(list.bytes)) {
-        QStringList values = valuesOf(FieldReader(singlebyte::decode(line)));
+        QStringList values = FieldReader(singlebyte::decode(line)).rest();
         if (!values.contains(name)) {
             kept += line;
             continue;

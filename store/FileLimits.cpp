@@ -16,9 +16,14 @@ qint64 linesOf(inputboxes::BoxFile file)
     return linesOf(inputboxes::lineCount(file));
 }
 
+QString grouped(qint64 count)
+{
+    return numbers::format(double(count), QStringLiteral("###,###,##0"));
+}
+
 QString bytesText(qint64 bytes)
 {
-    return numbers::format(double(bytes), QStringLiteral("###,###,##0")) + QStringLiteral(" bytes");
+    return grouped(bytes) + QStringLiteral(" bytes");
 }
 
 } // namespace
@@ -58,6 +63,18 @@ QString tooLarge(const QString& fileName)
 {
     return QStringLiteral("The file %1 was not saved: it would be larger than the %2 such a file can hold.")
         .arg(fileName, bytesText(bytesFor(fileName)));
+}
+
+QString tooManyNames()
+{
+    return QStringLiteral("The file %1 is damaged: it holds more than the %2 names a list can hold.")
+        .arg(filenames::kListFile, grouped(kListNames));
+}
+
+QString listFull()
+{
+    return QStringLiteral("The name was not added: the list %1 already holds the %2 names a list can hold.")
+        .arg(filenames::kListFile, grouped(kListNames));
 }
 
 } // namespace filelimits

@@ -41,8 +41,8 @@ bool couldBeDataFile(const QString& fileName)
     const qsizetype stemLength = fileName.size() - 1;
     const bool inputOrPricing = stemLength >= 1 && stemLength <= 7 && QStringLiteral("2346").contains(fileName.back());
     // A result file: the stem and 5 with every blank turned into "_", then 5 again.
-    const bool result = stemLength >= 2 && stemLength <= 8 && fileName.endsWith(QStringLiteral("55")) &&
-                        !fileName.contains(u' ');
+    const bool result =
+        stemLength >= 2 && stemLength <= 8 && fileName.endsWith(QStringLiteral("55")) && !fileName.contains(u' ');
     return inputOrPricing || result;
 }
 

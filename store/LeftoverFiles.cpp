@@ -45,8 +45,8 @@ QStringList removeLeftovers(const DataFolder& folder)
     QStringList removed;
     const QStringList entries = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
-        const bool copy = filenames::couldBeDataFile(atomicsave::fileOfTemporaryCopy(entry)) ||
-                          isEarlierCopy(entry, listed);
+        const bool copy =
+            filenames::couldBeDataFile(atomicsave::fileOfTemporaryCopy(entry)) || isEarlierCopy(entry, listed);
         // A name that a data file could have is never taken for a copy: K2.Pres55 has the shape of a
         // copy of K2, and is the result file of "K2.Press 1".
         if (copy && !filenames::couldBeDataFile(entry) && folder.remove(entry).ok())

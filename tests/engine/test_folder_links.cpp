@@ -50,18 +50,15 @@ void TestFolderLinks::savesNeverGoThroughALink_data()
     QTest::newRow("plant file") << "primary.bud" << Save(calculateKord);
     QTest::newRow("input file") << "Kord3" << Save(calculateKord);
     QTest::newRow("result file") << "Kord55" << Save(calculateKord);
-    QTest::newRow("name file") << "Name.tmp" << Save([](const DataFolder& f) {
-        return handover::writeName(f, "Press B").error;
-    });
+    QTest::newRow("name file") << "Name.tmp"
+                               << Save([](const DataFolder& f) { return handover::writeName(f, "Press B").error; });
     QTest::newRow("list, a name added") << "budget.fyl" << Save([](const DataFolder& f) {
         return equipmentlist::addIfAbsent(f, "Press B").error;
     });
-    QTest::newRow("list, a name removed") << "budget.fyl" << Save([](const DataFolder& f) {
-        return equipmentlist::remove(f, "Kord").result.error;
-    });
-    QTest::newRow("list copy of a removal") << "budget1.fyl" << Save([](const DataFolder& f) {
-        return equipmentlist::remove(f, "Kord").result.error;
-    });
+    QTest::newRow("list, a name removed")
+        << "budget.fyl" << Save([](const DataFolder& f) { return equipmentlist::remove(f, "Kord").result.error; });
+    QTest::newRow("list copy of a removal")
+        << "budget1.fyl" << Save([](const DataFolder& f) { return equipmentlist::remove(f, "Kord").result.error; });
     QTest::newRow("pricing file") << "Kord6" << Save([](const DataFolder& f) {
         return savePricingFile(f, "Kord", {"1000", "10000", "25", "125", "890", "60"}).error;
     });

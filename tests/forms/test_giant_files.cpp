@@ -62,14 +62,11 @@ void TestGiantFiles::windowOpensOnAGiantFile_data()
     QTest::addColumn<QByteArray>("start"); // its readable part
     QTest::addColumn<QString>("action");
     QTest::addColumn<qint64>("limit"); // the size limit of such a file, in bytes
-    QTest::newRow("list, at start-up") << "budget.fyl" << QByteArray("Kord\r\nPress\r\n") << "start"
-                                       << qint64(1048576);
-    QTest::newRow("plant file, selecting a name") << "primary.bud" << QByteArray("7.65\r\n76200\r\n") << "select"
-                                                  << qint64(524336);
-    QTest::newRow("input file, selecting a name") << "Kord4" << QByteArray("5000\r\n") << "select"
-                                                  << qint64(163855);
-    QTest::newRow("result file, the overview") << "Kord55" << QByteArray(" 1 \r\n") << "overview"
-                                               << qint64(13184);
+    QTest::newRow("list, at start-up") << "budget.fyl" << QByteArray("Kord\r\nPress\r\n") << "start" << qint64(1048576);
+    QTest::newRow("plant file, selecting a name")
+        << "primary.bud" << QByteArray("7.65\r\n76200\r\n") << "select" << qint64(524336);
+    QTest::newRow("input file, selecting a name") << "Kord4" << QByteArray("5000\r\n") << "select" << qint64(163855);
+    QTest::newRow("result file, the overview") << "Kord55" << QByteArray(" 1 \r\n") << "overview" << qint64(13184);
     QTest::newRow("plant file, the overview") << "primary.bud" << QByteArray() << "overview" << qint64(524336);
 }
 

@@ -337,8 +337,7 @@ void TestPlantWindow::saveAsNewNameCopiesOrRefuses_data()
     QTest::newRow("shares files with a listed name")
         << QStringList{"Gamma Pr"} << "" << false << listed << "\"Gamma Press\"";
     QTest::newRow("cancelled") << QStringList{} << "" << false << listed << "";
-    QTest::newRow("files left by a name off the list, kept") << QStringList{"Beta"} << "files" << false << listed
-                                                             << "";
+    QTest::newRow("files left by a name off the list, kept") << QStringList{"Beta"} << "files" << false << listed << "";
     QTest::newRow("files left by a name off the list, replaced")
         << QStringList{"Beta"} << "files" << true << copied << "";
     QTest::newRow("a link out of the folder") << QStringList{"Beta"} << "link" << true << listed << "link";

@@ -438,8 +438,7 @@ void TestReverseEngineering::newNameAsksBeforeTakingOverLeftFiles_data()
     QTest::addColumn<bool>("agreed");
     QTest::addColumn<QString>("label"); // the tab's name label afterwards
     // Kord Press A, listed, and Gone, taken off the list, both left their files.
-    QTest::newRow("same first seven characters, kept apart")
-        << "Kord Press B" << true << false << "Kord Press A";
+    QTest::newRow("same first seven characters, kept apart") << "Kord Press B" << true << false << "Kord Press A";
     QTest::newRow("same first seven characters, taken over") << "Kord Press B" << true << true << "Kord Press B";
     QTest::newRow("a name taken off the list, kept apart") << "Gone" << true << false << "Kord Press A";
     QTest::newRow("a listed name owns its files") << "Kord Press A" << false << false << "Kord Press A";
