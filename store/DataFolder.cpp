@@ -65,12 +65,11 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
     // write() may only fill a buffer: the bytes are on disk only once flush() has said so, and a
     // full disk must never let the empty or cut copy take the old file's place.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // A write cut short by a full disk or a file-size limit often leaves no reason behind.
-        const bool cutShort = file.error() == QFileDevice::NoError || file.error() == QFileDevice::ResourceError;
-        const QString reason = cutShort ? atomicsave::kNotWrittenInFull : file.errorString();
+        // A file the disk or a file-size limit cut short leaves no reason of its own ("Unknown
+        // error"): once open, a file fails to take its bytes for lack of room.
         file.cancelWriting();
         file.commit();
-        return {QStringLiteral("Could not write %1: %2").arg(name, reason)};
+        return {QStringLiteral("Could not write %1: %2").arg(name, atomicsave::kNotWrittenInFull)};
     }
     if (!file.commit())
         return {QStringLiteral("Could not write %1: %2").arg(name, file.errorString())};

@@ -1,6 +1,5 @@
 #include "DataFolder.h"
 #include "EquipmentList.h"
-#include "FailingSaveFile.h"
 #include "FieldReader.h"
 #include "FieldText.h"
 #include "FileNames.h"
@@ -188,8 +187,13 @@ void TestDataFiles::replaceFailingMidwayKeepsTheOldFile()
     QByteArray bytes;
     QVERIFY(encodeLines(QStringList(16, QStringLiteral("123456")), filenames::kPlantFile, bytes).ok());
 
-    FailingSaveFile file(folder.filePath(filenames::kPlantFile), 20);
-    const StoreResult written = writeAtomically(file, bytes);
+    QSaveFile file(folder.filePath(filenames::kPlantFile));
+    StoreResult written;
+    {
+        const FileSizeLimit fullDisk(20);
+        QVERIFY(fullDisk.active());
+        written = writeAtomically(file, bytes);
+    }
 
     QVERIFY(!written.ok());
     QVERIFY2(written.error.contains("primary.bud") && written.error.contains("could not be written in full"),
