@@ -4,8 +4,12 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // A save past the user's file-size limit then fails and is told, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     setUpApplication();
     DesktopPlatform platform;
