@@ -68,14 +68,32 @@ struct Planned {
     std::optional<QByteArray> bytes;
 };
 
+// The typed input files in place of the saved ones; the result file stays only when every typed
+// file is byte for byte the saved one.
+std::optional<CopyOutcome> putTypedInputs(const TypedInputs& typed, QList<Planned>& planned)
+{
+    constexpr qsizetype kResultFile = 3;
+    bool sameAsSaved = true;
+    for (qsizetype i = 0; i < qsizetype(typed.size()); ++i) {
+        QByteArray bytes;
+        if (const StoreResult encoded = encodeLines(typed.at(i), planned.at(i).target, bytes); !encoded.ok())
+            return refused(Kind::NotSaved, encoded.error);
+        sameAsSaved = sameAsSaved && planned.at(i).bytes == bytes;
+        planned[i].bytes = bytes;
+    }
+    if (!sameAsSaved)
+        planned[kResultFile].bytes.reset();
+    return std::nullopt;
+}
+
 // Everything is read before anything is written, so a missing input file changes nothing.
 std::optional<CopyOutcome> readOriginal(const DataFolder& folder, const QString& from, const QString& to,
-                                        QList<Planned>& planned)
+                                        QList<Planned>& planned, bool inputsRequired = true)
 {
     const QStringList sources = sharedfiles::filesOf(from);
     const QStringList targets = sharedfiles::filesOf(to);
     for (qsizetype i = 0; i < sources.size(); ++i) {
-        const bool required = i < 3; // the three input files
+        const bool required = inputsRequired && i < 3; // the three input files
         const FileBytes source = folder.readBytes(sources.at(i));
         if (source.state == FileState::Missing && required)
             return refused(Kind::NoInputs, QStringLiteral("The file %1 of %2 was not found.").arg(sources.at(i), from));
@@ -105,15 +123,9 @@ std::optional<CopyOutcome> writeCopies(const DataFolder& folder, const QList<Pla
     return std::nullopt;
 }
 
-} // namespace
-
-CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& to, ExistingFiles existing)
+CopyOutcome writePlanned(const DataFolder& folder, const QString& to, const QList<Planned>& planned,
+                         ExistingFiles existing)
 {
-    if (std::optional<CopyOutcome> refusal = refusalOfNames(folder, from, to))
-        return *refusal;
-    QList<Planned> planned;
-    if (std::optional<CopyOutcome> refusal = readOriginal(folder, from, to, planned))
-        return *refusal;
     // An unlisted name's leftover files are only replaced when the user says so.
     if (const QStringList present = sharedfiles::filesPresent(folder, to);
         !present.isEmpty() && existing == ExistingFiles::Keep) {
@@ -132,6 +144,31 @@ CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& t
         return *refusal;
     }
     return {};
+}
+
+} // namespace
+
+CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& to, ExistingFiles existing)
+{
+    if (std::optional<CopyOutcome> refusal = refusalOfNames(folder, from, to))
+        return *refusal;
+    QList<Planned> planned;
+    if (std::optional<CopyOutcome> refusal = readOriginal(folder, from, to, planned))
+        return *refusal;
+    return writePlanned(folder, to, planned, existing);
+}
+
+CopyOutcome copyTyped(const DataFolder& folder, const QString& from, const QString& to, const TypedInputs& typed,
+                      ExistingFiles existing)
+{
+    if (std::optional<CopyOutcome> refusal = refusalOfNames(folder, from, to))
+        return *refusal;
+    QList<Planned> planned;
+    if (std::optional<CopyOutcome> refusal = readOriginal(folder, from, to, planned, false))
+        return *refusal;
+    if (std::optional<CopyOutcome> refusal = putTypedInputs(typed, planned))
+        return *refusal;
+    return writePlanned(folder, to, planned, existing);
 }
 
 } // namespace equipmentcopy

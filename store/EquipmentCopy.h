@@ -3,6 +3,9 @@
 #include "DataFolder.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <array>
 
 // "Save as new name": an equipment's saved files copied under another name, for a what-if.
 namespace equipmentcopy {
@@ -26,6 +29,10 @@ struct [[nodiscard]] CopyOutcome {
 // What becomes of files that the new name already has (an unlisted name's leftovers).
 enum class ExistingFiles { Keep, Replace };
 
+// The lines of the input files 2, 3 and 4 as the boxes on screen would save them: the copy takes
+// these in place of the original's saved input files.
+using TypedInputs = std::array<QStringList, 3>;
+
 // Copies the input files 2, 3 and 4, and the result and pricing files where they exist, from
 // `from` to `to`, then adds `to` to the list file. Files of `to` already there are touched only
 // when they are to be replaced; then the new name's files become exactly the copies, and one
@@ -33,5 +40,11 @@ enum class ExistingFiles { Keep, Replace };
 // was and the list is left as it was.
 CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& to,
                  ExistingFiles existing = ExistingFiles::Keep);
+
+// The same with the input files as typed: the original need not have saved any, and its result
+// file goes with the copy only when the typed inputs are exactly its saved ones, since otherwise
+// those results belong to other figures.
+CopyOutcome copyTyped(const DataFolder& folder, const QString& from, const QString& to, const TypedInputs& typed,
+                      ExistingFiles existing = ExistingFiles::Keep);
 
 } // namespace equipmentcopy

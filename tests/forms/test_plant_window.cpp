@@ -21,6 +21,7 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -66,6 +67,8 @@ private slots:
     void printsTheTableThenThePicture();
     void saveAsNewNameCopiesOrRefuses_data();
     void saveAsNewNameCopiesOrRefuses();
+    void saveAsTakesTheBoxesAndMovesToTheCopy_data();
+    void saveAsTakesTheBoxesAndMovesToTheCopy();
     void recalculateAllAsksAboutTypedPlantFigures_data();
     void recalculateAllAsksAboutTypedPlantFigures();
     void blanksSortLastAndNamesStayInView();
@@ -386,14 +389,18 @@ void TestPlantWindow::saveAsNewNameCopiesOrRefuses()
     QCOMPARE(messages().shown.value(0).details, QStringLiteral("Alpha")); // the suggestion
     QCOMPARE(entries(m_ui->list()), listAfter);
     const int asked = left.isEmpty() ? 0 : 1;
-    QCOMPARE(messages().shown.size(), 1 + asked + (told.isEmpty() ? 0 : 1));
+    const int askedAgain = told.isEmpty() ? 0 : 1; // after a refusal, with the name as typed
+    QCOMPARE(messages().shown.size(), 1 + asked + (told.isEmpty() ? 0 : 1) + askedAgain);
     if (asked) {
         const RecordedMessageBoxes::Shown question = messages().shown.at(1);
         QCOMPARE(question.defaultAnswer, MessageBoxes::Answer::No);
         QVERIFY2(question.text.contains(filenames::inputFile("Beta", 2)), qPrintable(question.text));
     }
-    if (!told.isEmpty())
-        QVERIFY2(messages().shown.last().text.contains(told), qPrintable(messages().shown.last().text));
+    if (!told.isEmpty()) {
+        const RecordedMessageBoxes::Shown refusal = messages().shown.at(messages().shown.size() - 2);
+        QVERIFY2(refusal.text.contains(told), qPrintable(refusal.text));
+        QCOMPARE(messages().shown.last().details, typed.value(0));
+    }
     if (left == "link")
         QCOMPARE(contentOf(outside.filePath("Beta2")), leftBytes);
     if (!listAfter.contains("Beta")) {
@@ -409,6 +416,57 @@ void TestPlantWindow::saveAsNewNameCopiesOrRefuses()
     QVERIFY(!m_ui->fileExists(filenames::pricingFile("Beta")));
     QVERIFY(openOverview());
     QCOMPARE(cell(2, kRateB1Column), cell(0, kRateB1Column)); // side by side, the same figures
+}
+
+void TestPlantWindow::saveAsTakesTheBoxesAndMovesToTheCopy_data()
+{
+    QTest::addColumn<bool>("calculated"); // the original was calculated before
+    QTest::addColumn<QString>("edited");  // the wage typed before Save As; empty: none
+    QTest::addColumn<bool>("resultsCopied");
+    QTest::newRow("as saved") << true << "" << true;
+    QTest::newRow("edited first") << true << "31" << false;
+    QTest::newRow("never calculated") << false << "31" << false;
+}
+
+// The copy holds what the boxes show; the window then works on it, so the Calculate BHR that
+// follows changes the copy and leaves the original's files as they were.
+void TestPlantWindow::saveAsTakesTheBoxesAndMovesToTheCopy()
+{
+    QFETCH(bool, calculated);
+    QFETCH(QString, edited);
+    QFETCH(bool, resultsCopied);
+    m_ui->startWithList();
+    m_ui->startAnalysis("Alpha");
+    m_ui->typeAll(workedExampleBoxes());
+    if (calculated)
+        m_ui->press("Command2");
+    QStringList alphaFiles = {filenames::resultFile("Alpha"), filenames::pricingFile("Alpha")};
+    for (int digit = 2; digit <= 4; ++digit)
+        alphaFiles.append(filenames::inputFile("Alpha", digit));
+    QList<QByteArray> alphaBefore;
+    for (const QString& file : alphaFiles)
+        alphaBefore.append(m_ui->fileBytes(file));
+    if (!edited.isEmpty())
+        m_ui->type("txtWage1", edited);
+    messages().typed = {"Faster Press"};
+    m_ui->window().findChild<QAction*>("mnuSaveAsNew")->trigger();
+
+    const QString copy = QStringLiteral("Faster Press");
+    QCOMPARE(m_ui->window().statusBar()->currentMessage(),
+             QStringLiteral("Saved as Faster Press. You are now working on Faster Press."));
+    QCOMPARE(m_ui->window().currentName(), copy);
+    QCOMPARE(m_ui->child<QLabel>("lblName")->text(), copy);
+    QCOMPARE(m_ui->list()->currentItem()->text(), copy);
+    QCOMPARE(m_ui->fileLines(filenames::kNameFile), QStringList{copy});
+    QCOMPARE(m_ui->fileExists(filenames::resultFile(copy)), resultsCopied);
+    for (const QString& box : {QStringLiteral("txtWage1"), QStringLiteral("txtCost")})
+        QVERIFY(m_ui->fileLines(filenames::inputFile(copy, box == "txtCost" ? 2 : 3)).contains(m_ui->text(box)));
+
+    m_ui->press("Command2");
+    QVERIFY(m_ui->fileExists(filenames::resultFile(copy)));
+    for (qsizetype i = 0; i < alphaFiles.size(); ++i)
+        QCOMPARE(m_ui->fileBytes(alphaFiles[i]), alphaBefore[i]);
+    QCOMPARE(m_ui->fileBytes(filenames::resultFile(copy)) == alphaBefore[0], edited.isEmpty());
 }
 
 void TestPlantWindow::recalculateAllAsksAboutTypedPlantFigures_data()
