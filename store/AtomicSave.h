@@ -3,7 +3,10 @@
 #include "DataFolder.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 // How a data file is saved: the bytes go into a temporary copy beside the file, made afresh
 // (never an existing file, never through a link), are forced to the disk, and the copy then
@@ -30,6 +33,22 @@ bool isLink(const QString& path);
 // save never changes a file outside its folder; a save that does not fit on the disk or within
 // the user's file-size limit says so. Every failure leaves the file as it was and no copy behind.
 StoreResult save(const QString& path, const QByteArray& bytes);
+
+// Several files of one folder saved together, each as save() saves one, at a fraction of the
+// cost: every copy is written first, the disk is flushed once for all of them, then each copy
+// takes its file's name and the folder's entries are flushed once. At every moment each file is
+// its old or its new self; a file is reported saved only once all of this is done. Before each
+// copy `proceed(done, total)` is asked; false stops there, and then no file is replaced.
+struct FileToSave {
+    QString path;
+    QByteArray bytes;
+};
+struct [[nodiscard]] SavedTogether {
+    QList<StoreResult> results; // one per file, in order; none when cancelled
+    bool cancelled = false;
+};
+SavedTogether saveTogether(const QList<FileToSave>& files,
+                           const std::function<bool(int done, int total)>& proceed = {});
 
 // The refusal of a save through a link, naming the file.
 QString linkRefusal(const QString& fileName);

@@ -87,6 +87,34 @@ StoreResult DataFolder::replace(const QString& fileName, const QStringList& valu
     return replaceBytes(fileName, bytes);
 }
 
+DataFolder::ReplacedTogether DataFolder::replaceTogether(const QList<FileValues>& files,
+                                                         const std::function<bool(int done, int total)>& proceed) const
+{
+    // Files that cannot be saved as they are keep their refusal; the others go to the disk together.
+    QList<StoreResult> results;
+    QList<atomicsave::FileToSave> batch;
+    QList<qsizetype> batched; // where each of the batch stands among the files
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const FileValues& file = files.at(i);
+        QByteArray bytes;
+        StoreResult ready = hasFolderPart(file.fileName) ? StoreResult{badNameError(file.fileName)}
+                                                         : encodeLines(file.values, file.fileName, bytes);
+        if (ready.ok() && bytes.size() > filelimits::bytesFor(file.fileName))
+            ready = {filelimits::tooLarge(file.fileName)};
+        results.append(ready);
+        if (ready.ok()) {
+            batch.append({filePath(file.fileName), bytes});
+            batched.append(i);
+        }
+    }
+    atomicsave::SavedTogether saved = atomicsave::saveTogether(batch, proceed);
+    if (saved.cancelled)
+        return {{}, true};
+    for (qsizetype j = 0; j < batched.size(); ++j)
+        results[batched.at(j)] = saved.results.at(j);
+    return {results, false};
+}
+
 StoreResult DataFolder::replaceBytes(const QString& fileName, const QByteArray& bytes) const
 {
     if (hasFolderPart(fileName))
