@@ -57,6 +57,7 @@ public:
     // current one), every box given its text as if the user typed it, and Calculate BHR run as
     // its button on "5. Indirect Costs" runs it, questions and all.
     virtual void calculateWith(const QString& name, const InputTexts& texts) = 0;
-    // File > Save as new name on that equipment, then the texts calculated under the new name.
+    // File > Save as new name on that equipment with the texts in its boxes as if typed; when no
+    // copy is made, the boxes get back what they held.
     virtual void saveAsNewNameWith(const QString& name, const InputTexts& texts) = 0;
 };

@@ -78,8 +78,11 @@ private:
     void refreshList();
     // The list's entries read again from the list file, keeping the tab and saying nothing.
     void reloadListEntries();
-    // The new name, or an empty one when nothing was copied.
-    QString saveAsNewName();
+    void saveAsNewName();
+    std::optional<QString> askNewName(const QString& from, const QString& suggestion);
+    enum class CopyStep { Copied, Declined, Refused };
+    CopyStep copyBoxesTo(const QString& from, const QString& to);
+    void workOnCopy(const QString& name);
     void exitProgram();
     void showHelp(int command);
 
@@ -102,9 +105,16 @@ private:
     void calculateBudget(bool turnToLastTab);
     bool mayReplaceSharedFiles();
     void announceCalculation(const BudgetOutcome& outcome);
-    // A what-if's center in the boxes, and its figures typed into them.
+    // A what-if's center in the boxes, and its figures typed into them; put back as they stood when
+    // Save As makes no copy.
+    struct TypedBoxes {
+        InputTexts texts;
+        QList<bool> modified; // by box, in the order of the boxes
+    };
     bool showCenter(const QString& name);
+    TypedBoxes typedBoxes() const;
     void typeTexts(const InputTexts& texts);
+    void putBack(const TypedBoxes& typed);
 
     QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
     QLineEdit* box(InputBox which) const { return box(inputboxes::objectName(which)); }

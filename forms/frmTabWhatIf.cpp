@@ -1,5 +1,5 @@
-// The main window's side of a what-if: its figures typed into the boxes of its center and
-// calculated, there or under a new name, exactly as the user would do it by hand.
+// The main window's side of a what-if: its figures typed into the boxes of its center, then
+// calculated there or saved under a new name, exactly as the user would do it by hand.
 #include "frmTab.h"
 
 #include "Platform.h"
@@ -18,8 +18,11 @@ void FrmTab::saveAsNewNameWith(const QString& name, const InputTexts& texts)
 {
     if (!showCenter(name))
         return;
-    if (const QString copy = saveAsNewName(); !copy.isEmpty())
-        calculateWith(copy, texts);
+    const TypedBoxes before = typedBoxes();
+    typeTexts(texts);
+    saveAsNewName();
+    if (m_currentName == name) // no copy: the original's boxes are as they were
+        putBack(before);
 }
 
 // The boxes of the current equipment stay as they are, typed figures and all; another one is
@@ -47,5 +50,24 @@ void FrmTab::typeTexts(const InputTexts& texts)
             continue;
         edit->setText(texts[entry.box]);
         edit->setModified(true); // as typed: the plant-wide boxes count as unsaved until calculated
+    }
+}
+
+FrmTab::TypedBoxes FrmTab::typedBoxes() const
+{
+    TypedBoxes typed;
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        typed.texts[entry.box] = box(entry.box)->text();
+        typed.modified.append(box(entry.box)->isModified());
+    }
+    return typed;
+}
+
+void FrmTab::putBack(const TypedBoxes& typed)
+{
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        QLineEdit* edit = box(entry.box);
+        edit->setText(typed.texts[entry.box]);
+        edit->setModified(typed.modified.at(static_cast<qsizetype>(entry.box)));
     }
 }
