@@ -18,9 +18,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTabWidget>
-
 #include <QListWidget>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 

@@ -72,37 +72,52 @@ bool everyMixHasRate(const std::vector<Rates>& rates, std::size_t level)
     return std::all_of(rates.cbegin(), rates.cend(), [level](const Rates& r) { return r.at(level).has_value(); });
 }
 
-// The mixes that the method needs, by number: every subset when averaged, the first k inputs
-// (k = 0 to n) in tab order. One set of texts is run through them changing one input at a time:
-// the subsets in the order of the Gray code, in which each differs from the one before in one bit.
-std::vector<Rates> mixes(const InputTexts& before, const InputTexts& after, const QList<InputBox>& changed,
-                         Method method)
-{
-    const auto n = static_cast<int>(changed.size());
-    CostInputs inputs = gatherCostInputs(before);
-    ResultRecord record;
-    const auto take = [&](int i, bool changedText) {
-        placeText(inputs, changed[i], changedText ? after[changed[i]] : before[changed[i]]);
-    };
-    std::vector<Rates> rates;
-    if (method == Method::InTabOrder) {
-        rates.push_back(ratesOf(inputs, record));
-        for (int k = 0; k < n; ++k) {
-            take(k, true);
-            rates.push_back(ratesOf(inputs, record));
-        }
-        return rates;
+// One set of texts run through mixes of old and new figures, changing one input at a time.
+class MixRun {
+public:
+    MixRun(const InputTexts& before, const InputTexts& after, const QList<InputBox>& changed)
+        : m_before(before), m_after(after), m_changed(changed), m_inputs(gatherCostInputs(before))
+    {
     }
-    rates.resize(std::size_t(1) << n);
+
+    void take(int i, bool newText)
+    {
+        const InputBox box = m_changed[i];
+        placeText(m_inputs, box, newText ? m_after[box] : m_before[box]);
+    }
+    Rates rates() { return ratesOf(m_inputs, m_record); }
+
+private:
+    const InputTexts& m_before;
+    const InputTexts& m_after;
+    const QList<InputBox>& m_changed;
+    CostInputs m_inputs;
+    ResultRecord m_record;
+};
+
+// Every subset of the changed inputs at its new texts, by number, in the order of the Gray code:
+// each differs from the one before it in one input.
+std::vector<Rates> everyMix(MixRun& run, int n)
+{
+    std::vector<Rates> rates(std::size_t(1) << n);
     Mix previous = 0;
     for (Mix step = 0; step < rates.size(); ++step) {
         const Mix mix = step ^ (step >> 1);
-        if (const Mix flipped = mix ^ previous; flipped != 0) {
-            const int i = std::countr_zero(flipped);
-            take(i, (mix & flipped) != 0);
-        }
-        rates[mix] = ratesOf(inputs, record);
+        if (const Mix flipped = mix ^ previous; flipped != 0)
+            run.take(std::countr_zero(flipped), (mix & flipped) != 0);
+        rates[mix] = run.rates();
         previous = mix;
+    }
+    return rates;
+}
+
+// The first k changed inputs at their new texts, k = 0 to n.
+std::vector<Rates> mixesInTabOrder(MixRun& run, int n)
+{
+    std::vector<Rates> rates{run.rates()};
+    for (int k = 0; k < n; ++k) {
+        run.take(k, true);
+        rates.push_back(run.rates());
     }
     return rates;
 }
@@ -133,7 +148,10 @@ Explanation explain(const InputTexts& before, const InputTexts& after)
     explanation.changed = differing(before, after);
     if (explanation.changed.size() > kMostAveraged)
         explanation.method = Method::InTabOrder;
-    const std::vector<Rates> rates = mixes(before, after, explanation.changed, explanation.method);
+    MixRun run(before, after, explanation.changed);
+    const auto n = static_cast<int>(explanation.changed.size());
+    const std::vector<Rates> rates =
+        explanation.method == Method::Averaged ? everyMix(run, n) : mixesInTabOrder(run, n);
     for (std::size_t level = 0; level < explanation.levels.size(); ++level)
         explanation.levels.at(level) = levelChange(rates, explanation.changed, explanation.method, level);
     return explanation;
