@@ -24,7 +24,8 @@ void show(QTableWidget* view, const TextTable& table, const QList<int>& textColu
 {
     const auto rows = static_cast<int>(table.rows.size());
     const auto columns = static_cast<int>(table.headings.size());
-    const bool reshaped = view->rowCount() != rows || view->columnCount() != columns;
+    // Columns fit the first texts shown; later ones keep the widths, which the user may have set.
+    const bool fitColumns = view->rowCount() == 0 || view->columnCount() != columns;
     view->setRowCount(rows);
     view->setColumnCount(columns);
     view->setHorizontalHeaderLabels(table.headings);
@@ -39,7 +40,7 @@ void show(QTableWidget* view, const TextTable& table, const QList<int>& textColu
             }
             item->setText(table.rows.at(row).value(column));
         }
-    if (reshaped)
+    if (fitColumns)
         view->resizeColumnsToContents();
 }
 
