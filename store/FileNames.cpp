@@ -30,6 +30,22 @@ QString resultFile(const QString& equipmentName)
     return resultStem(equipmentName) + u'5';
 }
 
+// Only plain characters, so that the name means the same on every file system and never takes
+// the shape of a temporary copy.
+QString jobFile(const QString& description)
+{
+    QString stem;
+    for (const QChar c : description) {
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        if (plain)
+            stem.append(c);
+        else if (!stem.isEmpty() && !stem.endsWith(u' '))
+            stem.append(u' ');
+    }
+    stem = stem.left(kLongestJobStem).trimmed();
+    return stem.isEmpty() ? QString() : stem + kJobExtension;
+}
+
 namespace {
 
 QString refusal(const QString& equipmentName, const QString& reason)
