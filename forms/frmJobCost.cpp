@@ -141,10 +141,10 @@ void FrmJobCost::build()
                   },
                   split),
               "chtCosts");
-    m_chart->setMinimumHeight(140);
+    m_chart->setMinimumHeight(120);
     split->addWidget(m_chart);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     layout->addWidget(split, 1);
     layout->addWidget(buildButtons());
 }
@@ -154,7 +154,7 @@ void FrmJobCost::build()
 QWidget* FrmJobCost::buildJobPage()
 {
     auto* page = new QWidget(this);
-    auto* row = new QHBoxLayout(page);
+    auto* row = new QBoxLayout(QBoxLayout::LeftToRight, page);
     row->setContentsMargins(0, 0, 0, 0);
     auto* grid = new QGridLayout;
     row->addLayout(grid, 1);
@@ -172,6 +172,10 @@ QWidget* FrmJobCost::buildJobPage()
     prices->addStretch();
     row->addLayout(prices);
     buildJobBoxes(grid);
+    // On a narrow screen (or a large scale) the price list goes below the boxes rather than
+    // making the page scroll sideways.
+    if (const QScreen* shown = screen(); shown && page->sizeHint().width() > shown->availableSize().width() * 0.9)
+        row->setDirection(QBoxLayout::TopToBottom);
     auto* scrolling = new ScrollingPage(page, this);
     scrolling->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum); // no taller than it asks
     return scrolling;
@@ -218,7 +222,7 @@ void FrmJobCost::buildTable()
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_table->setWordWrap(false);
-    m_table->setMinimumHeight(120);
+    m_table->setMinimumHeight(90);
     m_table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -5,6 +5,7 @@
 #include "frmBudget.h"
 #include "frmCenter.h"
 #include "frmDelete.h"
+#include "frmJobCost.h"
 #include "frmMarketCheck.h"
 #include "frmName.h"
 #include "frmPlant.h"
@@ -56,6 +57,7 @@ const std::vector<std::pair<const char*, Opener>>& windows()
         {"frmDelete", opened<FrmDelete>},
         {"frmAbout", [](MainWindowDriver& ui) -> QWidget* { return FrmAbout::open(ui.platform(), &ui.window()); }},
         {"frmPlant", opened<FrmPlant>},
+        {"frmJobCost", opened<FrmJobCost>},
         {"frmMarketCheck",
          [](MainWindowDriver& ui) -> QWidget* {
              clickIn(FrmCenter::open(ui.platform(), ui.window()), "cmdMarketCheck");
