@@ -1,19 +1,24 @@
 // What a user waits for in the windows: start-up to the splash painted, the Calculate BHR click
 // to the budget window shown with its files written, the rate report painted into a PDF, the
-// plant overview of 1,000 centers shown, and the main window started on a list of 10,000 names.
+// plant overview of 1,000 centers shown, the main window started on a list of 10,000 names, and
+// a job costed on 1,000 centers.
 
 #include "MainWindowDriver.h"
 
 #include "BudgetCalculation.h"
 #include "PlantFixture.h"
+#include "PressFigures.h"
 #include "PrintService.h"
 #include "ProgramStart.h"
 #include "RateReport.h"
 #include "ResultFile.h"
 #include "frmBudget.h"
+#include "frmJobCost.h"
 #include "frmPlant.h"
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -118,6 +123,61 @@ static void mainWindowOnTenThousandNames(benchmark::State& state)
     }
 }
 BENCHMARK(mainWindowOnTenThousandNames)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Every center of the plant with a speed and set-up time of its own, as typed in the table.
+static bool typePressFigures(const DataFolder& folder)
+{
+    QStringList lines;
+    for (int center = 0; center < plantfixture::kCenters; ++center)
+        lines << plantfixture::centerName(center) << QString::number(4000 + 7 * center) << QString::number(center % 90);
+    return folder.replace(filenames::kPressFiguresFile, lines).ok();
+}
+
+// The window opened on 1,000 centers: every result file and the press figures read, the job
+// typed before costed and shown.
+static void jobCostWindowOpened(benchmark::State& state)
+{
+    if (!plantfixture::plant().ready() || !typePressFigures(plantfixture::plant().folder())) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
+    FrmTab window(platform);
+    for (auto _ : state) {
+        FrmJobCost* jobs = FrmJobCost::open(platform, window);
+        jobs->repaint();
+        state.PauseTiming();
+        jobs->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(jobCostWindowOpened)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A job costed on 1,000 centers as the user types its quantity: every center's hours, costs and
+// prices, the cheapest found, the table and the picture shown and painted.
+static void jobCostedOnThousandCenters(benchmark::State& state)
+{
+    if (!plantfixture::plant().ready() || !typePressFigures(plantfixture::plant().folder())) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
+    FrmTab window(platform);
+    window.findChild<QLineEdit*>(QStringLiteral("txtPercent"))->setText(QStringLiteral("25"));
+    FrmJobCost* jobs = FrmJobCost::open(platform, window);
+    auto* quantity = jobs->findChild<QLineEdit*>(QStringLiteral("txtQuantity"));
+    const QAbstractItemModel* table = jobs->findChild<QTableView*>(QStringLiteral("tblCenters"))->model();
+    int pieces = 10000;
+    for (auto _ : state) {
+        quantity->setText(QString::number(++pieces));
+        jobs->repaint();
+    }
+    if (table->rowCount() != plantfixture::kCenters || table->index(0, 4).data().toString().isEmpty())
+        state.SkipWithError("the job was not costed on every center");
+    jobs->close();
+}
+BENCHMARK(jobCostedOnThousandCenters)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv)
 {

@@ -98,7 +98,11 @@ FrmJobCost::FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* 
     build();
     m_markUp->setText(m_mainWindow.markUpText()); // the mark-up of tab 6 until the user types another
     m_savedJob = typedJob();
-    readFiles();
+    readOverview();
+    if (const QString problem = readPressFigures(); !problem.isEmpty())
+        m_platform.messages().tell(problem + QStringLiteral("\nThe speeds and set-up times typed now are used for "
+                                                            "the job but not kept."),
+                                   kTitle, MessageBoxes::Icon::Warning);
     fillSavedJobs(QString());
     recost();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmJobCost::followChange);
@@ -115,6 +119,13 @@ FrmJobCost::FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* 
     if (const QScreen* shown = screen())
         size = size.boundedTo(shown->availableGeometry().size() * 0.9);
     resize(size.expandedTo(minimumSizeHint()));
+}
+
+// Taking the window down ends the editing of a cell that is open, after this window's own part
+// is gone: nothing may be kept from it then.
+FrmJobCost::~FrmJobCost()
+{
+    m_model->disconnect(this);
 }
 
 void FrmJobCost::build()
@@ -248,24 +259,29 @@ QWidget* FrmJobCost::buildButtons()
     return row;
 }
 
-// Every listed center's saved results, judged as the plant overview judges them, and the press
-// figures kept from earlier jobs. A file that cannot be read is said in the table or here.
-void FrmJobCost::readFiles()
+// Every listed center's saved results, judged as the plant overview judges them: the table
+// says of each what it cannot use.
+void FrmJobCost::readOverview()
 {
     m_overview = plantoverview::read(m_platform.folder());
-    const pressfigures::Loaded figures = pressfigures::load(m_platform.folder());
-    m_pressFigures = figures.figures;
-    if (!figures.ok())
-        m_platform.messages().tell(figures.error + QStringLiteral("\nThe speeds and set-up times typed now are used "
-                                                                  "for the job but not kept."),
-                                   kTitle, MessageBoxes::Icon::Warning);
+}
+
+// The press figures kept from earlier jobs; kept as they were when the file cannot be read.
+QString FrmJobCost::readPressFigures()
+{
+    pressfigures::Loaded figures = pressfigures::load(m_platform.folder());
+    if (figures.ok())
+        m_pressFigures = std::move(figures.figures);
+    return figures.error;
 }
 
 void FrmJobCost::followChange(const DataChange& change)
 {
-    if (change.touches(DataChange::File::PressFigures) && m_announcing)
-        return; // this window's own
-    readFiles();
+    if (change.files != DataChange::File::PressFigures)
+        readOverview();
+    else if (m_announcing)
+        return;               // this window's own
+    (void)readPressFigures(); // said when the window opened
     recost();
 }
 

@@ -34,6 +34,7 @@ public:
     static FrmJobCost* open(Platform& platform, MainWindowLink& mainWindow);
 
     FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
+    ~FrmJobCost() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,7 +46,8 @@ private:
     void buildTable();
     QWidget* buildButtons();
 
-    void readFiles();
+    void readOverview();
+    QString readPressFigures();
     void followChange(const DataChange& change);
     void keepPressFigures(const QString& center, const pressfigures::Typed& typed);
     void recost();

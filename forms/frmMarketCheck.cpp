@@ -82,6 +82,14 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
     sizeWithinScreen(this);
 }
 
+// Taking the window down ends the editing of the box that has the focus, after this window's own
+// part is gone: nothing may be kept from it then.
+FrmMarketCheck::~FrmMarketCheck()
+{
+    for (QLineEdit* box : {m_speed, m_setUpMinutes})
+        box->disconnect(this);
+}
+
 void FrmMarketCheck::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);

@@ -25,6 +25,7 @@ class FrmMarketCheck : public QWidget {
     Q_OBJECT
 public:
     FrmMarketCheck(Platform& platform, const QString& name, const CenterAnalysis& analysis, QWidget* parent = nullptr);
+    ~FrmMarketCheck() override;
 
     // Opens the check of this analysis beside the window that owns it, or brings the open one
     // to the front with this analysis, keeping what the user typed.
