@@ -57,7 +57,9 @@ Plan plan(const DataFolder& folder)
     Plan plan;
     const equipmentlist::Loaded list = equipmentlist::load(folder);
     if (!list.complete) {
-        plan.plantProblem = QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile);
+        plan.plantProblem = !list.damage.isEmpty()
+                                ? list.damage
+                                : QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile);
         return plan;
     }
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
@@ -99,25 +101,26 @@ Plan plan(const DataFolder& folder)
 
 SaveOutcome save(const DataFolder& folder, const Plan& plan, const std::function<bool(int done, int total)>& proceed)
 {
-    SaveOutcome outcome;
-    const int total = static_cast<int>(plan.centers.size());
-    QSet<QString> written;
-    for (int done = 0; done < total; ++done) {
-        if (proceed && !proceed(done, total)) {
-            outcome.cancelled = true;
-            break;
-        }
-        const PlannedCenter& center = plan.centers.at(done);
-        // A plan holds each result file once; one put together by hand must still not write a
-        // file twice.
-        const QString fileName = filenames::resultFile(center.name);
-        if (written.contains(fileName))
+    // A plan holds each result file once; one put together by hand must still not write a file twice.
+    QList<DataFolder::FileValues> files;
+    QList<QString> names;
+    QSet<QString> planned;
+    for (const PlannedCenter& center : plan.centers) {
+        DataFolder::FileValues file = resultFileValues(center.name, center.newRecord);
+        if (planned.contains(file.fileName))
             continue;
-        written.insert(fileName);
-        if (const StoreResult saved = saveResultFile(folder, center.name, center.newRecord); saved.ok())
+        planned.insert(file.fileName);
+        files.append(file);
+        names.append(center.name);
+    }
+    const DataFolder::ReplacedTogether replaced = folder.replaceTogether(files, proceed);
+    SaveOutcome outcome;
+    outcome.cancelled = replaced.cancelled;
+    for (qsizetype i = 0; i < replaced.results.size(); ++i) {
+        if (replaced.results.at(i).ok())
             ++outcome.saved;
         else
-            outcome.failures.append({center.name, saved.error});
+            outcome.failures.append({names.at(i), replaced.results.at(i).error});
     }
     return outcome;
 }

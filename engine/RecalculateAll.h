@@ -45,10 +45,11 @@ struct [[nodiscard]] SaveOutcome {
     bool cancelled = false;
 };
 
-// Saves each planned result file atomically, in plan order. Before each file `proceed(done,
-// total)` is asked; false stops there, leaving the files not yet reached as they were. A file
-// that fails keeps its old content and is listed; the others are still saved. Nothing but result
-// files is written.
+// Saves the planned result files together, each atomically (see DataFolder::replaceTogether):
+// at every moment each is its old or its new self, and none is counted saved before all of them
+// are on the disk. Before each file `proceed(done, total)` is asked; false stops there, and then
+// every file keeps what it held. A file that fails keeps its old content and is listed; the others
+// are still saved. Nothing but result files is written.
 SaveOutcome save(const DataFolder& folder, const Plan& plan,
                  const std::function<bool(int done, int total)>& proceed = {});
 

@@ -2,12 +2,14 @@
 
 #include "ArithmeticFailure.h"
 #include "FieldText.h"
+#include "FileLimits.h"
 #include "FileNames.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
+
+static_assert(kResultFileLines == filelimits::kResultFileLines, "the result file's size limit counts its lines");
 
 namespace {
 
@@ -24,12 +26,40 @@ QStringList linesOf(const ResultRecord& record)
 }
 
 // Number reading turns any text into a number ("abc" reads 0), so a line is first checked to
-// be a number as a whole, blanks aside, the way the number form writes it.
-bool holdsNumber(QString text)
+// be a number as a whole, blanks and tabs aside, the way the number form writes it: a sign,
+// digits with at most one point and at least one digit, then perhaps an exponent with digits.
+bool holdsNumber(QStringView text)
 {
-    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    text.remove(u' ').remove(u'\t');
-    return number.match(text).hasMatch();
+    const char16_t* c = text.utf16();
+    const char16_t* const end = c + text.size();
+    const auto next = [&c, end] {
+        while (c != end && (*c == u' ' || *c == u'\t'))
+            ++c;
+        return c == end ? char16_t(0) : *c;
+    };
+    const auto digits = [&c, &next] {
+        int count = 0;
+        for (char16_t d = next(); d >= u'0' && d <= u'9'; d = (++c, next()))
+            ++count;
+        return count;
+    };
+    if (next() == u'+' || next() == u'-')
+        ++c;
+    int mantissaDigits = digits();
+    if (next() == u'.') {
+        ++c;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (next() == u'e' || next() == u'E') {
+        ++c;
+        if (next() == u'+' || next() == u'-')
+            ++c;
+        if (digits() == 0)
+            return false;
+    }
+    return next() == 0 && c == end;
 }
 
 // One line of the file: a number, nothing (an empty line), or the reason it cannot be used.
@@ -94,16 +124,24 @@ StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentNam
     return folder.replace(filenames::resultFile(equipmentName), linesOf(record));
 }
 
+DataFolder::FileValues resultFileValues(const QString& equipmentName, const ResultRecord& record)
+{
+    return {filenames::resultFile(equipmentName), linesOf(record)};
+}
+
 LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName)
 {
     const QString fileName = filenames::resultFile(equipmentName);
     OpenedFile file = folder.read(fileName);
     LoadedRecord loaded;
-    if (!file.ok()) {
+    if (!file.readable()) {
         loaded.error = file.error;
         return loaded;
     }
     // Whatever follows the record's lines is not part of it and is left unread.
     loaded.error = readSlots(file.fields, fileName, loaded.record);
+    // A damaged file is told as such, whatever its readable part held.
+    if (file.state == FileState::Damaged)
+        loaded.error = file.error;
     return loaded;
 }

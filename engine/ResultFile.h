@@ -13,6 +13,9 @@ inline constexpr int kResultFileLines = 2 * ResultRecord::kSlots;
 // Writes all 206 lines in place of the file's content; the old file stays whole on failure.
 StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName, const ResultRecord& record);
 
+// The result file's lines, for saving several result files together (DataFolder::replaceTogether).
+DataFolder::FileValues resultFileValues(const QString& equipmentName, const ResultRecord& record);
+
 struct [[nodiscard]] LoadedRecord {
     // On failure: the slots read before the problem, the others as cleared.
     ResultRecord record;
@@ -21,7 +24,7 @@ struct [[nodiscard]] LoadedRecord {
     bool ok() const { return error.isEmpty(); }
 };
 
-// A missing, unreadable or short file and a line that is not a number (or one too large for a
-// double) are reported in `error`, quoting at most the start of a long line. Lines after the
-// first 206 are not read.
+// A missing, unreadable, short or damaged (larger than any result file can be) file and a line
+// that is not a number (or one too large for a double) are reported in `error`, quoting at most
+// the start of a long line. Lines after the first 206 are not read.
 LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName);

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -101,20 +102,23 @@ void FrmMarketCheck::buildLayout()
     m_heading->setFont(headingFont);
     layout->addWidget(m_heading);
 
-    auto* body = new QBoxLayout(QBoxLayout::LeftToRight);
-    layout->addLayout(body, 1);
+    // The answer beside the pictures; on a narrow screen (or a large scale) above them rather than
+    // pushing its figures out of sight to the side. The user may move the border between them.
+    auto* body = named(new QSplitter(Qt::Horizontal, this), "splAnswer");
+    body->setChildrenCollapsible(false);
     QWidget* answer = buildAnswer();
     QWidget* pictures = buildPictures();
     body->addWidget(answer);
-    body->addWidget(pictures, 1);
-    // On a narrow screen (or a large scale) the pictures go below the answer rather than pushing
-    // its figures out of sight to the side.
+    body->addWidget(pictures);
+    body->setStretchFactor(1, 1);
     if (const QScreen* shown = screen(); shown && answer->sizeHint().width() + pictures->minimumSizeHint().width() >
                                                       shown->availableSize().width() * 0.9) {
-        body->setDirection(QBoxLayout::TopToBottom);
-        for (MarketChart* chart : {m_priceChart, m_breakEvenChart})
-            chart->setMinimumHeight(chart->minimumHeight() * 2 / 3); // the whole width is theirs instead
+        body->setOrientation(Qt::Vertical);
+        // The answer scrolls; the pictures need the height for their legends beside the lines.
+        const int room = shown->availableSize().height() - 120; // less the heading and the buttons
+        body->setSizes({room * 2 / 5, room * 3 / 5});
     }
+    layout->addWidget(body, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -78,6 +78,10 @@ private:
     // The list's entries read again from the list file, keeping the tab and saying nothing.
     void reloadListEntries();
     void saveAsNewName();
+    std::optional<QString> askNewName(const QString& from, const QString& suggestion);
+    enum class CopyStep { Copied, Declined, Refused };
+    CopyStep copyBoxesTo(const QString& from, const QString& to);
+    void workOnCopy(const QString& name);
     void exitProgram();
     void showHelp(int command);
 

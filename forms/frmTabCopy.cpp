@@ -3,10 +3,15 @@
 
 #include "EquipmentCopy.h"
 #include "EquipmentList.h"
+#include "HandOverFiles.h"
+#include "LeftFilesQuestion.h"
 #include "Platform.h"
+#include "RecordLayout.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 namespace {
 
@@ -31,6 +36,7 @@ QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, 
     case Kind::BadName:
     case Kind::NotSaved:
         return outcome.error;
+    case Kind::FilesExist:
     case Kind::Copied:
         break;
     }
@@ -69,27 +75,77 @@ void FrmTab::reloadListEntries()
         m_list->setCurrentRow(row);
 }
 
-// The copy takes the saved files, not the boxes: figures typed since the last Calculate BHR
-// stay with the current equipment, which remains the one the boxes show.
+// Save As: the boxes as they stand go under the new name, and the window then works on the copy,
+// so that what the user does next never lands on the original.
 void FrmTab::saveAsNewName()
 {
     const QString from = m_currentName;
     if (from.isEmpty()) {
-        m_platform.messages().tell(
-            QStringLiteral("Choose an equipment in the list first: its saved figures are what is copied."));
+        m_platform.messages().tell(QStringLiteral(
+            "Start or choose an equipment first: its figures, as the boxes show them, are saved under the new name."));
         return;
     }
+    QString suggestion = from;
+    while (const std::optional<QString> to = askNewName(from, suggestion)) {
+        switch (copyBoxesTo(from, *to)) {
+        case CopyStep::Copied:
+            workOnCopy(*to);
+            return;
+        case CopyStep::Declined:
+            return;
+        case CopyStep::Refused:
+            suggestion = *to; // asked again with the name as typed, to be corrected
+            break;
+        }
+    }
+}
+
+std::optional<QString> FrmTab::askNewName(const QString& from, const QString& suggestion)
+{
     const std::optional<QString> to =
         m_platform.messages().askText(QStringLiteral("Save a copy of \"%1\" under the new name:").arg(from),
-                                      QStringLiteral("Save as new name"), from);
+                                      QStringLiteral("Save as new name"), suggestion);
     if (!to || to->isEmpty() || *to == from)
-        return;
-    const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(m_platform.folder(), from, *to);
+        return std::nullopt;
+    return to;
+}
+
+// Writes the copy, asking before it takes over files an unlisted name left behind; says why when
+// it cannot be made.
+FrmTab::CopyStep FrmTab::copyBoxesTo(const QString& from, const QString& to)
+{
+    equipmentcopy::TypedInputs typed;
+    for (int digit = 2; digit <= 4; ++digit)
+        typed.at(digit - 2) = recordlayout::linesOf(recordlayout::inputFile(digit),
+                                                    [this](const QString& name) { return boxText(name); });
+    equipmentcopy::CopyOutcome outcome = equipmentcopy::copyTyped(m_platform.folder(), from, to, typed);
+    if (outcome.kind == equipmentcopy::CopyOutcome::Kind::FilesExist) {
+        const QString question = QStringLiteral("Replace them with the copy of \"%1\"?").arg(from);
+        if (!mayTakeOverFiles(m_platform.messages(), to, outcome.present, question))
+            return CopyStep::Declined;
+        outcome = equipmentcopy::copyTyped(m_platform.folder(), from, to, typed, equipmentcopy::ExistingFiles::Replace);
+    }
     if (outcome.kind != equipmentcopy::CopyOutcome::Kind::Copied) {
-        m_platform.messages().tell(refusal(outcome, from, *to), {}, MessageBoxes::Icon::Warning);
-        return;
+        m_platform.messages().tell(refusal(outcome, from, to), {}, MessageBoxes::Icon::Warning);
+        return CopyStep::Refused;
     }
     using File = DataChange::File;
-    m_changes.announce({File::Inputs | File::Results | File::List, {*to}});
+    m_changes.announce({File::Inputs | File::Results | File::List, {to}});
+    return CopyStep::Copied;
+}
+
+// The window turns to the copy as choosing it in the list would, keeping what the boxes show.
+void FrmTab::workOnCopy(const QString& name)
+{
     reloadListEntries();
+    {
+        const QSignalBlocker quiet(m_list); // choosing the entry would load the files just written
+        m_list->setCurrentRow(rowOf(m_list, name));
+    }
+    m_title->setText(name);
+    m_currentName = name;
+    showNameOnEveryTab();
+    if (const StoreResult written = handover::writeName(m_platform.folder(), name); !written.ok())
+        m_platform.messages().tell(written.error);
+    statusBar()->showMessage(QStringLiteral("Saved as %1. You are now working on %1.").arg(name));
 }

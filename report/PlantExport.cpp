@@ -29,6 +29,15 @@ QString csvField(const QString& text)
     return u'"' + quoted + u'"';
 }
 
+// A spreadsheet runs a cell that begins with one of these as a formula, so a name typed as
+// "=HYPERLINK(...)" could act when the file is opened. Such a text is written after a "'", which
+// makes the cell plain text; the name stays readable.
+QString textCell(const QString& text)
+{
+    static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && kFormulaStarts.contains(text.front()) ? u'\'' + text : text;
+}
+
 // Spreadsheets read these back as the same number: no grouping, no currency, "." as the point.
 QString plainNumber(const std::optional<double>& value)
 {
@@ -69,6 +78,8 @@ QString shortState(CenterState state)
         return QStringLiteral("not calculated");
     case CenterState::SharesFiles:
         return QStringLiteral("shares files");
+    case CenterState::Unknown:
+        return QStringLiteral("unknown");
     case CenterState::Unreadable:
         break;
     }
@@ -178,10 +189,10 @@ QByteArray csv(const plantoverview::Overview& overview)
 {
     QByteArray bytes = csvLine(columnHeadings());
     for (const CenterRow& row : overview.centers) {
-        QStringList fields = {row.name};
+        QStringList fields = {textCell(row.name)};
         for (const FigureColumn& figure : figureColumns())
             fields.append(row.record ? plainNumber(figure.value(*row.record)) : QString());
-        fields.append(plantoverview::stateText(row));
+        fields.append(textCell(plantoverview::stateText(row)));
         bytes += csvLine(fields);
     }
     return bytes;

@@ -2,6 +2,9 @@
 
 #include "FieldText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace filenames {
 
 QString stem(const QString& equipmentName)
@@ -44,6 +47,21 @@ QString jobFile(const QString& description)
     }
     stem = stem.left(kLongestJobStem).trimmed();
     return stem.isEmpty() ? QString() : stem + kJobExtension;
+}
+
+bool couldBeDataFile(const QString& fileName)
+{
+    static const QString kFixed[] = {kPlantFile,       kListFile, kTemporaryListFile, kNameFile, kEfficiencyOptionFile,
+                                     kPressFiguresFile};
+    if (std::find(std::begin(kFixed), std::end(kFixed), fileName) != std::end(kFixed) ||
+        fileName.endsWith(kJobExtension))
+        return true;
+    const qsizetype stemLength = fileName.size() - 1;
+    const bool inputOrPricing = stemLength >= 1 && stemLength <= 7 && QStringLiteral("2346").contains(fileName.back());
+    // A result file: the stem and 5 with every blank turned into "_", then 5 again.
+    const bool result =
+        stemLength >= 2 && stemLength <= 8 && fileName.endsWith(QStringLiteral("55")) && !fileName.contains(u' ');
+    return inputOrPricing || result;
 }
 
 namespace {

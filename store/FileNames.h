@@ -31,6 +31,11 @@ QString resultFile(const QString& equipmentName);
 inline constexpr int kLongestJobStem = 60;
 QString jobFile(const QString& description);
 
+// Whether the program could give a file this name: one of the five fixed names, a file of some
+// equipment name (its stem of one to seven characters and a digit, or its result file), the press
+// figures file or a job's file.
+bool couldBeDataFile(const QString& fileName);
+
 // The most characters a name may hold: what the name box can take.
 inline constexpr int kLongestName = 32767;
 

@@ -4,39 +4,70 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
 namespace numbers {
 namespace {
-constexpr int kSignificantDigits = 15;
-} // namespace
 
-DecimalDigits significantDigits(double value)
+constexpr int kSignificantDigits = 15;
+
+// The significant digits of |value| as characters, trailing zeros dropped, and the power of ten
+// of the first, worked out without any text object: the number rules write thousands of these.
+struct Digits {
+    char text[kSignificantDigits + 2] = {};
+    int count = 0;
+    int exponent = 0;
+};
+
+// Reads "d.ddde+XX" as written by std::to_chars in scientific form.
+Digits fromScientific(const char* begin, const char* end)
 {
-    value = std::fabs(value);
-    if (value == 0.0)
-        return {QStringLiteral("0"), 0};
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, kSignificantDigits - 1);
-    const QString text = QString::fromLatin1(buffer, result.ptr - buffer); // d.ddddddddddddddde+XX
-    const qsizetype e = text.indexOf(u'e');
-    QString digits = text.left(e).remove(u'.');
-    while (digits.size() > 1 && digits.endsWith(u'0'))
-        digits.chop(1);
-    return {digits, text.mid(e + 1).toInt()};
+    Digits d;
+    const char* c = begin;
+    for (; c != end && *c != 'e'; ++c)
+        if (*c != '.')
+            d.text[d.count++] = *c;
+    std::from_chars(c + (c != end && c[1] == '+' ? 2 : 1), end, d.exponent);
+    while (d.count > 1 && d.text[d.count - 1] == '0')
+        --d.count;
+    return d;
 }
 
-namespace {
+// The shortest digits that read back as the value are its 15-digit rounding whenever they are
+// no more than 15 (the value then lies within half a unit of the 15th digit of them); otherwise
+// the value is rounded to 15 digits.
+Digits digitsOf(double value)
+{
+    value = std::fabs(value);
+    if (value == 0.0) {
+        Digits zero;
+        zero.text[0] = '0';
+        zero.count = 1;
+        return zero;
+    }
+    char buffer[64];
+    // Below the smallest normal double the unit is coarser than that, and the argument fails.
+    if (value >= std::numeric_limits<double>::min()) {
+        const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+        const Digits d = fromScientific(buffer, shortest.ptr);
+        if (d.count <= kSignificantDigits)
+            return d;
+    }
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, kSignificantDigits - 1);
+    return fromScientific(buffer, written.ptr);
+}
 
 // Whether the digits, read back as a number, lie beyond the largest double. Only values within
 // the last digit of the largest double can round up that far.
-bool readsBeyondLargest(const DecimalDigits& d)
+bool readsBeyondLargest(const Digits& d)
 {
     if (d.exponent < std::numeric_limits<double>::max_exponent10)
         return false;
-    const std::string text = d.digits.toStdString() + 'e' + std::to_string(d.exponent - (d.digits.size() - 1));
+    const std::string text =
+        std::string(d.text, std::size_t(d.count)) + 'e' + std::to_string(d.exponent - (d.count - 1));
     double value = 0.0;
     return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc::result_out_of_range;
 }
@@ -44,52 +75,89 @@ bool readsBeyondLargest(const DecimalDigits& d)
 // The digits of the value to 15 places, the last taken toward zero where taking it to the
 // nearest would give a number that no longer reads back: 1.7976931348623157e308 gives
 // 1.79769313486231E+308, not 1.79769313486232E+308.
-DecimalDigits writtenDigits(double value)
+Digits writtenDigits(double value)
 {
-    DecimalDigits d = significantDigits(value);
+    Digits d = digitsOf(value);
     if (!readsBeyondLargest(d))
         return d;
     // Rounding to the nearest went up, so the place below it is the value taken toward zero.
-    QString digits = d.digits.leftJustified(kSignificantDigits, u'0');
-    qsizetype i = digits.size() - 1;
-    while (digits[i] == u'0')
-        digits[i--] = u'9';
-    digits[i] = QChar(digits[i].unicode() - 1);
-    while (digits.size() > 1 && digits.endsWith(u'0'))
-        digits.chop(1);
-    d.digits = digits;
+    while (d.count < kSignificantDigits)
+        d.text[d.count++] = '0';
+    int i = d.count - 1;
+    while (d.text[i] == '0')
+        d.text[i--] = '9';
+    --d.text[i];
+    while (d.count > 1 && d.text[d.count - 1] == '0')
+        --d.count;
     return d;
 }
 
-QString exponentForm(const DecimalDigits& d)
+// Appends n copies of the character.
+char* fill(char* out, char c, int n)
 {
-    QString mantissa = d.digits.left(1);
-    if (d.digits.size() > 1)
-        mantissa += u'.' + d.digits.mid(1);
-    const QString power = QString::number(std::abs(d.exponent)).rightJustified(2, u'0');
-    return mantissa + (d.exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + power;
+    std::memset(out, c, std::size_t(n));
+    return out + n;
 }
 
-QString positionalForm(const DecimalDigits& d)
+char* exponentForm(char* out, const Digits& d)
 {
-    if (d.exponent < 0)
-        return u'.' + QString(-d.exponent - 1, u'0') + d.digits;
-    const qsizetype wholeDigits = d.exponent + 1;
-    if (d.digits.size() <= wholeDigits)
-        return d.digits + QString(wholeDigits - d.digits.size(), u'0');
-    return d.digits.left(wholeDigits) + u'.' + d.digits.mid(wholeDigits);
+    *out++ = d.text[0];
+    if (d.count > 1) {
+        *out++ = '.';
+        out = std::copy(d.text + 1, d.text + d.count, out);
+    }
+    *out++ = 'E';
+    *out++ = d.exponent < 0 ? '-' : '+';
+    const int power = std::abs(d.exponent);
+    if (power < 10)
+        *out++ = '0';
+    return std::to_chars(out, out + 4, power).ptr;
 }
+
+char* positionalForm(char* out, const Digits& d)
+{
+    if (d.exponent < 0) {
+        *out++ = '.';
+        out = fill(out, '0', -d.exponent - 1);
+        return std::copy(d.text, d.text + d.count, out);
+    }
+    const int wholeDigits = d.exponent + 1;
+    if (d.count <= wholeDigits)
+        return fill(std::copy(d.text, d.text + d.count, out), '0', wholeDigits - d.count);
+    out = std::copy(d.text, d.text + wholeDigits, out);
+    *out++ = '.';
+    return std::copy(d.text + wholeDigits, d.text + d.count, out);
+}
+
+// The box text of the value into the buffer; gives its end.
+char* writeBoxText(char* out, double value)
+{
+    const Digits d = writtenDigits(value);
+    if (d.count == 1 && d.text[0] == '0') {
+        *out++ = '0';
+        return out;
+    }
+    if (value < 0)
+        *out++ = '-';
+    const bool exponent = d.exponent >= 15 || d.exponent < -5;
+    return exponent ? exponentForm(out, d) : positionalForm(out, d);
+}
+
+// Enough for a sign, 15 digits, a point and up to 19 zeros of the positional form, or an exponent.
+constexpr int kLongestText = 48;
 
 } // namespace
 
+DecimalDigits significantDigits(double value)
+{
+    const Digits d = digitsOf(value);
+    return {QString::fromLatin1(d.text, d.count), d.exponent};
+}
+
 QString boxText(double value)
 {
-    const DecimalDigits d = writtenDigits(value);
-    if (d.digits == u"0")
-        return QStringLiteral("0");
-    const bool exponent = d.exponent >= 15 || d.exponent < -5;
-    const QString magnitude = exponent ? exponentForm(d) : positionalForm(d);
-    return value < 0 ? u'-' + magnitude : magnitude;
+    char buffer[kLongestText];
+    return QString::fromLatin1(buffer, writeBoxText(buffer, value) - buffer);
 }
 
 namespace {
@@ -131,8 +199,13 @@ double asBoxTextReads(double value)
 
 QString printForm(double value)
 {
-    const QString text = boxText(value);
-    return text.startsWith(u'-') ? text + u' ' : u' ' + text + u' ';
+    char buffer[kLongestText + 2];
+    char* out = buffer;
+    if (!(value < 0))
+        *out++ = ' ';
+    out = writeBoxText(out, value);
+    *out++ = ' ';
+    return QString::fromLatin1(buffer, out - buffer);
 }
 
 } // namespace numbers

@@ -3,6 +3,7 @@
 #include "BudgetCalculation.h"
 #include "DisplayPattern.h"
 #include "FileNames.h"
+#include "FileSizeLimit.h"
 #include "InputBoxes.h"
 #include "PlantChart.h"
 #include "PlantExport.h"
@@ -20,6 +21,7 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -55,6 +57,8 @@ private slots:
 
     void plantChangeMakesOthersStaleUntilRecalculated_data();
     void plantChangeMakesOthersStaleUntilRecalculated();
+    void longFailureListsAreSummarised_data();
+    void longFailureListsAreSummarised();
     void sortsOnFiguresAndLoadsTheChosenCenter_data();
     void sortsOnFiguresAndLoadsTheChosenCenter();
     void exportWritesTheTableWhereTheUserChose_data();
@@ -63,6 +67,8 @@ private slots:
     void printsTheTableThenThePicture();
     void saveAsNewNameCopiesOrRefuses_data();
     void saveAsNewNameCopiesOrRefuses();
+    void saveAsTakesTheBoxesAndMovesToTheCopy_data();
+    void saveAsTakesTheBoxesAndMovesToTheCopy();
     void recalculateAllAsksAboutTypedPlantFigures_data();
     void recalculateAllAsksAboutTypedPlantFigures();
     void blanksSortLastAndNamesStayInView();
@@ -199,6 +205,49 @@ void TestPlantWindow::plantChangeMakesOthersStaleUntilRecalculated()
     QCOMPARE(betaRecalculated, m_ui->fileBytes(betaFile));
 }
 
+void TestPlantWindow::longFailureListsAreSummarised_data()
+{
+    QTest::addColumn<int>("centers");
+    QTest::addColumn<QString>("more"); // how the message ends the list; empty: it names them all
+    QTest::newRow("three, all named") << 3 << "";
+    QTest::newRow("twenty, all named") << 20 << "";
+    QTest::newRow("twenty-five, twenty named") << 25 << "... and 5 more";
+}
+
+// A disk that takes no whole result file: every save fails, and the message names the cause, at
+// most twenty centers and how many more, with the whole list behind Show Details.
+void TestPlantWindow::longFailureListsAreSummarised()
+{
+    QFETCH(int, centers);
+    QFETCH(QString, more);
+    m_ui->startWithList();
+    QStringList names;
+    for (int i = 0; i < centers; ++i) {
+        names.append(QStringLiteral("Press %1").arg(QChar(u'A' + i)));
+        QVERIFY(calculateCenter(m_ui->folder(), names.last(), workedExampleTexts()).kind ==
+                BudgetOutcome::Kind::Completed);
+    }
+    QVERIFY(m_ui->folder().replace(filenames::kListFile, names).ok());
+    QVERIFY(openOverview());
+    messages().shown.clear();
+    messages().answers = {MessageBoxes::Answer::Yes};
+    {
+        const FileSizeLimit fullDisk(64);
+        QVERIFY(fullDisk.active());
+        clickIn(m_plant, "cmdRecalculateAll");
+    }
+
+    QCOMPARE(messages().shown.size(), 2);
+    const RecordedMessageBoxes::Shown told = messages().shown.last();
+    QVERIFY2(told.text.contains("could not be written in full"), qPrintable(told.text));
+    QVERIFY2(told.text.split(u'\n').size() <= 23, qPrintable(told.text));
+    QCOMPARE(told.text.contains(more), true);
+    QCOMPARE(told.details.isEmpty(), more.isEmpty());
+    const QString everything = told.text + told.details;
+    for (const QString& name : names)
+        QVERIFY2(everything.contains(name + ": "), qPrintable(name));
+}
+
 void TestPlantWindow::sortsOnFiguresAndLoadsTheChosenCenter_data()
 {
     QTest::addColumn<bool>("byKeyboard");
@@ -296,40 +345,128 @@ void TestPlantWindow::printsTheTableThenThePicture()
 void TestPlantWindow::saveAsNewNameCopiesOrRefuses_data()
 {
     QTest::addColumn<QStringList>("typed"); // empty: cancelled
+    QTest::addColumn<QString>("left");      // what Beta's files are before: "", "files" of an earlier Beta, or a "link"
+    QTest::addColumn<bool>("replace");      // the answer to the question about them
     QTest::addColumn<QStringList>("listAfter");
-    QTest::addColumn<QString>("told"); // a part of the one message after the question; empty: none
+    QTest::addColumn<QString>("told"); // a part of the one message after the question(s); empty: none
 
     const QStringList listed = {"Alpha", "Gamma Press"};
-    QTest::newRow("new name") << QStringList{"Beta"} << listed + QStringList{"Beta"} << "";
-    QTest::newRow("shares files with a listed name") << QStringList{"Gamma Pr"} << listed << "\"Gamma Press\"";
-    QTest::newRow("cancelled") << QStringList{} << listed << "";
+    const QStringList copied = listed + QStringList{"Beta"};
+    QTest::newRow("new name") << QStringList{"Beta"} << "" << false << copied << "";
+    QTest::newRow("shares files with a listed name")
+        << QStringList{"Gamma Pr"} << "" << false << listed << "\"Gamma Press\"";
+    QTest::newRow("cancelled") << QStringList{} << "" << false << listed << "";
+    QTest::newRow("files left by a name off the list, kept") << QStringList{"Beta"} << "files" << false << listed << "";
+    QTest::newRow("files left by a name off the list, replaced")
+        << QStringList{"Beta"} << "files" << true << copied << "";
+    QTest::newRow("a link out of the folder") << QStringList{"Beta"} << "link" << true << listed << "link";
 }
 
 void TestPlantWindow::saveAsNewNameCopiesOrRefuses()
 {
     QFETCH(QStringList, typed);
+    QFETCH(QString, left);
+    QFETCH(bool, replace);
     QFETCH(QStringList, listAfter);
     QFETCH(QString, told);
     calculateCenters({"Alpha"});
     QVERIFY(m_ui->folder().append(filenames::kListFile, "Gamma Press").ok());
     m_ui->press("Command5");
+    QTemporaryDir outside;
+    const QByteArray leftBytes = "left by an earlier Beta\r\n";
+    if (left == "files")
+        for (const QString& file : {filenames::inputFile("Beta", 2), filenames::pricingFile("Beta")})
+            QVERIFY(writeBytes(m_ui->path(file), leftBytes));
+    if (left == "link") {
+        QVERIFY(writeBytes(outside.filePath("Beta2"), leftBytes));
+        QVERIFY(QFile::link(outside.filePath("Beta2"), m_ui->path(filenames::inputFile("Beta", 2))));
+    }
     messages().shown.clear();
     messages().typed = typed;
+    messages().answers = {replace ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No};
     m_ui->window().findChild<QAction*>("mnuSaveAsNew")->trigger();
 
     QCOMPARE(messages().shown.value(0).details, QStringLiteral("Alpha")); // the suggestion
     QCOMPARE(entries(m_ui->list()), listAfter);
-    QCOMPARE(messages().shown.size(), told.isEmpty() ? 1 : 2);
-    if (!told.isEmpty())
-        QVERIFY2(messages().shown.last().text.contains(told), qPrintable(messages().shown.last().text));
-    if (!listAfter.contains("Beta"))
+    const int asked = left.isEmpty() ? 0 : 1;
+    const int askedAgain = told.isEmpty() ? 0 : 1; // after a refusal, with the name as typed
+    QCOMPARE(messages().shown.size(), 1 + asked + (told.isEmpty() ? 0 : 1) + askedAgain);
+    if (asked) {
+        const RecordedMessageBoxes::Shown question = messages().shown.at(1);
+        QCOMPARE(question.defaultAnswer, MessageBoxes::Answer::No);
+        QVERIFY2(question.text.contains(filenames::inputFile("Beta", 2)), qPrintable(question.text));
+    }
+    if (!told.isEmpty()) {
+        const RecordedMessageBoxes::Shown refusal = messages().shown.at(messages().shown.size() - 2);
+        QVERIFY2(refusal.text.contains(told), qPrintable(refusal.text));
+        QCOMPARE(messages().shown.last().details, typed.value(0));
+    }
+    if (left == "link")
+        QCOMPARE(contentOf(outside.filePath("Beta2")), leftBytes);
+    if (!listAfter.contains("Beta")) {
+        if (left == "files")
+            QCOMPARE(m_ui->fileBytes(filenames::pricingFile("Beta")), leftBytes);
         return;
+    }
     QCOMPARE(m_ui->fileBytes(filenames::resultFile("Beta")), m_ui->fileBytes(filenames::resultFile("Alpha")));
     for (int digit = 2; digit <= 4; ++digit)
         QCOMPARE(m_ui->fileBytes(filenames::inputFile("Beta", digit)),
                  m_ui->fileBytes(filenames::inputFile("Alpha", digit)));
+    // Alpha has no pricing file, so no figure of the earlier Beta stays with the copy.
+    QVERIFY(!m_ui->fileExists(filenames::pricingFile("Beta")));
     QVERIFY(openOverview());
     QCOMPARE(cell(2, kRateB1Column), cell(0, kRateB1Column)); // side by side, the same figures
+}
+
+void TestPlantWindow::saveAsTakesTheBoxesAndMovesToTheCopy_data()
+{
+    QTest::addColumn<bool>("calculated"); // the original was calculated before
+    QTest::addColumn<QString>("edited");  // the wage typed before Save As; empty: none
+    QTest::addColumn<bool>("resultsCopied");
+    QTest::newRow("as saved") << true << "" << true;
+    QTest::newRow("edited first") << true << "31" << false;
+    QTest::newRow("never calculated") << false << "31" << false;
+}
+
+// The copy holds what the boxes show; the window then works on it, so the Calculate BHR that
+// follows changes the copy and leaves the original's files as they were.
+void TestPlantWindow::saveAsTakesTheBoxesAndMovesToTheCopy()
+{
+    QFETCH(bool, calculated);
+    QFETCH(QString, edited);
+    QFETCH(bool, resultsCopied);
+    m_ui->startWithList();
+    m_ui->startAnalysis("Alpha");
+    m_ui->typeAll(workedExampleBoxes());
+    if (calculated)
+        m_ui->press("Command2");
+    QStringList alphaFiles = {filenames::resultFile("Alpha"), filenames::pricingFile("Alpha")};
+    for (int digit = 2; digit <= 4; ++digit)
+        alphaFiles.append(filenames::inputFile("Alpha", digit));
+    QList<QByteArray> alphaBefore;
+    for (const QString& file : alphaFiles)
+        alphaBefore.append(m_ui->fileBytes(file));
+    if (!edited.isEmpty())
+        m_ui->type("txtWage1", edited);
+    messages().typed = {"Faster Press"};
+    m_ui->window().findChild<QAction*>("mnuSaveAsNew")->trigger();
+
+    const QString copy = QStringLiteral("Faster Press");
+    QCOMPARE(m_ui->window().statusBar()->currentMessage(),
+             QStringLiteral("Saved as Faster Press. You are now working on Faster Press."));
+    QCOMPARE(m_ui->window().currentName(), copy);
+    QCOMPARE(m_ui->child<QLabel>("lblName")->text(), copy);
+    QCOMPARE(m_ui->list()->currentItem()->text(), copy);
+    QCOMPARE(m_ui->fileLines(filenames::kNameFile), QStringList{copy});
+    QCOMPARE(m_ui->fileExists(filenames::resultFile(copy)), resultsCopied);
+    for (const QString& box : {QStringLiteral("txtWage1"), QStringLiteral("txtCost")})
+        QVERIFY(m_ui->fileLines(filenames::inputFile(copy, box == "txtCost" ? 2 : 3)).contains(m_ui->text(box)));
+
+    m_ui->press("Command2");
+    QVERIFY(m_ui->fileExists(filenames::resultFile(copy)));
+    for (qsizetype i = 0; i < alphaFiles.size(); ++i)
+        QCOMPARE(m_ui->fileBytes(alphaFiles[i]), alphaBefore[i]);
+    QCOMPARE(m_ui->fileBytes(filenames::resultFile(copy)) == alphaBefore[0], edited.isEmpty());
 }
 
 void TestPlantWindow::recalculateAllAsksAboutTypedPlantFigures_data()

@@ -4,6 +4,7 @@
 #include "frmTab.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QSignalSpy>
@@ -23,6 +24,7 @@ private slots:
     void handsOverOnce();
     void clicksAndKeysElsewhereDoNothing();
     void takesTheKeyboardWhenItOpens();
+    void cleansUpOnceTheSplashIsPainted();
 
 private:
     FrmSplash* splash() const { return m_start->splash(); }
@@ -144,6 +146,27 @@ void TestSplash::takesTheKeyboardWhenItOpens()
     QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
     QCOMPARE(handedOver.count(), 1);
+}
+
+// A copy a cut-off save left behind goes, but only after the splash reached the screen; the
+// data file beside it stays.
+void TestSplash::cleansUpOnceTheSplashIsPainted()
+{
+    m_start.reset();
+    const DataFolder& folder = m_platform->folder();
+    const QString leftover = QStringLiteral("primary.bud.aB3dEf.partial");
+    for (const QString& file : {leftover, QStringLiteral("primary.bud")}) {
+        QFile written(folder.filePath(file));
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write("7.65\r\n") == 6);
+    }
+    m_start = std::make_unique<ProgramStart>(*m_platform);
+    QVERIFY(folder.exists(leftover) || splash()->isPainted());
+    QVERIFY(QTest::qWaitForWindowExposed(splash()));
+    QCoreApplication::sendPostedEvents(); // the clean-up waits in the queue behind the first paint
+    QCoreApplication::processEvents();
+    QVERIFY(splash()->isPainted());
+    QVERIFY(!folder.exists(leftover));
+    QVERIFY(folder.exists(QStringLiteral("primary.bud")));
 }
 
 QTEST_MAIN(TestSplash)

@@ -26,7 +26,15 @@ QByteArray plantBytes(int version)
     return encodeLines(plantLines(version), filenames::kPlantFile, bytes).ok() ? bytes : QByteArray();
 }
 
-// Saves for ever, the way the program saves: the plant file, then the list with and without a name.
+// The result files of Recalculate All, saved together.
+constexpr int kTogether = 40;
+QString togetherFile(int file)
+{
+    return filenames::resultFile(QStringLiteral("P%1 press").arg(file, 3, 10, QLatin1Char('0')));
+}
+
+// Saves for ever, the way the program saves: the plant file, then the list with and without a
+// name, then many files together.
 [[noreturn]] void saveUntilKilled(const DataFolder& folder)
 {
     for (int round = 0;; ++round) {
@@ -35,6 +43,10 @@ QByteArray plantBytes(int version)
             (void)equipmentlist::addIfAbsent(folder, QStringLiteral("Press, big"));
         else
             (void)equipmentlist::remove(folder, QStringLiteral("Press, big"));
+        QList<DataFolder::FileValues> files;
+        for (int file = 0; file < kTogether; ++file)
+            files.append({togetherFile(file), plantLines(round % 2)});
+        (void)folder.replaceTogether(files);
     }
 }
 
@@ -54,7 +66,11 @@ void TestKillDuringSave::everyFileIsOldOrNewAfterAKill()
     QVERIFY(folder.replace(filenames::kListFile, {"Kord"}).ok());
     const QList<QByteArray> plants = {plantBytes(0), plantBytes(1)};
     const QList<QByteArray> lists = {"Kord\r\n", "Kord\r\n\"Press, big\"\r\n"};
-    const QStringList expectedFiles = {"budget.fyl", "budget1.fyl", "primary.bud"};
+    QStringList expectedFiles = {"budget.fyl", "budget1.fyl", "primary.bud"};
+    for (int file = 0; file < kTogether; ++file) {
+        QVERIFY(folder.replace(togetherFile(file), plantLines(0)).ok());
+        expectedFiles.append(togetherFile(file));
+    }
 
     for (int kill = 0; kill < 200; ++kill) {
         const pid_t child = fork();
@@ -69,6 +85,8 @@ void TestKillDuringSave::everyFileIsOldOrNewAfterAKill()
 
         QVERIFY2(plants.contains(contentOf(dir.filePath("primary.bud"))), qPrintable(QString::number(kill)));
         QVERIFY2(lists.contains(contentOf(dir.filePath("budget.fyl"))), contentOf(dir.filePath("budget.fyl")));
+        for (int file = 0; file < kTogether; ++file)
+            QVERIFY2(plants.contains(contentOf(dir.filePath(togetherFile(file)))), qPrintable(togetherFile(file)));
         (void)leftovers::removeLeftovers(folder);
         for (const QString& file : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
             QVERIFY2(expectedFiles.contains(file), qPrintable(file));

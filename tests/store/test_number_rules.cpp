@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -25,6 +26,7 @@ private slots:
     void boxTextReadsBackTheSameNumber_data();
     void boxTextReadsBackTheSameNumber();
     void randomDecimalsReadAsTheirDecimalValue();
+    void randomValuesKeepFifteenDigits();
     void displayPatterns_data();
     void displayPatterns();
     void fixedFields_data();
@@ -225,6 +227,26 @@ void TestNumberRules::randomDecimalsReadAsTheirDecimalValue()
         const double value = expected * std::pow(10.0, random.bounded(-12, 12));
         QVERIFY2(numbers::asBoxTextReads(value) == numbers::read(numbers::boxText(value)),
                  qPrintable(numbers::boxText(value)));
+    }
+}
+
+// Values of every size, subnormal ones among them, against the C library's rounding to 15
+// significant digits.
+void TestNumberRules::randomValuesKeepFifteenDigits()
+{
+    QRandomGenerator random(4711);
+    for (int round = 0; round < 20000; ++round) {
+        const double mantissa = random.generateDouble() * 10;
+        const double value = round % 7 == 0 ? std::ldexp(mantissa, random.bounded(-1074, -1010))
+                                            : mantissa * std::pow(10.0, random.bounded(-30, 30));
+        char text[64];
+        std::snprintf(text, sizeof text, "%.14e", value);
+        QString digits = QString::fromLatin1(text).section(u'e', 0, 0).remove(u'.');
+        while (digits.size() > 1 && digits.endsWith(u'0'))
+            digits.chop(1);
+        const numbers::DecimalDigits written = numbers::significantDigits(value);
+        QCOMPARE(written.digits, digits);
+        QCOMPARE(written.exponent, QString::fromLatin1(text).section(u'e', 1).toInt());
     }
 }
 
