@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <map>
+#include <memory>
+
 namespace plantfixture {
 
 constexpr int kCenters = 1000;
@@ -31,12 +34,12 @@ inline bool copyBytes(const QString& from, const QString& to)
 
 class Plant {
 public:
-    Plant() : m_folder(m_dir.path())
+    explicit Plant(int centers = kCenters) : m_folder(m_dir.path())
     {
         const QString first = centerName(0);
         m_ready = calculateCenter(m_folder, first, workedExampleTexts()).kind == BudgetOutcome::Kind::Completed;
         QStringList names;
-        for (int center = 0; center < kCenters && m_ready; ++center) {
+        for (int center = 0; center < centers && m_ready; ++center) {
             const QString name = centerName(center);
             names.append(name);
             QStringList files = {filenames::resultFile(first)};
@@ -68,6 +71,18 @@ inline Plant& plant()
 {
     static Plant shared;
     return shared;
+}
+
+// A plant of that many centers, made once.
+inline Plant& plantOf(int centers)
+{
+    if (centers == kCenters)
+        return plant();
+    static std::map<int, std::unique_ptr<Plant>> made;
+    std::unique_ptr<Plant>& one = made[centers];
+    if (!one)
+        one = std::make_unique<Plant>(centers);
+    return *one;
 }
 
 } // namespace plantfixture

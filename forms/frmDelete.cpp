@@ -102,7 +102,7 @@ void FrmDelete::build()
 void FrmDelete::loadList()
 {
     const equipmentlist::Loaded loaded = equipmentlist::load(m_platform.folder());
-    m_list->addItems(loaded.names);
+    addNames(m_list, loaded.names);
     if (loaded.complete)
         return;
     bringMainWindowForward();

@@ -266,11 +266,12 @@ void FrmJobCost::readOverview()
     m_overview = plantoverview::read(m_platform.folder());
 }
 
-// The press figures kept from earlier jobs; kept as they were when the file cannot be read.
+// The press figures kept from earlier jobs, or what can be read of a damaged file; kept as they
+// were when the file cannot be read at all.
 QString FrmJobCost::readPressFigures()
 {
     pressfigures::Loaded figures = pressfigures::load(m_platform.folder());
-    if (figures.ok())
+    if (figures.ok() || !figures.figures.isEmpty())
         m_pressFigures = std::move(figures.figures);
     return figures.error;
 }

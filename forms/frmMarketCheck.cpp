@@ -117,6 +117,8 @@ void FrmMarketCheck::buildLayout()
         // The answer scrolls; the pictures need the height for their legends beside the lines.
         const int room = shown->availableSize().height() - 120; // less the heading and the buttons
         body->setSizes({room * 2 / 5, room * 3 / 5});
+        for (MarketChart* chart : {m_priceChart, m_breakEvenChart})
+            chart->setMinimumHeight(chart->minimumHeight() * 2 / 3); // the whole width is theirs instead
     }
     layout->addWidget(body, 1);
 

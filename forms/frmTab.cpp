@@ -183,7 +183,7 @@ void FrmTab::refreshList()
 {
     m_list->clear();
     const equipmentlist::Loaded loaded = equipmentlist::load(m_platform.folder());
-    m_list->addItems(loaded.names);
+    addNames(m_list, loaded.names);
     show();
     selectTab(Preliminary);
     if (!loaded.damage.isEmpty())

@@ -5,6 +5,7 @@
 #include "EquipmentList.h"
 #include "HandOverFiles.h"
 #include "LeftFilesQuestion.h"
+#include "ListEntries.h"
 #include "Platform.h"
 #include "RecordLayout.h"
 
@@ -70,7 +71,7 @@ void FrmTab::reloadListEntries()
     const QString chosenName = chosen && chosen->isSelected() ? chosen->text() : QString();
     const QSignalBlocker quiet(m_list);
     m_list->clear();
-    m_list->addItems(equipmentlist::load(m_platform.folder()).names);
+    addNames(m_list, equipmentlist::load(m_platform.folder()).names);
     if (const int row = rowOf(m_list, chosenName); !chosenName.isEmpty() && row >= 0)
         m_list->setCurrentRow(row);
 }

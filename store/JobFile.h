@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "FileLimits.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +16,7 @@
 // The file is named after the description (filenames::jobFile).
 namespace jobfile {
 
-inline constexpr int kLines = 5;
+inline constexpr int kLines = filelimits::kJobFileLines;
 
 struct SavedJob {
     QString description;

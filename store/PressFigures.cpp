@@ -8,11 +8,10 @@ Loaded load(const DataFolder& folder)
 {
     Loaded loaded;
     OpenedFile file = folder.read(filenames::kPressFiguresFile);
-    if (!file.ok()) {
-        if (file.state != FileState::Missing)
-            loaded.error = file.error;
+    if (!file.ok() && file.state != FileState::Missing)
+        loaded.error = file.error;
+    if (!file.readable())
         return loaded;
-    }
     // A last center cut short by hand goes unread; a save writes every center whole.
     for (;;) {
         const std::optional<QString> name = file.fields.next();

@@ -23,7 +23,7 @@ using ByCenter = QMap<QString, Typed>;
 
 struct [[nodiscard]] Loaded {
     ByCenter figures; // empty when the file is missing: nothing typed yet
-    QString error;    // why an existing file could not be read
+    QString error;    // why an existing file could not be read whole; a damaged one gives its readable part
     bool ok() const { return error.isEmpty(); }
 };
 Loaded load(const DataFolder& folder);
