@@ -154,8 +154,9 @@ void FrmJobCost::build()
               "chtCosts");
     m_chart->setMinimumHeight(120);
     split->addWidget(m_chart);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({1, 1}); // the table and the picture share the height equally to begin with
     layout->addWidget(split, 1);
     layout->addWidget(buildButtons());
 }
