@@ -9,11 +9,12 @@
 // of showing what the files no longer hold.
 struct DataChange {
     enum class File {
-        Results = 0x1,       // result files
-        Inputs = 0x2,        // an equipment's input or pricing files
-        Plant = 0x4,         // the plant file, shared by every center
-        List = 0x8,          // the equipment list
-        PressFigures = 0x10, // the speeds and set-up times typed for the presses
+        Results = 0x1, // result files
+        Inputs = 0x2,  // an equipment's input or pricing files
+        Plant = 0x4,   // the plant file, shared by every center
+        List = 0x8,    // the equipment list
+        // the speeds and set-up times typed for the presses
+        PressFigures = 0x10,
     };
     Q_DECLARE_FLAGS(Files, File)
 

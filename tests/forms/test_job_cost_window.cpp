@@ -182,6 +182,13 @@ void TestJobCostWindow::jobWorkedByHandOnTwoCenters()
     QCOMPARE(bars->barSets().first()->at(1), 2.5 * 86.26361043618267);
     QVERIFY(qAbs(prices->at(0).y() - 237.2249) < 0.005);
 
+    // Rent changed on the plant file since the rates were saved: the same costs, marked stale.
+    const BoxTexts plant = typed(workedExampleTexts(), {{"txtRent", "6"}});
+    QVERIFY(savePlantFile(m_ui->folder(), [&plant](const QString& box) { return plant.value(box); }).ok());
+    m_ui->window().dataChanges().announce({DataChange::File::Plant, {}});
+    QCOMPARE(rowOf(window, "Bravo", Cost2, Note), QStringList({"$189.78", "$216.89", "$253.04", "$237.22", "$0.00",
+                                                               "cheapest; stale: Current Rent ($/Square Foot)"}));
+
     // The press figures stay for the next job.
     window->close();
     QCOMPARE(m_ui->fileLines(filenames::kPressFiguresFile),
