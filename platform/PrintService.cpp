@@ -35,24 +35,31 @@ bool paintJob(const PrintJob& job, QPrinter& printer)
 }
 
 DesktopPrintService::DesktopPrintService(MessageBoxes& messages, DataFolder folder)
-    : m_messages(messages), m_folder(std::move(folder)), m_printer(QPrinter::HighResolution)
+    : m_messages(messages), m_folder(std::move(folder))
 {
+}
+
+QPrinter& DesktopPrintService::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 void DesktopPrintService::showSetup(QWidget* parent)
 {
-    QPrintDialog dialog(&m_printer, parent);
+    QPrintDialog dialog(&printer(), parent);
     dialog.exec();
 }
 
-bool DesktopPrintService::printsToFile() const
+bool DesktopPrintService::printsToFile()
 {
-    return m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+    return printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty();
 }
 
-bool DesktopPrintService::hasPrinter() const
+bool DesktopPrintService::hasPrinter()
 {
-    return m_printer.isValid() && !QPrinterInfo::availablePrinters().isEmpty();
+    return printer().isValid() && !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 PrintService::Outcome DesktopPrintService::print(const PrintJob& job, const QString& documentName,
@@ -61,11 +68,11 @@ PrintService::Outcome DesktopPrintService::print(const PrintJob& job, const QStr
     // The file name the set-up chose belongs to whichever report was set up; each report gets
     // its own name beside it instead.
     if (printsToFile()) {
-        const QString folder = QFileInfo(m_printer.outputFileName()).absolutePath();
+        const QString folder = QFileInfo(printer().outputFileName()).absolutePath();
         return writePdf(job, reportFilePath(folder, documentName, equipmentName), documentName, false);
     }
-    m_printer.setDocName(documentName);
-    if (hasPrinter() && paintJob(job, m_printer))
+    printer().setDocName(documentName);
+    if (hasPrinter() && paintJob(job, printer()))
         return {true, {}};
     return writePdf(job, reportFilePath(m_folder.path(), documentName, equipmentName), documentName, true);
 }

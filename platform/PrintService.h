@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include <memory>
+
 class MessageBoxes;
 class QWidget;
 
@@ -40,17 +42,18 @@ public:
     Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
     Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) override;
 
-    // The printer that the set-up dialog edits.
-    QPrinter& printer() { return m_printer; }
+    // The printer that the set-up dialog edits, made when first wanted: finding the printers
+    // takes longer than the rest of the program's start.
+    QPrinter& printer();
 
 private:
-    bool hasPrinter() const;
-    bool printsToFile() const;
+    bool hasPrinter();
+    bool printsToFile();
     Outcome writePdf(const PrintJob& job, const QString& path, const QString& documentName, bool fallback);
 
     MessageBoxes& m_messages;
     DataFolder m_folder;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // Paints the job on a printer, on pages turned as the job asks with margins of at least 15 mm;
