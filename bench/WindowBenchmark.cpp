@@ -1,25 +1,28 @@
 // What a user waits for in the windows: start-up to the splash painted, the Calculate BHR click
 // to the budget window shown with its files written, the rate report painted into a PDF, the
 // plant overview of 1,000 centers shown, the main window started on a list of 10,000 names, both
-// windows opened on damaged files of 100 MB, and the tornado and a what-if keystroke of What
-// Drives This Rate.
+// windows opened on damaged files of 100 MB, the tornado and a what-if keystroke of What Drives
+// This Rate, and a job costed on 1,000 centers.
 
 #include "MainWindowDriver.h"
 
 #include "BudgetCalculation.h"
 #include "PlantFixture.h"
+#include "PressFigures.h"
 #include "PrintService.h"
 #include "ProgramStart.h"
 #include "RateReport.h"
 #include "ResultFile.h"
 #include "frmBudget.h"
 #include "frmDrivers.h"
+#include "frmJobCost.h"
 #include "frmPlant.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -81,15 +84,15 @@ static void rateReportToPdf(benchmark::State& state)
 }
 BENCHMARK(rateReportToPdf)->Unit(benchmark::kMillisecond);
 
-// The plant overview opened and painted, each time afresh.
-static void openOverviewRepeatedly(benchmark::State& state, Platform& platform)
+// The window opened from the main window and painted, each time afresh.
+template <typename Window> static void openRepeatedly(benchmark::State& state, Platform& platform)
 {
     FrmTab window(platform);
     for (auto _ : state) {
-        FrmPlant* overview = FrmPlant::open(platform, window);
-        overview->repaint();
+        Window* opened = Window::open(platform, window);
+        opened->repaint();
         state.PauseTiming();
-        overview->close();
+        opened->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
@@ -104,7 +107,7 @@ static void plantOverviewShown(benchmark::State& state)
         return;
     }
     RecordedPlatform platform(plant.folder().path(), 2026);
-    openOverviewRepeatedly(state, platform);
+    openRepeatedly<FrmPlant>(state, platform);
 }
 BENCHMARK(plantOverviewShown)
     ->Arg(plantfixture::kCenters)
@@ -195,7 +198,7 @@ static void plantOverviewOnADamagedList(benchmark::State& state)
         state.SkipWithError("the list could not be written");
         return;
     }
-    openOverviewRepeatedly(state, platform);
+    openRepeatedly<FrmPlant>(state, platform);
 }
 BENCHMARK(plantOverviewOnADamagedList)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -215,7 +218,7 @@ static void plantOverviewOnDamagedFiles(benchmark::State& state)
         state.SkipWithError("the damaged files could not be made");
         return;
     }
-    openOverviewRepeatedly(state, platform);
+    openRepeatedly<FrmPlant>(state, platform);
 }
 BENCHMARK(plantOverviewOnDamagedFiles)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -274,6 +277,53 @@ static void whatIfKeystroke(benchmark::State& state)
         state.SkipWithError("the keystrokes did not reach the what-if");
 }
 BENCHMARK(whatIfKeystroke)->Unit(benchmark::kMillisecond);
+
+// Every center of the plant with a speed and set-up time of its own, as typed in the table.
+static bool typePressFigures(const DataFolder& folder)
+{
+    QStringList lines;
+    for (int center = 0; center < plantfixture::kCenters; ++center)
+        lines << plantfixture::centerName(center) << QString::number(4000 + 7 * center) << QString::number(center % 90);
+    return folder.replace(filenames::kPressFiguresFile, lines).ok();
+}
+
+// The window opened on 1,000 centers: every result file and the press figures read, the job
+// typed before costed and shown.
+static void jobCostWindowOpened(benchmark::State& state)
+{
+    if (!plantfixture::plant().ready() || !typePressFigures(plantfixture::plant().folder())) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
+    openRepeatedly<FrmJobCost>(state, platform);
+}
+BENCHMARK(jobCostWindowOpened)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A job costed on 1,000 centers as the user types its quantity: every center's hours, costs and
+// prices, the cheapest found, the table and the picture shown and painted.
+static void jobCostedOnThousandCenters(benchmark::State& state)
+{
+    if (!plantfixture::plant().ready() || !typePressFigures(plantfixture::plant().folder())) {
+        state.SkipWithError("the plant could not be set up");
+        return;
+    }
+    RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
+    FrmTab window(platform);
+    window.findChild<QLineEdit*>(QStringLiteral("txtPercent"))->setText(QStringLiteral("25"));
+    FrmJobCost* jobs = FrmJobCost::open(platform, window);
+    auto* quantity = jobs->findChild<QLineEdit*>(QStringLiteral("txtQuantity"));
+    const QAbstractItemModel* table = jobs->findChild<QTableView*>(QStringLiteral("tblCenters"))->model();
+    int pieces = 10000;
+    for (auto _ : state) {
+        quantity->setText(QString::number(++pieces));
+        jobs->repaint();
+    }
+    if (table->rowCount() != plantfixture::kCenters || table->index(0, 4).data().toString().isEmpty())
+        state.SkipWithError("the job was not costed on every center");
+    jobs->close();
+}
+BENCHMARK(jobCostedOnThousandCenters)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv)
 {

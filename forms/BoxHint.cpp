@@ -1,16 +1,15 @@
 #include "BoxHint.h"
 
 #include "ReadingHint.h"
-#include "StorableTextValidator.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-BoxHint* BoxHint::attach(QLineEdit* box, Content content)
+BoxHint* BoxHint::attach(QLineEdit* box, Content content, StorableTextValidator::Rule rule)
 {
-    return new BoxHint(box, content);
+    return new BoxHint(box, content, rule);
 }
 
 namespace {
@@ -63,7 +62,8 @@ void placeBeside(QLineEdit* box, QLabel* note)
 
 } // namespace
 
-BoxHint::BoxHint(QLineEdit* box, Content content) : QObject(box), m_box(box), m_content(content)
+BoxHint::BoxHint(QLineEdit* box, Content content, StorableTextValidator::Rule rule)
+    : QObject(box), m_box(box), m_content(content)
 {
     m_note = new QLabel(box->parentWidget());
     m_note->setObjectName(box->objectName() + QStringLiteral("Hint"));
@@ -74,7 +74,7 @@ BoxHint::BoxHint(QLineEdit* box, Content content) : QObject(box), m_box(box), m_
     m_note->hide();
     placeBeside(box, m_note);
 
-    auto* validator = new StorableTextValidator(box);
+    auto* validator = new StorableTextValidator(box, rule);
     box->setValidator(validator);
     connect(validator, &StorableTextValidator::refused, this, &BoxHint::showRefusal);
     connect(box, &QLineEdit::textChanged, this, &BoxHint::showReading);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StorableTextValidator.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -16,11 +18,12 @@ public:
     enum class Content { Number, Text };
 
     // Gives the box its validator of storable text and a note beside it; the box must already
-    // stand in its layout, where the pair takes its place.
-    static BoxHint* attach(QLineEdit* box, Content content);
+    // stand in its layout, where the pair takes its place. A box whose file writes its text its
+    // own way gives that file's rule of what it can store.
+    static BoxHint* attach(QLineEdit* box, Content content, StorableTextValidator::Rule rule = nullptr);
 
 private:
-    BoxHint(QLineEdit* box, Content content);
+    BoxHint(QLineEdit* box, Content content, StorableTextValidator::Rule rule);
     void showReading();
     void showRefusal(const QString& reason);
     void showNote(const QString& note);

@@ -3,6 +3,8 @@
 #include "DisplayPattern.h"
 
 #include <QCategoryAxis>
+#include <QFontMetrics>
+#include <QSet>
 
 #include <cmath>
 
@@ -34,6 +36,22 @@ QCategoryAxis* labelled(double from, double to, int ticks, const QString& patter
     for (double value = std::ceil(from / step) * step; value <= to + step * 1e-9; value += step)
         axis->append(numbers::format(value, pattern), value);
     return axis;
+}
+
+QStringList barNames(const QStringList& names, const QFont& font, int width)
+{
+    const QFontMetrics metrics(font);
+    QStringList shown;
+    QSet<QString> taken;
+    for (const QString& full : names) {
+        const QString shortName = metrics.elidedText(full, Qt::ElideRight, width);
+        QString name = shortName.isEmpty() ? QStringLiteral(" ") : shortName;
+        for (int copy = 2; taken.contains(name); ++copy)
+            name = QStringLiteral("%1 (%2)").arg(shortName).arg(copy);
+        taken.insert(name);
+        shown.append(name);
+    }
+    return shown;
 }
 
 } // namespace chartaxes

@@ -13,6 +13,8 @@ struct DataChange {
         Inputs = 0x2,  // an equipment's input or pricing files
         Plant = 0x4,   // the plant file, shared by every center
         List = 0x8,    // the equipment list
+        // the speeds and set-up times typed for the presses
+        PressFigures = 0x10,
     };
     Q_DECLARE_FLAGS(Files, File)
 

@@ -44,6 +44,9 @@ public:
     // brings the main window to the front.
     virtual void showEquipment(const QString& name) = 0;
 
+    // The mark-up typed on the Reverse Engineering tab, in percent, as typed.
+    virtual QString markUpText() const = 0;
+
     // The notice that every writing action gives and every window showing figures follows.
     virtual DataChanges& dataChanges() = 0;
 

@@ -13,7 +13,6 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QScatterSeries>
-#include <QSet>
 #include <QStackedBarSeries>
 
 #include <algorithm>
@@ -25,23 +24,6 @@ constexpr int kLabelWidth = 110;       // pixels a center's name may take under 
 constexpr double kDrawingWidth = 1000; // the picture is laid out at this width, then scaled to the page
 constexpr int kManyCenters = 12;       // beyond this the names turn to fit
 constexpr int kAmountTicks = 5;        // labels up each side
-
-// Category names must differ, and a long name must not widen the picture.
-QStringList categoryNames(const QList<plantchart::Center>& centers, const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    QStringList names;
-    QSet<QString> taken;
-    for (const plantchart::Center& center : centers) {
-        const QString shortName = metrics.elidedText(center.name, Qt::ElideRight, kLabelWidth);
-        QString name = shortName.isEmpty() ? QStringLiteral(" ") : shortName;
-        for (int copy = 2; taken.contains(name); ++copy)
-            name = QStringLiteral("%1 (%2)").arg(shortName).arg(copy);
-        taken.insert(name);
-        names.append(name);
-    }
-    return names;
-}
 
 QBarSet* costSet(const QString& label, const QList<plantchart::Center>& centers, double plantoverview::CostSplit::*part)
 {
@@ -140,7 +122,10 @@ QChart* build(const QList<Center>& all, int mostShown)
     chart->setTitle(leftOutLine(centers.size(), all.size()));
 
     auto* names = new QBarCategoryAxis(chart);
-    names->append(categoryNames(centers, names->labelsFont()));
+    QStringList centerNames;
+    for (const Center& center : centers)
+        centerNames.append(center.name);
+    names->append(chartaxes::barNames(centerNames, names->labelsFont(), kLabelWidth));
     if (centers.size() > kManyCenters)
         names->setLabelsAngle(-60);
     names->setTruncateLabels(false); // names are already shortened to a width that fits

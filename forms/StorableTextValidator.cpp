@@ -2,9 +2,14 @@
 
 #include "FieldText.h"
 
+StorableTextValidator::StorableTextValidator(QObject* parent, Rule rule)
+    : QValidator(parent), m_rule(rule ? rule : &fieldtext::problem)
+{
+}
+
 QValidator::State StorableTextValidator::validate(QString& input, int&) const
 {
-    const QString problem = fieldtext::problem(input);
+    const QString problem = m_rule(input);
     if (problem.isEmpty())
         return Acceptable;
     emit refused(problem);

@@ -8,9 +8,16 @@
 class StorableTextValidator : public QValidator {
     Q_OBJECT
 public:
-    using QValidator::QValidator;
+    // Why a text cannot be stored; empty when it can.
+    using Rule = QString (*)(const QString& text);
+
+    // A file that writes the box's text its own way may hold more: it gives its own rule.
+    explicit StorableTextValidator(QObject* parent = nullptr, Rule rule = nullptr);
     State validate(QString& input, int& pos) const override;
 
 signals:
     void refused(const QString& reason) const;
+
+private:
+    Rule m_rule;
 };

@@ -182,6 +182,7 @@ void FrmCenter::openMarketCheck()
     FrmMarketCheck* check = FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, check, &FrmMarketCheck::followChange,
             Qt::UniqueConnection);
+    connect(check, &FrmMarketCheck::wrote, &m_mainWindow.dataChanges(), &DataChanges::announce, Qt::UniqueConnection);
 }
 
 std::optional<PrintJob> FrmCenter::reportJob()

@@ -83,6 +83,14 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
     sizeWithinScreen(this);
 }
 
+// Taking the window down ends the editing of the box that has the focus, after this window's own
+// part is gone: nothing may be kept from it then.
+FrmMarketCheck::~FrmMarketCheck()
+{
+    for (QLineEdit* box : {m_speed, m_setUpMinutes})
+        box->disconnect(this);
+}
+
 void FrmMarketCheck::buildLayout()
 {
     auto* layout = new QVBoxLayout(this);
@@ -164,6 +172,8 @@ void FrmMarketCheck::buildInputs(QWidget* page, QBoxLayout* column)
     m_job = promptedBox(inputs, "txtJob", QStringLiteral("Typical &job (pieces):"), page);
     for (QLineEdit* box : {m_speed, m_setUpMinutes, m_job})
         connect(box, &QLineEdit::textChanged, this, &FrmMarketCheck::check);
+    for (QLineEdit* box : {m_speed, m_setUpMinutes})
+        connect(box, &QLineEdit::editingFinished, this, &FrmMarketCheck::rememberPressFigures);
 }
 
 QWidget* FrmMarketCheck::buildPictures()
@@ -180,6 +190,12 @@ void FrmMarketCheck::showAnalysis(const QString& name, const CenterAnalysis& ana
 {
     m_name = name;
     m_analysis = analysis;
+    // The press's figures kept from earlier are where the user starts, unless already typed.
+    m_kept = pressfigures::load(m_platform.folder()).figures.value(name);
+    if (m_speed->text().isEmpty() && m_setUpMinutes->text().isEmpty()) {
+        m_speed->setText(m_kept.speed);
+        m_setUpMinutes->setText(m_kept.setUpMinutes);
+    }
     readResults();
     m_heading->setText(texts::heading(name));
     m_marketLine->setText(texts::marketLine(analysis));
@@ -194,6 +210,21 @@ void FrmMarketCheck::followChange(const DataChange& change)
 {
     if (change.touches(DataChange::File::Results) && change.centers.contains(m_name))
         reloadCenter();
+}
+
+// Once the user leaves a box with both figures usable, they are kept for the center's next job.
+void FrmMarketCheck::rememberPressFigures()
+{
+    const pressfigures::Typed typed{m_speed->text(), m_setUpMinutes->text()};
+    const auto usable = [](const QString& text) { return readOwnFigure(text).reading == OwnFigure::Reading::Accepted; };
+    if (typed == m_kept || !usable(typed.speed) || !usable(typed.setUpMinutes))
+        return;
+    if (const StoreResult kept = pressfigures::remember(m_platform.folder(), m_name, typed); !kept.ok()) {
+        m_platform.messages().tell(kept.error, kReportName, MessageBoxes::Icon::Warning);
+        return;
+    }
+    m_kept = typed;
+    emit wrote({DataChange::File::PressFigures, {m_name}});
 }
 
 void FrmMarketCheck::reloadCenter()

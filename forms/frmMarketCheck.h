@@ -2,6 +2,7 @@
 
 #include "CenterAnalysis.h"
 #include "MarketCheck.h"
+#include "PressFigures.h"
 #include "PrintJob.h"
 
 #include <QWidget>
@@ -24,6 +25,7 @@ class FrmMarketCheck : public QWidget {
     Q_OBJECT
 public:
     FrmMarketCheck(Platform& platform, const QString& name, const CenterAnalysis& analysis, QWidget* parent = nullptr);
+    ~FrmMarketCheck() override;
 
     // Opens the check of this analysis beside the window that owns it, or brings the open one
     // to the front with this analysis, keeping what the user typed.
@@ -40,12 +42,17 @@ public:
     // Reads the saved results again when a writing action replaced them.
     void followChange(const DataChange& change);
 
+signals:
+    // What the window wrote, for the program's notice: the press's figures, kept for its next job.
+    void wrote(const DataChange& change);
+
 private:
     void buildLayout();
     QWidget* buildAnswer();
     void buildInputs(QWidget* page, QBoxLayout* column);
     QWidget* buildPictures();
     void readResults();
+    void rememberPressFigures();
     void check();
     void showCheck(const std::optional<marketcheck::MarketCheck>& checked);
     PrintJob pageJob() const;
@@ -58,6 +65,7 @@ private:
     marketcheck::Results m_results;                  // read when the analysis arrives or the center changes
     std::optional<marketcheck::MarketCheck> m_check; // only when it has the press's rates
     QString m_proposedJob;                           // the job the analysis proposed
+    pressfigures::Typed m_kept;                      // the center's press figures as kept in the data folder
 
     QLabel* m_heading = nullptr;
     QLabel* m_marketLine = nullptr;

@@ -1,5 +1,6 @@
 #include "frmPlant.h"
 
+#include "BarChartView.h"
 #include "BlanksLastSort.h"
 #include "ButtonRow.h"
 #include "DataChanges.h"
@@ -23,7 +24,6 @@
 
 #include <QAction>
 #include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
@@ -144,10 +144,12 @@ void FrmPlant::build()
 
     auto* split = new QSplitter(Qt::Vertical, this);
     buildTable(split);
-    m_chart = named(new QChartView(split), "chtCosts");
-    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart = named(
+        new BarChartView(
+            [this](int mostShown) { return plantchart::build(plantchart::centersOf(m_model->overview()), mostShown); },
+            split),
+        "chtCosts");
     m_chart->setMinimumHeight(180);
-    m_chart->installEventFilter(this);
     split->addWidget(m_table);
     split->addWidget(m_chart);
     split->setStretchFactor(0, 1);
@@ -219,24 +221,7 @@ void FrmPlant::refresh()
         if (m_table->columnWidth(column) > kNameColumnWidth)
             m_table->setColumnWidth(column, kNameColumnWidth);
 
-    drawChart();
-}
-
-void FrmPlant::drawChart()
-{
-    m_barsDrawn = plantchart::barsThatFit(m_chart->width(), m_chart->font());
-    QChart* old = m_chart->chart();
-    m_chart->setChart(plantchart::build(plantchart::centersOf(m_model->overview()), m_barsDrawn));
-    delete old;
-}
-
-// A wider or narrower picture has room for another number of bars.
-bool FrmPlant::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_chart && event->type() == QEvent::Resize &&
-        plantchart::barsThatFit(m_chart->width(), m_chart->font()) != m_barsDrawn)
-        drawChart();
-    return QWidget::eventFilter(watched, event);
+    m_chart->redraw();
 }
 
 // The program's own writing actions refresh the overview before their change is seen here, so

@@ -7,7 +7,7 @@ class Platform;
 class FrozenColumnTable;
 class PlantTableModel;
 class PrintJob;
-class QChartView;
+class BarChartView;
 class QFileSystemWatcher;
 class QLabel;
 class QModelIndex;
@@ -31,9 +31,6 @@ public:
 
     void refresh();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void build();
     void buildTable(QWidget* parent);
@@ -49,15 +46,13 @@ private:
     void printOverview();
     void saveOverviewAsPdf();
     PrintJob printedOverview() const;
-    void drawChart();
 
     Platform& m_platform;
     MainWindowLink& m_mainWindow;
     PlantTableModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
     FrozenColumnTable* m_table = nullptr;
-    QChartView* m_chart = nullptr;
-    int m_barsDrawn = 0; // how many the picture had room for when it was drawn
+    BarChartView* m_chart = nullptr;
     QLabel* m_summary = nullptr;
     QLabel* m_outOfDate = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;

@@ -10,6 +10,7 @@
 #include "ScrollingPage.h"
 #include "frmAbout.h"
 #include "frmDelete.h"
+#include "frmJobCost.h"
 #include "frmPlant.h"
 
 #include <QApplication>
@@ -124,6 +125,10 @@ void FrmTab::buildMenus()
     plant->setObjectName(QStringLiteral("mnuPlant"));
     plant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(plant, &QAction::triggered, this, [this] { FrmPlant::open(m_platform, *this); });
+    QAction* jobCost = file->addAction(QStringLiteral("&Job Cost\u2026"));
+    jobCost->setObjectName(QStringLiteral("mnuJobCost"));
+    jobCost->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(jobCost, &QAction::triggered, this, [this] { FrmJobCost::open(m_platform, *this); });
     QAction* setup = file->addAction(QStringLiteral("&Printer SetUp"));
     setup->setObjectName(QStringLiteral("PrntSetUp"));
     connect(setup, &QAction::triggered, this, [this] { m_platform.printing().showSetup(this); });
@@ -200,6 +205,11 @@ QString FrmTab::analysisName() const
 void FrmTab::setAnalysisName(const QString& name)
 {
     m_nameLabels[kAnalysisNameMember]->setText(name);
+}
+
+QString FrmTab::markUpText() const
+{
+    return m_pricing.markUp->text();
 }
 
 void FrmTab::forgetListEntry(int row)

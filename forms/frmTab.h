@@ -53,6 +53,7 @@ public:
     void forgetListEntry(int row) override;
     void clearTitle() override;
     void showEquipment(const QString& name) override;
+    QString markUpText() const override;
     DataChanges& dataChanges() override { return m_changes; }
     QList<InputBox> unsavedPlantBoxes() const override;
     StoreResult savePlantBoxes() override;

@@ -36,6 +36,10 @@ qint64 bytesFor(const QString& fileName)
         return linesOf(1);
     if (fileName == filenames::kListFile || fileName == filenames::kTemporaryListFile || fileName.isEmpty())
         return kListFile;
+    if (fileName == filenames::kPressFiguresFile)
+        return kPressFiguresFile;
+    if (fileName.endsWith(filenames::kJobExtension))
+        return linesOf(kJobFileLines);
     // An equipment's files end in the digit that tells them apart (FileNames.h).
     switch (fileName.back().unicode()) {
     case u'2':

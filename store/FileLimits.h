@@ -21,6 +21,10 @@ inline constexpr int kResultFileLines = 206;
 inline constexpr qint64 kResultLine = 64;
 // The pricing file: the six inputs of the reverse engineering.
 inline constexpr int kPricingFileLines = 6;
+// A saved job: its five lines. The press figures: a name and two figures for each center, as
+// many as a list can hold, in three times the list's room.
+inline constexpr int kJobFileLines = 5;
+inline constexpr qint64 kPressFiguresFile = 3 * kListFile;
 
 // The most bytes the data file of that name can hold; a file of any other name is held to the
 // largest data file's limit.

@@ -33,10 +33,28 @@ QString resultFile(const QString& equipmentName)
     return resultStem(equipmentName) + u'5';
 }
 
+// Only plain characters, so that the name means the same on every file system and never takes
+// the shape of a temporary copy.
+QString jobFile(const QString& description)
+{
+    QString stem;
+    for (const QChar c : description) {
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        if (plain)
+            stem.append(c);
+        else if (!stem.isEmpty() && !stem.endsWith(u' '))
+            stem.append(u' ');
+    }
+    stem = stem.left(kLongestJobStem).trimmed();
+    return stem.isEmpty() ? QString() : stem + kJobExtension;
+}
+
 bool couldBeDataFile(const QString& fileName)
 {
-    static const QString kFixed[] = {kPlantFile, kListFile, kTemporaryListFile, kNameFile, kEfficiencyOptionFile};
-    if (std::find(std::begin(kFixed), std::end(kFixed), fileName) != std::end(kFixed))
+    static const QString kFixed[] = {kPlantFile,       kListFile, kTemporaryListFile, kNameFile, kEfficiencyOptionFile,
+                                     kPressFiguresFile};
+    if (std::find(std::begin(kFixed), std::end(kFixed), fileName) != std::end(kFixed) ||
+        fileName.endsWith(kJobExtension))
         return true;
     const qsizetype stemLength = fileName.size() - 1;
     const bool inputOrPricing = stemLength >= 1 && stemLength <= 7 && QStringLiteral("2346").contains(fileName.back());

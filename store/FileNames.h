@@ -11,6 +11,10 @@ inline const QString kListFile = QStringLiteral("budget.fyl");
 inline const QString kTemporaryListFile = QStringLiteral("budget1.fyl");
 inline const QString kNameFile = QStringLiteral("Name.tmp");
 inline const QString kEfficiencyOptionFile = QStringLiteral("Name1.Dat");
+// The running speed and set-up time typed for each press, kept for the next job.
+inline const QString kPressFiguresFile = QStringLiteral("Press speeds.dat");
+// A saved job ends in this; an equipment's files end in a digit, so no name gives one.
+inline const QString kJobExtension = QStringLiteral(".job");
 
 // The first seven characters of the name, or the whole name when shorter, exactly as typed.
 QString stem(const QString& equipmentName);
@@ -21,8 +25,15 @@ QString inputFile(const QString& equipmentName, int digit); // digit 2, 3 or 4
 QString pricingFile(const QString& equipmentName);
 QString resultFile(const QString& equipmentName);
 
-// Whether the program could give a file this name: one of the five fixed names, or a file of
-// some equipment name (its stem of one to seven characters and a digit, or its result file).
+// A saved job's file: the letters, digits and blanks of its description (any other characters
+// as one blank, at most kLongestJobStem of them) and the job extension. Empty when the
+// description holds no letter or digit.
+inline constexpr int kLongestJobStem = 60;
+QString jobFile(const QString& description);
+
+// Whether the program could give a file this name: one of the five fixed names, a file of some
+// equipment name (its stem of one to seven characters and a digit, or its result file), the press
+// figures file or a job's file.
 bool couldBeDataFile(const QString& fileName);
 
 // The most characters a name may hold: what the name box can take.

@@ -194,6 +194,11 @@ std::optional<double> readIfFinite(QStringView text)
     }
 }
 
+bool holdsNumber(QStringView text)
+{
+    return scanLeadingNumber(text).mantissa.find_first_of("0123456789") != std::string::npos;
+}
+
 int readWhole(QStringView text)
 {
     const double rounded = std::nearbyint(read(text)); // the default rounding sends halves to even

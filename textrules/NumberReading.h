@@ -17,6 +17,10 @@ double read(QStringView text);
 // read() for the windows: nothing where the text holds a number too large for a double.
 std::optional<double> readIfFinite(QStringView text);
 
+// Whether the text begins with a number at all (a digit, after an optional sign, blanks and a
+// point), rather than reading as 0 for want of one: "abc" and "$12" hold none.
+bool holdsNumber(QStringView text);
+
 // read(), then rounded to the nearest whole number, a half going to the even neighbour.
 // Throws ArithmeticFailure(Overflow) outside the 32-bit signed range.
 int readWhole(QStringView text);

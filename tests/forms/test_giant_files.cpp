@@ -4,6 +4,7 @@
 
 #include "FileNames.h"
 #include "PlantFolder.h"
+#include "frmJobCost.h"
 #include "frmPlant.h"
 
 #include <QAbstractItemModel>
@@ -68,6 +69,8 @@ void TestGiantFiles::windowOpensOnAGiantFile_data()
     QTest::newRow("input file, selecting a name") << "Kord4" << QByteArray("5000\r\n") << "select" << qint64(163855);
     QTest::newRow("result file, the overview") << "Kord55" << QByteArray(" 1 \r\n") << "overview" << qint64(13184);
     QTest::newRow("plant file, the overview") << "primary.bud" << QByteArray() << "overview" << qint64(524336);
+    QTest::newRow("press figures, the job cost window")
+        << "Press speeds.dat" << QByteArray("Kord\r\n8000\r\n20\r\n") << "job cost" << qint64(3145728);
 }
 
 void TestGiantFiles::windowOpensOnAGiantFile()
@@ -89,7 +92,7 @@ void TestGiantFiles::windowOpensOnAGiantFile()
     else if (action == "select")
         ui.clickListEntry(0);
     else
-        ui.window().findChild<QAction*>("mnuPlant")->trigger();
+        ui.window().findChild<QAction*>(action == "job cost" ? "mnuJobCost" : "mnuPlant")->trigger();
     const qint64 read = bytesReadSoFar() - before;
 
     // Reading the giant file whole would take fifty times the largest limit.
@@ -100,6 +103,9 @@ void TestGiantFiles::windowOpensOnAGiantFile()
         QCOMPARE(entries(ui.list()), (QStringList{"Kord", "Press"}));
     } else if (action == "select") {
         QCOMPARE(ui.text(file == "Kord4" ? "txtInd" : "txtDed"), file == "Kord4" ? "5000" : "76200");
+    } else if (action == "job cost") {
+        const QAbstractItemModel* table = control<QTableView>(ui.openWindow<FrmJobCost>(), "tblCenters")->model();
+        QCOMPARE(table->index(0, 1).data().toString(), "8000");
     } else {
         const FrmPlant* plant = ui.openWindow<FrmPlant>();
         QVERIFY(plant);

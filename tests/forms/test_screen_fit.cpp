@@ -6,6 +6,7 @@
 #include "frmCenter.h"
 #include "frmDelete.h"
 #include "frmDrivers.h"
+#include "frmJobCost.h"
 #include "frmMarketCheck.h"
 #include "frmName.h"
 #include "frmPlant.h"
@@ -64,6 +65,7 @@ const std::vector<std::pair<const char*, Opener>>& windows()
              clickIn(FrmBHR::open(ui.platform(), ui.window()), "cmdDrivers");
              return ui.openWindow<FrmDrivers>();
          }},
+        {"frmJobCost", opened<FrmJobCost>},
         {"frmMarketCheck",
          [](MainWindowDriver& ui) -> QWidget* {
              clickIn(FrmCenter::open(ui.platform(), ui.window()), "cmdMarketCheck");

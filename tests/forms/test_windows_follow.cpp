@@ -12,6 +12,7 @@
 #include "frmBudget.h"
 #include "frmCenter.h"
 #include "frmDelete.h"
+#include "frmJobCost.h"
 #include "frmMarketCheck.h"
 #include "frmPlant.h"
 
@@ -22,6 +23,9 @@
 namespace {
 
 const QString kStateGone = QStringLiteral("gone");
+constexpr int kSpeedColumn = 1; // in the job cost table, then the set-up, the hours and the costs
+constexpr int kSetUpColumn = 2;
+constexpr int kFirstCostColumn = 4;
 
 ResultRecord savedResults(const DataFolder& folder, const QString& name)
 {
@@ -44,6 +48,7 @@ private:
     bool budgetShowsFile(const QString& name) const;
     bool ratesShowFile(const QString& name) const;
     bool marketCheckShowsFile(const QString& name) const;
+    QString jobCostCell(const QString& name, int column) const;
     bool saysGone(const QWidget* window) const;
 
     std::unique_ptr<MainWindowDriver> m_ui;
@@ -52,10 +57,11 @@ private:
     QPointer<FrmCenter> m_analysis;
     QPointer<FrmMarketCheck> m_marketCheck;
     QPointer<FrmPlant> m_plant;
+    QPointer<FrmJobCost> m_jobCost;
 };
 
 // Beta, then Alpha calculated from the worked example; Alpha's budget, rates, analysis and market
-// check open, and the plant overview.
+// check open, the plant overview, and a job of 1,000 pieces costed on both presses.
 void TestWindowsFollow::init()
 {
     m_ui = std::make_unique<MainWindowDriver>();
@@ -80,6 +86,15 @@ void TestWindowsFollow::init()
     QVERIFY(m_marketCheck);
     QTest::keyClicks(control<QLineEdit>(m_marketCheck, "txtSpeed"), "2000");
     QTest::keyClicks(control<QLineEdit>(m_marketCheck, "txtSetUp"), "32");
+    m_ui->window().findChild<QAction*>("mnuJobCost")->trigger();
+    m_jobCost = m_ui->openWindow<FrmJobCost>();
+    QVERIFY(m_jobCost);
+    QAbstractItemModel* table = control<QTableView>(m_jobCost, "tblCenters")->model();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QVERIFY(table->setData(table->index(row, kSpeedColumn), "6000"));
+        QVERIFY(table->setData(table->index(row, kSetUpColumn), "30"));
+    }
+    QTest::keyClicks(control<QLineEdit>(m_jobCost, "txtQuantity"), "1000");
 }
 
 void TestWindowsFollow::act(const QString& action)
@@ -143,6 +158,16 @@ bool TestWindowsFollow::marketCheckShowsFile(const QString& name) const
     return control<QLabel>(m_marketCheck, "lblFigures")->text().contains(rateB1);
 }
 
+// A center's cell in the job cost table; "gone" when the center is not listed there.
+QString TestWindowsFollow::jobCostCell(const QString& name, int column) const
+{
+    const QAbstractItemModel* table = control<QTableView>(m_jobCost, "tblCenters")->model();
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->index(row, 0).data().toString() == name)
+            return table->index(row, column).data().toString();
+    return kStateGone;
+}
+
 bool TestWindowsFollow::saysGone(const QWidget* window) const
 {
     const auto* note = control<QLabel>(window, "lblCenterGone");
@@ -180,6 +205,11 @@ void TestWindowsFollow::everyOpenWindowShowsTheFilesAfterEachWritingAction()
     QVERIFY2(overviewState("Beta").startsWith(betaState), qPrintable(overviewState("Beta")));
     QCOMPARE(overviewState("Gamma"), gammaState);
     QCOMPARE(overviewState("Alpha") == kStateGone, alphaGone);
+    // The job of 1,000 pieces takes 30/60 + 1,000/6,000 hours at the saved rate (B).
+    const double rateB1 = *savedResults(m_ui->folder(), "Alpha").result(resultslots::rateB(1));
+    QCOMPARE(jobCostCell("Alpha", kFirstCostColumn),
+             alphaGone ? kStateGone : numbers::format(rateB1 * (0.5 + 1000.0 / 6000), numbers::kMoneyPattern));
+    QCOMPARE(jobCostCell("Gamma", kSpeedColumn) == kStateGone, gammaState == kStateGone);
     for (const QWidget* window :
          {static_cast<QWidget*>(m_budget), static_cast<QWidget*>(m_rates), static_cast<QWidget*>(m_analysis)})
         QCOMPARE(saysGone(window), alphaGone);

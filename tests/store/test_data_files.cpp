@@ -326,6 +326,9 @@ void TestDataFiles::startUpCleanUpKeepsEveryDataFile_data()
     QTest::newRow("cut-off save of an unlisted name's file") << "Gone6.kLmNoP.partial" << false;
     QTest::newRow("an earlier version's cut-off save") << "budget.fyl.QwErTy" << false;
     QTest::newRow("an earlier version's, of an unlisted name") << "Gone6.aBcDeF" << true;
+    QTest::newRow("a saved job") << "Posters A2.job" << true;
+    QTest::newRow("cut-off save of a job") << "Posters A2.job.aB3dEf.partial" << false;
+    QTest::newRow("cut-off save of the press figures") << "Press speeds.dat.QwErTy.partial" << false;
 }
 
 // A start removes what a cut-off save left behind and never a file that is, or could be, a

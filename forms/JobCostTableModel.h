@@ -1,0 +1,39 @@
+#pragma once
+
+#include "JobCost.h"
+
+#include <QAbstractTableModel>
+
+// The job costed on every center, a row each: the centers that can be costed first, in list
+// order, then those that cannot, with what they lack. Each press's speed and set-up time are
+// typed in its row.
+class JobCostTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Center, Speed, SetUp, Hours, Cost1, Cost2, Cost3, Cost4, Price, OverCheapest, Note, ColumnCount };
+
+    explicit JobCostTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    // The costing, with its price and difference to the cheapest at the level (1 to 4).
+    void setCosting(const jobcost::Costing* costing, int level);
+    QString nameAt(int row) const;
+    int rowOf(const QString& name) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    // The user typed a press's speed or set-up time; the other figure stays as it was.
+    void pressFiguresTyped(const QString& center, const pressfigures::Typed& typed);
+
+private:
+    QString figureText(const jobcost::CenterCost& center, int column) const;
+
+    const jobcost::Costing* m_costing = nullptr; // the window's own
+    QStringList m_names;                         // the centers' names, row by row
+    int m_level = 1;
+};

@@ -1,0 +1,58 @@
+#include "JobQuote.h"
+
+#include "JobCostTexts.h"
+
+namespace texts = jobcosttexts;
+
+namespace {
+
+constexpr int kLabelWidth = 20;
+
+// The indent is printed apart from the text, so that a line the page breaks goes on under it.
+PrintJob& indented(PrintJob& job, const QString& line)
+{
+    if (line.isEmpty())
+        return job.endLine();
+    return job.print(QStringLiteral("   ")).printLine(line);
+}
+
+PrintJob& labelled(PrintJob& job, const QString& label, const QString& value)
+{
+    return indented(job, (label + u':').leftJustified(kLabelWidth) + value);
+}
+
+} // namespace
+
+PrintJob jobQuote(const QString& description, const jobcost::Job& job, const jobcost::CenterCost& center, int level)
+{
+    const int i = level - 1;
+    const marketcheck::OwnPress press = center.press();
+    PrintJob page;
+    page.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
+    indented(page, description.isEmpty() ? QStringLiteral("QUOTE") : QStringLiteral("QUOTE: ") + description)
+        .fontSize(10)
+        .bold(false)
+        .endLine();
+    labelled(page, QStringLiteral("Quantity"), texts::pieces(job.quantity));
+    labelled(page, QStringLiteral("Center"), center.name);
+    labelled(page, QStringLiteral("Efficiency"),
+             QStringLiteral("level %1, %2, rate (B) %3 per hour")
+                 .arg(level)
+                 .arg(texts::percent(center.efficiency[i].value_or(0)), texts::money(*center.rateB[i])));
+    labelled(page, QStringLiteral("Press"),
+             QStringLiteral("%1 impressions per hour, %2 minutes of set-up")
+                 .arg(texts::figure(press.speed), texts::figure(press.setUpMinutes)));
+    labelled(page, QStringLiteral("Press hours"),
+             QStringLiteral("%1 set-up + %2 run = %3")
+                 .arg(texts::hours(press.setUpHours()), texts::hours(job.quantity / press.speed),
+                      texts::hours(*center.hours)))
+        .endLine();
+    labelled(page, QStringLiteral("Cost"), texts::money(*center.cost[i]));
+    labelled(page, QStringLiteral("Mark-up"), texts::percent(*job.markUp * 100));
+    page.bold(true);
+    labelled(page, QStringLiteral("Price"), texts::money(*center.price[i])).bold(false).endLine();
+    indented(page, QStringLiteral("Price list, for more or fewer pieces:"));
+    for (const QString& line : texts::priceListLines(center, level, job))
+        indented(page, line);
+    return page.endDocument();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "JobCost.h"
+#include "PrintJob.h"
+
+// The printed quote of a job on one center, on one page: the job, the center and its rate, the
+// press hours, the cost, the mark-up, the price and the price list. Ended and ready to print;
+// the center must have a price at the level.
+PrintJob jobQuote(const QString& description, const jobcost::Job& job, const jobcost::CenterCost& center, int level);
