@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     // These name the user's data folder, so they must stay the same from release to release.
     QApplication::setOrganizationName(QStringLiteral("Solvarra"));
     QApplication::setOrganizationDomain(QStringLiteral("solvarra.com"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.solvarra.HourlyRates"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.solvarra.hourlyrates"));
     // Reports and tables are laid out for Courier New; where it is absent its metric twin serves.
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 
