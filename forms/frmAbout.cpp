@@ -4,6 +4,7 @@
 #include "NamedWidget.h"
 #include "Platform.h"
 #include "ProgramFacts.h"
+#include "ProgramFiles.h"
 #include "ProgramIcon.h"
 #include "SingleWindow.h"
 #include "SystemInformation.h"
@@ -83,7 +84,9 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     grid->addWidget(separator("Line1", this), 3, 0, 1, 3);
     grid->addWidget(aboutLabel("Label1", credits::copyrightLine(platform.currentYear()), this), 4, 0, 1, 3);
     grid->addWidget(separator("Line2", this), 5, 0, 1, 3);
-    grid->addWidget(aboutLabel("lblDisclaimer", credits::legalNotice(), this), 6, 0, 2, 2);
+    grid->addWidget(aboutLabel("lblDisclaimer",
+                               credits::legalNotice(programfiles::licenceText(platform.programFolder().path())), this),
+                    6, 0, 2, 2);
     grid->addWidget(ok, 6, 2);
     grid->addWidget(sysInfo, 7, 2);
     // Where the data files are, so the user can find them to back them up or move them.
