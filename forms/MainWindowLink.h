@@ -37,4 +37,10 @@ public:
     // Loads the saved equipment of that name as choosing it in the equipment list does, and
     // brings the main window to the front.
     virtual void showEquipment(const QString& name) = 0;
+
+    // Closes every other window of the program; false when one stays open (it told the user why).
+    virtual bool closeOtherWindows() = 0;
+    // After the data folder changed: the boxes, names and pricing inputs emptied, no entry chosen,
+    // and the equipment list read from the new folder, quietly, on the first tab.
+    virtual void showDataFolderAfresh() = 0;
 };

@@ -92,6 +92,8 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     // Where the data files are, so the user can find them to back them up or move them.
     grid->addWidget(aboutLabel("lblDataFolder", dataFolderLine(platform.folder().path()), this), 8, 0, 1, 3);
     grid->setColumnStretch(1, 1);
+    // Wide enough that the notices wrap to a few lines, not to a column of words.
+    setMinimumWidth(440);
     resize(460, 320);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::close);

@@ -51,6 +51,8 @@ public:
     void forgetListEntry(int row) override;
     void clearTitle() override;
     void showEquipment(const QString& name) override;
+    bool closeOtherWindows() override;
+    void showDataFolderAfresh() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

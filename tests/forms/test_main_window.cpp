@@ -103,7 +103,9 @@ void TestMainWindow::menusCarryTheirItems()
     for (QAction* menu : m_ui->window().menuBar()->actions())
         for (QAction* item : menu->menu()->actions())
             items.append(item->isSeparator() ? "-" : menu->menu()->objectName() + ">" + item->objectName());
-    QCOMPARE(items, (QStringList{"mnuFile>mnuDelete", "mnuFile>mnuSaveAsNew", "mnuFile>mnuPlant", "mnuFile>PrntSetUp",
+    QCOMPARE(items, (QStringList{"mnuFile>mnuDelete", "mnuFile>mnuSaveAsNew", "mnuFile>mnuPlant", "-",
+                                 "mnuFile>mnuOpenDataFolder", "mnuFile>mnuBackUp", "mnuFile>mnuUseFolder", "-",
+                                 "mnuFile>mnuExportInputs", "mnuFile>mnuImportInputs", "-", "mnuFile>PrntSetUp",
                                  "mnuFile>mnuExit", "mnuHelp>frmContents", "mnuHelp>frmIndex", "mnuHelp>mnuHelpHelp",
                                  "-", "mnuHelp>mnuAbout"}));
 }

@@ -1,0 +1,147 @@
+#include "ImportSummary.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace importsummary {
+namespace {
+
+using inputsimport::ChangedRow;
+
+QString counted(qsizetype count, const QString& one, const QString& many)
+{
+    return count == 1 ? QStringLiteral("1 ") + one : QStringLiteral("%1 ").arg(count) + many;
+}
+
+QString centers(qsizetype count)
+{
+    return counted(count, QStringLiteral("center"), QStringLiteral("centers"));
+}
+
+QString rows(qsizetype count)
+{
+    return counted(count, QStringLiteral("row"), QStringLiteral("rows"));
+}
+
+QString shown(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral("(empty)") : u'"' + text + u'"';
+}
+
+QStringList changeLines(const ChangedRow& row)
+{
+    QStringList lines;
+    for (const inputsimport::BoxChange& change : row.changes)
+        lines.append(QStringLiteral("  %1 %2 -> %3")
+                         .arg(QString::fromLatin1(inputboxes::entry(change.box).prompt), shown(change.before),
+                              shown(change.after)));
+    return lines;
+}
+
+QStringList refusalLines(const inputsimport::Plan& plan)
+{
+    QStringList lines;
+    for (const inputsimport::Refusal& refused : plan.refused) {
+        const QString who = refused.name.isEmpty() ? QStringLiteral("the plant row") : u'"' + refused.name + u'"';
+        lines.append(QStringLiteral("Row %1, %2: %3.").arg(refused.row).arg(who, refused.reason));
+    }
+    return lines;
+}
+
+QString refusedParagraph(const inputsimport::Plan& plan)
+{
+    if (plan.refused.isEmpty())
+        return QString();
+    return QStringLiteral("\n\n%1 cannot be imported and change nothing:\n%2")
+        .arg(rows(plan.refused.size()), refusalLines(plan).join(u'\n'));
+}
+
+} // namespace
+
+QString exported(const inputstable::Exported& exported, const QString& path)
+{
+    QString text = QStringLiteral("The inputs of the plant and %1 were exported to %2")
+                       .arg(centers(exported.centers), QDir::toNativeSeparators(path));
+    if (!exported.unreadable.isEmpty())
+        text += QStringLiteral("\n\nThese files could not be read, and their boxes are left empty:\n") +
+                exported.unreadable.join(u'\n');
+    return text;
+}
+
+QString question(const inputsimport::Plan& plan)
+{
+    qsizetype boxes = 0;
+    for (const ChangedRow& row : plan.centers)
+        boxes += row.changes.size();
+    QString text =
+        QStringLiteral("Save the imported inputs of %1 in their input files? %2 change.")
+            .arg(centers(plan.centers.size()), counted(boxes, QStringLiteral("box"), QStringLiteral("boxes")));
+    if (plan.unchanged > 0)
+        text += QStringLiteral("\n\n%1 hold what is saved already.").arg(rows(plan.unchanged));
+    if (!plan.refused.isEmpty())
+        text += QStringLiteral("\n\n%1 cannot be imported and change nothing.").arg(rows(plan.refused.size()));
+    return text + QStringLiteral("\n\nShow Details lists every box that changes, with its saved and its new text, "
+                                 "and why a row cannot be imported.");
+}
+
+QString details(const inputsimport::Plan& plan)
+{
+    QStringList lines;
+    for (const ChangedRow& row : plan.centers) {
+        lines.append(QStringLiteral("%1 (row %2):").arg(row.name).arg(row.row));
+        lines.append(changeLines(row));
+    }
+    if (!plan.refused.isEmpty()) {
+        lines.append(QString());
+        lines.append(QStringLiteral("Cannot be imported:"));
+        lines.append(refusalLines(plan));
+    }
+    return lines.join(u'\n');
+}
+
+QString plantQuestion(const inputsimport::Plan& plan)
+{
+    return QStringLiteral("The row with no name (row %1) also changes %2 of the plant-wide figures in primary.bud, "
+                          "which every center shares. Save them too?\n\nShow Details lists them.")
+        .arg(plan.plant->row)
+        .arg(plan.plant->changes.size());
+}
+
+QString plantDetails(const inputsimport::Plan& plan)
+{
+    return changeLines(*plan.plant).join(u'\n');
+}
+
+QString nothingToDo(const inputsimport::Plan& plan)
+{
+    QString text = QStringLiteral("Nothing was imported: no row changes a box.");
+    if (plan.unchanged > 0)
+        text += QStringLiteral(" %1 hold what is saved already.").arg(rows(plan.unchanged));
+    return text + refusedParagraph(plan);
+}
+
+QString outcome(const inputsimport::Plan& plan, const inputsimport::Saved& saved)
+{
+    QStringList parts;
+    if (!saved.centers.isEmpty())
+        parts.append(QStringLiteral("The input files of %1 were saved: %2.")
+                         .arg(centers(saved.centers.size()), saved.centers.join(QStringLiteral(", "))));
+    if (saved.plant)
+        parts.append(QStringLiteral("The plant-wide figures in primary.bud were saved."));
+    if (!saved.error.isEmpty()) {
+        parts.append(QStringLiteral("Saving stopped: %1").arg(saved.error));
+        if (saved.notSaved.isEmpty())
+            parts.append(QStringLiteral("The plant-wide figures in primary.bud were not saved."));
+        else
+            parts.append(QStringLiteral("Not saved, so as before: %1.").arg(saved.notSaved.join(QStringLiteral(", "))));
+        if (!saved.partlySaved.isEmpty())
+            parts.append(QStringLiteral("Only some of the input files of \"%1\" were saved before saving stopped.")
+                             .arg(saved.partlySaved));
+    }
+    if (!saved.centers.isEmpty() || saved.plant)
+        parts.append(QStringLiteral("Their saved rates still come from the earlier figures: Recalculate All in the "
+                                    "Plant Overview works them out afresh."));
+    return parts.join(QStringLiteral("\n\n")) + refusedParagraph(plan);
+}
+
+} // namespace importsummary
