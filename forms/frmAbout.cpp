@@ -94,7 +94,9 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     grid->setColumnStretch(1, 1);
     // Wide enough that the notices wrap to a few lines, not to a column of words.
     setMinimumWidth(440);
-    resize(460, 320);
+    // Tall enough for every line of the wrapped texts at the width it opens with.
+    constexpr int kOpeningWidth = 560;
+    resize(kOpeningWidth, grid->totalHeightForWidth(kOpeningWidth));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(sysInfo, &QPushButton::clicked, this, &FrmAbout::startSysInfo);

@@ -23,6 +23,12 @@ QString rows(qsizetype count)
     return counted(count, QStringLiteral("row"), QStringLiteral("rows"));
 }
 
+// The verb after a count: "holds" for one, "hold" for more.
+QString verb(qsizetype count, const QString& plural)
+{
+    return count == 1 ? plural + u's' : plural;
+}
+
 QString shown(const QString& text)
 {
     return text.isEmpty() ? QStringLiteral("(empty)") : u'"' + text + u'"';
@@ -52,8 +58,9 @@ QString refusedParagraph(const inputsimport::Plan& plan)
 {
     if (plan.refused.isEmpty())
         return QString();
-    return QStringLiteral("\n\n%1 cannot be imported and change nothing:\n%2")
-        .arg(rows(plan.refused.size()), refusalLines(plan).join(u'\n'));
+    return QStringLiteral("\n\n%1 cannot be imported and %2 nothing:\n%3")
+        .arg(rows(plan.refused.size()), verb(plan.refused.size(), QStringLiteral("change")),
+             refusalLines(plan).join(u'\n'));
 }
 
 } // namespace
@@ -77,9 +84,11 @@ QString question(const inputsimport::Plan& plan)
         QStringLiteral("Save the imported inputs of %1 in their input files? %2 change.")
             .arg(centers(plan.centers.size()), counted(boxes, QStringLiteral("box"), QStringLiteral("boxes")));
     if (plan.unchanged > 0)
-        text += QStringLiteral("\n\n%1 hold what is saved already.").arg(rows(plan.unchanged));
+        text += QStringLiteral("\n\n%1 %2 what is saved already.")
+                    .arg(rows(plan.unchanged), verb(plan.unchanged, QStringLiteral("hold")));
     if (!plan.refused.isEmpty())
-        text += QStringLiteral("\n\n%1 cannot be imported and change nothing.").arg(rows(plan.refused.size()));
+        text += QStringLiteral("\n\n%1 cannot be imported and %2 nothing.")
+                    .arg(rows(plan.refused.size()), verb(plan.refused.size(), QStringLiteral("change")));
     return text + QStringLiteral("\n\nShow Details lists every box that changes, with its saved and its new text, "
                                  "and why a row cannot be imported.");
 }
@@ -101,10 +110,12 @@ QString details(const inputsimport::Plan& plan)
 
 QString plantQuestion(const inputsimport::Plan& plan)
 {
-    return QStringLiteral("The row with no name (row %1) also changes %2 of the plant-wide figures in primary.bud, "
-                          "which every center shares. Save them too?\n\nShow Details lists them.")
+    const qsizetype count = plan.plant->changes.size();
+    return QStringLiteral("The row with no name (row %1) also changes %2 in primary.bud, which every center shares. "
+                          "Save %3 too?\n\nShow Details lists %3.")
         .arg(plan.plant->row)
-        .arg(plan.plant->changes.size());
+        .arg(counted(count, QStringLiteral("plant-wide figure"), QStringLiteral("plant-wide figures")),
+             count == 1 ? QStringLiteral("it") : QStringLiteral("them"));
 }
 
 QString plantDetails(const inputsimport::Plan& plan)
@@ -116,7 +127,8 @@ QString nothingToDo(const inputsimport::Plan& plan)
 {
     QString text = QStringLiteral("Nothing was imported: no row changes a box.");
     if (plan.unchanged > 0)
-        text += QStringLiteral(" %1 hold what is saved already.").arg(rows(plan.unchanged));
+        text += QStringLiteral(" %1 %2 what is saved already.")
+                    .arg(rows(plan.unchanged), verb(plan.unchanged, QStringLiteral("hold")));
     return text + refusedParagraph(plan);
 }
 

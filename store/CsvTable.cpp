@@ -9,9 +9,12 @@
 namespace csv {
 namespace {
 
+// A field that begins with a byte order mark is quoted too: at the start of a file the mark
+// would be taken for the file's own and dropped.
 QString field(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r') &&
+        !text.startsWith(QChar(0xFEFF)))
         return text;
     QString quoted = text;
     quoted.replace(u'"', QStringLiteral("\"\""));

@@ -139,7 +139,7 @@ void TestInputsCsv::importSavesWhatTypingAndCalculateSave()
     QCOMPARE(imported.text("txtWage1"), "21.75");
     const QString outcome = imported.messages().last();
     QVERIFY2(outcome.startsWith("The input files of 2 centers were saved: Press A, Press B."), qPrintable(outcome));
-    QVERIFY2(outcome.endsWith("1 row cannot be imported and change nothing:\nRow 5, \"Cutter C\": the box \"" +
+    QVERIFY2(outcome.endsWith("1 row cannot be imported and changes nothing:\nRow 5, \"Cutter C\": the box \"" +
                               kSupplies +
                               "\" holds \"\"3000\", which the data files cannot keep: a value cannot "
                               "begin with a double quote."),
