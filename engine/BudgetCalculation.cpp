@@ -16,8 +16,7 @@ BudgetOutcome notSaved(const QString& error)
 // The plant file, shared by all equipment, and the equipment's input files 2, 3 and 4.
 StoreResult saveInputs(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
 {
-    StoreResult saved =
-        folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), boxText));
+    StoreResult saved = savePlantFile(folder, boxText);
     for (int digit = 2; digit <= 4 && saved.ok(); ++digit)
         saved = folder.replace(filenames::inputFile(equipmentName, digit),
                                recordlayout::linesOf(recordlayout::inputFile(digit), boxText));
@@ -25,6 +24,11 @@ StoreResult saveInputs(const DataFolder& folder, const QString& equipmentName, c
 }
 
 } // namespace
+
+StoreResult savePlantFile(const DataFolder& folder, const BoxText& boxText)
+{
+    return folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), boxText));
+}
 
 BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
 {

@@ -16,3 +16,6 @@ struct [[nodiscard]] BudgetOutcome {
 };
 
 BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText);
+
+// Saves the plant-wide boxes alone, as typed, into the plant file shared by all equipment.
+StoreResult savePlantFile(const DataFolder& folder, const BoxText& boxText);

@@ -39,9 +39,12 @@ void CostCalculation::run()
 void CostCalculation::readInputValues()
 {
     const double horsepower = effectiveHorsepower();
-    for (int number = 1; number <= ResultRecord::kSlots; ++number)
-        if (number != slot::employees && number != slot::effectiveHorsepower)
-            m_record.setInput(number, numberOf(m_inputs.slotTexts[number]).value());
+    // The record starts with every input at 0, which is what an empty box reads as.
+    for (int number = 1; number <= ResultRecord::kSlots; ++number) {
+        const QString& text = m_inputs.slotTexts[number];
+        if (!text.isEmpty() && number != slot::employees && number != slot::effectiveHorsepower)
+            m_record.setInput(number, numbers::read(text));
+    }
     m_record.setInput(slot::employees, employeeCount());
     m_record.setInput(slot::effectiveHorsepower, horsepower);
 }
@@ -53,7 +56,7 @@ double CostCalculation::effectiveHorsepower() const
     CheckedNumber sum = 0.0;
     for (int motor = 0; motor < CostInputs::kMotors; ++motor)
         sum = sum + (numberOf(m_inputs.horsepowerText(motor)) * numberOf(m_inputs.usageText(motor))) / 100;
-    return numbers::read(numbers::boxText(sum.value()));
+    return numbers::asBoxTextReads(sum.value());
 }
 
 // Only a wage above 0 makes an employee; a negative wage still enters the wage sums. The wages

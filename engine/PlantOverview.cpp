@@ -150,6 +150,8 @@ CostSplit costSplit(const ResultRecord& record)
     for (const int part : slot::powerCostParts)
         split.power += value(part);
     split.variable = value(slot::variableCosts);
+    split.generalFactory = value(slot::generalFactoryExpense);
+    split.selling = value(slot::sellingOverhead);
     return split;
 }
 

@@ -38,12 +38,16 @@ struct [[nodiscard]] Overview {
 
 Overview read(const DataFolder& folder);
 
-// The four parts of the annual cost that the budget window totals, for the plant picture.
+// The parts that make up a center's total annual cost, for the plant picture: the four that the
+// budget window totals, then the general factory expense and the selling overhead.
 struct CostSplit {
     double fixed = 0;
     double wages = 0;
     double power = 0;
     double variable = 0;
+    double generalFactory = 0;
+    double selling = 0;
+    double total() const { return fixed + wages + power + variable + generalFactory + selling; }
 };
 CostSplit costSplit(const ResultRecord& record);
 

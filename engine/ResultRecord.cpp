@@ -2,6 +2,7 @@
 
 void ResultRecord::clear()
 {
-    m_results.fill(std::nullopt);
-    m_inputs.fill(0.0);
+    m_hasResult = {};
+    m_results = {};
+    m_inputs = {};
 }

@@ -16,17 +16,28 @@ public:
     void clear();
 
     // Slots are numbered 1 to 103; any other number throws std::out_of_range.
-    std::optional<double> result(int slot) const { return m_results.at(index(slot)); }
+    std::optional<double> result(int slot) const
+    {
+        const std::size_t at = index(slot);
+        return m_hasResult.at(at) ? std::optional(m_results[at]) : std::nullopt;
+    }
     double input(int slot) const { return m_inputs.at(index(slot)); }
 
-    void setResult(int slot, double value) { m_results.at(index(slot)) = value; }
-    void clearResult(int slot) { m_results.at(index(slot)).reset(); }
+    void setResult(int slot, double value)
+    {
+        const std::size_t at = index(slot);
+        m_hasResult.at(at) = true;
+        m_results[at] = value;
+    }
+    void clearResult(int slot) { m_hasResult.at(index(slot)) = false; }
     void setInput(int slot, double value) { m_inputs.at(index(slot)) = value; }
 
 private:
     // Slot 0 has no entry, so that a slot number outside 1 to 103 is caught by at().
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot - 1); }
 
-    std::array<std::optional<double>, kSlots> m_results;
+    // Apart rather than as optionals, so that clearing the record is two plain fills.
+    std::array<bool, kSlots> m_hasResult;
+    std::array<double, kSlots> m_results;
     std::array<double, kSlots> m_inputs;
 };

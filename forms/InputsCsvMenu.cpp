@@ -1,5 +1,6 @@
 #include "InputsCsvMenu.h"
 
+#include "DataChanges.h"
 #include "ImportSummary.h"
 #include "InputsImport.h"
 #include "InputsTable.h"
@@ -76,6 +77,7 @@ void InputsCsvMenu::importInputs()
     if (!agreed(plan, withPlant))
         return;
     const inputsimport::Saved saved = inputsimport::save(m_platform.folder(), plan, withPlant);
+    announce(saved);
     // The boxes show the saved figures again, so that a later Calculate BHR does not put the
     // earlier ones back.
     const QString shown = m_mainWindow.currentName();
@@ -83,6 +85,18 @@ void InputsCsvMenu::importInputs()
         m_mainWindow.showEquipment(shown);
     m_platform.messages().tell(importsummary::outcome(plan, saved), kImportTitle,
                                saved.error.isEmpty() ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
+}
+
+// Every open window that shows figures of the written files reads them again.
+void InputsCsvMenu::announce(const inputsimport::Saved& saved)
+{
+    DataChange change{DataChange::File::Inputs, saved.centers};
+    if (!saved.partlySaved.isEmpty())
+        change.centers.append(saved.partlySaved);
+    if (saved.plant)
+        change.files |= DataChange::File::Plant;
+    if (!change.centers.isEmpty() || saved.plant)
+        m_mainWindow.dataChanges().announce(change);
 }
 
 // Both questions default to No, so Enter alone saves nothing.

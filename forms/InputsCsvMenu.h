@@ -8,7 +8,8 @@ class QMenu;
 class QWidget;
 namespace inputsimport {
 struct Plan;
-}
+struct Saved;
+} // namespace inputsimport
 
 // The File menu's commands that take the input boxes of every center to a spreadsheet and back:
 // a shop with many centers changes its wages in one place. Nothing is saved before the user has
@@ -24,6 +25,7 @@ private:
     void importInputs();
     // Whether the user agreed to save; `withPlant` tells whether the plant row is to be saved too.
     bool agreed(const inputsimport::Plan& plan, bool& withPlant);
+    void announce(const inputsimport::Saved& saved);
     QWidget* owner() const;
 
     Platform& m_platform;

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "DataFolder.h"
+#include "InputBoxes.h"
+
+#include <QList>
 #include <QString>
 
+class DataChanges;
 class QWidget;
 
 // What the windows opened from the main window, and the handlers of its Reverse Engineering
@@ -37,6 +42,15 @@ public:
     // Loads the saved equipment of that name as choosing it in the equipment list does, and
     // brings the main window to the front.
     virtual void showEquipment(const QString& name) = 0;
+
+    // The notice that every writing action gives and every window showing figures follows.
+    virtual DataChanges& dataChanges() = 0;
+
+    // The plant-wide boxes the user has typed into whose text differs from the plant file, in
+    // the order of the tab; none when the plant file cannot be read.
+    virtual QList<InputBox> unsavedPlantBoxes() const = 0;
+    // Saves the plant-wide boxes as typed into the plant file, and announces it.
+    virtual StoreResult savePlantBoxes() = 0;
 
     // Closes every other window of the program; false when one stays open (it told the user why).
     virtual bool closeOtherWindows() = 0;

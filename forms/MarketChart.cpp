@@ -1,28 +1,29 @@
 #include "MarketChart.h"
 
 #include "ChartAxes.h"
-#include "DisplayPattern.h"
-#include "MarketCheckReport.h"
+#include "MarketCheckTexts.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QScatterSeries>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace marketcheck;
+namespace texts = marketchecktexts;
 
 namespace {
 
 // About as many labels as fit along a small chart: the quantities' labels are the wider.
 constexpr int kQuantityTicks = 4;
-constexpr int kPriceTicks = 6;
+constexpr int kValueTicks = 6;
+const QString kQuantityPattern = QStringLiteral("###,###,##0");
 
-// Each line has a pen style of its own, so that the picture still reads on a black-and-white page.
 struct Pen {
     QColor colour;
     Qt::PenStyle style;
@@ -30,6 +31,7 @@ struct Pen {
 };
 const Pen kRetailPen{QColor(0x60, 0x60, 0x60), Qt::SolidLine, 1.5};
 const Pen kCostPen{Qt::black, Qt::SolidLine, 3};
+const Pen kJobPen{QColor(0xb0, 0x20, 0x20), Qt::SolidLine, 1};
 const Pen kLevelPens[kLevels] = {{QColor(0x1f, 0x77, 0xb4), Qt::DashLine, 2},
                                  {QColor(0xd9, 0x5f, 0x02), Qt::DotLine, 2},
                                  {QColor(0x1b, 0x9e, 0x77), Qt::DashDotLine, 2},
@@ -44,82 +46,146 @@ QLineSeries* line(const QString& name, const QList<QPointF>& points, const Pen& 
     return series;
 }
 
-double highest(const PriceLines& lines)
+// Marks stand out by their shape as well as their colour.
+QScatterSeries* marks(const QString& name, const QList<QPointF>& points, QScatterSeries::MarkerShape shape,
+                      const QColor& fill)
+{
+    auto* series = new QScatterSeries;
+    series->setName(name);
+    series->setMarkerShape(shape);
+    series->setMarkerSize(10);
+    series->setColor(fill);
+    series->setBorderColor(Qt::black);
+    series->append(points);
+    return series;
+}
+
+double highest(const QList<QList<QPointF>>& lines)
 {
     double top = 0;
-    const auto raise = [&top](const QList<QPointF>& points) {
+    for (const QList<QPointF>& points : lines)
         for (const QPointF& p : points)
             top = std::max(top, p.y());
-    };
-    raise(lines.retail);
-    raise(lines.cost);
-    for (const QList<QPointF>& press : lines.press)
-        raise(press);
     return top;
+}
+
+// The series on the two axes; the job's upright line goes without a legend entry, its marks
+// carry the name.
+QChart* plotted(const QList<QAbstractSeries*>& series, QCategoryAxis* across, QCategoryAxis* up, QLineSeries* jobLine)
+{
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->addAxis(across, Qt::AlignBottom);
+    chart->addAxis(up, Qt::AlignLeft);
+    for (QAbstractSeries* one : series) {
+        chart->addSeries(one);
+        one->attachAxis(across);
+        one->attachAxis(up);
+    }
+    for (QLegendMarker* marker : chart->legend()->markers(jobLine))
+        marker->setVisible(false);
+    return chart;
+}
+
+QLineSeries* upright(double x, double top)
+{
+    return line(QString(), {{x, 0}, {x, top}}, kJobPen);
+}
+
+QCategoryAxis* quantityAxis(double from, double to)
+{
+    return chartaxes::labelled(from, to, kQuantityTicks, kQuantityPattern, texts::kQuantityAxisTitle);
+}
+
+QChart* priceChart(const MarketCheck& check)
+{
+    const PriceLines lines = priceLines(check);
+    if (lines.cost.isEmpty())
+        return new QChart;
+    QList<QList<QPointF>> all{lines.retail, lines.cost};
+    QList<QAbstractSeries*> series{line(QStringLiteral("Market retail"), lines.retail, kRetailPen),
+                                   line(QStringLiteral("Market cost"), lines.cost, kCostPen)};
+    QList<QPointF> atJob{{check.job, check.marketCost}};
+    for (int i = 0; i < kLevels && check.hasRates(); ++i) {
+        all << lines.press[i];
+        series << line(QStringLiteral("Press at ") + texts::percent(check.levels[i].efficiency), lines.press[i],
+                       kLevelPens[i]);
+        atJob << QPointF(check.job, check.levels[i].jobCost);
+    }
+    if (check.hasRates())
+        series << marks(QStringLiteral("Cross-over"), lines.crossings, QScatterSeries::MarkerShapeCircle, Qt::red);
+    const double top = highest(all) * 1.05;
+    QLineSeries* jobLine = upright(check.job, top);
+    series << jobLine << marks(texts::kJobMark, atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    QCategoryAxis* price =
+        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("$###,###,##0.##"), texts::kPriceAxisTitle);
+    return plotted(series, quantityAxis(lines.cost.first().x(), lines.cost.last().x()), price, jobLine);
+}
+
+// The upper end of the efficiency axis: room for the levels and the job's need, and for the
+// curve unless it climbs far above the levels at the smallest jobs.
+double efficiencyTop(const EfficiencyCurve& curve)
+{
+    const double levels = *std::max_element(curve.levels.begin(), curve.levels.end());
+    const double climb = std::min(highest({curve.needed}), 2 * levels);
+    return std::max({levels, curve.job.y(), climb, 1.0}) * 1.1;
+}
+
+QChart* breakEvenChart(const MarketCheck& check)
+{
+    const EfficiencyCurve curve = efficiencyCurve(check);
+    if (curve.needed.isEmpty())
+        return new QChart;
+    const double from = curve.needed.first().x();
+    const double to = curve.needed.last().x();
+    QList<QAbstractSeries*> series{line(QStringLiteral("Break-even"), curve.needed, kCostPen)};
+    for (int i = 0; i < kLevels; ++i)
+        series << line(QStringLiteral("Level %1: ").arg(i + 1) + texts::percent(curve.levels[i]),
+                       {{from, curve.levels[i]}, {to, curve.levels[i]}}, kLevelPens[i]);
+    const double top = efficiencyTop(curve);
+    QLineSeries* jobLine = upright(check.job, top);
+    series << jobLine << marks(texts::kJobMark, {curve.job}, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    QCategoryAxis* efficiency =
+        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("##0"), texts::kEfficiencyAxisTitle);
+    return plotted(series, quantityAxis(from, to), efficiency, jobLine);
 }
 
 } // namespace
 
-QChart* priceChart(const MarketCheck& check)
+QChart* marketChart(MarketPicture picture, const MarketCheck& check)
 {
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    const PriceLines lines = priceLines(check);
-    if (lines.cost.isEmpty())
-        return chart;
-    QList<QAbstractSeries*> all{line(QStringLiteral("Market retail"), lines.retail, kRetailPen),
-                                line(QStringLiteral("Market cost"), lines.cost, kCostPen)};
-    for (int i = 0; i < kLevels; ++i)
-        all << line(
-            QStringLiteral("Press at %1 %").arg(numbers::format(check.levels[i].efficiency, QStringLiteral("##0"))),
-            lines.press[i], kLevelPens[i]);
-    auto* crossings = new QScatterSeries;
-    crossings->setName(QStringLiteral("Cross-over"));
-    crossings->setMarkerSize(10);
-    crossings->setColor(Qt::red);
-    crossings->setBorderColor(Qt::black);
-    crossings->append(lines.crossings);
-    all << crossings;
-
-    QCategoryAxis* quantity = chartaxes::labelled(lines.cost.first().x(), lines.cost.last().x(), kQuantityTicks,
-                                                  QStringLiteral("###,###,##0"), marketchecktexts::quantityAxisTitle());
-    QCategoryAxis* price = chartaxes::labelled(0, highest(lines) * 1.05, kPriceTicks, QStringLiteral("$###,###,##0.##"),
-                                               marketchecktexts::priceAxisTitle());
-    chart->addAxis(quantity, Qt::AlignBottom);
-    chart->addAxis(price, Qt::AlignLeft);
-    for (QAbstractSeries* series : all) {
-        chart->addSeries(series);
-        series->attachAxis(quantity);
-        series->attachAxis(price);
-    }
-    return chart;
+    return picture == MarketPicture::Price ? priceChart(check) : breakEvenChart(check);
 }
 
-void drawPriceChart(QPainter& painter, const QRectF& area, const MarketCheck& check)
+void drawMarketChart(QPainter& painter, const QRectF& area, MarketPicture picture, const MarketCheck& check)
 {
     // Laid out at the size a screen would give it, then scaled to the page, so that its texts
     // keep their proportions on a printer of any resolution.
     const double scale = painter.device() ? 96.0 / painter.device()->logicalDpiX() : 1.0;
     QGraphicsScene scene;
-    QChart* chart = priceChart(check);
+    QChart* chart = marketChart(picture, check);
     scene.addItem(chart);
     const QRectF laidOut(0, 0, area.width() * scale, area.height() * scale);
     chart->setGeometry(laidOut);
+    if (QGraphicsLayout* layout = chart->layout())
+        layout->activate();
     scene.setSceneRect(laidOut);
     scene.render(&painter, area, laidOut);
 }
 
-MarketChart::MarketChart(QWidget* parent) : QChartView(parent)
+MarketChart::MarketChart(MarketPicture picture, QWidget* parent) : QChartView(parent), m_picture(picture)
 {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(300, 330);
+    setMinimumSize(400, 300); // room for the legend beside the lines, also at a large scale
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void MarketChart::showCheck(const MarketCheck& check)
 {
-    replaceChart(priceChart(check));
+    replaceChart(marketChart(m_picture, check));
 }
 
 void MarketChart::clear()

@@ -7,24 +7,35 @@
 class QPainter;
 class QRectF;
 
-// The price of a job by quantity: the market's retail and cost lines, this press's cost at each
-// efficiency level and the cross-over points, on axes labelled in the program's formats.
-QChart* priceChart(const marketcheck::MarketCheck& check);
+// The market check's two pictures, on axes labelled in the program's formats. Each line has a
+// pen style of its own, so that both read on a black-and-white page.
+enum class MarketPicture {
+    // The price of a job by quantity: the market's retail and cost lines, this press's cost at
+    // each efficiency level, the cross-over points and the typical job.
+    Price,
+    // The efficiency this press needs to meet the market's price by job size, the four levels
+    // as horizontal lines and the typical job with its need.
+    BreakEven
+};
+
+QChart* marketChart(MarketPicture picture, const marketcheck::MarketCheck& check);
 
 // The same picture drawn into the rectangle of a painter, for the printed page.
-void drawPriceChart(QPainter& painter, const QRectF& area, const marketcheck::MarketCheck& check);
+void drawMarketChart(QPainter& painter, const QRectF& area, MarketPicture picture,
+                     const marketcheck::MarketCheck& check);
 
-// The picture in the window; it takes whatever room the window gives it.
+// A picture in the window; it takes whatever room the window gives it.
 class MarketChart : public QChartView {
     Q_OBJECT
 public:
-    explicit MarketChart(QWidget* parent = nullptr);
-    // Room for the lines to part above the legend; it can shrink to a cramped minimum.
-    QSize sizeHint() const override { return {520, 440}; }
-    // Shows the check's picture; a check with a gap leaves the picture empty.
+    explicit MarketChart(MarketPicture picture, QWidget* parent = nullptr);
+    // Room for the lines to part beside the legend; it can shrink to a cramped minimum.
+    QSize sizeHint() const override { return {420, 440}; }
+    // Shows the check's picture, as much of it as the check has worked out.
     void showCheck(const marketcheck::MarketCheck& check);
     void clear();
 
 private:
     void replaceChart(QChart* chart);
+    MarketPicture m_picture;
 };

@@ -24,7 +24,6 @@ namespace {
 constexpr int kLabelWidth = 110;       // pixels a center's name may take under its bar
 constexpr double kDrawingWidth = 1000; // the picture is laid out at this width, then scaled to the page
 constexpr int kManyCenters = 12;       // beyond this the names turn to fit
-constexpr int kTooManyNames = 60;      // beyond this no name could be read under its bar
 constexpr int kAmountTicks = 5;        // labels up each side
 
 // Category names must differ, and a long name must not widen the picture.
@@ -66,57 +65,102 @@ QList<Center> centersOf(const plantoverview::Overview& overview)
     return centers;
 }
 
-QChart* build(const QList<Center>& centers)
+namespace {
+
+// The centers to draw: all of them, or the largest by annual cost, largest first.
+QList<Center> drawn(QList<Center> centers, int mostShown)
 {
-    auto* chart = new QChart;
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4)); // the plot takes what room a small window has
+    if (centers.size() <= mostShown)
+        return centers;
+    std::stable_sort(centers.begin(), centers.end(),
+                     [](const Center& a, const Center& b) { return a.split.total() > b.split.total(); });
+    centers.resize(mostShown);
+    return centers;
+}
 
+QString leftOutLine(qsizetype shown, qsizetype all)
+{
+    if (shown == all)
+        return {};
+    return QStringLiteral("The %1 centers of largest annual cost; %2 more are left out.").arg(shown).arg(all - shown);
+}
+
+void addCostBars(QChart* chart, const QList<Center>& centers, QAbstractAxis* names, QAbstractAxis* cost)
+{
+    using plantoverview::CostSplit;
+    const std::pair<QString, double CostSplit::*> parts[] = {
+        {QStringLiteral("Fixed"), &CostSplit::fixed},
+        {QStringLiteral("Wages"), &CostSplit::wages},
+        {QStringLiteral("Power"), &CostSplit::power},
+        {QStringLiteral("Variable"), &CostSplit::variable},
+        {QStringLiteral("General factory"), &CostSplit::generalFactory},
+        {QStringLiteral("Selling"), &CostSplit::selling},
+    };
     auto* bars = new QStackedBarSeries(chart);
-    bars->append(costSet(QStringLiteral("Fixed"), centers, &plantoverview::CostSplit::fixed));
-    bars->append(costSet(QStringLiteral("Wages"), centers, &plantoverview::CostSplit::wages));
-    bars->append(costSet(QStringLiteral("Power"), centers, &plantoverview::CostSplit::power));
-    bars->append(costSet(QStringLiteral("Variable"), centers, &plantoverview::CostSplit::variable));
+    for (const auto& [label, part] : parts)
+        bars->append(costSet(label, centers, part));
     chart->addSeries(bars);
+    bars->attachAxis(names);
+    bars->attachAxis(cost);
+}
 
+void addRateMarkers(QChart* chart, const QList<Center>& centers, QAbstractAxis* names, QAbstractAxis* rate)
+{
     auto* rates = new QScatterSeries(chart);
     rates->setName(QStringLiteral("Rate (B), level 1"));
     rates->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
-    rates->setMarkerSize(centers.size() > kTooManyNames ? 5 : 11);
+    rates->setMarkerSize(11);
     rates->setColor(QColor(0xb0, 0x20, 0x20)); // apart from every bar colour
     rates->setBorderColor(Qt::black);
     for (qsizetype i = 0; i < centers.size(); ++i)
         if (centers[i].rateB1)
             rates->append(static_cast<double>(i), *centers[i].rateB1);
     chart->addSeries(rates);
+    rates->attachAxis(names);
+    rates->attachAxis(rate);
+}
+
+} // namespace
+
+int barsThatFit(int width, const QFont& font)
+{
+    constexpr int kAxesRoom = 200;    // both amount axes with their titles
+    constexpr double kBarLines = 1.5; // a name's line of text and a little space
+    const double bar = kBarLines * QFontMetrics(font).height();
+    return std::clamp(static_cast<int>((width - kAxesRoom) / bar), 1, kMostShown);
+}
+
+QChart* build(const QList<Center>& all, int mostShown)
+{
+    const QList<Center> centers = drawn(all, mostShown);
+    auto* chart = new QChart;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4)); // the plot takes what room a small window has
+    chart->setTitle(leftOutLine(centers.size(), all.size()));
 
     auto* names = new QBarCategoryAxis(chart);
     names->append(categoryNames(centers, names->labelsFont()));
     if (centers.size() > kManyCenters)
         names->setLabelsAngle(-60);
-    names->setLabelsVisible(centers.size() <= kTooManyNames);
-    names->setGridLineVisible(centers.size() <= kTooManyNames);
+    names->setTruncateLabels(false); // names are already shortened to a width that fits
     chart->addAxis(names, Qt::AlignBottom);
-    bars->attachAxis(names);
-    rates->attachAxis(names);
 
     // Axes from nought, labelled as the table writes amounts.
     double highestCost = 0;
     double highestRate = 0;
     for (const Center& center : centers) {
-        const plantoverview::CostSplit& split = center.split;
-        highestCost = std::max(highestCost, split.fixed + split.wages + split.power + split.variable);
+        highestCost = std::max(highestCost, center.split.total());
         highestRate = std::max(highestRate, center.rateB1.value_or(0));
     }
     QCategoryAxis* cost = chartaxes::labelled(0, std::max(highestCost * 1.1, 1.0), kAmountTicks,
                                               QStringLiteral("$###,###,##0"), QStringLiteral("$ per year"));
     chart->addAxis(cost, Qt::AlignLeft);
-    bars->attachAxis(cost);
     QCategoryAxis* rate = chartaxes::labelled(0, std::max(highestRate * 1.15, 1.0), kAmountTicks,
                                               QStringLiteral("$###,##0.00"), QStringLiteral("$ per hour"));
     chart->addAxis(rate, Qt::AlignRight);
-    rates->attachAxis(rate);
+    addCostBars(chart, centers, names, cost);
+    addRateMarkers(chart, centers, names, rate);
     return chart;
 }
 

@@ -9,10 +9,15 @@
 #include <optional>
 
 class QChart;
+class QFont;
 
-// The plant picture: for each center with saved results a bar of its annual cost stacked from
-// fixed, wage, power and variable costs, and a marker at its rate (B) on the first level.
+// The plant picture: for each center with saved results a bar of its total annual cost stacked
+// from its parts, and a marker at its rate (B) on the first level. Beyond 40 centers only those
+// of largest annual cost are drawn (fewer in a narrow window), and a line says how many are left
+// out, so that every bar and name can still be read.
 namespace plantchart {
+
+inline constexpr int kMostShown = 40;
 
 struct Center {
     QString name;
@@ -22,8 +27,11 @@ struct Center {
 
 QList<Center> centersOf(const plantoverview::Overview& overview);
 
-// A new chart; the caller owns it (or hands it to a view or a scene).
-QChart* build(const QList<Center>& centers);
+// A new chart of at most `mostShown` centers; the caller owns it (or hands it to a view or a scene).
+QChart* build(const QList<Center>& centers, int mostShown = kMostShown);
+
+// How many bars a picture of that width can draw with room for each name's line of text.
+int barsThatFit(int width, const QFont& font);
 
 // The same picture drawn onto a printed page.
 Drawing drawing(QList<Center> centers);

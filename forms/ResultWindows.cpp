@@ -1,6 +1,8 @@
 #include "ResultWindows.h"
 
+#include "DataChanges.h"
 #include "ElidedLabel.h"
+#include "EquipmentList.h"
 #include "FileNames.h"
 #include "HandOverFiles.h"
 #include "Platform.h"
@@ -17,13 +19,47 @@ CurrentResults read(Platform& platform)
                                      .arg(filenames::kNameFile));
         return current;
     }
-    LoadedRecord loaded = loadResultFile(platform.folder(), *current.name);
+    current.record = readCenter(platform, *current.name).record;
+    return current;
+}
+
+CurrentResults readCenter(Platform& platform, const QString& name)
+{
+    CurrentResults current{name, std::nullopt};
+    LoadedRecord loaded = loadResultFile(platform.folder(), name);
     if (!loaded.ok()) {
         platform.messages().tell(loaded.error);
         return current;
     }
     current.record = loaded.record;
     return current;
+}
+
+QLabel* goneNote(QWidget* parent)
+{
+    auto* note = new QLabel(parent);
+    note->setObjectName(QStringLiteral("lblCenterGone"));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    note->hide();
+    return note;
+}
+
+void follow(QWidget* window, Platform& platform, MainWindowLink& mainWindow, std::function<QString()> center,
+            QLabel* goneNote, std::function<void()> readAgain)
+{
+    const auto followChange = [&platform, center = std::move(center), goneNote,
+                               readAgain = std::move(readAgain)](const DataChange& change) {
+        const QString name = center();
+        if (name.isEmpty())
+            return;
+        if (readAgain && change.touches(DataChange::File::Results) && change.centers.contains(name))
+            readAgain();
+        const bool listed = equipmentlist::load(platform.folder()).names.contains(name);
+        goneNote->setText(QStringLiteral("\"%1\" has been taken off the equipment list.").arg(name));
+        goneNote->setVisible(!listed);
+    };
+    QObject::connect(&mainWindow.dataChanges(), &DataChanges::changed, window, followChange);
 }
 
 QLabel* heading(QWidget* parent)

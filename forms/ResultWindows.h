@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Platform;
@@ -23,6 +24,17 @@ struct CurrentResults {
 // Reads Name.tmp and the result file it names. A missing or short file is named to the user in
 // one message, and what could not be read stays empty, so no window shows figures it lacks.
 CurrentResults read(Platform& platform);
+// The same for a center the window already shows, read again after its result file changed.
+CurrentResults readCenter(Platform& platform, const QString& name);
+
+// A line, hidden until needed, that says the window's center has left the equipment list.
+QLabel* goneNote(QWidget* parent);
+
+// Keeps a window that shows one center's figures current with the files: after any writing
+// action, `readAgain` (when given) runs if that center's result file was written, and the note
+// shows whether the center is still listed. Follows for as long as the window lives.
+void follow(QWidget* window, Platform& platform, MainWindowLink& mainWindow, std::function<QString()> center,
+            QLabel* goneNote, std::function<void()> readAgain = {});
 
 // The centred heading "Budgeted Hourly Cost Analysis For " and the name, in a larger serif face;
 // without a name it is empty. A name too long for the window ends in "…"; the pointer resting on

@@ -7,11 +7,13 @@
 
 // Holds a page of controls that scrolls when its window is smaller than the page, so that on a
 // small screen every control stays within reach. It asks for the room its page needs, where a
-// plain scroll area would ask for a fixed few lines.
+// plain scroll area would ask for a fixed few lines. The Tab key passes it by: it shows nothing
+// of its own to be at, and it scrolls to each control that Tab reaches on it.
 class ScrollingPage : public QScrollArea {
 public:
     explicit ScrollingPage(QWidget* page, QWidget* parent = nullptr) : QScrollArea(parent)
     {
+        setFocusPolicy(Qt::NoFocus);
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
         setWidget(page);

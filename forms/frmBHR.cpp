@@ -82,6 +82,8 @@ FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     m_heading = resultwindows::heading(this);
     layout->addWidget(m_heading);
+    m_gone = resultwindows::goneNote(this);
+    layout->addWidget(m_gone);
     // The figures and the choice scroll on a small screen; the heading and the buttons stay in view.
     auto* figures = new QWidget;
     auto* figuresLayout = new QVBoxLayout(figures);
@@ -95,6 +97,9 @@ FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     layout->addWidget(new ScrollingPage(figures, this));
     buildButtons(layout);
     showResults();
+    resultwindows::follow(
+        this, m_platform, m_mainWindow, [this] { return m_name; }, m_gone,
+        [this] { showResultsOf(resultwindows::readCenter(m_platform, m_name)); });
     sizeWithinScreen(this);
 }
 
@@ -164,7 +169,11 @@ void FrmBHR::buildButtons(QVBoxLayout* layout)
 // not even those of an earlier reading.
 void FrmBHR::showResults()
 {
-    const resultwindows::CurrentResults current = resultwindows::read(m_platform);
+    showResultsOf(resultwindows::read(m_platform));
+}
+
+void FrmBHR::showResultsOf(const resultwindows::CurrentResults& current)
+{
     m_name = current.name.value_or(QString());
     resultwindows::showName(m_heading, current.name);
     m_record = current.record.value_or(ResultRecord());

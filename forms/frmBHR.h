@@ -8,6 +8,9 @@
 
 #include <optional>
 
+namespace resultwindows {
+struct CurrentResults;
+}
 class MainWindowLink;
 class Platform;
 class QLabel;
@@ -36,6 +39,7 @@ private:
     void buildChoice(class QVBoxLayout* layout);
     void buildButtons(class QVBoxLayout* layout);
     void showResults();
+    void showResultsOf(const resultwindows::CurrentResults& current);
     void chooseLevel(int level);
     std::optional<PrintJob> reportJob();
     void printReport();
@@ -47,6 +51,7 @@ private:
     QString m_name;
     ResultRecord m_record;
     QLabel* m_heading = nullptr;
+    QLabel* m_gone = nullptr;
     QList<QLineEdit*> m_amounts;              // in the order of the amounts they show
     QPlainTextEdit* m_tableHeading = nullptr; // txtHead1
     QPlainTextEdit* m_tableRows = nullptr;    // txtHead2

@@ -83,6 +83,9 @@ FrmBudget::FrmBudget(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis"));
     buildBoxes();
     showBudget();
+    resultwindows::follow(
+        this, m_platform, m_mainWindow, [this] { return m_name; }, m_gone,
+        [this] { showResults(resultwindows::readCenter(m_platform, m_name)); });
     sizeWithinScreen(this);
 }
 
@@ -91,6 +94,8 @@ void FrmBudget::buildBoxes()
     auto* layout = new QVBoxLayout(this);
     m_heading = resultwindows::heading(this);
     layout->addWidget(m_heading);
+    m_gone = resultwindows::goneNote(this);
+    layout->addWidget(m_gone);
 
     // The column of amounts is taller than many screens: it scrolls, while the heading and Next
     // stay in view.
@@ -117,7 +122,12 @@ void FrmBudget::buildBoxes()
 // empty rather than as figures of an earlier reading.
 void FrmBudget::showBudget()
 {
-    const resultwindows::CurrentResults current = resultwindows::read(m_platform);
+    showResults(resultwindows::read(m_platform));
+}
+
+void FrmBudget::showResults(const resultwindows::CurrentResults& current)
+{
+    m_name = current.name.value_or(QString());
     resultwindows::showName(m_heading, current.name);
     const ResultRecord record = resulttexts::withTotalPowerCost(current.record.value_or(ResultRecord()));
     for (qsizetype i = 0; i < m_amounts.size(); ++i)

@@ -3,6 +3,9 @@
 #include <QList>
 #include <QWidget>
 
+namespace resultwindows {
+struct CurrentResults;
+}
 class MainWindowLink;
 class Platform;
 class QLabel;
@@ -22,9 +25,12 @@ public:
 private:
     void buildBoxes();
     void showBudget();
+    void showResults(const resultwindows::CurrentResults& current);
 
     Platform& m_platform;
     MainWindowLink& m_mainWindow;
+    QString m_name; // the equipment whose budget is shown
     QLabel* m_heading = nullptr;
+    QLabel* m_gone = nullptr;
     QList<QLineEdit*> m_amounts; // in the order of the amounts they show
 };

@@ -2,6 +2,7 @@
 
 #include "CenterAnalysis.h"
 #include "CenterTexts.h"
+#include "DataChanges.h"
 #include "ElidedLabel.h"
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
@@ -11,6 +12,7 @@
 #include "ResultWindows.h"
 #include "ReverseReport.h"
 #include "SaveAsPdf.h"
+#include "ScrollingPage.h"
 #include "TextBoxes.h"
 #include "frmMarketCheck.h"
 
@@ -57,6 +59,11 @@ FrmCenter::FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     setFont(fixedPitchFace(9.75));
     buildLayout();
     analyse();
+    // The analysis comes from the pricing file, which only a Calculate on the Reverse Engineering
+    // tab writes, and that opens this window afresh: here only the list is followed.
+    resultwindows::follow(
+        this, m_platform, m_mainWindow, [this] { return m_name == kNone ? QString() : m_name; }, m_gone);
+    sizeWithinScreen(this);
 }
 
 void FrmCenter::buildLayout()
@@ -67,6 +74,19 @@ void FrmCenter::buildLayout()
     m_heading->setAlignment(Qt::AlignCenter);
     m_heading->setFont(face(QStringLiteral("MS Serif"), 13.5, QFont::Serif, true));
     layout->addWidget(m_heading);
+    m_gone = resultwindows::goneNote(this);
+    layout->addWidget(m_gone);
+    // The paragraphs and the table scroll on a small screen; the heading and the buttons stay in view.
+    auto* texts = new QWidget;
+    auto* textsLayout = new QVBoxLayout(texts);
+    textsLayout->setContentsMargins(0, 0, 0, 0);
+    buildTexts(textsLayout);
+    layout->addWidget(new ScrollingPage(texts, this));
+    buildButtons(layout);
+}
+
+void FrmCenter::buildTexts(QVBoxLayout* layout)
+{
     // The speed paragraph's five lines each end with a line break, so a sixth, empty one follows.
     m_speeds = readOnlyTextBox("txtHead1", this, font(), 6, kColumns);
     layout->addWidget(m_speeds);
@@ -78,16 +98,19 @@ void FrmCenter::buildLayout()
     m_tableRows = readOnlyTextBox("txtHead4", this, font(), 15, kColumns);
     m_tableRows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn); // the table may be longer than the box
     layout->addWidget(m_tableRows);
+    layout->addStretch();
+}
+
+void FrmCenter::buildButtons(QVBoxLayout* layout)
+{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     QPushButton* exit = named(new QPushButton(QStringLiteral("Exit"), this), "Command1");
     QPushButton* print = named(new QPushButton(QStringLiteral("Print Report"), this), "Command2");
     QPushButton* savePdf = named(new QPushButton(QStringLiteral("Save as PDF…"), this), "cmdSavePdf");
-    buttons->addWidget(exit);
-    buttons->addWidget(print);
-    buttons->addWidget(savePdf);
     QPushButton* marketCheck = named(new QPushButton(QStringLiteral("Market Check…"), this), "cmdMarketCheck");
-    buttons->addWidget(marketCheck);
+    for (QPushButton* button : {exit, print, savePdf, marketCheck})
+        buttons->addWidget(button);
     layout->addLayout(buttons);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(print, &QPushButton::clicked, this, &FrmCenter::printReport);
@@ -154,7 +177,9 @@ void FrmCenter::saveReportAsPdf()
 // The check of what this window shows, owned like this window by the main window.
 void FrmCenter::openMarketCheck()
 {
-    FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
+    FrmMarketCheck* check = FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
+    connect(&m_mainWindow.dataChanges(), &DataChanges::changed, check, &FrmMarketCheck::followChange,
+            Qt::UniqueConnection);
 }
 
 std::optional<PrintJob> FrmCenter::reportJob()

@@ -11,6 +11,7 @@ class MainWindowLink;
 class Platform;
 class QLabel;
 class QPlainTextEdit;
+class QVBoxLayout;
 
 // What two known retail prices imply about a production center: speeds, prices, cost before
 // mark-up, set-up time and a table by quantity, worked out from the pricing file when the window
@@ -26,6 +27,8 @@ public:
 
 private:
     void buildLayout();
+    void buildTexts(QVBoxLayout* layout);
+    void buildButtons(QVBoxLayout* layout);
     void analyse();
     int settleName();
     void tellFailures(int count);
@@ -39,6 +42,7 @@ private:
     QString m_name;
     CenterAnalysis m_analysis; // as the window shows it, for the market check
     QLabel* m_heading = nullptr;
+    QLabel* m_gone = nullptr;
     QPlainTextEdit* m_speeds = nullptr;       // txtHead1
     QPlainTextEdit* m_costs = nullptr;        // txtHead2
     QPlainTextEdit* m_tableHeading = nullptr; // txtHead3

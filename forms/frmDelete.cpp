@@ -1,6 +1,7 @@
 #include "frmDelete.h"
 
 #include "AccessiblePrompt.h"
+#include "DataChanges.h"
 #include "EquipmentList.h"
 #include "ListEntries.h"
 #include "MainWindowLink.h"
@@ -123,7 +124,10 @@ void FrmDelete::deleteName()
         m_platform.messages().tell(removal.result.error, {}, MessageBoxes::Icon::Warning);
         return;
     }
+    const QString removed = m_name->text();
     removeEntries(selectedRow());
+    if (removal.found)
+        m_mainWindow.dataChanges().announce({DataChange::File::List, {removed}});
     m_name->clear();
     m_mainWindow.clearTitle();
     m_mainWindow.selectTab(MainWindowLink::Preliminary);

@@ -1,9 +1,16 @@
 #include "frmMarketCheck.h"
 
+#include "DataChanges.h"
+
+#include "AccessiblePrompt.h"
+#include "BoxHint.h"
 #include "ElidedLabel.h"
+#include "FileNames.h"
 #include "MarketChart.h"
 #include "MarketCheckReport.h"
+#include "MarketCheckTexts.h"
 #include "NamedWidget.h"
+#include "NumberText.h"
 #include "Platform.h"
 #include "ResultFile.h"
 #include "SaveAsPdf.h"
@@ -11,23 +18,46 @@
 #include "SingleWindow.h"
 #include "TextBoxes.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 using namespace marketcheck;
+namespace texts = marketchecktexts;
 
 namespace {
 const QString kReportName = QStringLiteral("Market Check");
-const QString kPictureCaption = QStringLiteral("Price by quantity");
-constexpr double kPictureMillimetres = 110;
-constexpr int kFigureLines = 12;
-constexpr int kFigureColumns = 68;
+constexpr double kPictureMillimetres = 100;
+constexpr int kTableColumns = 81; // the level table's line with "every quantity" at its end
+
+QLabel* wrapping(const char* name, QWidget* parent)
+{
+    auto* label = named(new QLabel(parent), name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// A box beside its prompt, announced by the prompt's words, with a note of what its text reads as.
+QLineEdit* promptedBox(QGridLayout* grid, const char* name, const QString& prompt, QWidget* parent)
+{
+    const int row = grid->rowCount();
+    auto* label = new QLabel(prompt, parent);
+    auto* box = named(new QLineEdit(parent), name);
+    label->setBuddy(box);
+    nameAfterPrompt(box, QString(prompt).remove(u'&'));
+    grid->addWidget(label, row, 0);
+    grid->addWidget(box, row, 1);
+    BoxHint::attach(box, BoxHint::Content::Number);
+    return box;
+}
 } // namespace
 
 FrmMarketCheck* FrmMarketCheck::open(Platform& platform, QWidget* owner, const QString& name,
@@ -48,6 +78,7 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
     setWindowTitle(QStringLiteral("Market Check"));
     buildLayout();
     showAnalysis(name, analysis);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     sizeWithinScreen(this);
 }
 
@@ -62,30 +93,20 @@ void FrmMarketCheck::buildLayout()
     m_heading->setFont(headingFont);
     layout->addWidget(m_heading);
 
-    auto* body = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    m_analysisLine = named(new QLabel(this), "lblAnalysis");
-    m_analysisLine->setWordWrap(true);
-    left->addWidget(m_analysisLine);
-    auto* inputs = new QFormLayout;
-    m_speed = named(new QLineEdit(this), "txtSpeed");
-    m_setUpMinutes = named(new QLineEdit(this), "txtSetUp");
-    inputs->addRow(QStringLiteral("This press's running &speed (impressions per hour):"), m_speed);
-    inputs->addRow(QStringLiteral("This press's set-&up time (minutes):"), m_setUpMinutes);
-    left->addLayout(inputs);
-    m_sentence = named(new QLabel(this), "lblSentence");
-    m_sentence->setWordWrap(true);
-    QFont sentenceFont = font();
-    sentenceFont.setBold(true);
-    m_sentence->setFont(sentenceFont);
-    left->addWidget(m_sentence);
-    m_figures = readOnlyTextBox("txtFigures", this, fixedPitchFace(9), kFigureLines, kFigureColumns);
-    left->addWidget(m_figures);
-    left->addStretch();
-    body->addLayout(left);
-    m_chart = named(new MarketChart(this), "chtPrice");
-    body->addWidget(m_chart, 1);
+    auto* body = new QBoxLayout(QBoxLayout::LeftToRight);
     layout->addLayout(body, 1);
+    QWidget* answer = buildAnswer();
+    QWidget* pictures = buildPictures();
+    body->addWidget(answer);
+    body->addWidget(pictures, 1);
+    // On a narrow screen (or a large scale) the pictures go below the answer rather than pushing
+    // its figures out of sight to the side.
+    if (const QScreen* shown = screen(); shown && answer->sizeHint().width() + pictures->minimumSizeHint().width() >
+                                                      shown->availableSize().width() * 0.9) {
+        body->setDirection(QBoxLayout::TopToBottom);
+        for (MarketChart* chart : {m_priceChart, m_breakEvenChart})
+            chart->setMinimumHeight(chart->minimumHeight() * 2 / 3); // the whole width is theirs instead
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -97,51 +118,130 @@ void FrmMarketCheck::buildLayout()
     buttons->addWidget(exit);
     layout->addLayout(buttons);
 
-    connect(m_speed, &QLineEdit::textChanged, this, &FrmMarketCheck::check);
-    connect(m_setUpMinutes, &QLineEdit::textChanged, this, &FrmMarketCheck::check);
     connect(m_print, &QPushButton::clicked, this, &FrmMarketCheck::printPage);
     connect(m_savePdf, &QPushButton::clicked, this, &FrmMarketCheck::savePage);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// The results are read once per analysis: the check follows each keystroke.
+// The market's price, the boxes, the answer and the figures. On a screen too small for them they
+// scroll, so that the pictures keep their room.
+QWidget* FrmMarketCheck::buildAnswer()
+{
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_marketLine = wrapping("lblAnalysis", page);
+    column->addWidget(m_marketLine);
+    buildInputs(page, column);
+    m_sentence = wrapping("lblSentence", page);
+    QFont sentenceFont = font();
+    sentenceFont.setBold(true);
+    m_sentence->setFont(sentenceFont);
+    column->addWidget(m_sentence);
+    // A label takes the width of its longest line, so no column of the figures is ever cut; the
+    // column keeps the width of the level table, so that nothing moves when the figures come.
+    m_figures = named(new QLabel(page), "lblFigures");
+    m_figures->setFont(fixedPitchFace(9));
+    m_figures->setMinimumWidth(QFontMetrics(m_figures->font()).horizontalAdvance(QString(kTableColumns, u'0')));
+    m_figures->setTextFormat(Qt::PlainText);
+    m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(m_figures);
+    column->addStretch();
+    auto* scrolling = new ScrollingPage(page, this);
+    scrolling->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding); // the pictures take the width to spare
+    return scrolling;
+}
+
+// The boxes stand in the page's layout before their notes are placed beside them.
+void FrmMarketCheck::buildInputs(QWidget* page, QBoxLayout* column)
+{
+    auto* inputs = new QGridLayout;
+    column->addLayout(inputs);
+    m_speed =
+        promptedBox(inputs, "txtSpeed", QStringLiteral("This press's running &speed (impressions per hour):"), page);
+    m_setUpMinutes = promptedBox(inputs, "txtSetUp", QStringLiteral("This press's set-&up time (minutes):"), page);
+    m_job = promptedBox(inputs, "txtJob", QStringLiteral("Typical &job (pieces):"), page);
+    for (QLineEdit* box : {m_speed, m_setUpMinutes, m_job})
+        connect(box, &QLineEdit::textChanged, this, &FrmMarketCheck::check);
+}
+
+QWidget* FrmMarketCheck::buildPictures()
+{
+    auto* pictures = named(new QTabWidget(this), "tabPictures");
+    m_priceChart = named(new MarketChart(MarketPicture::Price, pictures), "chtPrice");
+    m_breakEvenChart = named(new MarketChart(MarketPicture::BreakEven, pictures), "chtBreakEven");
+    pictures->addTab(m_priceChart, texts::kPriceCaption);
+    pictures->addTab(m_breakEvenChart, texts::kBreakEvenCaption);
+    return pictures;
+}
+
 void FrmMarketCheck::showAnalysis(const QString& name, const CenterAnalysis& analysis)
 {
     m_name = name;
     m_analysis = analysis;
-    const LoadedRecord loaded = loadResultFile(m_platform.folder(), name);
-    m_results.reset();
-    m_resultsError = loaded.error;
-    if (loaded.ok())
-        m_results = loaded.record;
-    m_heading->setText(marketchecktexts::heading(name));
-    m_analysisLine->setText(marketchecktexts::analysisLine(analysis));
+    readResults();
+    m_heading->setText(texts::heading(name));
+    m_marketLine->setText(texts::marketLine(analysis));
+    const QString proposed = numbers::boxText(typicalJob(analysis));
+    if (m_job->text().trimmed().isEmpty() || m_job->text() == m_proposedJob)
+        m_job->setText(proposed);
+    m_proposedJob = proposed;
     check();
 }
 
-// Says the first thing that is missing, or the answer; figures only when nothing is.
+void FrmMarketCheck::followChange(const DataChange& change)
+{
+    if (change.touches(DataChange::File::Results) && change.centers.contains(m_name))
+        reloadCenter();
+}
+
+void FrmMarketCheck::reloadCenter()
+{
+    readResults();
+    check();
+}
+
+void FrmMarketCheck::readResults()
+{
+    const DataFolder& folder = m_platform.folder();
+    const LoadedRecord loaded = loadResultFile(folder, m_name);
+    if (loaded.ok())
+        m_results = {Results::State::Read, loaded.record};
+    else
+        m_results = {folder.exists(filenames::resultFile(m_name)) ? Results::State::Unreadable
+                                                                  : Results::State::Missing,
+                     ResultRecord()};
+}
+
+// Says the first thing that is missing, or the answer; shows what figures it can.
 void FrmMarketCheck::check()
 {
-    m_check.reset();
     const OwnFigure speed = readOwnFigure(m_speed->text());
     const OwnFigure minutes = readOwnFigure(m_setUpMinutes->text());
-    QString sentence = marketchecktexts::ownFigureSentence(speed, minutes);
-    if (sentence.isEmpty() && !m_results)
-        sentence = m_resultsError;
-    if (sentence.isEmpty()) {
-        const MarketCheck checked = checkMarket(m_analysis, {speed.value, minutes.value}, *m_results);
-        sentence = marketchecktexts::gapSentence(checked, m_name);
-        if (sentence.isEmpty()) {
-            m_check = checked;
-            sentence = marketchecktexts::verdict(checked);
-        }
+    const OwnFigure job = readOwnFigure(m_job->text());
+    const QString problem = texts::ownFigureSentence(speed, minutes, job);
+    std::optional<MarketCheck> checked;
+    if (problem.isEmpty())
+        checked = checkMarket(m_analysis, {speed.value, minutes.value}, job.value, m_results);
+    m_sentence->setText(!checked              ? problem
+                        : checked->hasRates() ? texts::verdict(*checked).join(u'\n')
+                                              : texts::gapSentence(*checked, m_name));
+    showCheck(checked);
+}
+
+void FrmMarketCheck::showCheck(const std::optional<MarketCheck>& checked)
+{
+    m_check.reset();
+    if (checked && checked->hasRates())
+        m_check = checked;
+    const bool market = checked && checked->hasMarketFigures();
+    m_figures->setText(market ? texts::figureLines(*checked).join(u'\n') : QString());
+    for (MarketChart* chart : {m_priceChart, m_breakEvenChart}) {
+        if (market)
+            chart->showCheck(*checked);
+        else
+            chart->clear();
     }
-    m_sentence->setText(sentence);
-    m_figures->setPlainText(m_check ? marketchecktexts::figureLines(*m_check).join(u'\n') : QString());
-    if (m_check)
-        m_chart->showCheck(*m_check);
-    else
-        m_chart->clear();
     m_print->setEnabled(m_check.has_value());
     m_savePdf->setEnabled(m_check.has_value());
 }
@@ -150,8 +250,11 @@ PrintJob FrmMarketCheck::pageJob() const
 {
     PrintJob job = marketCheckReport(m_name, m_analysis, *m_check);
     const MarketCheck check = *m_check;
-    job.picture(kPictureCaption, kPictureMillimetres,
-                [check](QPainter& painter, const QRectF& area) { drawPriceChart(painter, area, check); });
+    for (const MarketPicture picture : {MarketPicture::Price, MarketPicture::BreakEven})
+        job.picture(picture == MarketPicture::Price ? texts::kPriceCaption : texts::kBreakEvenCaption,
+                    kPictureMillimetres, [check, picture](QPainter& painter, const QRectF& area) {
+                        drawMarketChart(painter, area, picture, check);
+                    });
     return job.endDocument();
 }
 

@@ -3,22 +3,23 @@
 #include "CenterAnalysis.h"
 #include "MarketCheck.h"
 #include "PrintJob.h"
-#include "ResultRecord.h"
 
 #include <QWidget>
 
 #include <optional>
 
+struct DataChange;
 class MarketChart;
 class Platform;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
-// Whether the press can live at the market's prices: the user types its own speed and set-up
-// time, and the window sets the hourly cost those prices support against the press's rate (B)
-// at each efficiency level, with the break-even efficiency and a picture of price by quantity.
+// Whether the press can live at the market's prices for the jobs a shop runs: the user types
+// its own speed and set-up time and a typical job, and the window sets the market's price for
+// that job against the job's cost on the press at each efficiency level, with the break-even
+// efficiency and pictures of price and break-even efficiency by quantity.
 class FrmMarketCheck : public QWidget {
     Q_OBJECT
 public:
@@ -29,11 +30,24 @@ public:
     static FrmMarketCheck* open(Platform& platform, QWidget* owner, const QString& name,
                                 const CenterAnalysis& analysis);
 
+    // Takes up another analysis. The typical job follows it unless the user has typed one.
     void showAnalysis(const QString& name, const CenterAnalysis& analysis);
+
+    // The equipment whose rates the check compares, and a fresh reading of its saved results
+    // (after a Calculate BHR or a Recalculate All), keeping what the user typed.
+    QString centerName() const { return m_name; }
+    void reloadCenter();
+    // Reads the saved results again when a writing action replaced them.
+    void followChange(const DataChange& change);
 
 private:
     void buildLayout();
+    QWidget* buildAnswer();
+    void buildInputs(QWidget* page, QBoxLayout* column);
+    QWidget* buildPictures();
+    void readResults();
     void check();
+    void showCheck(const std::optional<marketcheck::MarketCheck>& checked);
     PrintJob pageJob() const;
     void printPage();
     void savePage();
@@ -41,17 +55,19 @@ private:
     Platform& m_platform;
     QString m_name;
     CenterAnalysis m_analysis;
-    std::optional<ResultRecord> m_results; // read when the analysis arrives
-    QString m_resultsError;
-    std::optional<marketcheck::MarketCheck> m_check; // only when there is something to show
+    marketcheck::Results m_results;                  // read when the analysis arrives or the center changes
+    std::optional<marketcheck::MarketCheck> m_check; // only when it has the press's rates
+    QString m_proposedJob;                           // the job the analysis proposed
 
     QLabel* m_heading = nullptr;
-    QLabel* m_analysisLine = nullptr;
+    QLabel* m_marketLine = nullptr;
     QLineEdit* m_speed = nullptr;
     QLineEdit* m_setUpMinutes = nullptr;
+    QLineEdit* m_job = nullptr;
     QLabel* m_sentence = nullptr;
-    QPlainTextEdit* m_figures = nullptr;
-    MarketChart* m_chart = nullptr;
+    QLabel* m_figures = nullptr;
+    MarketChart* m_priceChart = nullptr;
+    MarketChart* m_breakEvenChart = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_savePdf = nullptr;
 };

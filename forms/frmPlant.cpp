@@ -1,6 +1,12 @@
 #include "frmPlant.h"
 
+#include "BlanksLastSort.h"
+#include "DataChanges.h"
 #include "EquipmentList.h"
+#include "FileNames.h"
+#include "FilesState.h"
+#include "FrozenColumnTable.h"
+#include "InputBoxes.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "PlantChart.h"
@@ -15,6 +21,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,9 +30,9 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QSortFilterProxyModel>
+#include <QShortcut>
 #include <QSplitter>
-#include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,10 +47,13 @@ constexpr int kNameColumnWidth = 220; // wider names are elided rather than wide
 constexpr int kRowsMeasured = 20;     // column widths follow the first rows, so a long list opens at once
 constexpr double kPictureMillimetres = 110;
 
-QString summaryOf(const plantoverview::Overview& overview)
+constexpr int kSettleMilliseconds = 300; // a run of changes by another program is looked at once
+
+QString summaryOf(const plantoverview::Overview& overview, bool listExists)
 {
     if (!overview.listRead)
-        return equipmentlist::kMissingListMessage;
+        return listExists ? QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile)
+                          : QStringLiteral("No equipment is listed yet: start with New on tab 6.");
     using plantoverview::CenterState;
     const std::array<std::pair<CenterState, QString>, 5> states = {{
         {CenterState::Current, QStringLiteral("current")},
@@ -68,6 +78,25 @@ QString summaryOf(const plantoverview::Overview& overview)
     return text;
 }
 
+// The files the overview reads: the list, the plant file and each listed name's result file.
+QStringList filesRead(const plantoverview::Overview& overview)
+{
+    QStringList files{filenames::kListFile, filenames::kPlantFile};
+    for (const plantoverview::CenterRow& row : overview.centers)
+        if (filenames::nameProblem(row.name).isEmpty())
+            files.append(filenames::resultFile(row.name));
+    return files;
+}
+
+// The prompt of a box as a sentence names it.
+QString promptOf(InputBox box)
+{
+    QString prompt = QString::fromLatin1(inputboxes::entry(box).prompt).trimmed();
+    if (prompt.endsWith(u':'))
+        prompt.chop(1);
+    return prompt;
+}
+
 } // namespace
 
 FrmPlant* FrmPlant::open(Platform& platform, MainWindowLink& mainWindow)
@@ -87,6 +116,16 @@ FrmPlant::FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* pare
     setWindowTitle(kTitle);
     build();
     refresh();
+    connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmPlant::refresh);
+    // Another program's changes are seen as they land; once they settle the overview says so.
+    m_watcher = new QFileSystemWatcher({m_platform.folder().path()}, this);
+    auto* settle = named(new QTimer(this), "tmrOutsideChange");
+    settle->setSingleShot(true);
+    settle->setInterval(kSettleMilliseconds);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, settle, qOverload<>(&QTimer::start));
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, settle, qOverload<>(&QTimer::start));
+    connect(settle, &QTimer::timeout, this, &FrmPlant::noticeOutsideChange);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 void FrmPlant::build()
@@ -95,12 +134,20 @@ void FrmPlant::build()
     m_summary = named(new QLabel(this), "lblPlantSummary");
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
+    m_outOfDate = named(new QLabel(QStringLiteral("<b>Out of date:</b> the data files have changed since this "
+                                                  "overview was read. Press Refresh to read them again."),
+                                   this),
+                        "lblOutOfDate");
+    m_outOfDate->setWordWrap(true);
+    m_outOfDate->hide();
+    layout->addWidget(m_outOfDate);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     buildTable(split);
     m_chart = named(new QChartView(split), "chtCosts");
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setMinimumHeight(180);
+    m_chart->installEventFilter(this);
     split->addWidget(m_table);
     split->addWidget(m_chart);
     split->setStretchFactor(0, 1);
@@ -118,12 +165,12 @@ void FrmPlant::build()
 void FrmPlant::buildTable(QWidget* parent)
 {
     m_model = new PlantTableModel(this);
-    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted = new BlanksLastSort(this);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(PlantTableModel::SortRole);
     m_sorted->setSortLocaleAware(true);
 
-    m_table = named(new QTableView(parent), "tblCenters");
+    m_table = named(new FrozenColumnTable(parent), "tblCenters");
     m_table->setModel(m_sorted);
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // list order until the user sorts
     // What needs doing shows beside each name; the export and the printed table keep their order.
@@ -143,6 +190,7 @@ void FrmPlant::buildTable(QWidget* parent)
     load->setShortcutContext(Qt::WidgetShortcut);
     connect(load, &QAction::triggered, this, [this] { showChosenEquipment(m_table->currentIndex()); });
     m_table->addAction(load);
+    m_table->freezeFirstColumn(); // the names stay in view when the figures scroll sideways
 }
 
 QWidget* FrmPlant::buildButtons()
@@ -168,15 +216,44 @@ QWidget* FrmPlant::buildButtons()
 void FrmPlant::refresh()
 {
     m_model->setOverview(plantoverview::read(m_platform.folder()));
-    m_summary->setText(summaryOf(m_model->overview()));
+    m_folderState = filesState(m_platform.folder(), filesRead(m_model->overview()));
+    m_outOfDate->hide();
+    const QStringList watched = m_watcher ? m_watcher->files() : QStringList();
+    if (m_watcher && watched.size() < 2)
+        m_watcher->addPaths(
+            {m_platform.folder().filePath(filenames::kListFile), m_platform.folder().filePath(filenames::kPlantFile)});
+    m_summary->setText(summaryOf(m_model->overview(), m_platform.folder().exists(filenames::kListFile)));
     m_table->resizeColumnsToContents();
     for (const int column : {int(PlantTableModel::Name), int(PlantTableModel::State)})
         if (m_table->columnWidth(column) > kNameColumnWidth)
             m_table->setColumnWidth(column, kNameColumnWidth);
 
+    drawChart();
+}
+
+void FrmPlant::drawChart()
+{
+    m_barsDrawn = plantchart::barsThatFit(m_chart->width(), m_chart->font());
     QChart* old = m_chart->chart();
-    m_chart->setChart(plantchart::build(plantchart::centersOf(m_model->overview())));
+    m_chart->setChart(plantchart::build(plantchart::centersOf(m_model->overview()), m_barsDrawn));
     delete old;
+}
+
+// A wider or narrower picture has room for another number of bars.
+bool FrmPlant::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_chart && event->type() == QEvent::Resize &&
+        plantchart::barsThatFit(m_chart->width(), m_chart->font()) != m_barsDrawn)
+        drawChart();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The program's own writing actions refresh the overview before their change is seen here, so
+// only a change by another program finds the files other than they were read.
+void FrmPlant::noticeOutsideChange()
+{
+    if (filesState(m_platform.folder(), filesRead(m_model->overview())) != m_folderState)
+        m_outOfDate->show();
 }
 
 void FrmPlant::showChosenEquipment(const QModelIndex& index)
@@ -189,6 +266,8 @@ void FrmPlant::showChosenEquipment(const QModelIndex& index)
 // Enter alone never replaces any rate.
 void FrmPlant::recalculateAll()
 {
+    if (!settleUnsavedPlantBoxes())
+        return;
     const DataFolder& folder = m_platform.folder();
     const recalculation::Plan plan = recalculation::plan(folder);
     if (plan.centers.isEmpty()) {
@@ -215,9 +294,45 @@ void FrmPlant::recalculateAll()
     });
     progress.reset();
 
-    refresh();
+    QStringList recalculated;
+    for (const recalculation::PlannedCenter& center : plan.centers)
+        recalculated.append(center.name);
+    m_mainWindow.dataChanges().announce({DataChange::File::Results, recalculated}); // refreshes this window too
     if (const QString problems = recalculatesummary::outcome(plan, saved); !problems.isEmpty())
         m_platform.messages().tell(problems, kRecalculateTitle, MessageBoxes::Icon::Warning);
+}
+
+// Figures typed on the plant-wide tab but not saved would be passed over by a recalculation
+// from the files: the user decides whether they count, and the safe answer is to stop.
+bool FrmPlant::settleUnsavedPlantBoxes()
+{
+    const QList<InputBox> unsaved = m_mainWindow.unsavedPlantBoxes();
+    if (unsaved.isEmpty())
+        return true;
+    QStringList prompts;
+    for (const InputBox box : unsaved)
+        prompts.append(promptOf(box));
+    const QString question =
+        QStringLiteral("The figures typed on the tab \"2. General Information\" differ from the saved plant "
+                       "figures in: %1.\n\nSave them and recalculate with them, recalculate with the saved "
+                       "figures, or cancel?")
+            .arg(prompts.join(QStringLiteral(", ")));
+    enum Choice { SaveThem, UseSaved, Cancel };
+    const QStringList choices = {QStringLiteral("Save and Recalculate"), QStringLiteral("Use Saved Figures"),
+                                 QStringLiteral("Cancel")};
+    switch (m_platform.messages().askChoice(question, choices, Cancel, kRecalculateTitle)) {
+    case SaveThem:
+        if (const StoreResult saved = m_mainWindow.savePlantBoxes(); !saved.ok()) {
+            m_platform.messages().tell(saved.error + QStringLiteral("\nNothing was recalculated."), kRecalculateTitle,
+                                       MessageBoxes::Icon::Warning);
+            return false;
+        }
+        return true;
+    case UseSaved:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void FrmPlant::exportTable()

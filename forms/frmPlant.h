@@ -4,16 +4,19 @@
 
 class MainWindowLink;
 class Platform;
+class FrozenColumnTable;
 class PlantTableModel;
 class PrintJob;
 class QChartView;
+class QFileSystemWatcher;
 class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
-class QTableView;
 
 // Every listed equipment at once: its rates, whether they still follow from today's plant
-// figures, and its annual cost in a picture. Reads the files afresh on opening and on Refresh.
+// figures, and its annual cost in a picture. Reads the files afresh on opening, on Refresh and
+// after every writing action of the program; a change made by another program marks it out of
+// date until Refresh.
 class FrmPlant : public QWidget {
     Q_OBJECT
 public:
@@ -24,22 +27,32 @@ public:
 
     void refresh();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
     void buildTable(QWidget* parent);
     QWidget* buildButtons();
     void showChosenEquipment(const QModelIndex& index);
     void recalculateAll();
+    bool settleUnsavedPlantBoxes();
+    void noticeOutsideChange();
     void exportTable();
     void printOverview();
     void saveOverviewAsPdf();
     PrintJob printedOverview() const;
+    void drawChart();
 
     Platform& m_platform;
     MainWindowLink& m_mainWindow;
     PlantTableModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
-    QTableView* m_table = nullptr;
+    FrozenColumnTable* m_table = nullptr;
     QChartView* m_chart = nullptr;
+    int m_barsDrawn = 0; // how many the picture had room for when it was drawn
     QLabel* m_summary = nullptr;
+    QLabel* m_outOfDate = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QByteArray m_folderState; // the data files as they were when the overview was last read
 };

@@ -77,9 +77,11 @@ void FrmSplash::showEvent(QShowEvent* event)
     setFocus(Qt::ActiveWindowFocusReason);
 }
 
+// Any key that gives a character hands over: a letter or a digit, and also Enter, Escape and
+// Backspace, whose characters are control codes. Shift, the arrows and the function keys give none.
 void FrmSplash::keyPressEvent(QKeyEvent* event)
 {
-    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+    if (!event->text().isEmpty())
         handOver();
     else
         QWidget::keyPressEvent(event);

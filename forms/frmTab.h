@@ -8,6 +8,7 @@
 // The Reverse Engineering tab feeds pricing/ the same way through the pricing file.
 // Windows never compute: arithmetic lives in engine/ and pricing/, file layouts in store/.
 
+#include "DataChanges.h"
 #include "InputBoxes.h"
 #include "MainWindowLink.h"
 #include "ReverseEngineeringTab.h"
@@ -19,6 +20,7 @@
 #include <array>
 #include <optional>
 
+struct BudgetOutcome;
 class Platform;
 class QLabel;
 class QLineEdit;
@@ -51,6 +53,9 @@ public:
     void forgetListEntry(int row) override;
     void clearTitle() override;
     void showEquipment(const QString& name) override;
+    DataChanges& dataChanges() override { return m_changes; }
+    QList<InputBox> unsavedPlantBoxes() const override;
+    StoreResult savePlantBoxes() override;
     bool closeOtherWindows() override;
     void showDataFolderAfresh() override;
 
@@ -95,6 +100,7 @@ private:
     // Calculate BHR: the tab's button turns to the last tab, the window's own does not.
     void calculateBudget(bool turnToLastTab);
     bool mayReplaceSharedFiles();
+    void announceCalculation(const BudgetOutcome& outcome);
 
     QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
     QLineEdit* box(InputBox which) const { return box(inputboxes::objectName(which)); }
@@ -102,6 +108,7 @@ private:
     QString boxText(InputBox which) const { return boxText(inputboxes::objectName(which)); }
 
     Platform& m_platform;
+    DataChanges m_changes;
     QString m_currentName;
     QTabWidget* m_tabs = nullptr;
     QListWidget* m_list = nullptr;

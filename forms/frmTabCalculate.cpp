@@ -3,8 +3,12 @@
 
 #include "BudgetCalculation.h"
 #include "Platform.h"
+#include "RecordLayout.h"
 #include "SharedFiles.h"
 #include "frmBudget.h"
+
+#include <QHash>
+#include <QLineEdit>
 
 void FrmTab::calculateBudget(bool turnToLastTab)
 {
@@ -16,6 +20,7 @@ void FrmTab::calculateBudget(bool turnToLastTab)
         return;
     const BudgetOutcome outcome =
         ::calculateBudget(m_platform.folder(), m_currentName, [this](const QString& name) { return boxText(name); });
+    announceCalculation(outcome);
     if (outcome.kind == BudgetOutcome::Kind::Overflow) {
         m_platform.messages().tell(QStringLiteral("Please fill out all necessary info on ") + m_currentName);
         return;
@@ -43,4 +48,49 @@ bool FrmTab::mayReplaceSharedFiles()
                        "those of \"%1\".\r\nReplace them?")
             .arg(m_currentName, others);
     return m_platform.messages().askYesNo(question, {}, MessageBoxes::Answer::No) == MessageBoxes::Answer::Yes;
+}
+
+// Every name whose files were written: the current one and any that shares its files.
+void FrmTab::announceCalculation(const BudgetOutcome& outcome)
+{
+    using File = DataChange::File;
+    DataChange change{File::Plant | File::Inputs, {m_currentName}};
+    change.centers.append(sharedfiles::namesSharingFiles(m_platform.folder(), m_currentName));
+    switch (outcome.kind) {
+    case BudgetOutcome::Kind::Completed:
+        change.files |= File::Results;
+        break;
+    case BudgetOutcome::Kind::Overflow: // the input files were saved before the formulas stopped
+        break;
+    case BudgetOutcome::Kind::NotSaved: // a file may have been saved before the one that failed
+        change.files |= File::Results;
+        break;
+    }
+    m_changes.announce(change);
+}
+
+QList<InputBox> FrmTab::unsavedPlantBoxes() const
+{
+    const recordlayout::LoadedFile saved = recordlayout::loadPlantFile(m_platform.folder());
+    if (!saved.ok())
+        return {};
+    QHash<QString, QString> savedTexts;
+    for (const recordlayout::Assignment& assignment : saved.assignments)
+        savedTexts.insert(assignment.box, assignment.text);
+    QList<InputBox> differing;
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        const QLineEdit* edit = box(entry.box);
+        if (entry.file == inputboxes::BoxFile::Plant && edit->isModified() &&
+            edit->text() != savedTexts.value(QString::fromLatin1(entry.name)))
+            differing.append(entry.box);
+    }
+    return differing;
+}
+
+StoreResult FrmTab::savePlantBoxes()
+{
+    const StoreResult saved = savePlantFile(m_platform.folder(), [this](const QString& name) { return boxText(name); });
+    if (saved.ok())
+        m_changes.announce({DataChange::File::Plant, {}});
+    return saved;
 }

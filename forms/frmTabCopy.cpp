@@ -89,5 +89,7 @@ void FrmTab::saveAsNewName()
         m_platform.messages().tell(refusal(outcome, from, *to), {}, MessageBoxes::Icon::Warning);
         return;
     }
+    using File = DataChange::File;
+    m_changes.announce({File::Inputs | File::Results | File::List, {*to}});
     reloadListEntries();
 }

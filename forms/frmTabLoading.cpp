@@ -72,9 +72,12 @@ bool FrmTab::refuseName(const QString& name)
 // missing from the list next time.
 bool FrmTab::addToList(const QString& name)
 {
+    const bool listed = equipmentlist::load(m_platform.folder()).names.contains(name);
     const StoreResult added = equipmentlist::addIfAbsent(m_platform.folder(), name);
     if (!added.ok())
         m_platform.messages().tell(added.error);
+    else if (!listed)
+        m_changes.announce({DataChange::File::List, {name}});
     return added.ok();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "TextTable.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,9 +20,13 @@ public:
     virtual void tell(const QString& text, const QString& title = {}, Icon icon = Icon::None) = 0;
     // A question with Yes and No buttons; Enter gives the default answer.
     virtual Answer askYesNo(const QString& text, const QString& title = {}, Answer defaultAnswer = Answer::Yes) = 0;
-    // The same question with a longer account behind it that the user may open and scroll.
-    virtual Answer askYesNoWithDetails(const QString& text, const QString& details, const QString& title = {},
+    // The same question with a table behind it that the user may open, resize and scroll.
+    virtual Answer askYesNoWithDetails(const QString& text, const TextTable& details, const QString& title = {},
                                        Answer defaultAnswer = Answer::No) = 0;
+    // A question with a button per choice, in order; gives the index of the one chosen. Enter
+    // gives `defaultChoice`; Escape and the close box give the last choice, which cancels.
+    virtual int askChoice(const QString& text, const QStringList& choices, int defaultChoice,
+                          const QString& title = {}) = 0;
     // A line of text the user types, starting from `suggestion`; nothing when the user cancelled.
     virtual std::optional<QString> askText(const QString& prompt, const QString& title = {},
                                            const QString& suggestion = {}) = 0;
@@ -30,7 +37,8 @@ class DialogMessageBoxes : public MessageBoxes {
 public:
     void tell(const QString& text, const QString& title, Icon icon) override;
     Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override;
-    Answer askYesNoWithDetails(const QString& text, const QString& details, const QString& title,
+    Answer askYesNoWithDetails(const QString& text, const TextTable& details, const QString& title,
                                Answer defaultAnswer) override;
+    int askChoice(const QString& text, const QStringList& choices, int defaultChoice, const QString& title) override;
     std::optional<QString> askText(const QString& prompt, const QString& title, const QString& suggestion) override;
 };

@@ -29,27 +29,21 @@ QString verb(qsizetype count, const QString& plural)
     return count == 1 ? plural + u's' : plural;
 }
 
-QString shown(const QString& text)
+QString prompt(const inputsimport::BoxChange& change)
 {
-    return text.isEmpty() ? QStringLiteral("(empty)") : u'"' + text + u'"';
+    return QString::fromLatin1(inputboxes::entry(change.box).prompt);
 }
 
-QStringList changeLines(const ChangedRow& row)
+QString who(const QString& name)
 {
-    QStringList lines;
-    for (const inputsimport::BoxChange& change : row.changes)
-        lines.append(QStringLiteral("  %1 %2 -> %3")
-                         .arg(QString::fromLatin1(inputboxes::entry(change.box).prompt), shown(change.before),
-                              shown(change.after)));
-    return lines;
+    return name.isEmpty() ? QStringLiteral("the plant row") : u'"' + name + u'"';
 }
 
 QStringList refusalLines(const inputsimport::Plan& plan)
 {
     QStringList lines;
     for (const inputsimport::Refusal& refused : plan.refused) {
-        const QString who = refused.name.isEmpty() ? QStringLiteral("the plant row") : u'"' + refused.name + u'"';
-        lines.append(QStringLiteral("Row %1, %2: %3.").arg(refused.row).arg(who, refused.reason));
+        lines.append(QStringLiteral("Row %1, %2: %3.").arg(refused.row).arg(who(refused.name), refused.reason));
     }
     return lines;
 }
@@ -93,19 +87,18 @@ QString question(const inputsimport::Plan& plan)
                                  "and why a row cannot be imported.");
 }
 
-QString details(const inputsimport::Plan& plan)
+TextTable details(const inputsimport::Plan& plan)
 {
-    QStringList lines;
-    for (const ChangedRow& row : plan.centers) {
-        lines.append(QStringLiteral("%1 (row %2):").arg(row.name).arg(row.row));
-        lines.append(changeLines(row));
-    }
-    if (!plan.refused.isEmpty()) {
-        lines.append(QString());
-        lines.append(QStringLiteral("Cannot be imported:"));
-        lines.append(refusalLines(plan));
-    }
-    return lines.join(u'\n');
+    TextTable table{{QStringLiteral("Row"), QStringLiteral("Center"), QStringLiteral("Box"), QStringLiteral("Saved"),
+                     QStringLiteral("New")},
+                    {}};
+    for (const ChangedRow& row : plan.centers)
+        for (const inputsimport::BoxChange& change : row.changes)
+            table.rows.append({QString::number(row.row), row.name, prompt(change), change.before, change.after});
+    for (const inputsimport::Refusal& refused : plan.refused)
+        table.rows.append({QString::number(refused.row), who(refused.name), QString(), QString(),
+                           QStringLiteral("cannot be imported: ") + refused.reason});
+    return table;
 }
 
 QString plantQuestion(const inputsimport::Plan& plan)
@@ -118,9 +111,12 @@ QString plantQuestion(const inputsimport::Plan& plan)
              count == 1 ? QStringLiteral("it") : QStringLiteral("them"));
 }
 
-QString plantDetails(const inputsimport::Plan& plan)
+TextTable plantDetails(const inputsimport::Plan& plan)
 {
-    return changeLines(*plan.plant).join(u'\n');
+    TextTable table{{QStringLiteral("Box"), QStringLiteral("Saved"), QStringLiteral("New")}, {}};
+    for (const inputsimport::BoxChange& change : plan.plant->changes)
+        table.rows.append({prompt(change), change.before, change.after});
+    return table;
 }
 
 QString nothingToDo(const inputsimport::Plan& plan)

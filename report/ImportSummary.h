@@ -2,6 +2,7 @@
 
 #include "InputsImport.h"
 #include "InputsTable.h"
+#include "TextTable.h"
 
 #include <QString>
 
@@ -14,14 +15,14 @@ QString exported(const inputstable::Exported& exported, const QString& path);
 // Before any center's files are saved: how many centers and boxes change, and how many rows
 // cannot be imported.
 QString question(const inputsimport::Plan& plan);
-// Behind it, per center, each box that changes with its old and new text, then each row that
+// Behind it, per center, each box that changes with its saved and new text, then each row that
 // cannot be imported with the reason.
-QString details(const inputsimport::Plan& plan);
+TextTable details(const inputsimport::Plan& plan);
 
 // The plant row's own question, asked apart because it changes what every center shares; the
 // boxes it changes behind it.
 QString plantQuestion(const inputsimport::Plan& plan);
-QString plantDetails(const inputsimport::Plan& plan);
+TextTable plantDetails(const inputsimport::Plan& plan);
 
 // When no row changes anything: why, row by row.
 QString nothingToDo(const inputsimport::Plan& plan);

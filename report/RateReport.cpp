@@ -5,7 +5,6 @@
 #include "ResultSlots.h"
 #include "ResultTexts.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -113,8 +112,11 @@ void printBody(PrintJob& job, const ResultRecord& record)
     }
 }
 
-// Rates stand in 8-character fields from the columns 32, 49 and 66. A wider rate starts earlier
-// so that it still ends in its field's last column, yet always after a blank.
+// Rates stand in 8-character fields from the columns 32, 49 and 66; a wider rate starts as much
+// earlier, so that it still ends in its field's last column. Where the line has already reached a
+// rate's first column, the rate goes on at that column of the next line, as the printer does with
+// any column the line is past; a rate without blanks of its own does so also where it would touch
+// the figure before it.
 void printRateRow(PrintJob& job, const ResultRecord& record, int level)
 {
     const int shown = level + 1;
@@ -127,7 +129,9 @@ void printRateRow(PrintJob& job, const ResultRecord& record, int level)
     for (const auto& [column, rateSlot] :
          {std::pair{32, slot::rateA(shown)}, std::pair{49, slot::rateB(shown)}, std::pair{66, slot::rateC(shown)}}) {
         const QString rate = ratetable::rateText(record, rateSlot);
-        const qsizetype start = std::max(column - resulttexts::overrun(rate, resulttexts::kRateWidth), nextColumn + 1);
+        const qsizetype start = column - resulttexts::overrun(rate, resulttexts::kRateWidth);
+        if (nextColumn == start && !rate.startsWith(u' '))
+            job.endLine();
         job.moveToColumn(static_cast<int>(start)).print(rate);
         nextColumn = start + rate.size();
     }

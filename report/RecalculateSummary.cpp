@@ -34,20 +34,17 @@ QString change(double before, double after)
     return text;
 }
 
-QString levelLine(const PlannedCenter& center, int level)
+QStringList levelRow(const PlannedCenter& center, int level)
 {
     const std::optional<double> after = center.newRecord.result(resultslots::rateB(level));
     const std::optional<double> before =
         center.oldRecord ? center.oldRecord->result(resultslots::rateB(level)) : std::nullopt;
     const QString percent =
         numbers::format(center.newRecord.input(resultslots::efficiency(level)), numbers::kPercentPattern);
-    QString line = QStringLiteral("  Level %1 (%2%): ").arg(level).arg(percent);
-    if (!center.oldRecord)
-        return line + QStringLiteral("%1 (no saved rate to compare)").arg(money(after));
-    line += QStringLiteral("%1 -> %2").arg(money(before), money(after));
+    QString changed = QStringLiteral("no saved rate to compare");
     if (before && after)
-        line += QStringLiteral(", ") + change(*before, *after);
-    return line;
+        changed = change(*before, *after);
+    return {center.name, QStringLiteral("%1 (%2%)").arg(level).arg(percent), money(before), money(after), changed};
 }
 
 QString centers(qsizetype count)
@@ -78,20 +75,18 @@ QString question(const recalculation::Plan& plan)
     return text + QStringLiteral("\n\nShow Details lists the old and the new rate (B) of every level.");
 }
 
-QString details(const recalculation::Plan& plan)
+TextTable details(const recalculation::Plan& plan)
 {
-    QStringList lines;
-    for (const PlannedCenter& center : plan.centers) {
-        lines.append(center.name);
+    TextTable table{{QStringLiteral("Center"), QStringLiteral("Level"), QStringLiteral("Old rate (B)"),
+                     QStringLiteral("New rate (B)"), QStringLiteral("Change")},
+                    {}};
+    for (const PlannedCenter& center : plan.centers)
         for (int level = 1; level <= resultslots::kLevels; ++level)
-            lines.append(levelLine(center, level));
-    }
-    if (!plan.refused.isEmpty()) {
-        lines.append(QString());
-        lines.append(QStringLiteral("Cannot be recalculated:"));
-        lines.append(refusalLines(plan));
-    }
-    return lines.join(u'\n');
+            table.rows.append(levelRow(center, level));
+    for (const recalculation::Refusal& refused : plan.refused)
+        table.rows.append({refused.name, QString(), QString(), QString(),
+                           QStringLiteral("cannot be recalculated: ") + refused.reason});
+    return table;
 }
 
 QString nothingToDo(const recalculation::Plan& plan)

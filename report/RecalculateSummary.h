@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecalculateAll.h"
+#include "TextTable.h"
 
 #include <QString>
 
@@ -9,9 +10,9 @@ namespace recalculatesummary {
 
 // The question: how many centers change and how many cannot be recalculated.
 QString question(const recalculation::Plan& plan);
-// Behind it, per center and level, the old and the new rate (B) with the change in dollars and
-// percent, then each center that cannot be recalculated with the reason.
-QString details(const recalculation::Plan& plan);
+// Behind it, a row per center and level: the old and the new rate (B) with the change in dollars
+// and percent; then a row for each center that cannot be recalculated, with the reason.
+TextTable details(const recalculation::Plan& plan);
 // Why nothing can be recalculated, when the plan holds no center.
 QString nothingToDo(const recalculation::Plan& plan);
 // After the run: the files that could not be saved, and where a cancelled run stopped; empty when

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "NumberReading.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -88,6 +90,43 @@ QString boxText(double value)
     const bool exponent = d.exponent >= 15 || d.exponent < -5;
     const QString magnitude = exponent ? exponentForm(d) : positionalForm(d);
     return value < 0 ? u'-' + magnitude : magnitude;
+}
+
+namespace {
+
+// Whether the value is the double nearest to a decimal of at most 15 significant digits with at
+// most 8 places: then its 15-digit text is that decimal, which reads back as the value itself.
+bool isShortDecimal(double value)
+{
+    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    for (const double power : kPowersOfTen) {
+        const double scaled = value * power;
+        if (std::fabs(scaled) >= 1e15)
+            return false;
+        if (scaled == std::nearbyint(scaled))
+            return scaled / power == value;
+    }
+    return false;
+}
+
+} // namespace
+
+// The 15 significant digits that boxText() writes read straight back; only a value whose digits
+// would read beyond the largest double or below the smallest takes the way through the text.
+double asBoxTextReads(double value)
+{
+    if (value == 0.0)
+        return 0.0; // the text "0" has no sign
+    if (isShortDecimal(value))
+        return value;
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, kSignificantDigits - 1);
+    double back = 0.0;
+    const auto read = std::from_chars(buffer, written.ptr, back);
+    if (written.ec != std::errc() || read.ec != std::errc())
+        return numbers::read(boxText(value));
+    return back;
 }
 
 QString printForm(double value)

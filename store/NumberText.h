@@ -12,6 +12,9 @@ namespace numbers {
 // is taken toward zero so that the text never reads back as an overflow.
 QString boxText(double value);
 
+// The value that boxText(value) reads back as, worked out without making the text.
+double asBoxTextReads(double value);
+
 // The number form of the data files and the printer: a blank (or "-") before, one blank after,
 // so 1234.5 gives " 1234.5 " and -.25 gives "-.25 ".
 QString printForm(double value);

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTabBar>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -22,7 +23,8 @@ private slots:
     void onlyTheCloseBoxRunsTheOpenWindowsClosing();
     void windowCalculateButtonIsOutOfReach();
     void workSpaceOptionsStartUnchosen();
-    void reverseEngineeringFocusOrder();
+    void tabGoesRoundEachPageThroughTheTabStrip_data();
+    void tabGoesRoundEachPageThroughTheTabStrip();
     void unstorableCharactersStayOutOfBoxes();
 
 private:
@@ -190,15 +192,51 @@ void TestMainWindow::workSpaceOptionsStartUnchosen()
     QVERIFY(!m_ui->child<QRadioButton>("Option2")->isChecked());
 }
 
-void TestMainWindow::reverseEngineeringFocusOrder()
+void TestMainWindow::tabGoesRoundEachPageThroughTheTabStrip_data()
 {
-    QStringList order;
-    QWidget* widget = m_ui->child<QWidget>("txtPercent");
-    for (; order.size() < 8; widget = widget->nextInFocusChain())
-        if (widget->focusPolicy() & Qt::TabFocus)
-            order.append(widget->objectName());
-    QCOMPARE(order,
-             (QStringList{"txtPercent", "txtP1", "txtP2", "txtHrCost", "txtQ1", "txtQ2", "Command1", "Command3"}));
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("stops");
+    QTest::newRow("1. Preliminary Information")
+        << int(FrmTab::Preliminary) << QStringList{"listTitle", "Command5", "txtTitle", "cmdStart", "cmdExit"};
+    QTest::newRow("2. General Information")
+        << int(FrmTab::General)
+        << QStringList{"txtSS",        "txtDed",          "txtComp",     "txtUnempComp", "txtMaxWages", "txtGroupIns",
+                       "txtPension",   "txtPower",        "txtVacation", "txtHolidays",  "txtRent",     "txtInsurEquip",
+                       "txtPropTaxes", "txtDepreciation", "txtTotCost",  "txtTotFeet"};
+    QTest::newRow("3. Equipment") << int(FrmTab::Equipment)
+                                  << QStringList{"txtCost",   "txtHP1", "txtUsage1", "txtHP2", "txtUsage2", "txtHP3",
+                                                 "txtUsage3", "txtHP4", "txtUsage4", "txtHP5", "txtUsage5"};
+    QTest::newRow("4. Wages and Efficiency")
+        << int(FrmTab::WagesAndEfficiency) << QStringList{"txtWage1",  "txtWage2", "txtWage3",      "txtSq",
+                                                          "txtHours",  "txtArc",   "txtArcPercent", "txtTotWatt",
+                                                          "txtEff100", "txtEff80", "txtEff70",      "txtEff60",
+                                                          "Option1"}; // arrows move to Option2
+    QTest::newRow("5. Indirect Costs") << int(FrmTab::IndirectCosts) << QStringList{"txtInd", "txtSupply", "txtRepair",
+                                                                                    "txtGen", "txtSell",   "Command2"};
+    QTest::newRow("6. Reverse Engineering")
+        << int(FrmTab::ReverseEngineering)
+        << QStringList{"txtPercent", "txtP1", "txtP2", "txtHrCost", "txtQ1", "txtQ2", "Command1", "Command3"};
+}
+
+// From the tab strip the Tab key visits the page's controls in order, then the tab strip again,
+// and nothing that cannot be seen.
+void TestMainWindow::tabGoesRoundEachPageThroughTheTabStrip()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, stops);
+    m_ui->start();
+    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window()));
+    m_ui->window().selectTab(FrmTab::Tab(tab));
+    m_ui->tabs()->tabBar()->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (qsizetype press = 0; press < stops.size() + 2; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* reached = QApplication::focusWidget();
+        const QString name =
+            reached->objectName().isEmpty() ? reached->metaObject()->className() : reached->objectName();
+        visited.append(reached == m_ui->tabs()->tabBar() ? QStringLiteral("tab strip") : name);
+    }
+    QCOMPARE(visited, stops + QStringList({"tab strip", stops.first()}));
 }
 
 void TestMainWindow::unstorableCharactersStayOutOfBoxes()

@@ -1,17 +1,27 @@
 #include "MainWindowDriver.h"
 
+#include "BudgetCalculation.h"
 #include "DisplayPattern.h"
 #include "FileNames.h"
 #include "InputBoxes.h"
+#include "PlantChart.h"
 #include "PlantExport.h"
+#include "PlantFolder.h"
 #include "PlantOverview.h"
+#include "PlantTableModel.h"
 #include "ResultSlots.h"
 #include "frmPlant.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -53,6 +63,13 @@ private slots:
     void printsTheTableThenThePicture();
     void saveAsNewNameCopiesOrRefuses_data();
     void saveAsNewNameCopiesOrRefuses();
+    void recalculateAllAsksAboutTypedPlantFigures_data();
+    void recalculateAllAsksAboutTypedPlantFigures();
+    void blanksSortLastAndNamesStayInView();
+    void barsAddUpToTheTotalAndStayReadable_data();
+    void barsAddUpToTheTotalAndStayReadable();
+    void outsideChangesMarkItOutOfDate();
+    void newUserAndEscape();
 
 private:
     // Starts each name with the worked example, its equipment cost varied, and calculates it.
@@ -170,7 +187,7 @@ void TestPlantWindow::plantChangeMakesOthersStaleUntilRecalculated()
         QCOMPARE(m_ui->fileBytes(betaFile), betaBefore);
         return;
     }
-    const QString change = betaRateBefore + " -> " + rateB1Shown(m_ui->folder(), "Beta");
+    const QString change = "Beta\t1 (100%)\t" + betaRateBefore + "\t" + rateB1Shown(m_ui->folder(), "Beta");
     QVERIFY2(question.details.contains(change), qPrintable(question.details));
     QCOMPARE(messages().shown.size(), blockGamma ? 2 : 1); // the failures in one message
     if (blockGamma)
@@ -313,6 +330,147 @@ void TestPlantWindow::saveAsNewNameCopiesOrRefuses()
                  m_ui->fileBytes(filenames::inputFile("Alpha", digit)));
     QVERIFY(openOverview());
     QCOMPARE(cell(2, kRateB1Column), cell(0, kRateB1Column)); // side by side, the same figures
+}
+
+void TestPlantWindow::recalculateAllAsksAboutTypedPlantFigures_data()
+{
+    QTest::addColumn<int>("choice"); // -1: the question's default
+    QTest::addColumn<bool>("plantSaved");
+    QTest::addColumn<bool>("recalculated");
+    QTest::newRow("save them and recalculate") << 0 << true << true;
+    QTest::newRow("recalculate with the saved figures") << 1 << false << true;
+    QTest::newRow("cancel, the default") << -1 << false << false;
+}
+
+// Alpha was calculated with the saved power price; Beta's rent was saved since, so Alpha is
+// stale. Then a power price is typed on tab 2 and not saved.
+void TestPlantWindow::recalculateAllAsksAboutTypedPlantFigures()
+{
+    QFETCH(int, choice);
+    QFETCH(bool, plantSaved);
+    QFETCH(bool, recalculated);
+    calculateCenters({"Alpha", "Beta"});
+    m_ui->type("txtRent", "6");
+    m_ui->press("Command2");
+    m_ui->type("txtPower", ".2");
+    const QByteArray plantBefore = m_ui->fileBytes(filenames::kPlantFile);
+    const QByteArray alphaBefore = m_ui->fileBytes(filenames::resultFile("Alpha"));
+    QVERIFY(openOverview());
+    messages().shown.clear();
+    if (choice >= 0)
+        messages().choices = {choice};
+    messages().answers = {MessageBoxes::Answer::Yes};
+    clickIn(m_plant, "cmdRecalculateAll");
+
+    const RecordedMessageBoxes::Shown asked = messages().shown.value(0);
+    QVERIFY2(asked.text.contains(": " + promptOf("txtPower") + "."), qPrintable(asked.text)); // only the typed box
+    QCOMPARE(asked.details, QStringLiteral("Save and Recalculate|Use Saved Figures|Cancel"));
+    QCOMPARE(m_ui->fileBytes(filenames::kPlantFile) != plantBefore, plantSaved);
+    QCOMPARE(m_ui->fileBytes(filenames::resultFile("Alpha")) != alphaBefore, recalculated);
+    QCOMPARE(stateOf("Alpha"), recalculated ? QStringLiteral("current") : "stale: " + promptOf("txtRent"));
+    if (plantSaved)
+        QCOMPARE(stateOf("Beta"), QStringLiteral("current"));
+}
+
+void TestPlantWindow::blanksSortLastAndNamesStayInView()
+{
+    m_ui->startWithList({"Never", "Ten", "Nine fifty"});
+    saveResults(m_ui->folder(), "Ten", {{resultslots::rateB(1), 10}});
+    saveResults(m_ui->folder(), "Nine fifty", {{resultslots::rateB(1), 9.5}});
+    QVERIFY(openOverview());
+    auto* view = control<QTableView>(m_plant, "tblCenters");
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        view->horizontalHeader()->setSortIndicator(kRateB1Column, order);
+        QCOMPARE(namesShown().last(), QStringLiteral("Never"));
+    }
+
+    m_plant->resize(360, 400); // far narrower than the table
+    QVERIFY(QTest::qWaitForWindowExposed(m_plant));
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    QVERIFY(view->horizontalScrollBar()->value() > 0);
+    const auto* names = control<QTableView>(view, "tblFrozenNames");
+    QVERIFY(names->isVisible());
+    QCOMPARE(names->geometry().left(), view->viewport()->geometry().left());
+    const QModelIndex firstName = names->model()->index(0, 0);
+    QCOMPARE(names->indexAt(names->visualRect(firstName).center()).data().toString(), namesShown().first());
+}
+
+void TestPlantWindow::barsAddUpToTheTotalAndStayReadable_data()
+{
+    QTest::addColumn<int>("centers");
+    QTest::addColumn<int>("barsDrawn"); // at most
+    QTest::newRow("a few") << 3 << 3;
+    QTest::newRow("a thousand") << 1000 << plantchart::kMostShown;
+}
+
+// The bars stack to the total annual cost column; at most 40 are drawn, each at least one line of
+// label text wide in the window as it opens, with a line that counts those left out.
+void TestPlantWindow::barsAddUpToTheTotalAndStayReadable()
+{
+    QFETCH(int, centers);
+    QFETCH(int, barsDrawn);
+    QStringList names;
+    for (int i = 0; i < centers; ++i)
+        names.append(QStringLiteral("C%1 press").arg(i, 4, 10, QChar(u'0')));
+    m_ui->startWithList(names);
+    // Three calculated with their own figures; the rest copies of the third's result file.
+    BoxTexts boxes = workedExampleTexts();
+    for (int i = 0; i < std::min(centers, 3); ++i) {
+        boxes.insert("txtGen", QString::number(1000 + 700 * i));
+        boxes.insert("txtSell", QString::number(4000 - 900 * i));
+        QCOMPARE(calculateCenter(m_ui->folder(), names[i], boxes).kind, BudgetOutcome::Kind::Completed);
+    }
+    const QByteArray copied = m_ui->fileBytes(filenames::resultFile(names[2]));
+    for (int i = 3; i < centers; ++i) {
+        QFile file(m_ui->path(filenames::resultFile(names[i])));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(copied) == copied.size());
+    }
+    QVERIFY(openOverview());
+    const int totalColumn = 1;
+    for (int row = 0; row < table()->rowCount(); ++row) {
+        const LoadedRecord loaded = loadResultFile(m_ui->folder(), cell(row, 0));
+        const double total = table()->index(row, totalColumn).data(PlantTableModel::SortRole).toDouble();
+        QVERIFY(qAbs(plantoverview::costSplit(loaded.record).total() - total) < 0.005);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(m_plant));
+    QChart* chart = control<QChartView>(m_plant, "chtCosts")->chart();
+    auto* axis = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+    QVERIFY(axis->count() <= barsDrawn);
+    QCOMPARE(chart->title().isEmpty(), axis->count() == centers);
+    QVERIFY2(chart->title().isEmpty() || chart->title().contains(QString::number(centers - axis->count()) + " more"),
+             qPrintable(chart->title()));
+    QVERIFY(chart->plotArea().width() / axis->count() >= QFontMetrics(axis->labelsFont()).height());
+}
+
+void TestPlantWindow::outsideChangesMarkItOutOfDate()
+{
+    calculateCenters({"Alpha", "Beta"});
+    QVERIFY(openOverview());
+    auto* settle = m_plant->findChild<QTimer*>("tmrOutsideChange");
+    auto* outOfDate = control<QLabel>(m_plant, "lblOutOfDate");
+    calculateAgain("Alpha"); // the program's own change: read at once
+    QVERIFY(QMetaObject::invokeMethod(settle, "timeout"));
+    QVERIFY(outOfDate->isHidden());
+
+    QVERIFY(m_ui->folder().replace(filenames::resultFile("Beta"), {"1"}).ok()); // as another program would
+    QVERIFY(QMetaObject::invokeMethod(settle, "timeout"));
+    QVERIFY(!outOfDate->isHidden());
+    clickIn(m_plant, "cmdRefresh");
+    QVERIFY(outOfDate->isHidden());
+    QVERIFY2(stateOf("Beta").startsWith("unreadable"), qPrintable(stateOf("Beta")));
+}
+
+void TestPlantWindow::newUserAndEscape()
+{
+    m_ui->start();
+    messages().shown.clear();
+    QVERIFY(openOverview());
+    QCOMPARE(control<QLabel>(m_plant, "lblPlantSummary")->text(),
+             QStringLiteral("No equipment is listed yet: start with New on tab 6."));
+    QVERIFY(messages().shown.isEmpty());
+    QVERIFY(QTest::qWaitForWindowExposed(m_plant));
+    QTest::keyClick(m_plant, Qt::Key_Escape);
+    QVERIFY(!m_plant || !m_plant->isVisible());
 }
 
 QTEST_MAIN(TestPlantWindow)

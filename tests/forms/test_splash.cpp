@@ -92,17 +92,20 @@ void TestSplash::timerHandsOverToTheMainWindow()
 
 void TestSplash::handsOverOnce_data()
 {
-    QTest::addColumn<bool>("byKey");
-    QTest::newRow("character key") << true;
-    QTest::newRow("click on the bare frame") << false;
+    QTest::addColumn<int>("key"); // none for the click
+    QTest::newRow("character key") << int(Qt::Key_A);
+    QTest::newRow("Enter, character 13") << int(Qt::Key_Return);
+    QTest::newRow("Escape, character 27") << int(Qt::Key_Escape);
+    QTest::newRow("Backspace, character 8") << int(Qt::Key_Backspace);
+    QTest::newRow("click on the bare frame") << 0;
 }
 
 void TestSplash::handsOverOnce()
 {
-    QFETCH(bool, byKey);
+    QFETCH(int, key);
     QSignalSpy handedOver(splash(), &FrmSplash::handedOver);
-    if (byKey)
-        QTest::keyClick(splash(), Qt::Key_A);
+    if (key)
+        QTest::keyClick(splash(), Qt::Key(key));
     else
         QTest::mouseClick(frame(), Qt::LeftButton, {}, bareFramePoint());
     QCOMPARE(handedOver.count(), 1);

@@ -17,6 +17,8 @@ private slots:
     void tableAlignmentEdgeCases();
     void rateReportNeverCutsAnAmount_data();
     void rateReportNeverCutsAnAmount();
+    void rateRowGoesOnWhereTheLineIsPastARate_data();
+    void rateRowGoesOnWhereTheLineIsPastARate();
 };
 
 void TestReportPages::textPageLaysOutColumnsLinesAndFaces()
@@ -104,6 +106,42 @@ void TestReportPages::rateReportNeverCutsAnAmount()
     for (QString& printed : lines)
         printed.remove(QRegularExpression(" +$")); // a rate row ends in blank fields
     QVERIFY2(lines.contains(line), qPrintable(lines.join(u'\n')));
+}
+
+// The rate row of the first level with the worked example's rates (A) $64.91, (B) $69.01 and
+// (C) $34.51 at 100 %, for chargeable hours and a rate (A) that crowd the row.
+void TestReportPages::rateRowGoesOnWhereTheLineIsPastARate_data()
+{
+    QTest::addColumn<double>("hours");
+    QTest::addColumn<double>("rateA");
+    QTest::addColumn<QStringList>("lines");
+    const QString start = QStringLiteral("       100") + QString(9, u' '); // the hours from column 20
+    const QString ratesBandC = QString(9, u' ') + "  $69.01" + QString(9, u' ') + "  $34.51"; // columns 49, 66
+    QTest::newRow("12-digit hours end before rate A's column 32")
+        << 123456789012.0 << 64.9125 << QStringList{start + "123456789012" + "  $64.91" + ratesBandC};
+    QTest::newRow("13-digit hours reach column 32: the rates go on the next line")
+        << 1234567890123.0 << 64.9125
+        << QStringList{start + "1234567890123", QString(31, u' ') + "  $64.91" + ratesBandC};
+    QTest::newRow("a rate A wider than its field would touch the hours: next line, still ending in column 39")
+        << 1234567.0 << 1234567.89 << QStringList{start + "1234567", QString(26, u' ') + "$1,234,567.89" + ratesBandC};
+}
+
+void TestReportPages::rateRowGoesOnWhereTheLineIsPastARate()
+{
+    QFETCH(double, hours);
+    QFETCH(double, rateA);
+    QFETCH(QStringList, lines);
+    ResultRecord record;
+    record.setInput(77, 100);
+    record.setResult(77, hours);
+    record.setResult(81, rateA);
+    record.setResult(89, 69.0108);
+    record.setResult(100, 34.5054);
+    const QStringList page = TextPagePrinter::of(rateReport("Kord", record)).lines();
+    const qsizetype row = page.indexOf(QRegularExpression("       100 .*")); // matches whole lines
+    QVERIFY(row > 0);
+    QCOMPARE(page.mid(row, lines.size()), lines);
+    QVERIFY(page.at(row + lines.size()).trimmed().isEmpty()); // the second level's row, without figures
 }
 
 QTEST_MAIN(TestReportPages)

@@ -3,8 +3,11 @@
 #include "NumberReading.h"
 #include "NumberText.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -21,6 +24,7 @@ private slots:
     void boxText();
     void boxTextReadsBackTheSameNumber_data();
     void boxTextReadsBackTheSameNumber();
+    void randomDecimalsReadAsTheirDecimalValue();
     void displayPatterns_data();
     void displayPatterns();
     void fixedFields_data();
@@ -193,6 +197,34 @@ void TestNumberRules::boxTextReadsBackTheSameNumber()
         const double back = numbers::read(text);
         QCOMPARE(numbers::boxText(back), numbers::boxText(value));
         QVERIFY(qAbs(back - value) <= qAbs(value) * 1e-14);
+    }
+}
+
+// Texts of a sign, up to 20 digits and a point, with blanks anywhere, against the C library's
+// reading of the same text without its blanks; and every value as its box text reads back.
+void TestNumberRules::randomDecimalsReadAsTheirDecimalValue()
+{
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int sign = random.bounded(4);
+        text += sign == 0 ? QStringLiteral("-") : sign == 1 ? QStringLiteral("+") : QString();
+        const int digits = random.bounded(1, 21);
+        const int point = random.bounded(digits + 1);
+        for (int i = 0; i < digits; ++i) {
+            if (i == point && round % 3 != 0)
+                text += u'.';
+            text += QChar(u'0' + (random.bounded(5) == 0 ? 0 : random.bounded(10)));
+        }
+        QString typed = text;
+        for (int blanks = random.bounded(3); blanks > 0; --blanks)
+            typed.insert(random.bounded(typed.size() + 1), random.bounded(2) ? u' ' : u'\t');
+        const double expected = std::strtod(text.toLatin1().constData(), nullptr);
+        QVERIFY2(numbers::read(typed) == expected, qPrintable(typed));
+
+        const double value = expected * std::pow(10.0, random.bounded(-12, 12));
+        QVERIFY2(numbers::asBoxTextReads(value) == numbers::read(numbers::boxText(value)),
+                 qPrintable(numbers::boxText(value)));
     }
 }
 

@@ -7,3 +7,11 @@ QStringList RecordedMessageBoxes::texts() const
         result.append(message.text);
     return result;
 }
+
+QString RecordedMessageBoxes::linesOf(const TextTable& table)
+{
+    QStringList lines;
+    for (const QStringList& row : table.rows)
+        lines.append(row.join(u'\t'));
+    return lines.join(u'\n');
+}

@@ -16,28 +16,35 @@ public:
         Icon icon = Icon::None;
         bool question = false;
         Answer defaultAnswer = Answer::Ok; // Yes or No for a question
-        QString details;                   // what a question with details holds behind its text
+        QString details;                   // what a question with details holds behind its text, a row a line
+        TextTable table;                   // the same details as the table the user opens
     };
 
     void tell(const QString& text, const QString& title, Icon icon) override
     {
-        shown.append({text, title, icon, false, Answer::Ok, {}});
+        shown.append({text, title, icon, false, Answer::Ok, {}, {}});
     }
     Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override
     {
-        shown.append({text, title, Icon::Question, true, defaultAnswer, {}});
+        shown.append({text, title, Icon::Question, true, defaultAnswer, {}, {}});
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
     }
-    Answer askYesNoWithDetails(const QString& text, const QString& details, const QString& title,
+    Answer askYesNoWithDetails(const QString& text, const TextTable& details, const QString& title,
                                Answer defaultAnswer) override
     {
-        shown.append({text, title, Icon::Question, true, defaultAnswer, details});
+        shown.append({text, title, Icon::Question, true, defaultAnswer, linesOf(details), details});
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    }
+    // Answers from `choices`, the default when it is empty; the choices are the question's details.
+    int askChoice(const QString& text, const QStringList& offered, int defaultChoice, const QString& title) override
+    {
+        shown.append({text, title, Icon::Question, true, Answer::Ok, offered.join(u'|'), {}});
+        return choices.isEmpty() ? defaultChoice : choices.takeFirst();
     }
     // Answers text questions from `typed`; cancelled when it is empty.
     std::optional<QString> askText(const QString& prompt, const QString& title, const QString& suggestion) override
     {
-        shown.append({prompt, title, Icon::Question, true, Answer::Ok, suggestion});
+        shown.append({prompt, title, Icon::Question, true, Answer::Ok, suggestion, {}});
         if (typed.isEmpty())
             return std::nullopt;
         return typed.takeFirst();
@@ -45,6 +52,10 @@ public:
 
     QList<Shown> shown;
     QList<Answer> answers;
+    QList<int> choices;
     QStringList typed;
     QStringList texts() const;
+
+private:
+    static QString linesOf(const TextTable& table);
 };

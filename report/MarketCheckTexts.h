@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CenterAnalysis.h"
+#include "MarketCheck.h"
+
+#include <QStringList>
+
+// How the market check reads in its window and on paper.
+namespace marketchecktexts {
+
+QString heading(const QString& name);
+// The market's price split into its run and set-up parts, with what a 1,000-piece job comes to,
+// and the speed and set-up time it implies; empty when the analysis could not work it out.
+QString marketLine(const CenterAnalysis& analysis);
+// The press's figures and the job, as the check reads them.
+QString pressLine(const marketcheck::MarketCheck& check);
+// What is wrong with the typed speed, set-up time and job; empty when all three can be used.
+QString ownFigureSentence(const marketcheck::OwnFigure& speed, const marketcheck::OwnFigure& setUpMinutes,
+                          const marketcheck::OwnFigure& job);
+// What the check lacks; empty when it has all. Names the equipment, never a file.
+QString gapSentence(const marketcheck::MarketCheck& check, const QString& name);
+// The answer for the job, a line: the levels at which the press is cheaper and the efficiency it
+// needs; then a line per level: the quantities at which it is cheaper.
+QStringList verdict(const marketcheck::MarketCheck& check);
+// Where a level's press is cheaper: "cheaper above 652 pieces", "cheaper below 1,438 pieces",
+// "cheaper at every quantity" or "never cheaper". Above and below name the last whole quantity
+// that is not cheaper and the first that is not cheaper.
+QString cheaperWhere(const marketcheck::Crossing& crossing);
+// The figures for the job, the rate that meets every job and, with rates, a line per level;
+// in columns for a fixed-pitch face.
+QStringList figureLines(const marketcheck::MarketCheck& check);
+
+QString percent(double value);  // "100 %", "72.5 %"
+QString quantity(double value); // "3,162 pieces", "1 piece"
+
+// The pictures' captions, axis titles and the name of the typical job's mark.
+inline const QString kPriceCaption = QStringLiteral("Price by quantity");
+inline const QString kBreakEvenCaption = QStringLiteral("Break-even efficiency by job size");
+inline const QString kQuantityAxisTitle = QStringLiteral("Quantity (pieces)");
+inline const QString kPriceAxisTitle = QStringLiteral("Price of the job ($)");
+inline const QString kEfficiencyAxisTitle = QStringLiteral("Efficiency needed (%)");
+inline const QString kJobMark = QStringLiteral("Typical job");
+
+} // namespace marketchecktexts

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+// A table of texts for the user to read: its headings, then rows of cells in the same order.
+struct TextTable {
+    QStringList headings;
+    QList<QStringList> rows;
+};

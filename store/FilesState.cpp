@@ -1,0 +1,17 @@
+#include "FilesState.h"
+
+#include <QDataStream>
+#include <QDateTime>
+#include <QFileInfo>
+
+QByteArray filesState(const DataFolder& folder, const QStringList& fileNames)
+{
+    QByteArray state;
+    QDataStream out(&state, QIODevice::WriteOnly);
+    for (const QString& name : fileNames) {
+        const QFileInfo file(folder.filePath(name));
+        out << name << file.exists() << file.size()
+            << file.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch();
+    }
+    return state;
+}

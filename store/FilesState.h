@@ -1,0 +1,10 @@
+#pragma once
+
+#include "DataFolder.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+// How the given files of the data folder stand: for each, whether it is there, its size and the
+// time of its last change. Two states differ when any of those files was written in between.
+QByteArray filesState(const DataFolder& folder, const QStringList& fileNames);
