@@ -1,21 +1,17 @@
+#include "ApplicationSetUp.h"
 #include "Platform.h"
-#include "ProgramFacts.h"
 #include "ProgramStart.h"
 
 #include <QApplication>
-#include <QFont>
+
+#include <csignal>
 
 int main(int argc, char* argv[])
 {
+    // A save past the user's file-size limit then fails and is told, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(program::kTitle);
-    // These name the user's data folder, so they must stay the same from release to release.
-    QApplication::setOrganizationName(QStringLiteral("Solvarra"));
-    QApplication::setOrganizationDomain(QStringLiteral("solvarra.com"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.solvarra.hourlyrates"));
-    // Reports and tables are laid out for Courier New; where it is absent its metric twin serves.
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-
+    setUpApplication();
     DesktopPlatform platform;
     ProgramStart start(platform);
     return QApplication::exec();

@@ -101,14 +101,25 @@ void readResults(const DataFolder& folder, CenterRow& row)
     }
 }
 
+// Saved results are current only when today's plant figures could be read and match them.
+CenterState judged(CenterRow& row, const centerrecompute::PlantTexts& plant)
+{
+    if (!plant.ok()) {
+        row.problem = plant.problem;
+        return CenterState::Unknown;
+    }
+    return row.changedInputs.isEmpty() ? CenterState::Current : CenterState::Stale;
+}
+
 } // namespace
 
 Overview read(const DataFolder& folder)
 {
     Overview overview;
     const equipmentlist::Loaded list = equipmentlist::load(folder);
-    overview.listRead = list.complete;
-    if (!list.complete)
+    overview.listRead = list.complete || !list.damage.isEmpty();
+    overview.listProblem = list.damage;
+    if (!overview.listRead)
         return overview;
 
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
@@ -135,7 +146,7 @@ Overview read(const DataFolder& folder)
         else if (row.record && plant.ok())
             row.changedInputs = changedInputs(today, *row.record);
         if (row.record && row.state == CenterState::NotCalculated)
-            row.state = row.changedInputs.isEmpty() ? CenterState::Current : CenterState::Stale;
+            row.state = judged(row, plant);
         overview.centers.append(row);
     }
     return overview;
@@ -166,6 +177,8 @@ QString stateText(const CenterRow& row)
         return QStringLiteral("not calculated");
     case CenterState::SharesFiles:
         return QStringLiteral("shares files with ") + row.sharingWith.join(QStringLiteral(", "));
+    case CenterState::Unknown:
+        return QStringLiteral("plant figures unreadable: ") + row.problem;
     case CenterState::Unreadable:
         break;
     }

@@ -19,6 +19,7 @@ enum class CenterState {
     NotCalculated, // no result file
     SharesFiles,   // another listed name uses the same files
     Unreadable,    // the result file (or a file needed to judge it) could not be read
+    Unknown,       // saved results, but the plant file cannot be read to tell whether they are current
 };
 
 struct CenterRow {
@@ -26,14 +27,15 @@ struct CenterRow {
     CenterState state = CenterState::NotCalculated;
     QStringList changedInputs;          // Stale: the prompts of the plant-wide inputs that changed
     QStringList sharingWith;            // SharesFiles: the other listed names, in list order
-    QString problem;                    // Unreadable: a sentence naming the file and the reason
+    QString problem;                    // Unreadable, Unknown: a sentence naming the file and the reason
     std::optional<ResultRecord> record; // the saved results, whenever the result file was read whole
 };
 
 struct [[nodiscard]] Overview {
     QList<CenterRow> centers; // one per name of the list file, in list order, each name once
     bool listRead = false;    // false when the list file is missing or unreadable
-    QString plantProblem;     // why the plant file could not be read; then no row is Stale
+    QString listProblem;      // why only the names of the list file's first part are shown
+    QString plantProblem;     // why the plant file could not be read; then no row is Stale or Current
 };
 
 Overview read(const DataFolder& folder);
@@ -52,7 +54,7 @@ struct CostSplit {
 CostSplit costSplit(const ResultRecord& record);
 
 // A short sentence for the state column: "current", "stale: <inputs>", "not calculated",
-// "shares files with <names>", "unreadable: <problem>".
+// "shares files with <names>", "unreadable: <problem>", "plant figures unreadable: <problem>".
 QString stateText(const CenterRow& row);
 
 } // namespace plantoverview

@@ -57,7 +57,9 @@ Plan plan(const DataFolder& folder)
     Plan plan;
     const equipmentlist::Loaded list = equipmentlist::load(folder);
     if (!list.complete) {
-        plan.plantProblem = QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile);
+        plan.plantProblem = !list.damage.isEmpty()
+                                ? list.damage
+                                : QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile);
         return plan;
     }
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);

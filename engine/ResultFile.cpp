@@ -2,12 +2,15 @@
 
 #include "ArithmeticFailure.h"
 #include "FieldText.h"
+#include "FileLimits.h"
 #include "FileNames.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 
 #include <QRegularExpression>
 #include <QStringList>
+
+static_assert(kResultFileLines == filelimits::kResultFileLines, "the result file's size limit counts its lines");
 
 namespace {
 
@@ -99,11 +102,14 @@ LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentNa
     const QString fileName = filenames::resultFile(equipmentName);
     OpenedFile file = folder.read(fileName);
     LoadedRecord loaded;
-    if (!file.ok()) {
+    if (!file.readable()) {
         loaded.error = file.error;
         return loaded;
     }
     // Whatever follows the record's lines is not part of it and is left unread.
     loaded.error = readSlots(file.fields, fileName, loaded.record);
+    // A damaged file is told as such, whatever its readable part held.
+    if (file.state == FileState::Damaged)
+        loaded.error = file.error;
     return loaded;
 }

@@ -21,7 +21,7 @@ struct [[nodiscard]] LoadedRecord {
     bool ok() const { return error.isEmpty(); }
 };
 
-// A missing, unreadable or short file and a line that is not a number (or one too large for a
-// double) are reported in `error`, quoting at most the start of a long line. Lines after the
-// first 206 are not read.
+// A missing, unreadable, short or damaged (larger than any result file can be) file and a line
+// that is not a number (or one too large for a double) are reported in `error`, quoting at most
+// the start of a long line. Lines after the first 206 are not read.
 LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName);

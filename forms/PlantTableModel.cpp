@@ -39,6 +39,8 @@ QString toolTipOf(const CenterRow& row)
             .arg(row.changedInputs.join(QStringLiteral(", ")));
     case CenterState::Unreadable:
         return row.problem;
+    case CenterState::Unknown:
+        return QStringLiteral("Whether its saved rates are current cannot be told: %1").arg(row.problem);
     default:
         return plantoverview::stateText(row);
     }

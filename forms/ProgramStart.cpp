@@ -7,12 +7,22 @@
 
 ProgramStart::ProgramStart(Platform& platform) : m_platform(platform)
 {
-    // Copies left by a save that was cut off last time; the data files themselves are whole.
-    leftovers::removeLeftovers(platform.folder());
     m_splash = new FrmSplash(platform);
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &FrmSplash::handedOver, this, &ProgramStart::openMainWindow);
+    // Queued, so that the splash's first paint reaches the screen before the clean-up runs.
+    connect(m_splash, &FrmSplash::firstPainted, this, &ProgramStart::removeLeftovers, Qt::QueuedConnection);
     m_splash->show();
+}
+
+// Copies left by a save that was cut off last time; the data files themselves are whole. Before
+// the main window reads any file, whether or not the splash was painted first.
+void ProgramStart::removeLeftovers()
+{
+    if (m_cleanedUp)
+        return;
+    m_cleanedUp = true;
+    leftovers::removeLeftovers(m_platform.folder());
 }
 
 ProgramStart::~ProgramStart()
@@ -24,6 +34,7 @@ void ProgramStart::openMainWindow()
 {
     if (m_main)
         return;
+    removeLeftovers();
     m_main = std::make_unique<FrmTab>(m_platform);
     // A data folder chosen earlier that is missing is said first: the list that follows is
     // that of another folder.

@@ -9,7 +9,8 @@
 #include "frmTab.h"
 class Platform;
 
-// Opens the splash window and, when it hands over, the main window.
+// Opens the splash window and, when it hands over, the main window. What can wait, the clean-up
+// of copies left by a cut-off save, runs once the splash is on the screen.
 class ProgramStart : public QObject {
     Q_OBJECT
 public:
@@ -21,8 +22,10 @@ public:
 
 private:
     void openMainWindow();
+    void removeLeftovers();
 
     Platform& m_platform;
     QPointer<FrmSplash> m_splash;
     std::unique_ptr<FrmTab> m_main;
+    bool m_cleanedUp = false;
 };

@@ -15,8 +15,12 @@ CurrentResults read(Platform& platform)
     CurrentResults current;
     current.name = handover::readName(platform.folder());
     if (!current.name) {
-        platform.messages().tell(QStringLiteral("The file %1 could not be read, so there are no results to show.")
-                                     .arg(filenames::kNameFile));
+        // A damaged name file is named with its size limit; otherwise the file's name says enough.
+        const OpenedFile nameFile = platform.folder().read(filenames::kNameFile);
+        const QString cause = nameFile.state == FileState::Damaged
+                                  ? nameFile.error
+                                  : QStringLiteral("The file %1 could not be read.").arg(filenames::kNameFile);
+        platform.messages().tell(cause.chopped(1) + QStringLiteral(", so there are no results to show."));
         return current;
     }
     current.record = readCenter(platform, *current.name).record;

@@ -125,6 +125,8 @@ void FrmCenter::analyse()
     const ReadPricing read = readPricingFile(m_platform.folder(), m_name);
     const CenterAnalysis analysis = analyseCenter(read.fields);
     m_analysis = analysis;
+    if (!read.damage.isEmpty())
+        m_platform.messages().tell(read.damage, {}, MessageBoxes::Icon::Warning);
     tellFailures(failures + read.failures + analysis.failures);
     m_heading->setText(centertexts::heading(m_name));
     m_speeds->setPlainText(joined(centertexts::speedParagraph(m_name, analysis), true));

@@ -106,7 +106,10 @@ void FrmDelete::loadList()
     if (loaded.complete)
         return;
     bringMainWindowForward();
-    m_platform.messages().tell(equipmentlist::kMissingListMessage);
+    if (!loaded.damage.isEmpty())
+        m_platform.messages().tell(loaded.damage + equipmentlist::kDamagedListNote, {}, MessageBoxes::Icon::Warning);
+    else
+        m_platform.messages().tell(equipmentlist::kMissingListMessage);
 }
 
 void FrmDelete::deleteName()

@@ -2,9 +2,12 @@
 
 #include "AccessiblePrompt.h"
 #include "BoxHint.h"
+#include "EquipmentList.h"
 #include "HandOverFiles.h"
+#include "LeftFilesQuestion.h"
 #include "MainWindowLink.h"
 #include "Platform.h"
+#include "SharedFiles.h"
 #include "SingleWindow.h"
 
 #include <QCloseEvent>
@@ -64,6 +67,8 @@ bool FrmName::accept()
     const QString name = m_name->text();
     if (name.isEmpty())
         return true;
+    if (!mayTakeOverFilesOf(name))
+        return false;
     const StoreResult written = handover::writeName(m_platform.folder(), name);
     if (!written.ok()) {
         m_platform.messages().tell(written.error);
@@ -71,4 +76,21 @@ bool FrmName::accept()
     }
     m_mainWindow.setAnalysisName(name);
     return true;
+}
+
+// A name that is not listed, yet whose files are there, would analyse and then replace another
+// equipment's figures: the user decides. The current and the listed names own their files.
+bool FrmName::mayTakeOverFilesOf(const QString& name)
+{
+    if (name == m_mainWindow.analysisName() || name == m_mainWindow.currentName())
+        return true;
+    const equipmentlist::Loaded listed = equipmentlist::load(m_platform.folder());
+    if (listed.complete && listed.names.contains(name))
+        return true;
+    const QStringList present = sharedfiles::filesPresent(m_platform.folder(), name);
+    return present.isEmpty() ||
+           mayTakeOverFiles(m_platform.messages(), name, present,
+                            QStringLiteral("The analysis under this name uses them, and its Calculate replaces "
+                                           "the pricing file. Use the name \"%1\"?")
+                                .arg(name));
 }

@@ -7,7 +7,8 @@ class Platform;
 class QLineEdit;
 
 // Revises the name under which the Reverse Engineering tab's analysis runs: a typed name goes
-// to the tab's name label and to Name.tmp. OK hides the window with its text kept; the close box
+// to the tab's name label and to Name.tmp. A name whose files another name left behind is taken
+// only when the user agrees. OK hides the window with its text kept; the close box
 // does the same and then closes it, so the next opening starts empty. A name that cannot be
 // saved is reported and the window stays open.
 class FrmName : public QWidget {
@@ -21,7 +22,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool accept(); // false when the name could not be saved
+    bool accept(); // false when the name could not be saved, or was not to take over files
+    bool mayTakeOverFilesOf(const QString& name);
 
     Platform& m_platform;
     MainWindowLink& m_mainWindow;

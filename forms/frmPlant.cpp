@@ -55,9 +55,10 @@ QString summaryOf(const plantoverview::Overview& overview, bool listExists)
         return listExists ? QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile)
                           : QStringLiteral("No equipment is listed yet: start with New on tab 6.");
     using plantoverview::CenterState;
-    const std::array<std::pair<CenterState, QString>, 5> states = {{
+    const std::array<std::pair<CenterState, QString>, 6> states = {{
         {CenterState::Current, QStringLiteral("current")},
         {CenterState::Stale, QStringLiteral("stale")},
+        {CenterState::Unknown, QStringLiteral("of unknown state")},
         {CenterState::NotCalculated, QStringLiteral("not calculated")},
         {CenterState::SharesFiles, QStringLiteral("sharing files")},
         {CenterState::Unreadable, QStringLiteral("unreadable")},
@@ -73,8 +74,9 @@ QString summaryOf(const plantoverview::Overview& overview, bool listExists)
     if (!parts.isEmpty())
         text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
     text += u'.';
-    if (!overview.plantProblem.isEmpty())
-        text += u' ' + overview.plantProblem;
+    for (const QString& problem : {overview.listProblem, overview.plantProblem})
+        if (!problem.isEmpty())
+            text += u' ' + problem;
     return text;
 }
 
@@ -271,8 +273,7 @@ void FrmPlant::recalculateAll()
     const DataFolder& folder = m_platform.folder();
     const recalculation::Plan plan = recalculation::plan(folder);
     if (plan.centers.isEmpty()) {
-        m_platform.messages().tell(recalculatesummary::nothingToDo(plan), kRecalculateTitle,
-                                   MessageBoxes::Icon::Warning);
+        tellSummary(recalculatesummary::nothingToDo(plan));
         return;
     }
     if (m_platform.messages().askYesNoWithDetails(recalculatesummary::question(plan), recalculatesummary::details(plan),
@@ -298,8 +299,14 @@ void FrmPlant::recalculateAll()
     for (const recalculation::PlannedCenter& center : plan.centers)
         recalculated.append(center.name);
     m_mainWindow.dataChanges().announce({DataChange::File::Results, recalculated}); // refreshes this window too
-    if (const QString problems = recalculatesummary::outcome(plan, saved); !problems.isEmpty())
-        m_platform.messages().tell(problems, kRecalculateTitle, MessageBoxes::Icon::Warning);
+    if (const recalculatesummary::Message problems = recalculatesummary::outcome(plan, saved); !problems.text.isEmpty())
+        tellSummary(problems);
+}
+
+void FrmPlant::tellSummary(const recalculatesummary::Message& message)
+{
+    m_platform.messages().tellWithDetails(message.text, message.details, kRecalculateTitle,
+                                          MessageBoxes::Icon::Warning);
 }
 
 // Figures typed on the plant-wide tab but not saved would be passed over by a recalculation

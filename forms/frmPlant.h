@@ -12,6 +12,10 @@ class QFileSystemWatcher;
 class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
+class QTableView;
+namespace recalculatesummary {
+struct Message;
+}
 
 // Every listed equipment at once: its rates, whether they still follow from today's plant
 // figures, and its annual cost in a picture. Reads the files afresh on opening, on Refresh and
@@ -38,6 +42,7 @@ private:
     void recalculateAll();
     bool settleUnsavedPlantBoxes();
     void noticeOutsideChange();
+    void tellSummary(const recalculatesummary::Message& message);
     void exportTable();
     void printOverview();
     void saveOverviewAsPdf();

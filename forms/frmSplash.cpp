@@ -77,6 +77,15 @@ void FrmSplash::showEvent(QShowEvent* event)
     setFocus(Qt::ActiveWindowFocusReason);
 }
 
+void FrmSplash::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
+}
+
 // Any key that gives a character hands over: a letter or a digit, and also Enter, Escape and
 // Backspace, whose characters are control codes. Shift, the arrows and the function keys give none.
 void FrmSplash::keyPressEvent(QKeyEvent* event)

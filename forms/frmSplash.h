@@ -14,12 +14,17 @@ public:
     explicit FrmSplash(Platform& platform, QWidget* parent = nullptr);
 
     QTimer* timer() const { return m_timer; }
+    // Whether the splash has been painted; some platforms paint it as it is shown.
+    bool isPainted() const { return m_painted; }
 
 signals:
     void handedOver();
+    // The splash is on the screen: work that can wait may start once this is handled.
+    void firstPainted();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -29,4 +34,5 @@ private:
     QFrame* m_frame = nullptr;
     QTimer* m_timer = nullptr;
     bool m_handedOver = false;
+    bool m_painted = false;
 };

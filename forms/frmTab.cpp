@@ -189,7 +189,9 @@ void FrmTab::refreshList()
     m_list->addItems(loaded.names);
     show();
     selectTab(Preliminary);
-    if (!loaded.complete)
+    if (!loaded.damage.isEmpty())
+        m_platform.messages().tell(loaded.damage + equipmentlist::kDamagedListNote, {}, MessageBoxes::Icon::Warning);
+    else if (!loaded.complete)
         m_platform.messages().tell(equipmentlist::kMissingListMessage);
 }
 

@@ -3,6 +3,7 @@
 
 #include "EquipmentCopy.h"
 #include "EquipmentList.h"
+#include "LeftFilesQuestion.h"
 #include "Platform.h"
 
 #include <QListWidget>
@@ -31,6 +32,7 @@ QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, 
     case Kind::BadName:
     case Kind::NotSaved:
         return outcome.error;
+    case Kind::FilesExist:
     case Kind::Copied:
         break;
     }
@@ -84,7 +86,13 @@ void FrmTab::saveAsNewName()
                                       QStringLiteral("Save as new name"), from);
     if (!to || to->isEmpty() || *to == from)
         return;
-    const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(m_platform.folder(), from, *to);
+    equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(m_platform.folder(), from, *to);
+    if (outcome.kind == equipmentcopy::CopyOutcome::Kind::FilesExist) {
+        const QString question = QStringLiteral("Replace them with the copy of \"%1\"?").arg(from);
+        if (!mayTakeOverFiles(m_platform.messages(), *to, outcome.present, question))
+            return;
+        outcome = equipmentcopy::copy(m_platform.folder(), from, *to, equipmentcopy::ExistingFiles::Replace);
+    }
     if (outcome.kind != equipmentcopy::CopyOutcome::Kind::Copied) {
         m_platform.messages().tell(refusal(outcome, from, *to), {}, MessageBoxes::Icon::Warning);
         return;

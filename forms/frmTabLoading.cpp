@@ -112,7 +112,8 @@ void FrmTab::showNameOnEveryTab()
 
 // Fills the boxes from the plant file and the input files 2, 3 and 4; a box that receives no
 // value keeps its text. Stops at the first file that is not there and says so by returning
-// false; a file that is there but cannot be read is passed over.
+// false; a file that is there but cannot be read is passed over, and of a damaged one the lines
+// within its size limit are taken, after saying so.
 bool FrmTab::loadRecord(LoadRegime regime)
 {
     const DataFolder& folder = m_platform.folder();
@@ -121,7 +122,11 @@ bool FrmTab::loadRecord(LoadRegime regime)
             file == 1 ? recordlayout::loadPlantFile(folder) : recordlayout::loadInputFile(folder, m_currentName, file);
         if (loaded.state == FileState::Missing)
             return false;
-        if (!loaded.ok())
+        if (loaded.state == FileState::Damaged)
+            m_platform.messages().tell(loaded.error + QStringLiteral("\r\nOnly the lines in its first part are "
+                                                                     "loaded; check the boxes they fill."),
+                                       {}, MessageBoxes::Icon::Warning);
+        else if (!loaded.ok())
             continue;
         for (const recordlayout::Assignment& assignment : loaded.assignments)
             box(assignment.box)->setText(assignment.text);

@@ -19,6 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QStringList& row : table.rows)
         written += csv::line(row);
     fuzz::require(csv::parse(written).rows == table.rows, "a table written back reads back the same");
+    for (const QStringList& row : table.rows)
+        for (const QString& cell : row)
+            fuzz::require(csv::fromCell(csv::textCell(cell)) == cell && csv::fromCell(csv::boxCell(cell)) == cell,
+                          "a text guarded against formulas reads back as it was");
 
     const inputsimport::Plan plan = inputsimport::plan(fuzz::scratchFolder(), bytes);
     if (!plan.problem.isEmpty())

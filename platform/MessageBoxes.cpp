@@ -35,7 +35,14 @@ QString titleOrProgram(const QString& title)
 
 void DialogMessageBoxes::tell(const QString& text, const QString& title, Icon icon)
 {
+    tellWithDetails(text, {}, title, icon);
+}
+
+void DialogMessageBoxes::tellWithDetails(const QString& text, const QString& details, const QString& title, Icon icon)
+{
     QMessageBox box(toDialogIcon(icon), titleOrProgram(title), text, QMessageBox::Ok, QApplication::activeWindow());
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.exec();
 }
 

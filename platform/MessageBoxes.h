@@ -18,6 +18,9 @@ public:
     virtual ~MessageBoxes() = default;
     // A message with an OK button; an empty title shows the program's title.
     virtual void tell(const QString& text, const QString& title = {}, Icon icon = Icon::None) = 0;
+    // The same message with a longer account behind it that the user may open and scroll.
+    virtual void tellWithDetails(const QString& text, const QString& details, const QString& title = {},
+                                 Icon icon = Icon::None) = 0;
     // A question with Yes and No buttons; Enter gives the default answer.
     virtual Answer askYesNo(const QString& text, const QString& title = {}, Answer defaultAnswer = Answer::Yes) = 0;
     // The same question with a table behind it that the user may open, resize and scroll.
@@ -36,6 +39,7 @@ public:
 class DialogMessageBoxes : public MessageBoxes {
 public:
     void tell(const QString& text, const QString& title, Icon icon) override;
+    void tellWithDetails(const QString& text, const QString& details, const QString& title, Icon icon) override;
     Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override;
     Answer askYesNoWithDetails(const QString& text, const TextTable& details, const QString& title,
                                Answer defaultAnswer) override;

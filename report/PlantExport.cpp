@@ -52,6 +52,8 @@ QString shortState(CenterState state)
         return QStringLiteral("not calculated");
     case CenterState::SharesFiles:
         return QStringLiteral("shares files");
+    case CenterState::Unknown:
+        return QStringLiteral("unknown");
     case CenterState::Unreadable:
         break;
     }
@@ -161,10 +163,10 @@ QByteArray csv(const plantoverview::Overview& overview)
 {
     QByteArray bytes = csv::line(columnHeadings());
     for (const CenterRow& row : overview.centers) {
-        QStringList fields = {row.name};
+        QStringList fields = {csv::textCell(row.name)};
         for (const FigureColumn& figure : figureColumns())
             fields.append(row.record ? plainNumber(figure.value(*row.record)) : QString());
-        fields.append(plantoverview::stateText(row));
+        fields.append(csv::textCell(plantoverview::stateText(row)));
         bytes += csv::line(fields);
     }
     return bytes;

@@ -30,7 +30,9 @@ const QList<FigureColumn>& figureColumns();
 // One row of figures per center, as CSV: a header row; commas between fields; a field that holds
 // a comma, a double quote or a line break in double quotes with its quotes doubled; numbers
 // unformatted with "." as the decimal point and no currency sign, an empty field where there is
-// no figure; UTF-8 without byte order mark; lines ended by CR LF.
+// no figure; a text that a spreadsheet would take for a formula (it begins with "=", "+", "-",
+// "@", a tab or a carriage return) after a "'"; UTF-8 without byte order mark; lines ended by
+// CR LF.
 QByteArray csv(const plantoverview::Overview& overview);
 
 // The printed table (landscape): a heading with the year, one line per center with the program's

@@ -60,6 +60,18 @@ QStringList refusalLines(const recalculation::Plan& plan)
     return lines;
 }
 
+// The lines under the heading: all of them, or the first ones and how many more, with the
+// whole list as the details.
+recalculatesummary::Message listed(QStringList lines, const QStringList& entries)
+{
+    using recalculatesummary::kCentersNamed;
+    if (entries.size() <= kCentersNamed)
+        return {(lines + entries).join(u'\n'), {}};
+    lines += entries.first(kCentersNamed);
+    lines.append(QStringLiteral("... and %1 more (Show Details lists them all).").arg(entries.size() - kCentersNamed));
+    return {lines.join(u'\n'), entries.join(u'\n')};
+}
+
 } // namespace
 
 namespace recalculatesummary {
@@ -89,28 +101,27 @@ TextTable details(const recalculation::Plan& plan)
     return table;
 }
 
-QString nothingToDo(const recalculation::Plan& plan)
+Message nothingToDo(const recalculation::Plan& plan)
 {
     if (!plan.plantProblem.isEmpty())
-        return QStringLiteral("Nothing was recalculated: %1").arg(plan.plantProblem);
-    QStringList lines{QStringLiteral("No center can be recalculated.")};
-    lines.append(refusalLines(plan));
-    return lines.join(u'\n');
+        return {QStringLiteral("Nothing was recalculated: %1").arg(plan.plantProblem), {}};
+    return listed({QStringLiteral("No center can be recalculated.")}, refusalLines(plan));
 }
 
-QString outcome(const recalculation::Plan& plan, const recalculation::SaveOutcome& saved)
+Message outcome(const recalculation::Plan& plan, const recalculation::SaveOutcome& saved)
 {
     QStringList lines;
     if (saved.cancelled)
         lines.append(QStringLiteral("Recalculating was stopped: %1 of %2 saved; the others keep their earlier rates.")
                          .arg(centers(saved.saved))
                          .arg(plan.centers.size()));
-    if (!saved.failures.isEmpty()) {
-        lines.append(QStringLiteral("These rates could not be saved and keep their earlier values:"));
-        for (const recalculation::SaveFailure& failure : saved.failures)
-            lines.append(QStringLiteral("%1: %2").arg(failure.name, failure.error));
-    }
-    return lines.join(u'\n');
+    if (saved.failures.isEmpty())
+        return {lines.join(u'\n'), {}};
+    lines.append(QStringLiteral("These rates could not be saved and keep their earlier values:"));
+    QStringList failures;
+    for (const recalculation::SaveFailure& failure : saved.failures)
+        failures.append(QStringLiteral("%1: %2").arg(failure.name, failure.error));
+    return listed(lines, failures);
 }
 
 } // namespace recalculatesummary

@@ -13,10 +13,18 @@ QString question(const recalculation::Plan& plan);
 // Behind it, a row per center and level: the old and the new rate (B) with the change in dollars
 // and percent; then a row for each center that cannot be recalculated, with the reason.
 TextTable details(const recalculation::Plan& plan);
+// A message whose list of centers may be long: the text names the first 20 and how many more,
+// and the details, one click away, hold the whole list. Details are empty when the text holds it.
+struct [[nodiscard]] Message {
+    QString text;
+    QString details;
+};
+inline constexpr int kCentersNamed = 20;
+
 // Why nothing can be recalculated, when the plan holds no center.
-QString nothingToDo(const recalculation::Plan& plan);
-// After the run: the files that could not be saved, and where a cancelled run stopped; empty when
-// every file was saved.
-QString outcome(const recalculation::Plan& plan, const recalculation::SaveOutcome& saved);
+Message nothingToDo(const recalculation::Plan& plan);
+// After the run: the files that could not be saved, and where a cancelled run stopped; an empty
+// text when every file was saved.
+Message outcome(const recalculation::Plan& plan, const recalculation::SaveOutcome& saved);
 
 } // namespace recalculatesummary

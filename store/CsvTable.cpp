@@ -2,6 +2,7 @@
 
 #include "SingleByteText.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -110,7 +111,36 @@ private:
     int m_rowNumber = 0; // rows ended so far
 };
 
+const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+
+bool startsFormula(const QString& text)
+{
+    return !text.isEmpty() && kFormulaStarts.contains(text.front());
+}
+
+// A text already written after a "'" is guarded again, so that reading takes one "'" away.
+bool needsGuard(const QString& text)
+{
+    return startsFormula(text) || (text.startsWith(u'\'') && needsGuard(text.mid(1)));
+}
+
 } // namespace
+
+QString textCell(const QString& text)
+{
+    return needsGuard(text) ? u'\'' + text : text;
+}
+
+QString boxCell(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    return number.match(text).hasMatch() ? text : textCell(text);
+}
+
+QString fromCell(const QString& cell)
+{
+    return cell.startsWith(u'\'') && needsGuard(cell.mid(1)) ? cell.mid(1) : cell;
+}
 
 QByteArray line(const QStringList& fields)
 {

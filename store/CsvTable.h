@@ -12,6 +12,16 @@ namespace csv {
 // double quotes with its quotes doubled; UTF-8 without byte order mark; ended by CR LF.
 QByteArray line(const QStringList& fields);
 
+// A spreadsheet runs a cell that begins with "=", "+", "-", "@", a tab or a carriage return as a
+// formula, so a name typed as "=HYPERLINK(...)" could act when the file is opened. Such a text is
+// written after a "'", which makes the cell plain text; the name stays readable. A text that
+// begins with "'" and then such a character gets one "'" more, so that every text reads back.
+QString textCell(const QString& text);
+// The same for a box's text, except a plain number such as "-5", which stays a number.
+QString boxCell(const QString& text);
+// The text a cell written by textCell() or boxCell() stands for.
+QString fromCell(const QString& cell);
+
 struct [[nodiscard]] Table {
     QList<QStringList> rows; // in file order; rows whose every field is empty are left out
     QList<int> rowNumbers;   // each row's place in the file, counting from 1, as a spreadsheet numbers it

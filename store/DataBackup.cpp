@@ -1,20 +1,12 @@
 #include "DataBackup.h"
 
-#include "LeftoverFiles.h"
+#include "FileNames.h"
 
 #include <QDir>
-#include <QFile>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace databackup {
 namespace {
-
-bool namedAsEquipmentFile(const QString& fileName)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(.{1,7}[2346]|[^ ]{1,7}55)$"));
-    return pattern.match(fileName).hasMatch();
-}
 
 // A folder in `target` that is not there yet: the name, then " (2)", " (3)"…
 QString newFolder(const QString& target, const QString& name)
@@ -26,13 +18,13 @@ QString newFolder(const QString& target, const QString& name)
     return path;
 }
 
-QString copy(const DataFolder& folder, const QString& fileName, const QString& backupFolder)
+// A file the folder cannot read whole (damaged, or past its size limit) is not copied in part.
+QString copy(const DataFolder& folder, const QString& fileName, const DataFolder& backup)
 {
-    QFile source(folder.filePath(fileName));
-    if (!source.open(QIODevice::ReadOnly))
-        return QStringLiteral("Could not read %1: %2").arg(fileName, source.errorString());
-    QSaveFile copied(QDir(backupFolder).filePath(fileName));
-    return writeAtomically(copied, source.readAll()).error;
+    const FileBytes read = folder.readBytes(fileName);
+    if (!read.ok())
+        return read.error;
+    return backup.replaceBytes(fileName, read.bytes).error;
 }
 
 } // namespace
@@ -40,9 +32,8 @@ QString copy(const DataFolder& folder, const QString& fileName, const QString& b
 QStringList dataFiles(const DataFolder& folder)
 {
     QStringList files;
-    const QStringList known = leftovers::dataFileNames(folder);
     for (const QString& entry : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (known.contains(entry) || namedAsEquipmentFile(entry))
+        if (filenames::couldBeDataFile(entry))
             files.append(entry);
     return files;
 }
@@ -58,11 +49,14 @@ Backup backUp(const DataFolder& folder, const QString& target, const QDate& date
     const QString made =
         newFolder(target, QStringLiteral("Budgeted Hourly Rates data %1").arg(date.toString(Qt::ISODate)));
     if (!QDir().mkdir(made))
-        return {{}, 0, QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(made))};
+        return {{},
+                0,
+                QStringLiteral("The folder %1 could not be made. Nothing was backed up.")
+                    .arg(QDir::toNativeSeparators(made))};
     for (const QString& file : files) {
-        if (const QString error = copy(folder, file, made); !error.isEmpty()) {
+        if (const QString error = copy(folder, file, DataFolder(made)); !error.isEmpty()) {
             QDir(made).removeRecursively();
-            return {{}, 0, error};
+            return {{}, 0, error + QStringLiteral(" Nothing was backed up.")};
         }
     }
     return {made, static_cast<int>(files.size()), {}};

@@ -9,10 +9,9 @@
 // A copy of the shop's data files in a folder of its own, named with the day it was made.
 namespace databackup {
 
-// The data files the folder holds: the shared files and the files of every listed equipment,
-// and also every file named the way an equipment's files are (up to seven characters and 2, 3, 4
-// or 6, or a result file's 55), so that the files of a name taken off the list are kept too.
-// Copies left by a cut-off save are none of them.
+// The data files the folder holds: the shared files and every file named the way an equipment's
+// files are (see filenames::couldBeDataFile), listed or not, so that the files of a name taken
+// off the list are kept too. Copies left by a cut-off save are none of them.
 QStringList dataFiles(const DataFolder& folder);
 
 struct [[nodiscard]] Backup {
@@ -24,8 +23,8 @@ struct [[nodiscard]] Backup {
 
 // Copies every data file into a new folder in `target` named "Budgeted Hourly Rates data" and
 // the date (with " (2)", " (3)"… when a backup of that day is there already). Each copy is
-// complete on disk before the next begins; when one fails, the new folder is removed again. The
-// data files are only read.
+// complete on disk before the next begins; when one fails (a data file damaged or past its size
+// limit is not copied in part), the new folder is removed again. The data files are only read.
 Backup backUp(const DataFolder& folder, const QString& target, const QDate& date);
 
 } // namespace databackup

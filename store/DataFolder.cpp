@@ -1,6 +1,8 @@
 #include "DataFolder.h"
 
+#include "AtomicSave.h"
 #include "FieldText.h"
+#include "FileLimits.h"
 #include "SingleByteText.h"
 
 #include <QFile>
@@ -63,10 +65,11 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
     // write() may only fill a buffer: the bytes are on disk only once flush() has said so, and a
     // full disk must never let the empty or cut copy take the old file's place.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        // A file the disk or a file-size limit cut short leaves no reason of its own ("Unknown
+        // error"): once open, a file fails to take its bytes for lack of room.
         file.cancelWriting();
         file.commit();
-        return {QStringLiteral("Could not write %1: %2").arg(name, reason)};
+        return {QStringLiteral("Could not write %1: %2").arg(name, atomicsave::kNotWrittenInFull)};
     }
     if (!file.commit())
         return {QStringLiteral("Could not write %1: %2").arg(name, file.errorString())};
@@ -81,8 +84,17 @@ StoreResult DataFolder::replace(const QString& fileName, const QStringList& valu
     QByteArray bytes;
     if (StoreResult encoded = encodeLines(values, fileName, bytes, blanks); !encoded.ok())
         return encoded;
-    QSaveFile file(filePath(fileName));
-    return writeAtomically(file, bytes);
+    return replaceBytes(fileName, bytes);
+}
+
+StoreResult DataFolder::replaceBytes(const QString& fileName, const QByteArray& bytes) const
+{
+    if (hasFolderPart(fileName))
+        return {badNameError(fileName)};
+    // A file its readers would take for damaged is never written.
+    if (bytes.size() > filelimits::bytesFor(fileName))
+        return {filelimits::tooLarge(fileName)};
+    return atomicsave::save(filePath(fileName), bytes);
 }
 
 // The new line goes in by writing the whole file anew, so that an append cut short leaves the
@@ -94,47 +106,63 @@ StoreResult DataFolder::append(const QString& fileName, const QString& value) co
     QByteArray line;
     if (StoreResult encoded = encodeLines({value}, fileName, line); !encoded.ok())
         return encoded;
-    QByteArray bytes;
-    if (QFile existing(filePath(fileName)); existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly))
-            return {QStringLiteral("Could not write %1: %2").arg(fileName, existing.errorString())};
-        bytes = existing.readAll();
-    }
+    FileBytes existing = readBytes(fileName);
+    if (existing.state != FileState::Ok && existing.state != FileState::Missing)
+        return {existing.error};
+    QByteArray& bytes = existing.bytes;
     if (!bytes.isEmpty() && !bytes.endsWith('\n'))
         bytes += "\r\n"; // a last line without its end would join the new value
     bytes += line;
-    QSaveFile file(filePath(fileName));
-    return writeAtomically(file, bytes);
+    return replaceBytes(fileName, bytes);
 }
 
 OpenedFile DataFolder::read(const QString& fileName) const
 {
+    FileBytes file = readBytes(fileName);
     OpenedFile opened;
+    opened.state = file.state;
+    opened.error = file.error;
+    if (opened.readable())
+        opened.fields = FieldReader(singlebyte::decode(file.bytes));
+    return opened;
+}
+
+// At most one byte more than the limit is read, so a giant file costs no more than a whole one.
+// The line that the limit cuts is dropped: a cut name or number would read as another one.
+FileBytes DataFolder::readBytes(const QString& fileName) const
+{
+    FileBytes read;
     if (hasFolderPart(fileName)) {
-        opened.state = FileState::BadName;
-        opened.error = badNameError(fileName);
-        return opened;
+        read.state = FileState::BadName;
+        read.error = badNameError(fileName);
+        return read;
     }
     QFile file(filePath(fileName));
     const QFileInfo info(file.fileName());
     if (!info.exists()) {
-        opened.state = FileState::Missing;
-        opened.error = QStringLiteral("The file %1 was not found.").arg(fileName);
-        return opened;
+        read.state = FileState::Missing;
+        read.error = QStringLiteral("The file %1 was not found.").arg(fileName);
+        return read;
     }
     if (!info.isFile()) {
-        opened.state = FileState::Unreadable;
-        opened.error = QStringLiteral("Could not read %1: it is a folder, not a file.").arg(fileName);
-        return opened;
+        read.state = FileState::Unreadable;
+        read.error = QStringLiteral("Could not read %1: it is a folder, not a file.").arg(fileName);
+        return read;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        opened.state = FileState::Unreadable;
-        opened.error = QStringLiteral("Could not read %1: %2").arg(fileName, file.errorString());
-        return opened;
+        read.state = FileState::Unreadable;
+        read.error = QStringLiteral("Could not read %1: %2").arg(fileName, file.errorString());
+        return read;
     }
-    opened.state = FileState::Ok;
-    opened.fields = FieldReader(singlebyte::decode(file.readAll()));
-    return opened;
+    const qint64 limit = filelimits::bytesFor(fileName);
+    read.bytes = file.read(limit + 1);
+    read.state = FileState::Ok;
+    if (read.bytes.size() > limit) {
+        read.state = FileState::Damaged;
+        read.error = filelimits::damaged(fileName);
+        read.bytes.truncate(read.bytes.lastIndexOf('\n', limit - 1) + 1);
+    }
+    return read;
 }
 
 StoreResult DataFolder::remove(const QString& fileName) const
@@ -151,6 +179,9 @@ StoreResult DataFolder::renameOver(const QString& from, const QString& to) const
 {
     if (hasFolderPart(from) || hasFolderPart(to))
         return {badNameError(hasFolderPart(from) ? from : to)};
+    // rename() would not write through a link, but it would put a file in the link's place.
+    if (atomicsave::isLink(filePath(to)))
+        return {atomicsave::linkRefusal(to)};
     // rename() replaces the target in one step, so the target name never goes missing.
     const QByteArray source = QFile::encodeName(filePath(from));
     const QByteArray target = QFile::encodeName(filePath(to));

@@ -15,17 +15,29 @@ struct [[nodiscard]] StoreResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-enum class FileState { Ok, Missing, Unreadable, BadName };
+// Damaged: larger than such a data file can be (FileLimits.h); only its whole lines within the
+// limit are read, and error says so.
+enum class FileState { Ok, Missing, Unreadable, BadName, Damaged };
+
+struct [[nodiscard]] FileBytes {
+    FileState state = FileState::Missing;
+    QByteArray bytes; // the whole file, or for a damaged one its whole lines within the limit
+    QString error;
+    bool ok() const { return state == FileState::Ok; }
+};
 
 struct [[nodiscard]] OpenedFile {
     FileState state = FileState::Missing;
     FieldReader fields;
     QString error;
     bool ok() const { return state == FileState::Ok; }
+    // Whether there are values to read: the whole file, or the readable part of a damaged one.
+    bool readable() const { return state == FileState::Ok || state == FileState::Damaged; }
 };
 
 // The program folder and the operations on its data files. Every file is opened, used and
-// closed within one call, and no file name may carry a folder part.
+// closed within one call, and no file name may carry a folder part. Reading never takes more of
+// a file than its size limit; a save never writes through a link, nor past the limit.
 class DataFolder {
 public:
     explicit DataFolder(QString folderPath);
@@ -38,9 +50,12 @@ public:
     // whole until the new one is complete on disk.
     StoreResult replace(const QString& fileName, const QStringList& values,
                         fieldtext::LeadingBlanks blanks = fieldtext::LeadingBlanks::MayDrop) const;
+    // The same with the file's bytes as they are to stand.
+    StoreResult replaceBytes(const QString& fileName, const QByteArray& bytes) const;
     // Adds one value as a new last line, creating the file when missing.
     StoreResult append(const QString& fileName, const QString& value) const;
     OpenedFile read(const QString& fileName) const;
+    FileBytes readBytes(const QString& fileName) const;
     StoreResult remove(const QString& fileName) const;
     // Gives `from` the name `to`, taking the place of an existing `to` in one step.
     StoreResult renameOver(const QString& from, const QString& to) const;
@@ -55,5 +70,6 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
                         fieldtext::LeadingBlanks blanks = fieldtext::LeadingBlanks::MayDrop);
 
 // Writes the bytes through an already named save file and commits it; on any failure the
-// target keeps its old content. Separate so that a failing device can be put in its place.
+// target keeps its old content. For files the user names (exports), which may lie anywhere;
+// separate so that a failing device can be put in its place.
 StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes);

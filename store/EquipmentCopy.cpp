@@ -4,10 +4,8 @@
 #include "FileNames.h"
 #include "SharedFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -18,29 +16,7 @@ using Kind = CopyOutcome::Kind;
 
 CopyOutcome refused(Kind kind, const QString& error = {}, const QStringList& sharingWith = {})
 {
-    return {kind, error, sharingWith};
-}
-
-// The bytes of a file in the folder, or nothing when it is not there or cannot be read.
-struct FileBytes {
-    bool exists = false;
-    std::optional<QByteArray> bytes;
-};
-
-FileBytes bytesOf(const DataFolder& folder, const QString& fileName)
-{
-    QFile file(folder.filePath(fileName));
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {true, std::nullopt};
-    return {true, file.readAll()};
-}
-
-StoreResult writeBytes(const DataFolder& folder, const QString& fileName, const QByteArray& bytes)
-{
-    QSaveFile file(folder.filePath(fileName));
-    return writeAtomically(file, bytes);
+    return {kind, error, sharingWith, {}};
 }
 
 // A file of the new name as it was before the copy, so that a failed copy can put it back.
@@ -53,15 +29,14 @@ void undo(const DataFolder& folder, const QList<Written>& written)
 {
     for (const Written& file : written) {
         if (file.before)
-            (void)writeBytes(folder, file.fileName, *file.before);
+            (void)folder.replaceBytes(file.fileName, *file.before);
         else
             (void)folder.remove(file.fileName);
     }
 }
 
-} // namespace
-
-CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& to)
+// The refusals that depend on the names and the list alone.
+std::optional<CopyOutcome> refusalOfNames(const DataFolder& folder, const QString& from, const QString& to)
 {
     if (const QString problem = filenames::nameProblem(to); !problem.isEmpty())
         return refused(Kind::BadName, problem);
@@ -69,7 +44,9 @@ CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& t
     if (const QString problem = filenames::nameProblem(from); !problem.isEmpty())
         return refused(Kind::NoInputs, problem);
     const equipmentlist::Loaded list = equipmentlist::load(folder);
-    // Without the list no one can tell which names already use the new name's files.
+    // Without the whole list no one can tell which names already use the new name's files.
+    if (!list.damage.isEmpty())
+        return refused(Kind::NotSaved, list.damage);
     if (!list.complete && QFileInfo::exists(folder.filePath(filenames::kListFile)))
         return refused(Kind::NotSaved, QStringLiteral("Could not read %1.").arg(filenames::kListFile));
     if (list.names.contains(to))
@@ -81,50 +58,78 @@ CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& t
         return refused(Kind::SharesFiles,
                        QStringLiteral("%1 would use the files of %2.").arg(to, sharing.join(QStringLiteral(", "))),
                        sharing);
+    return std::nullopt;
+}
 
-    struct Pair {
-        QString source;
-        QString target;
-        bool required;
-    };
-    const QList<Pair> files = {
-        {filenames::inputFile(from, 2), filenames::inputFile(to, 2), true},
-        {filenames::inputFile(from, 3), filenames::inputFile(to, 3), true},
-        {filenames::inputFile(from, 4), filenames::inputFile(to, 4), true},
-        {filenames::resultFile(from), filenames::resultFile(to), false},
-        {filenames::pricingFile(from), filenames::pricingFile(to), false},
-    };
-    // Everything is read before anything is written, so a missing input file changes nothing.
-    QList<std::pair<QString, QByteArray>> copies;
-    for (const Pair& file : files) {
-        const FileBytes source = bytesOf(folder, file.source);
-        if (!source.exists) {
-            if (file.required)
-                return refused(Kind::NoInputs,
-                               QStringLiteral("The file %1 of %2 was not found.").arg(file.source, from));
+// The new name's files as they are to stand: the original's bytes, or nothing where it has no
+// such file.
+struct Planned {
+    QString target;
+    std::optional<QByteArray> bytes;
+};
+
+// Everything is read before anything is written, so a missing input file changes nothing.
+std::optional<CopyOutcome> readOriginal(const DataFolder& folder, const QString& from, const QString& to,
+                                        QList<Planned>& planned)
+{
+    const QStringList sources = sharedfiles::filesOf(from);
+    const QStringList targets = sharedfiles::filesOf(to);
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        const bool required = i < 3; // the three input files
+        const FileBytes source = folder.readBytes(sources.at(i));
+        if (source.state == FileState::Missing && required)
+            return refused(Kind::NoInputs, QStringLiteral("The file %1 of %2 was not found.").arg(sources.at(i), from));
+        if (source.state != FileState::Missing && !source.ok())
+            return refused(Kind::NotSaved, source.error);
+        planned.append({targets.at(i), source.ok() ? std::optional(source.bytes) : std::nullopt});
+    }
+    return std::nullopt;
+}
+
+// Writes the planned files, and removes a file of the new name that the original lacks.
+std::optional<CopyOutcome> writeCopies(const DataFolder& folder, const QList<Planned>& planned, QList<Written>& written)
+{
+    for (const Planned& file : planned) {
+        const FileBytes before = folder.readBytes(file.target);
+        if (before.state != FileState::Missing && !before.ok())
+            return refused(Kind::NotSaved, before.error);
+        const std::optional<QByteArray> old = before.ok() ? std::optional(before.bytes) : std::nullopt;
+        if (!file.bytes && !old)
             continue;
-        }
-        if (!source.bytes)
-            return refused(Kind::NotSaved, QStringLiteral("Could not read %1.").arg(file.source));
-        copies.append({file.target, *source.bytes});
+        const StoreResult done =
+            file.bytes ? folder.replaceBytes(file.target, *file.bytes) : folder.remove(file.target);
+        if (!done.ok())
+            return refused(Kind::NotSaved, done.error);
+        written.append({file.target, old});
     }
+    return std::nullopt;
+}
 
-    QList<Written> written;
-    for (const auto& [target, bytes] : copies) {
-        const FileBytes before = bytesOf(folder, target);
-        if (before.exists && !before.bytes) {
-            undo(folder, written);
-            return refused(Kind::NotSaved, QStringLiteral("Could not read %1 before replacing it.").arg(target));
-        }
-        if (const StoreResult saved = writeBytes(folder, target, bytes); !saved.ok()) {
-            undo(folder, written);
-            return refused(Kind::NotSaved, saved.error);
-        }
-        written.append({target, before.bytes});
+} // namespace
+
+CopyOutcome copy(const DataFolder& folder, const QString& from, const QString& to, ExistingFiles existing)
+{
+    if (std::optional<CopyOutcome> refusal = refusalOfNames(folder, from, to))
+        return *refusal;
+    QList<Planned> planned;
+    if (std::optional<CopyOutcome> refusal = readOriginal(folder, from, to, planned))
+        return *refusal;
+    // An unlisted name's leftover files are only replaced when the user says so.
+    if (const QStringList present = sharedfiles::filesPresent(folder, to);
+        !present.isEmpty() && existing == ExistingFiles::Keep) {
+        CopyOutcome outcome = refused(Kind::FilesExist);
+        outcome.present = present;
+        return outcome;
     }
-    if (const StoreResult added = equipmentlist::addIfAbsent(folder, to); !added.ok()) {
+    QList<Written> written;
+    std::optional<CopyOutcome> refusal = writeCopies(folder, planned, written);
+    if (!refusal) {
+        if (const StoreResult added = equipmentlist::addIfAbsent(folder, to); !added.ok())
+            refusal = refused(Kind::NotSaved, added.error);
+    }
+    if (refusal) {
         undo(folder, written);
-        return refused(Kind::NotSaved, added.error);
+        return *refusal;
     }
     return {};
 }

@@ -1,20 +1,50 @@
 #include "EquipmentList.h"
 
+#include "FileLimits.h"
 #include "FileNames.h"
+#include "SingleByteText.h"
 
 #include <QSet>
 
 namespace equipmentlist {
+namespace {
+
+// The file's lines, each with its line end (LF, or CR LF); a lone CR ends no line.
+QList<QByteArray> linesOf(const QByteArray& bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        lines.append(bytes.mid(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+} // namespace
 
 Loaded load(const DataFolder& folder)
 {
     Loaded loaded;
     OpenedFile file = folder.read(filenames::kListFile);
-    if (!file.ok())
+    if (!file.readable())
         return loaded;
-    while (auto name = file.fields.next())
-        loaded.names.append(*name);
-    loaded.complete = true;
+    while (loaded.names.size() <= filelimits::kListNames) {
+        std::optional<QString> name = file.fields.next();
+        if (!name)
+            break;
+        loaded.names.append(std::move(*name));
+    }
+    loaded.complete = file.ok();
+    if (file.state == FileState::Damaged)
+        loaded.damage = file.error;
+    if (loaded.names.size() > filelimits::kListNames) {
+        loaded.names.resize(filelimits::kListNames);
+        loaded.complete = false;
+        loaded.damage = filelimits::tooManyNames();
+    }
     return loaded;
 }
 
@@ -33,28 +63,42 @@ QStringList distinctNames(const QStringList& names)
 
 StoreResult addIfAbsent(const DataFolder& folder, const QString& name)
 {
-    if (load(folder).names.contains(name, Qt::CaseSensitive))
+    const Loaded listed = load(folder);
+    if (listed.names.contains(name, Qt::CaseSensitive))
         return {};
+    if (!listed.damage.isEmpty())
+        return {listed.damage + QStringLiteral(" The name was not added to it.")};
+    if (listed.names.size() >= filelimits::kListNames)
+        return {filelimits::listFull()};
     return folder.append(filenames::kListFile, name);
 }
 
 Removal remove(const DataFolder& folder, const QString& name)
 {
     Removal removal;
-    OpenedFile file = folder.read(filenames::kListFile);
-    if (!file.ok()) {
-        removal.result = {file.error};
+    const FileBytes list = folder.readBytes(filenames::kListFile);
+    if (!list.ok()) {
+        removal.result = {list.error};
         return removal;
     }
-    QStringList kept;
-    while (auto entry = file.fields.next()) {
-        if (*entry == name)
-            removal.found = true;
-        else
-            kept.append(*entry);
+    QByteArray kept;
+    for (const QByteArray& line : linesOf(list.bytes)) {
+        QStringList values = FieldReader(singlebyte::decode(line)).rest();
+        if (!values.contains(name)) {
+            kept += line;
+            continue;
+        }
+        removal.found = true;
+        values.removeAll(name);
+        // The other values of the line, if any, each on a line of its own; an entry with leading
+        // blanks (only a list made by hand has one) keeps them on the way through.
+        QByteArray rest;
+        removal.result = encodeLines(values, filenames::kTemporaryListFile, rest, fieldtext::LeadingBlanks::Keep);
+        if (!removal.result.ok())
+            return removal;
+        kept += rest;
     }
-    // An entry with leading blanks (only a list made by hand has one) keeps them on the way through.
-    removal.result = folder.replace(filenames::kTemporaryListFile, kept, fieldtext::LeadingBlanks::Keep);
+    removal.result = folder.replaceBytes(filenames::kTemporaryListFile, kept);
     if (removal.result.ok() && removal.found)
         removal.result = folder.renameOver(filenames::kTemporaryListFile, filenames::kListFile);
     return removal;

@@ -71,3 +71,11 @@ std::optional<QString> FieldReader::next()
     }
     return m_text[m_pos] == u'"' ? readQuoted() : readPlain();
 }
+
+QStringList FieldReader::rest()
+{
+    QStringList values;
+    while (auto value = next())
+        values.append(*value);
+    return values;
+}

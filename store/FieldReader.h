@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,8 @@ public:
     explicit FieldReader(QString content);
 
     std::optional<QString> next();
+    // Every value not yet read, in order.
+    QStringList rest();
     bool atEnd() const;
 
 private:

@@ -2,6 +2,9 @@
 
 #include "FieldText.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace filenames {
 
 QString stem(const QString& equipmentName)
@@ -28,6 +31,19 @@ QString pricingFile(const QString& equipmentName)
 QString resultFile(const QString& equipmentName)
 {
     return resultStem(equipmentName) + u'5';
+}
+
+bool couldBeDataFile(const QString& fileName)
+{
+    static const QString kFixed[] = {kPlantFile, kListFile, kTemporaryListFile, kNameFile, kEfficiencyOptionFile};
+    if (std::find(std::begin(kFixed), std::end(kFixed), fileName) != std::end(kFixed))
+        return true;
+    const qsizetype stemLength = fileName.size() - 1;
+    const bool inputOrPricing = stemLength >= 1 && stemLength <= 7 && QStringLiteral("2346").contains(fileName.back());
+    // A result file: the stem and 5 with every blank turned into "_", then 5 again.
+    const bool result =
+        stemLength >= 2 && stemLength <= 8 && fileName.endsWith(QStringLiteral("55")) && !fileName.contains(u' ');
+    return inputOrPricing || result;
 }
 
 namespace {

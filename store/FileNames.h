@@ -21,6 +21,10 @@ QString inputFile(const QString& equipmentName, int digit); // digit 2, 3 or 4
 QString pricingFile(const QString& equipmentName);
 QString resultFile(const QString& equipmentName);
 
+// Whether the program could give a file this name: one of the five fixed names, or a file of
+// some equipment name (its stem of one to seven characters and a digit, or its result file).
+bool couldBeDataFile(const QString& fileName);
+
 // The most characters a name may hold: what the name box can take.
 inline constexpr int kLongestName = 32767;
 

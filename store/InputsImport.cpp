@@ -209,11 +209,14 @@ QString writeCenter(const DataFolder& folder, const ChangedRow& center, int& wri
 
 Plan plan(const DataFolder& folder, const QByteArray& csvBytes)
 {
-    const csv::Table table = csv::parse(csvBytes);
+    csv::Table table = csv::parse(csvBytes);
     if (!table.ok())
         return {QStringLiteral("It cannot be read as a table: %1.").arg(table.problem), {}, {}, {}, 0};
     if (const QString problem = headingProblem(table); !problem.isEmpty())
         return {problem, {}, {}, {}, 0};
+    for (qsizetype row = 1; row < table.rows.size(); ++row)
+        for (QString& cell : table.rows[row])
+            cell = csv::fromCell(cell);
     return Planner(folder, table).plan();
 }
 

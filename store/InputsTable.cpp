@@ -29,9 +29,9 @@ void take(const recordlayout::LoadedFile& file, SavedTexts& saved)
 // The row's cells: the name, then each box's text where the row holds that box, empty elsewhere.
 QStringList row(const QString& name, const SavedTexts& saved, bool plant)
 {
-    QStringList cells = {name};
+    QStringList cells = {csv::textCell(name)};
     for (const inputboxes::Entry& box : inputboxes::all())
-        cells.append(isPlantBox(box) == plant ? saved.texts.value(boxName(box)) : QString());
+        cells.append(isPlantBox(box) == plant ? csv::boxCell(saved.texts.value(boxName(box))) : QString());
     return cells;
 }
 

@@ -12,7 +12,8 @@
 // "Equipment" and each input box's prompt, in the order the tabs show the boxes. The plant row
 // comes first: it has no name and holds the plant-wide boxes of the plant file, which every
 // center shares. Then one row per listed center (each name once) holds the boxes of its input
-// files 2, 3 and 4; the plant-wide columns of a center's row stay empty.
+// files 2, 3 and 4; the plant-wide columns of a center's row stay empty. A name or text that a
+// spreadsheet would run as a formula is written as text (see csv::textCell).
 namespace inputstable {
 
 inline const QString kNameHeading = QStringLiteral("Equipment");

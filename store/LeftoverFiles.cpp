@@ -1,5 +1,6 @@
 #include "LeftoverFiles.h"
 
+#include "AtomicSave.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
 
@@ -8,33 +9,47 @@
 #include <QSet>
 
 namespace leftovers {
+namespace {
 
-QStringList dataFileNames(const DataFolder& folder)
+// The shared files and the files of every name in the equipment list.
+QSet<QString> listedDataFiles(const DataFolder& folder)
 {
-    QStringList names = {filenames::kPlantFile, filenames::kListFile, filenames::kTemporaryListFile,
-                         filenames::kNameFile, filenames::kEfficiencyOptionFile};
+    QSet<QString> names = {filenames::kPlantFile, filenames::kListFile, filenames::kTemporaryListFile,
+                           filenames::kNameFile, filenames::kEfficiencyOptionFile};
     for (const QString& equipment : equipmentlist::load(folder).names) {
         if (!filenames::nameProblem(equipment).isEmpty())
             continue;
         for (int digit = 2; digit <= 4; ++digit)
-            names.append(filenames::inputFile(equipment, digit));
-        names.append(filenames::pricingFile(equipment));
-        names.append(filenames::resultFile(equipment));
+            names.insert(filenames::inputFile(equipment, digit));
+        names.insert(filenames::pricingFile(equipment));
+        names.insert(filenames::resultFile(equipment));
     }
-    names.removeDuplicates();
     return names;
 }
 
+// A copy that an earlier version of the program left: the file's name, a dot and six letters or
+// digits, with nothing of its own to tell it apart; so only copies of the shared files and of
+// listed names' files count.
+bool isEarlierCopy(const QString& entry, const QSet<QString>& listed)
+{
+    static const QRegularExpression copy(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch match = copy.match(entry);
+    return match.hasMatch() && listed.contains(match.captured(1));
+}
+
+} // namespace
+
 QStringList removeLeftovers(const DataFolder& folder)
 {
-    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
-    const QStringList own = dataFileNames(folder);
-    const QSet<QString> ownNames(own.cbegin(), own.cend());
+    const QSet<QString> listed = listedDataFiles(folder);
     QStringList removed;
     const QStringList entries = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
-        const QRegularExpressionMatch match = leftover.match(entry);
-        if (match.hasMatch() && ownNames.contains(match.captured(1)) && folder.remove(entry).ok())
+        const bool copy =
+            filenames::couldBeDataFile(atomicsave::fileOfTemporaryCopy(entry)) || isEarlierCopy(entry, listed);
+        // A name that a data file could have is never taken for a copy: K2.Pres55 has the shape of a
+        // copy of K2, and is the result file of "K2.Press 1".
+        if (copy && !filenames::couldBeDataFile(entry) && folder.remove(entry).ok())
             removed.append(entry);
     }
     return removed;

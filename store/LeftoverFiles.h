@@ -5,15 +5,12 @@
 #include <QStringList>
 
 // A save that was cut off (the program killed while writing) can leave its temporary copy
-// behind: the data file's own name followed by a dot and six letters, such as
-// "primary.bud.aBcDeF". Only such copies of the program's own data files are ever removed.
+// behind, such as "primary.bud.aB3dEf.partial" (AtomicSave.h); an earlier version left
+// "primary.bud.aBcDeF". Only such copies of files the program could have written are removed,
+// and never a file that could itself be a data file.
 namespace leftovers {
 
-// The data files whose leftovers are looked for: the shared files and the files of every
-// name in the equipment list.
-QStringList dataFileNames(const DataFolder& folder);
-
-// Removes the leftover copies of those files and returns the names of the files removed.
+// Removes the leftover copies and returns the names of the files removed.
 QStringList removeLeftovers(const DataFolder& folder);
 
 } // namespace leftovers

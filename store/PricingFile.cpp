@@ -23,8 +23,10 @@ ReadPricing readPricingFile(const DataFolder& folder, const QString& equipmentNa
     OpenedFile file = folder.read(filenames::pricingFile(equipmentName));
     if (!file.ok())
         ++read.failures;
+    if (file.state == FileState::Damaged)
+        read.damage = file.error;
     for (QString* line : linesOf(read.fields)) {
-        const std::optional<QString> value = file.ok() ? file.fields.next() : std::nullopt;
+        const std::optional<QString> value = file.readable() ? file.fields.next() : std::nullopt;
         *line = value.value_or(QString());
         read.failures += value ? 0 : 1;
     }

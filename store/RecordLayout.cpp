@@ -32,7 +32,7 @@ LoadedFile load(const DataFolder& folder, const QString& fileName, const FileLay
     OpenedFile file = folder.read(fileName);
     loaded.state = file.state;
     loaded.error = file.error;
-    if (!file.ok())
+    if (!file.readable())
         return loaded;
     for (const FileLine& line : layout) {
         const std::optional<QString> value = file.fields.next();

@@ -32,10 +32,11 @@ struct Assignment {
 };
 
 // What loading a file puts into the boxes, in line order. Lines past the end of a short file
-// are missing, so their boxes keep what they show.
+// are missing, so their boxes keep what they show; so are those past the size limit of a damaged
+// file, whose readable lines are still assigned.
 struct [[nodiscard]] LoadedFile {
     FileState state = FileState::Missing;
-    QString error; // why the file could not be read, naming it; empty when it was
+    QString error; // why the file could not be read (or only in part), naming it; empty when it was
     QList<Assignment> assignments;
     std::optional<QString> workSpace; // line 2 of input file 3, when it was there
     bool ok() const { return state == FileState::Ok; }

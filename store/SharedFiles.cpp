@@ -3,6 +3,8 @@
 #include "EquipmentList.h"
 #include "FileNames.h"
 
+#include <QFileInfo>
+
 namespace sharedfiles {
 
 bool shareFiles(const QString& name, const QString& other)
@@ -23,6 +25,30 @@ QStringList namesSharingFiles(const QStringList& listed, const QString& name)
 QStringList namesSharingFiles(const DataFolder& folder, const QString& name)
 {
     return namesSharingFiles(equipmentlist::load(folder).names, name);
+}
+
+QStringList filesOf(const QString& name)
+{
+    return {filenames::inputFile(name, 2), filenames::inputFile(name, 3), filenames::inputFile(name, 4),
+            filenames::resultFile(name), filenames::pricingFile(name)};
+}
+
+QStringList filesPresent(const DataFolder& folder, const QString& name)
+{
+    QStringList present;
+    for (const QString& file : filesOf(name)) {
+        const QFileInfo info(folder.filePath(file));
+        if (info.exists() || info.isSymLink())
+            present.append(file);
+    }
+    return present;
+}
+
+QString filesPresentSentence(const QString& name, const QStringList& present)
+{
+    return QStringLiteral("The files %1 of \"%2\" are already in the data folder, left by an equipment taken off "
+                          "the list or by one whose name begins with the same seven characters.")
+        .arg(present.join(QStringLiteral(", ")), name);
 }
 
 QHash<QString, QStringList> namesByResultFile(const QStringList& names)

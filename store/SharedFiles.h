@@ -19,6 +19,15 @@ QStringList namesSharingFiles(const QStringList& listed, const QString& name);
 // The same, for the names of the list file; a list file that cannot be read lists none.
 QStringList namesSharingFiles(const DataFolder& folder, const QString& name);
 
+// Every file the name's equipment can have: its input files 2, 3 and 4, its result file and its
+// pricing file, in that order.
+QStringList filesOf(const QString& name);
+// Those of them already in the folder (a link counts), which another name left there: one taken
+// off the list, or one that begins with the same seven characters.
+QStringList filesPresent(const DataFolder& folder, const QString& name);
+// The sentence that names them for the user.
+QString filesPresentSentence(const QString& name, const QStringList& present);
+
 // The names by the result file they write, each name once, in list order. Names that share any
 // file share their result file too, so this groups every plant's names in one pass.
 QHash<QString, QStringList> namesByResultFile(const QStringList& names);

@@ -3,6 +3,7 @@
 #include "BudgetCalculation.h"
 #include "DisplayPattern.h"
 #include "FileNames.h"
+#include "FileSizeLimit.h"
 #include "InputBoxes.h"
 #include "PlantChart.h"
 #include "PlantExport.h"
@@ -55,6 +56,8 @@ private slots:
 
     void plantChangeMakesOthersStaleUntilRecalculated_data();
     void plantChangeMakesOthersStaleUntilRecalculated();
+    void longFailureListsAreSummarised_data();
+    void longFailureListsAreSummarised();
     void sortsOnFiguresAndLoadsTheChosenCenter_data();
     void sortsOnFiguresAndLoadsTheChosenCenter();
     void exportWritesTheTableWhereTheUserChose_data();
@@ -199,6 +202,49 @@ void TestPlantWindow::plantChangeMakesOthersStaleUntilRecalculated()
     QCOMPARE(betaRecalculated, m_ui->fileBytes(betaFile));
 }
 
+void TestPlantWindow::longFailureListsAreSummarised_data()
+{
+    QTest::addColumn<int>("centers");
+    QTest::addColumn<QString>("more"); // how the message ends the list; empty: it names them all
+    QTest::newRow("three, all named") << 3 << "";
+    QTest::newRow("twenty, all named") << 20 << "";
+    QTest::newRow("twenty-five, twenty named") << 25 << "... and 5 more";
+}
+
+// A disk that takes no whole result file: every save fails, and the message names the cause, at
+// most twenty centers and how many more, with the whole list behind Show Details.
+void TestPlantWindow::longFailureListsAreSummarised()
+{
+    QFETCH(int, centers);
+    QFETCH(QString, more);
+    m_ui->startWithList();
+    QStringList names;
+    for (int i = 0; i < centers; ++i) {
+        names.append(QStringLiteral("Press %1").arg(QChar(u'A' + i)));
+        QVERIFY(calculateCenter(m_ui->folder(), names.last(), workedExampleTexts()).kind ==
+                BudgetOutcome::Kind::Completed);
+    }
+    QVERIFY(m_ui->folder().replace(filenames::kListFile, names).ok());
+    QVERIFY(openOverview());
+    messages().shown.clear();
+    messages().answers = {MessageBoxes::Answer::Yes};
+    {
+        const FileSizeLimit fullDisk(64);
+        QVERIFY(fullDisk.active());
+        clickIn(m_plant, "cmdRecalculateAll");
+    }
+
+    QCOMPARE(messages().shown.size(), 2);
+    const RecordedMessageBoxes::Shown told = messages().shown.last();
+    QVERIFY2(told.text.contains("could not be written in full"), qPrintable(told.text));
+    QVERIFY2(told.text.split(u'\n').size() <= 23, qPrintable(told.text));
+    QCOMPARE(told.text.contains(more), true);
+    QCOMPARE(told.details.isEmpty(), more.isEmpty());
+    const QString everything = told.text + told.details;
+    for (const QString& name : names)
+        QVERIFY2(everything.contains(name + ": "), qPrintable(name));
+}
+
 void TestPlantWindow::sortsOnFiguresAndLoadsTheChosenCenter_data()
 {
     QTest::addColumn<bool>("byKeyboard");
@@ -296,38 +342,71 @@ void TestPlantWindow::printsTheTableThenThePicture()
 void TestPlantWindow::saveAsNewNameCopiesOrRefuses_data()
 {
     QTest::addColumn<QStringList>("typed"); // empty: cancelled
+    QTest::addColumn<QString>("left");      // what Beta's files are before: "", "files" of an earlier Beta, or a "link"
+    QTest::addColumn<bool>("replace");      // the answer to the question about them
     QTest::addColumn<QStringList>("listAfter");
-    QTest::addColumn<QString>("told"); // a part of the one message after the question; empty: none
+    QTest::addColumn<QString>("told"); // a part of the one message after the question(s); empty: none
 
     const QStringList listed = {"Alpha", "Gamma Press"};
-    QTest::newRow("new name") << QStringList{"Beta"} << listed + QStringList{"Beta"} << "";
-    QTest::newRow("shares files with a listed name") << QStringList{"Gamma Pr"} << listed << "\"Gamma Press\"";
-    QTest::newRow("cancelled") << QStringList{} << listed << "";
+    const QStringList copied = listed + QStringList{"Beta"};
+    QTest::newRow("new name") << QStringList{"Beta"} << "" << false << copied << "";
+    QTest::newRow("shares files with a listed name")
+        << QStringList{"Gamma Pr"} << "" << false << listed << "\"Gamma Press\"";
+    QTest::newRow("cancelled") << QStringList{} << "" << false << listed << "";
+    QTest::newRow("files left by a name off the list, kept") << QStringList{"Beta"} << "files" << false << listed << "";
+    QTest::newRow("files left by a name off the list, replaced")
+        << QStringList{"Beta"} << "files" << true << copied << "";
+    QTest::newRow("a link out of the folder") << QStringList{"Beta"} << "link" << true << listed << "link";
 }
 
 void TestPlantWindow::saveAsNewNameCopiesOrRefuses()
 {
     QFETCH(QStringList, typed);
+    QFETCH(QString, left);
+    QFETCH(bool, replace);
     QFETCH(QStringList, listAfter);
     QFETCH(QString, told);
     calculateCenters({"Alpha"});
     QVERIFY(m_ui->folder().append(filenames::kListFile, "Gamma Press").ok());
     m_ui->press("Command5");
+    QTemporaryDir outside;
+    const QByteArray leftBytes = "left by an earlier Beta\r\n";
+    if (left == "files")
+        for (const QString& file : {filenames::inputFile("Beta", 2), filenames::pricingFile("Beta")})
+            QVERIFY(writeBytes(m_ui->path(file), leftBytes));
+    if (left == "link") {
+        QVERIFY(writeBytes(outside.filePath("Beta2"), leftBytes));
+        QVERIFY(QFile::link(outside.filePath("Beta2"), m_ui->path(filenames::inputFile("Beta", 2))));
+    }
     messages().shown.clear();
     messages().typed = typed;
+    messages().answers = {replace ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No};
     m_ui->window().findChild<QAction*>("mnuSaveAsNew")->trigger();
 
     QCOMPARE(messages().shown.value(0).details, QStringLiteral("Alpha")); // the suggestion
     QCOMPARE(entries(m_ui->list()), listAfter);
-    QCOMPARE(messages().shown.size(), told.isEmpty() ? 1 : 2);
+    const int asked = left.isEmpty() ? 0 : 1;
+    QCOMPARE(messages().shown.size(), 1 + asked + (told.isEmpty() ? 0 : 1));
+    if (asked) {
+        const RecordedMessageBoxes::Shown question = messages().shown.at(1);
+        QCOMPARE(question.defaultAnswer, MessageBoxes::Answer::No);
+        QVERIFY2(question.text.contains(filenames::inputFile("Beta", 2)), qPrintable(question.text));
+    }
     if (!told.isEmpty())
         QVERIFY2(messages().shown.last().text.contains(told), qPrintable(messages().shown.last().text));
-    if (!listAfter.contains("Beta"))
+    if (left == "link")
+        QCOMPARE(contentOf(outside.filePath("Beta2")), leftBytes);
+    if (!listAfter.contains("Beta")) {
+        if (left == "files")
+            QCOMPARE(m_ui->fileBytes(filenames::pricingFile("Beta")), leftBytes);
         return;
+    }
     QCOMPARE(m_ui->fileBytes(filenames::resultFile("Beta")), m_ui->fileBytes(filenames::resultFile("Alpha")));
     for (int digit = 2; digit <= 4; ++digit)
         QCOMPARE(m_ui->fileBytes(filenames::inputFile("Beta", digit)),
                  m_ui->fileBytes(filenames::inputFile("Alpha", digit)));
+    // Alpha has no pricing file, so no figure of the earlier Beta stays with the copy.
+    QVERIFY(!m_ui->fileExists(filenames::pricingFile("Beta")));
     QVERIFY(openOverview());
     QCOMPARE(cell(2, kRateB1Column), cell(0, kRateB1Column)); // side by side, the same figures
 }

@@ -57,6 +57,8 @@ private slots:
     void revisedName_data();
     void revisedName();
     void revisedNameCarriesTheTypedInputs();
+    void newNameAsksBeforeTakingOverLeftFiles_data();
+    void newNameAsksBeforeTakingOverLeftFiles();
     void writeFailureIsToldAndStopsTheAction_data();
     void writeFailureIsToldAndStopsTheAction();
 };
@@ -427,6 +429,54 @@ void TestReverseEngineering::revisedNameCarriesTheTypedInputs()
     clickIn(center, "Command2");
     QCOMPARE(ui.platform().recordedPrinting.pages.first().lines().first(),
              "   REVERSE ENGINEERING ANALYSIS FOR: Press B");
+}
+
+void TestReverseEngineering::newNameAsksBeforeTakingOverLeftFiles_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("agreed");
+    QTest::addColumn<QString>("label"); // the tab's name label afterwards
+    // Kord Press A, listed, and Gone, taken off the list, both left their files.
+    QTest::newRow("same first seven characters, kept apart") << "Kord Press B" << true << false << "Kord Press A";
+    QTest::newRow("same first seven characters, taken over") << "Kord Press B" << true << true << "Kord Press B";
+    QTest::newRow("a name taken off the list, kept apart") << "Gone" << true << false << "Kord Press A";
+    QTest::newRow("a listed name owns its files") << "Kord Press A" << false << false << "Kord Press A";
+    QTest::newRow("a name without files") << "Press C" << false << false << "Press C";
+}
+
+// New on the last tab: a name whose files another name left there is taken only when the user
+// agrees, No being the default; until then the window stays open with the name, and no file changes.
+void TestReverseEngineering::newNameAsksBeforeTakingOverLeftFiles()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, asked);
+    QFETCH(bool, agreed);
+    QFETCH(QString, label);
+    MainWindowDriver ui;
+    for (const char* file : {"Kord Pr2", "Kord Pr6", "Kord_Pr55", "Gone2", "Gone6"})
+        QVERIFY(ui.folder().replace(file, {"left"}).ok());
+    startOnLastTab(ui, QString());
+    QVERIFY(ui.folder().replace(filenames::kListFile, {"Kord Press A"}).ok());
+    QVERIFY(ui.folder().replace(filenames::kNameFile, {"Kord Press A"}).ok());
+    ui.window().nameLabel(4)->setText("Kord Press A");
+    ui.platform().recordedMessages.answers = {agreed ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No};
+    ui.click("Command3");
+    FrmName* naming = ui.openWindow<FrmName>();
+    QTest::keyClicks(naming->findChild<QLineEdit*>("txtName"), typed);
+    clickIn(naming, "Command1");
+
+    const QList<RecordedMessageBoxes::Shown>& shown = ui.platform().recordedMessages.shown;
+    QCOMPARE(shown.size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(shown.first().defaultAnswer, MessageBoxes::Answer::No);
+        QVERIFY2(shown.first().text.contains(filenames::pricingFile(typed)), qPrintable(shown.first().text));
+    }
+    QCOMPARE(naming->isVisible(), asked && !agreed);
+    QCOMPARE(ui.window().nameLabel(4)->text(), label);
+    QCOMPARE(ui.fileLines("Name.tmp"), QStringList{label});
+    if (typed != "Press C")
+        QCOMPARE(ui.fileLines(filenames::pricingFile(typed)), QStringList{"left"});
 }
 
 void TestReverseEngineering::writeFailureIsToldAndStopsTheAction_data()

@@ -7,6 +7,10 @@
 #include "ResultSlots.h"
 #include "TextPagePrinter.h"
 
+#include "FileContents.h"
+
+#include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +99,10 @@ private slots:
     void csvReadsBackAsTheResultFiles();
     void printedTableShowsEachCenter_data();
     void printedTableShowsEachCenter();
+    void csvRunsNoFormula_data();
+    void csvRunsNoFormula();
+    void unreadablePlantLeavesEveryStateUnknown_data();
+    void unreadablePlantLeavesEveryStateUnknown();
 
 private:
     QTemporaryDir m_dir;
@@ -185,6 +193,85 @@ void TestPlantExport::printedTableShowsEachCenter()
     }
     const QString next = found + 1 == lines.cend() ? QString() : *(found + 1);
     QCOMPARE(next.startsWith(QStringLiteral("      ")) ? next.trimmed() : QString(), details);
+}
+
+void TestPlantExport::csvRunsNoFormula_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cell"); // what the spreadsheet shows of the name
+    QTest::newRow("equals sign") << "=HYPERLINK(\"http://x\";\"Press\")"
+                                 << "'=HYPERLINK(\"http://x\";\"Press\")";
+    QTest::newRow("plus") << "+Press"
+                          << "'+Press";
+    QTest::newRow("minus") << "-2+3"
+                           << "'-2+3";
+    QTest::newRow("at sign") << "@SUM(A1)"
+                             << "'@SUM(A1)";
+    QTest::newRow("tab") << "\t=1"
+                         << "'\t=1";
+    QTest::newRow("carriage return") << "\r=1"
+                                     << "'\r=1";
+    QTest::newRow("a sign inside the name") << "Press =2"
+                                            << "Press =2";
+}
+
+// Whatever a name begins with, the file read back holds no cell a spreadsheet would run: every
+// cell that begins with a formula sign is a plain number or starts with "'".
+void TestPlantExport::csvRunsNoFormula()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cell);
+    plantoverview::Overview overview = m_overview;
+    overview.centers.first().name = name;
+    overview.centers.last().name = name;
+    const QList<QStringList> records = readCsv(QString::fromUtf8(plantexport::csv(overview)));
+    QCOMPARE(records.at(1).first(), cell);
+    QCOMPARE(records.last().first(), cell);
+    static const QRegularExpression number(QStringLiteral("^-?[0-9.]+(e[+-][0-9]+)?$"));
+    for (const QStringList& record : records)
+        for (const QString& field : record)
+            if (!field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field.front()))
+                QVERIFY2(number.match(field).hasMatch(), qPrintable(field));
+}
+
+void TestPlantExport::unreadablePlantLeavesEveryStateUnknown_data()
+{
+    QTest::addColumn<QByteArray>("plant"); // what primary.bud holds; "<folder>": a folder in its place
+    QTest::addColumn<QString>("problem");  // in the state of every calculated center
+    QTest::newRow("missing") << QByteArray() << "primary.bud was not found";
+    QTest::newRow("a folder") << QByteArray("<folder>") << "primary.bud: it is a folder";
+    QTest::newRow("cut short") << QByteArray("7.65\r\n76200\r\n") << "primary.bud is incomplete";
+    QTest::newRow("giant") << QByteArray(600000, 'x') << "primary.bud is damaged: it is larger than the 524,336 bytes";
+}
+
+// Without today's plant figures no saved rate can be called current: the window's table, the CSV
+// file and the printed table say so of each calculated center.
+void TestPlantExport::unreadablePlantLeavesEveryStateUnknown()
+{
+    QFETCH(QByteArray, plant);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    QVERIFY(calculatePlant(DataFolder(dir.path())));
+    QVERIFY(QFile::remove(dir.filePath("primary.bud")));
+    if (plant == "<folder>")
+        QVERIFY(QDir(dir.path()).mkdir("primary.bud"));
+    else if (!plant.isEmpty())
+        QVERIFY(writeBytes(dir.filePath("primary.bud"), plant));
+    const plantoverview::Overview overview = plantoverview::read(DataFolder(dir.path()));
+
+    const QList<QStringList> records = readCsv(QString::fromUtf8(plantexport::csv(overview)));
+    const QString printed = TextPagePrinter::of(plantexport::printedTable(overview, 2026)).lines().join(u' ');
+    QCOMPARE(overview.centers.size(), kNames.size());
+    for (qsizetype i = 0; i < kNames.size(); ++i) {
+        const QString state = plantoverview::stateText(overview.centers.at(i));
+        if (kNames.at(i) == "Fresh") {
+            QCOMPARE(state, "not calculated");
+            continue;
+        }
+        QVERIFY2(state.startsWith("plant figures unreadable: ") && state.contains(problem), qPrintable(state));
+        QCOMPARE(records.at(i + 1).last(), state);
+    }
+    QVERIFY2(!printed.contains("current") && printed.contains("plant figures unreadable: "), qPrintable(printed));
 }
 
 QTEST_GUILESS_MAIN(TestPlantExport)

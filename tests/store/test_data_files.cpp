@@ -1,6 +1,5 @@
 #include "DataFolder.h"
 #include "EquipmentList.h"
-#include "FailingSaveFile.h"
 #include "FieldReader.h"
 #include "FieldText.h"
 #include "FileNames.h"
@@ -16,18 +15,6 @@
 #include <QTemporaryDir>
 
 #include <QTest>
-
-namespace {
-
-QStringList allValues(FieldReader reader)
-{
-    QStringList values;
-    while (auto value = reader.next())
-        values.append(*value);
-    return values;
-}
-
-} // namespace
 
 class TestDataFiles : public QObject {
     Q_OBJECT
@@ -47,7 +34,8 @@ private slots:
     void hostileNames();
     void fullDiskKeepsEveryOldFile_data();
     void fullDiskKeepsEveryOldFile();
-    void leftoversOfOwnFilesAloneAreRemoved();
+    void startUpCleanUpKeepsEveryDataFile_data();
+    void startUpCleanUpKeepsEveryDataFile();
     void missingFileIsToldApart();
 };
 
@@ -142,7 +130,7 @@ void TestDataFiles::valuesReadBackAsTyped()
     const DataFolder folder(dir.path());
     QVERIFY(folder.replace(QStringLiteral("Kord4"), {value, "next"}).ok());
     QCOMPARE(contentOf(dir.filePath("Kord4")), line + "\r\nnext\r\n");
-    QCOMPARE(allValues(folder.read(QStringLiteral("Kord4")).fields), (QStringList{readBack, "next"}));
+    QCOMPARE(folder.read(QStringLiteral("Kord4")).fields.rest(), (QStringList{readBack, "next"}));
 }
 
 void TestDataFiles::valuesThatCannotReadBackAreRefused_data()
@@ -199,11 +187,16 @@ void TestDataFiles::replaceFailingMidwayKeepsTheOldFile()
     QByteArray bytes;
     QVERIFY(encodeLines(QStringList(16, QStringLiteral("123456")), filenames::kPlantFile, bytes).ok());
 
-    FailingSaveFile file(folder.filePath(filenames::kPlantFile), 20);
-    const StoreResult written = writeAtomically(file, bytes);
+    QSaveFile file(folder.filePath(filenames::kPlantFile));
+    StoreResult written;
+    {
+        const FileSizeLimit fullDisk(20);
+        QVERIFY(fullDisk.active());
+        written = writeAtomically(file, bytes);
+    }
 
     QVERIFY(!written.ok());
-    QVERIFY2(written.error.contains("primary.bud") && written.error.contains("No space left"),
+    QVERIFY2(written.error.contains("primary.bud") && written.error.contains("could not be written in full"),
              qPrintable(written.error));
     QCOMPARE(contentOf(dir.filePath("primary.bud")), QByteArray("7.65\r\n76200\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"primary.bud"});
@@ -306,30 +299,49 @@ void TestDataFiles::fullDiskKeepsEveryOldFile()
         saved = save(folder);
     }
     QVERIFY(!saved.ok());
-    QVERIFY2(saved.error.contains(file), qPrintable(saved.error));
+    QVERIFY2(saved.error.contains(file) && saved.error.contains("could not be written in full"),
+             qPrintable(saved.error));
     for (const QString& name : names)
         QCOMPARE(contentOf(dir.filePath(name)), QByteArray("old\r\nolder\r\noldest equipment name\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), names.size());
 }
 
-void TestDataFiles::leftoversOfOwnFilesAloneAreRemoved()
+void TestDataFiles::startUpCleanUpKeepsEveryDataFile_data()
 {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("survives");
+    // Listed: K, K2.Press 1 and AB Press 2.
+    QTest::newRow("result file of K2.Press 1, beside K's files") << "K2.Pres55" << true;
+    QTest::newRow("input file of K") << "K2" << true;
+    QTest::newRow("result file of K") << "K55" << true;
+    QTest::newRow("input file of K2.Press 1") << "K2.Pres3" << true;
+    QTest::newRow("input file with a blank") << "AB Pres2" << true;
+    QTest::newRow("result file with a blank turned") << "AB_Pres55" << true;
+    QTest::newRow("file of a name taken off the list") << "Gone6" << true;
+    QTest::newRow("a file of the user's own") << "notes.txt.aBcDeF.partial" << true;
+    QTest::newRow("cut-off save of the plant file") << "primary.bud.aB3dEf.partial" << false;
+    QTest::newRow("cut-off save of the list") << "budget.fyl.QwErTy.partial" << false;
+    QTest::newRow("cut-off save of a result file") << "K2.Pres55.Zx9yW1.partial" << false;
+    QTest::newRow("cut-off save of an input file") << "AB Pres2.xYzAbC.partial" << false;
+    QTest::newRow("cut-off save of an unlisted name's file") << "Gone6.kLmNoP.partial" << false;
+    QTest::newRow("an earlier version's cut-off save") << "budget.fyl.QwErTy" << false;
+    QTest::newRow("an earlier version's, of an unlisted name") << "Gone6.aBcDeF" << true;
+}
+
+// A start removes what a cut-off save left behind and never a file that is, or could be, a
+// name's data file.
+void TestDataFiles::startUpCleanUpKeepsEveryDataFile()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, survives);
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
-    QVERIFY(folder.replace(filenames::kListFile, {"AB Press 2"}).ok());
-    const QStringList leftovers = {"primary.bud.aBcDeF", "budget.fyl.QwErTy", "AB Pres2.xYzAbC", "AB_Pres55.kLmNoP"};
-    const QStringList others = {"primary.bud.bak", "primary.bud.aBcDeFg", "notes.txt.aBcDeF", "Kord2.aBcDeF",
-                                "AB Pres2"};
-    for (const QString& name : leftovers + others)
-        QVERIFY(folder.replace(name, {"x"}).ok());
-    QStringList removed = leftovers::removeLeftovers(folder);
-    removed.sort();
-    QStringList expected = leftovers;
-    expected.sort();
-    QCOMPARE(removed, expected);
-    QStringList kept = others + QStringList{"budget.fyl"};
-    kept.sort();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), kept);
+    QVERIFY(folder.replace(filenames::kListFile, {"K", "K2.Press 1", "AB Press 2"}).ok());
+    QVERIFY(writeBytes(dir.filePath(file), "x\r\n"));
+    const QStringList removed = leftovers::removeLeftovers(folder);
+    QCOMPARE(QFile::exists(dir.filePath(file)), survives);
+    QCOMPARE(removed, survives ? QStringList() : QStringList{file});
+    QVERIFY(QFile::exists(dir.filePath("budget.fyl")));
 }
 
 void TestDataFiles::missingFileIsToldApart()

@@ -93,28 +93,32 @@ void TestEquipmentCopy::refusedCopyChangesNothing_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("sharingWith");
     QTest::addColumn<QString>("blocked"); // a file of the new name that is a folder, or empty
+    QTest::addColumn<bool>("replace");    // whether files of the new name already there may be replaced
 
     const QStringList none;
     QTest::newRow("same stem as a listed name")
         << "Kord"
-        << "Komori 2" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString();
+        << "Komori 2" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString() << false;
     QTest::newRow("same stem as the original")
         << "Komori 1"
-        << "Komori 3" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString();
+        << "Komori 3" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString() << false;
     QTest::newRow("same result file as a listed name")
         << "Kord"
-        << "AB_Pres" << int(Kind::SharesFiles) << QStringList{"AB Press 2"} << QString();
+        << "AB_Pres" << int(Kind::SharesFiles) << QStringList{"AB Press 2"} << QString() << false;
     QTest::newRow("already listed") << "Kord"
-                                    << "Komori 1" << int(Kind::Exists) << none << QString();
+                                    << "Komori 1" << int(Kind::Exists) << none << QString() << false;
     QTest::newRow("slash in the stem") << "Kord"
-                                       << "A/B" << int(Kind::BadName) << none << QString();
+                                       << "A/B" << int(Kind::BadName) << none << QString() << false;
     QTest::newRow("leading blank") << "Kord"
-                                   << " Kord 2" << int(Kind::BadName) << none << QString();
+                                   << " Kord 2" << int(Kind::BadName) << none << QString() << false;
     QTest::newRow("original never saved") << "Fresh"
-                                          << "Fresh copy" << int(Kind::NoInputs) << none << QString();
+                                          << "Fresh copy" << int(Kind::NoInputs) << none << QString() << false;
+    QTest::newRow("a file of the new name already there")
+        << "Kord"
+        << "Kord B" << int(Kind::FilesExist) << none << filenames::pricingFile("Kord B") << false;
     QTest::newRow("pricing file cannot be written")
         << "Kord"
-        << "Kord B" << int(Kind::NotSaved) << none << filenames::pricingFile("Kord B");
+        << "Kord B" << int(Kind::NotSaved) << none << filenames::pricingFile("Kord B") << true;
 }
 
 void TestEquipmentCopy::refusedCopyChangesNothing()
@@ -124,6 +128,7 @@ void TestEquipmentCopy::refusedCopyChangesNothing()
     QFETCH(int, kind);
     QFETCH(QStringList, sharingWith);
     QFETCH(QString, blocked);
+    QFETCH(bool, replace);
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
     for (const char* name : {"Kord", "Komori 1", "AB Press 2"})
@@ -134,13 +139,16 @@ void TestEquipmentCopy::refusedCopyChangesNothing()
     for (const QString& entry : folderEntries(dir.path()))
         before.insert(entry, contentOf(dir.filePath(entry)));
 
-    const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(folder, from, to);
+    const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(
+        folder, from, to, replace ? equipmentcopy::ExistingFiles::Replace : equipmentcopy::ExistingFiles::Keep);
     QCOMPARE(int(outcome.kind), kind);
     QCOMPARE(outcome.sharingWith, sharingWith);
     for (const QString& other : sharingWith)
         QVERIFY2(outcome.error.contains(other), qPrintable(outcome.error));
     if (kind == int(Kind::BadName) || kind == int(Kind::NotSaved))
         QVERIFY(!outcome.error.isEmpty());
+    if (kind == int(Kind::FilesExist))
+        QCOMPARE(outcome.present, QStringList{blocked});
     QHash<QString, QByteArray> after;
     for (const QString& entry : folderEntries(dir.path()))
         after.insert(entry, contentOf(dir.filePath(entry)));

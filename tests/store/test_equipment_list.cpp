@@ -17,7 +17,10 @@ private slots:
     void addIfAbsentComparesExactly();
     void namesReadBackWholeAndAreAddedOnce_data();
     void namesReadBackWholeAndAreAddedOnce();
-    void removeTakesEveryMatchingLine();
+    void removeKeepsEveryOtherLineByteForByte_data();
+    void removeKeepsEveryOtherLineByteForByte();
+    void listStaysWithinItsLimits_data();
+    void listStaysWithinItsLimits();
     void removeWithoutMatchLeavesListAndCopy();
     void removeThatCannotWriteTheCopyIsReported();
 
@@ -71,17 +74,70 @@ void TestEquipmentList::namesReadBackWholeAndAreAddedOnce()
     QCOMPARE(equipmentlist::load(folder()).names.count(name), 1);
 }
 
-void TestEquipmentList::removeTakesEveryMatchingLine()
+void TestEquipmentList::removeKeepsEveryOtherLineByteForByte_data()
 {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("after");
     // A hand-made entry with leading blanks keeps them on the way through the copy.
-    QVERIFY(writeBytes(path("budget.fyl"), "Kord\r\n\" lead\"\r\nPress\r\nKord\r\npress\r\n"));
+    QTest::newRow("every matching line") << QByteArray("Kord\r\n\" lead\"\r\nPress\r\nKord\r\npress\r\n") << "Kord"
+                                         << QByteArray("\" lead\"\r\nPress\r\npress\r\n");
+    QTest::newRow("an entry holding an empty character")
+        << QByteArray("Kord\r\nBad\0name\r\nPress\r\n", 23) << "Press" << QByteArray("Kord\r\nBad\0name\r\n", 16);
+    QTest::newRow("an entry holding a lone CR")
+        << QByteArray("Kord\r\nLone\rCR\r\nPress\r\n") << "Kord" << QByteArray("Lone\rCR\r\nPress\r\n");
+    QTest::newRow("lines ended by LF, the last by nothing") << QByteArray("A\n  B\nC") << "B" << QByteArray("A\nC");
+    QTest::newRow("a line of two values")
+        << QByteArray("Kord,Press\r\nX\r\n") << "Kord" << QByteArray("Press\r\nX\r\n");
+}
+
+// Only the lines that hold the name are written anew: a damaged entry elsewhere stays as it was
+// and never stops the removal.
+void TestEquipmentList::removeKeepsEveryOtherLineByteForByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, after);
+    QVERIFY(writeBytes(path("budget.fyl"), before));
     QVERIFY(folder().replace("Kord2", {"10000"}).ok());
-    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "Kord");
+    const equipmentlist::Removal removal = equipmentlist::remove(folder(), name);
     QVERIFY(removal.found);
-    QVERIFY(removal.result.ok());
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("\" lead\"\r\nPress\r\npress\r\n"));
+    QVERIFY2(removal.result.ok(), qPrintable(removal.result.error));
+    QCOMPARE(contentOf(path("budget.fyl")), after);
     QVERIFY(!QFile::exists(path("budget1.fyl")));
     QCOMPARE(contentOf(path("Kord2")), QByteArray("10000\r\n")); // the equipment's own files stay
+}
+
+void TestEquipmentList::listStaysWithinItsLimits_data()
+{
+    QTest::addColumn<int>("names");      // in the list file, each of 14 bytes with its line end
+    QTest::addColumn<int>("junk");       // bytes of one damaged line after them
+    QTest::addColumn<QString>("damage"); // in what the load says; empty: the list is whole
+    QTest::addColumn<bool>("added");     // whether one more name can be added
+    QTest::newRow("one name short of full") << 9999 << 0 << "" << true;
+    QTest::newRow("full") << 10000 << 0 << "" << false;
+    QTest::newRow("one name too many") << 10001 << 0 << "more than the 10,000 names" << false;
+    QTest::newRow("a line past the size limit") << 3 << 1100000 << "larger than the 1,048,576 bytes" << false;
+}
+
+// A list never grows past its limits, and one that has shows the names within them and says so.
+void TestEquipmentList::listStaysWithinItsLimits()
+{
+    QFETCH(int, names);
+    QFETCH(int, junk);
+    QFETCH(QString, damage);
+    QFETCH(bool, added);
+    QByteArray bytes;
+    for (int name = 0; name < names; ++name)
+        bytes += QByteArray::number(name).rightJustified(12, 'P') + "\r\n";
+    QVERIFY(writeBytes(path("budget.fyl"), bytes + QByteArray(junk, 'x')));
+    const equipmentlist::Loaded loaded = equipmentlist::load(folder());
+    QCOMPARE(loaded.names.size(), qMin(names, 10000));
+    QCOMPARE(loaded.complete, damage.isEmpty());
+    QVERIFY2(loaded.damage.contains(damage) && loaded.damage.isEmpty() == damage.isEmpty(), qPrintable(loaded.damage));
+    const StoreResult add = equipmentlist::addIfAbsent(folder(), "Press");
+    QVERIFY2(add.ok() == added && add.error.contains("budget.fyl") != added, qPrintable(add.error));
+    QCOMPARE(contentOf(path("budget.fyl")).size(), bytes.size() + junk + (added ? 7 : 0));
 }
 
 void TestEquipmentList::removeWithoutMatchLeavesListAndCopy()

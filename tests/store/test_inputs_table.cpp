@@ -51,6 +51,8 @@ private slots:
 
     void readsWhatSpreadsheetsWrite_data();
     void readsWhatSpreadsheetsWrite();
+    void writesFormulaTextsAsTextAndReadsThemBack_data();
+    void writesFormulaTextsAsTextAndReadsThemBack();
     void refusesAFileItCannotMatchToTheBoxes_data();
     void refusesAFileItCannotMatchToTheBoxes();
     void refusedRowChangesNothing_data();
@@ -110,6 +112,46 @@ void TestInputsTable::readsWhatSpreadsheetsWrite()
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(read.rows, rows);
     QCOMPARE(read.rowNumbers, rowNumbers);
+}
+
+void TestInputsTable::writesFormulaTextsAsTextAndReadsThemBack_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("nameCell"); // as a name, or any other text
+    QTest::addColumn<QString>("boxCell");  // as a box's text
+
+    QTest::newRow("a formula") << "=HYPERLINK(\"x\")"
+                               << "'=HYPERLINK(\"x\")"
+                               << "'=HYPERLINK(\"x\")";
+    QTest::newRow("a negative number") << "-5"
+                                       << "'-5"
+                                       << "-5";
+    QTest::newRow("a number and more") << "-5+A1"
+                                       << "'-5+A1"
+                                       << "'-5+A1";
+    QTest::newRow("a number with an exponent") << "+1.5e3"
+                                               << "'+1.5e3"
+                                               << "+1.5e3";
+    QTest::newRow("already guarded") << "'@x"
+                                     << "''@x"
+                                     << "''@x";
+    QTest::newRow("a plain quote") << "'x"
+                                   << "'x"
+                                   << "'x";
+    QTest::newRow("plain text") << "Press A"
+                                << "Press A"
+                                << "Press A";
+}
+
+void TestInputsTable::writesFormulaTextsAsTextAndReadsThemBack()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, nameCell);
+    QFETCH(QString, boxCell);
+    QCOMPARE(csv::textCell(text), nameCell);
+    QCOMPARE(csv::boxCell(text), boxCell);
+    QCOMPARE(csv::fromCell(nameCell), text);
+    QCOMPARE(csv::fromCell(boxCell), text);
 }
 
 void TestInputsTable::refusesAFileItCannotMatchToTheBoxes_data()

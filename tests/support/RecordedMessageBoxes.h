@@ -16,13 +16,17 @@ public:
         Icon icon = Icon::None;
         bool question = false;
         Answer defaultAnswer = Answer::Ok; // Yes or No for a question
-        QString details;                   // what a question with details holds behind its text, a row a line
-        TextTable table;                   // the same details as the table the user opens
+        QString details; // what a message or question with details holds behind its text, a row a line
+        TextTable table; // a question's details as the table the user opens
     };
 
     void tell(const QString& text, const QString& title, Icon icon) override
     {
         shown.append({text, title, icon, false, Answer::Ok, {}, {}});
+    }
+    void tellWithDetails(const QString& text, const QString& details, const QString& title, Icon icon) override
+    {
+        shown.append({text, title, icon, false, Answer::Ok, details, {}});
     }
     Answer askYesNo(const QString& text, const QString& title, Answer defaultAnswer) override
     {

@@ -1,0 +1,128 @@
+// Start-up as a whole process: the program from its start to the splash painted, against a bare
+// Qt window to its first paint, each started afresh. Reported per data folder (no list, 5 names,
+// 10,000 names): the processor time of the program's process, and its ratio and that of the peak
+// memory to the bare window's.
+#include "PlantFixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct ProcessCost {
+    double cpuSeconds = 0;
+    long peakKilobytes = 0;
+};
+
+double seconds(const timeval& time)
+{
+    return double(time.tv_sec) + double(time.tv_usec) / 1e6;
+}
+
+// Runs the program to its end and gives what it cost, or nothing when it failed.
+std::optional<ProcessCost> run(const QString& program)
+{
+    const QByteArray path = program.toLocal8Bit();
+    char* const arguments[] = {const_cast<char*>(path.constData()), nullptr};
+    pid_t child = 0;
+    if (posix_spawn(&child, path.constData(), nullptr, nullptr, arguments, environ) != 0)
+        return std::nullopt;
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return ProcessCost{seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss};
+}
+
+QString besideThis(const char* program)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(program));
+}
+
+// The median cost of several runs, so that one slow start does not decide.
+std::optional<ProcessCost> medianCost(const QString& program, int runs = 7)
+{
+    std::vector<ProcessCost> costs;
+    for (int i = 0; i < runs; ++i) {
+        const std::optional<ProcessCost> cost = run(program);
+        if (!cost)
+            return std::nullopt;
+        costs.push_back(*cost);
+    }
+    const auto middle = costs.begin() + costs.size() / 2;
+    std::nth_element(costs.begin(), middle, costs.end(),
+                     [](const ProcessCost& a, const ProcessCost& b) { return a.cpuSeconds < b.cpuSeconds; });
+    return *middle;
+}
+
+// A user data folder holding a list of that many names, and the first five calculated.
+bool fillDataFolder(const QString& dataHome, int names)
+{
+    const DataFolder folder(QDir(dataHome).filePath(QStringLiteral("Solvarra/Budgeted Hourly Rates")));
+    if (!QDir().mkpath(folder.path()))
+        return false;
+    if (names == 0)
+        return true;
+    QStringList list;
+    for (int name = 0; name < names; ++name)
+        list.append(plantfixture::centerName(name));
+    bool filled = folder.replace(filenames::kListFile, list).ok();
+    for (int name = 0; name < std::min(names, 5) && filled; ++name)
+        filled = calculateCenter(folder, list[name], workedExampleTexts()).kind == BudgetOutcome::Kind::Completed;
+    return filled;
+}
+
+void startUpToSplash(benchmark::State& state)
+{
+    QTemporaryDir dataHome;
+    if (!fillDataFolder(dataHome.path(), static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the data folder could not be filled");
+        return;
+    }
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::optional<ProcessCost> bare = medianCost(besideThis("bare_window_until_painted"));
+    std::optional<ProcessCost> program;
+    for (auto _ : state) {
+        program = medianCost(besideThis("start_up_until_painted"));
+        if (!program || !bare) {
+            state.SkipWithError("a start-up did not run to its first paint");
+            return;
+        }
+        state.SetIterationTime(program->cpuSeconds);
+    }
+    state.counters["cpu_ratio_to_bare"] = program->cpuSeconds / bare->cpuSeconds;
+    state.counters["memory_ratio_to_bare"] = double(program->peakKilobytes) / double(bare->peakKilobytes);
+}
+
+} // namespace
+
+BENCHMARK(startUpToSplash)
+    ->Arg(0)
+    ->Arg(5)
+    ->Arg(plantfixture::kListNames)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

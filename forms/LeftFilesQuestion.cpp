@@ -1,0 +1,10 @@
+#include "LeftFilesQuestion.h"
+
+#include "MessageBoxes.h"
+#include "SharedFiles.h"
+
+bool mayTakeOverFiles(MessageBoxes& messages, const QString& name, const QStringList& present, const QString& question)
+{
+    const QString text = sharedfiles::filesPresentSentence(name, present) + QStringLiteral("\r\n") + question;
+    return messages.askYesNo(text, {}, MessageBoxes::Answer::No) == MessageBoxes::Answer::Yes;
+}

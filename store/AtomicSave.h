@@ -1,0 +1,37 @@
+#pragma once
+
+#include "DataFolder.h"
+
+#include <QByteArray>
+#include <QString>
+
+// How a data file is saved: the bytes go into a temporary copy beside the file, made afresh
+// (never an existing file, never through a link), are forced to the disk, and the copy then
+// takes the file's name in one step. The file is always either its old or its new self.
+namespace atomicsave {
+
+// Every temporary copy is named after its file, a dot, six letters or digits and this ending,
+// such as "primary.bud.aB3dEf.partial". No data file's name ends so: each ends in a digit or is
+// one of the five fixed names, so a copy can never be taken for a data file, nor the other way.
+inline const QString kTemporaryEnding = QStringLiteral(".partial");
+
+// Why a save failed when its bytes did not all reach the disk.
+inline const QString kNotWrittenInFull =
+    QStringLiteral("the file could not be written in full (too large for the disk or the user's limit)");
+
+// Whether the name has the shape of a temporary copy, and of which file.
+bool isTemporaryCopy(const QString& fileName);
+QString fileOfTemporaryCopy(const QString& fileName);
+
+// Whether the path is a symbolic link (dangling or not).
+bool isLink(const QString& path);
+
+// Saves the bytes as the file at the path. A file that is a symbolic link is refused, so that a
+// save never changes a file outside its folder; a save that does not fit on the disk or within
+// the user's file-size limit says so. Every failure leaves the file as it was and no copy behind.
+StoreResult save(const QString& path, const QByteArray& bytes);
+
+// The refusal of a save through a link, naming the file.
+QString linkRefusal(const QString& fileName);
+
+} // namespace atomicsave
