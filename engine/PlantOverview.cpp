@@ -19,33 +19,49 @@ namespace {
 
 namespace slot = resultslots;
 
-// A slot of the result record that a box of the plant file feeds, and that box's prompt.
-struct PlantSlot {
+// A slot of the result record that a box feeds, and the words the overview names it by.
+struct FedSlot {
     int slot;
     QString box;
     QString prompt;
 };
 
-// Which slots the plant-wide boxes feed, as the budget calculation places their texts.
-const QList<PlantSlot>& plantSlots()
+// Which slots the plant-wide boxes (or else the center's own boxes) feed, as the budget
+// calculation places their texts.
+QList<FedSlot> slotsFedBy(bool plantBoxes)
 {
-    static const QList<PlantSlot> fed = [] {
-        QHash<QString, QString> prompts;
-        for (const inputboxes::Entry& entry : inputboxes::all()) {
-            if (entry.file != inputboxes::BoxFile::Plant)
-                continue;
-            QString prompt = QString::fromLatin1(entry.prompt);
-            if (prompt.endsWith(u':'))
-                prompt.chop(1);
-            prompts.insert(QString::fromLatin1(entry.name), prompt);
-        }
-        // Each plant box hands its own name as its text, so the slot shows which box fed it.
-        const CostInputs marked =
-            gatherCostInputs([&prompts](const QString& box) { return prompts.contains(box) ? box : QString(); });
-        QList<PlantSlot> found;
-        for (int number = 1; number <= ResultRecord::kSlots; ++number)
-            if (const QString& box = marked.slotTexts.at(number); !box.isEmpty())
-                found.append({number, box, prompts.value(box)});
+    QHash<QString, QString> prompts;
+    for (const inputboxes::Entry& entry : inputboxes::all()) {
+        if ((entry.file == inputboxes::BoxFile::Plant) != plantBoxes)
+            continue;
+        QString prompt = QString::fromLatin1(entry.prompt);
+        if (prompt.endsWith(u':'))
+            prompt.chop(1);
+        prompts.insert(QString::fromLatin1(entry.name), prompt);
+    }
+    // Each box hands its own name as its text, so the slot shows which box fed it.
+    const CostInputs marked =
+        gatherCostInputs([&prompts](const QString& box) { return prompts.contains(box) ? box : QString(); });
+    QList<FedSlot> found;
+    for (int number = 1; number <= ResultRecord::kSlots; ++number)
+        if (const QString& box = marked.slotTexts.at(number); !box.isEmpty())
+            found.append({number, box, prompts.value(box)});
+    return found;
+}
+
+const QList<FedSlot>& plantSlots()
+{
+    static const QList<FedSlot> fed = slotsFedBy(true);
+    return fed;
+}
+
+// The center's own boxes, and its motors, which feed the formulas through the effective
+// horsepower.
+const QList<FedSlot>& centerSlots()
+{
+    static const QList<FedSlot> fed = [] {
+        QList<FedSlot> found = slotsFedBy(false);
+        found.append({slot::effectiveHorsepower, QString(), QStringLiteral("Horsepower and usage of the motors")});
         return found;
     }();
     return fed;
@@ -69,7 +85,7 @@ QString asSaved(double value)
 QList<TodaysValue> todaysPlantValues(const centerrecompute::PlantTexts& plant)
 {
     QList<TodaysValue> values;
-    for (const PlantSlot& plantSlot : plantSlots()) {
+    for (const FedSlot& plantSlot : plantSlots()) {
         const QString text = plant.boxTexts.value(plantSlot.box);
         // An empty box reads as 0 in the formulas, as does any text without a leading number.
         const std::optional<double> number = text.isEmpty() ? 0.0 : numbers::readIfFinite(text);
@@ -84,6 +100,22 @@ QStringList changedInputs(const QList<TodaysValue>& today, const ResultRecord& s
     for (const TodaysValue& value : today)
         if (value.saved != asSaved(saved.input(value.slot)))
             changed.append(value.prompt);
+    return changed;
+}
+
+// The center's own inputs whose saved texts no longer give what its result file holds: typed and
+// saved since without a result (the formulas stopped), or imported from a spreadsheet. A center
+// whose input files cannot be worked out whole is judged by the plant figures alone.
+QStringList changedOwnInputs(const DataFolder& folder, const centerrecompute::PlantTexts& plant, const QString& name,
+                             const ResultRecord& saved)
+{
+    const centerrecompute::Recomputed today = centerrecompute::recompute(folder, plant, name);
+    if (today.kind != centerrecompute::Recomputed::Kind::Completed)
+        return {};
+    QStringList changed;
+    for (const FedSlot& own : centerSlots())
+        if (asSaved(today.record.input(own.slot)) != asSaved(saved.input(own.slot)) && !changed.contains(own.prompt))
+            changed.append(own.prompt);
     return changed;
 }
 
@@ -144,7 +176,7 @@ Overview read(const DataFolder& folder)
         if (!row.sharingWith.isEmpty())
             row.state = CenterState::SharesFiles;
         else if (row.record && plant.ok())
-            row.changedInputs = changedInputs(today, *row.record);
+            row.changedInputs = changedInputs(today, *row.record) + changedOwnInputs(folder, plant, name, *row.record);
         if (row.record && row.state == CenterState::NotCalculated)
             row.state = judged(row, plant);
         overview.centers.append(row);
