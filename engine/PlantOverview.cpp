@@ -4,6 +4,7 @@
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "InputBoxes.h"
+#include "NumberText.h"
 #include "PlantChanges.h"
 #include "ResultFile.h"
 #include "ResultSlots.h"
@@ -31,6 +32,45 @@ QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRe
     QStringList changed;
     for (const InputBox box : today.changedSince(saved))
         changed.append(promptOf(box));
+    return changed;
+}
+
+// A slot of the result record that one of the center's own inputs feeds, and its words.
+struct OwnSlot {
+    int slot;
+    QString prompt;
+};
+
+// The center's own boxes that feed a slot, and its motors, which feed the formulas through the
+// effective horsepower.
+const QList<OwnSlot>& ownSlots()
+{
+    static const QList<OwnSlot> fed = [] {
+        QList<OwnSlot> found;
+        for (const inputboxes::Entry& entry : inputboxes::all())
+            if (const std::optional<int> slot = slotFedBy(entry.box); entry.file != inputboxes::BoxFile::Plant && slot)
+                found.append({*slot, promptOf(entry.box)});
+        found.append({slot::effectiveHorsepower, QStringLiteral("Horsepower and usage of the motors")});
+        return found;
+    }();
+    return fed;
+}
+
+// The center's own inputs whose saved texts no longer give what its result file holds: typed and
+// saved since without a result (the formulas stopped), or imported from a spreadsheet. Both sides
+// are compared to the 15 digits the result file keeps. A center whose input files cannot be worked
+// out whole is judged by the plant figures alone.
+QStringList changedOwnInputs(const DataFolder& folder, const centerrecompute::PlantTexts& plant, const QString& name,
+                             const ResultRecord& saved)
+{
+    const centerrecompute::Recomputed today = centerrecompute::recompute(folder, plant, name);
+    if (today.kind != centerrecompute::Recomputed::Kind::Completed)
+        return {};
+    QStringList changed;
+    for (const OwnSlot& own : ownSlots())
+        if (numbers::printForm(today.record.input(own.slot)) != numbers::printForm(saved.input(own.slot)) &&
+            !changed.contains(own.prompt))
+            changed.append(own.prompt);
     return changed;
 }
 
@@ -92,7 +132,7 @@ Overview read(const DataFolder& folder)
         if (!row.sharingWith.isEmpty())
             row.state = CenterState::SharesFiles;
         else if (row.record && plant.ok())
-            row.changedInputs = changedInputs(today, *row.record);
+            row.changedInputs = changedInputs(today, *row.record) + changedOwnInputs(folder, plant, name, *row.record);
         if (row.record && row.state == CenterState::NotCalculated)
             row.state = judged(row, plant);
         overview.centers.append(row);

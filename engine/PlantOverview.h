@@ -15,7 +15,7 @@ namespace plantoverview {
 
 enum class CenterState {
     Current,       // the result file follows from today's plant file and the equipment's inputs
-    Stale,         // plant-wide inputs held in the result file differ from today's plant file
+    Stale,         // inputs held in the result file differ from today's plant file or the center's input files
     NotCalculated, // no result file
     SharesFiles,   // another listed name uses the same files
     Unreadable,    // the result file (or a file needed to judge it) could not be read
@@ -25,7 +25,7 @@ enum class CenterState {
 struct CenterRow {
     QString name;
     CenterState state = CenterState::NotCalculated;
-    QStringList changedInputs;          // Stale: the prompts of the plant-wide inputs that changed
+    QStringList changedInputs;          // Stale: the prompts of the inputs that changed, plant-wide ones first
     QStringList sharingWith;            // SharesFiles: the other listed names, in list order
     QString problem;                    // Unreadable, Unknown: a sentence naming the file and the reason
     std::optional<ResultRecord> record; // the saved results, whenever the result file was read whole

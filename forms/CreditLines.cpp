@@ -9,10 +9,14 @@ QString publisherLine()
 {
     return QStringLiteral("Published by Solvarra Software for the printing trade");
 }
-QString legalNotice()
+QString legalNotice(const QString& licenceText)
 {
-    return QStringLiteral("Warning: this program is licensed for use by one print shop. Copying or passing it on, "
-                          "in whole or in part, without the written permission of Solvarra Software is not "
-                          "permitted.");
+    return QStringLiteral("This program is free software: you can redistribute it and/or modify it under the terms of "
+                          "the GNU General Public License as published by the Free Software Foundation, either "
+                          "version 3 of the License, or (at your option) any later version. It is distributed in "
+                          "the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
+                          "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See %1 for the full "
+                          "text of the licence.")
+        .arg(licenceText);
 }
 } // namespace credits

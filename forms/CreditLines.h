@@ -6,5 +6,7 @@
 namespace credits {
 QString copyrightLine(int year);
 QString publisherLine();
-QString legalNotice();
+// The licence in short: free to share and change under the GPL, version 3 or later, with no
+// warranty; the full text is at `licenceText` (a file path or a web address).
+QString legalNotice(const QString& licenceText);
 } // namespace credits

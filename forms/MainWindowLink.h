@@ -63,4 +63,9 @@ public:
     // File > Save as new name on that equipment with the texts in its boxes as if typed; when no
     // copy is made, the boxes get back what they held.
     virtual void saveAsNewNameWith(const QString& name, const InputTexts& texts) = 0;
+    // Closes every other window of the program; false when one stays open (it told the user why).
+    virtual bool closeOtherWindows() = 0;
+    // After the data folder changed: the boxes, names and pricing inputs emptied, no entry chosen,
+    // and the equipment list read from the new folder, quietly, on the first tab.
+    virtual void showDataFolderAfresh() = 0;
 };

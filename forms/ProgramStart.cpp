@@ -36,5 +36,9 @@ void ProgramStart::openMainWindow()
         return;
     removeLeftovers();
     m_main = std::make_unique<FrmTab>(m_platform);
+    // A data folder chosen earlier that is missing is said first: the list that follows is
+    // that of another folder.
+    if (const QString note = m_platform.startNote(); !note.isEmpty())
+        m_platform.messages().tell(note, {}, MessageBoxes::Icon::Warning);
     m_main->load();
 }

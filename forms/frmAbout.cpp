@@ -4,6 +4,7 @@
 #include "NamedWidget.h"
 #include "Platform.h"
 #include "ProgramFacts.h"
+#include "ProgramFiles.h"
 #include "ProgramIcon.h"
 #include "SingleWindow.h"
 #include "SystemInformation.h"
@@ -83,13 +84,19 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     grid->addWidget(separator("Line1", this), 3, 0, 1, 3);
     grid->addWidget(aboutLabel("Label1", credits::copyrightLine(platform.currentYear()), this), 4, 0, 1, 3);
     grid->addWidget(separator("Line2", this), 5, 0, 1, 3);
-    grid->addWidget(aboutLabel("lblDisclaimer", credits::legalNotice(), this), 6, 0, 2, 2);
+    grid->addWidget(aboutLabel("lblDisclaimer",
+                               credits::legalNotice(programfiles::licenceText(platform.programFolder().path())), this),
+                    6, 0, 2, 2);
     grid->addWidget(ok, 6, 2);
     grid->addWidget(sysInfo, 7, 2);
     // Where the data files are, so the user can find them to back them up or move them.
     grid->addWidget(aboutLabel("lblDataFolder", dataFolderLine(platform.folder().path()), this), 8, 0, 1, 3);
     grid->setColumnStretch(1, 1);
-    resize(460, 320);
+    // Wide enough that the notices wrap to a few lines, not to a column of words.
+    setMinimumWidth(440);
+    // Tall enough for every line of the wrapped texts at the width it opens with.
+    constexpr int kOpeningWidth = 560;
+    resize(kOpeningWidth, grid->totalHeightForWidth(kOpeningWidth));
 
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(sysInfo, &QPushButton::clicked, this, &FrmAbout::startSysInfo);

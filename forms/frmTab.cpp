@@ -2,7 +2,9 @@
 
 #include "BoxHint.h"
 #include "CreditLines.h"
+#include "DataFolderMenu.h"
 #include "EquipmentList.h"
+#include "InputsCsvMenu.h"
 #include "ListEntries.h"
 #include "Platform.h"
 #include "ProgramIcon.h"
@@ -21,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -129,6 +132,11 @@ void FrmTab::buildMenus()
     jobCost->setObjectName(QStringLiteral("mnuJobCost"));
     jobCost->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     connect(jobCost, &QAction::triggered, this, [this] { FrmJobCost::open(m_platform, *this); });
+    file->addSeparator();
+    new DataFolderMenu(m_platform, *this, *file);
+    file->addSeparator();
+    new InputsCsvMenu(m_platform, *this, *file);
+    file->addSeparator();
     QAction* setup = file->addAction(QStringLiteral("&Printer SetUp"));
     setup->setObjectName(QStringLiteral("PrntSetUp"));
     connect(setup, &QAction::triggered, this, [this] { m_platform.printing().showSetup(this); });
@@ -239,9 +247,33 @@ void FrmTab::exitProgram()
 
 void FrmTab::closeEvent(QCloseEvent* event)
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible())
-            window->close();
+    (void)closeOtherWindows(); // the program ends either way
     event->accept();
     QCoreApplication::quit();
+}
+
+bool FrmTab::closeOtherWindows()
+{
+    bool allClosed = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            allClosed = window->close() && allClosed;
+    return allClosed;
+}
+
+void FrmTab::showDataFolderAfresh()
+{
+    for (QLineEdit* edit : std::as_const(m_boxes))
+        edit->clear();
+    for (QLineEdit* edit : m_pricing.boxes())
+        edit->clear();
+    m_title->clear(); // and so the current name
+    for (QLabel* label : m_nameLabels)
+        label->clear();
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        m_list->addItems(equipmentlist::load(m_platform.folder()).names);
+    }
+    selectTab(Preliminary);
 }

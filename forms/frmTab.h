@@ -59,6 +59,8 @@ public:
     StoreResult savePlantBoxes() override;
     void calculateWith(const QString& name, const InputTexts& texts) override;
     void saveAsNewNameWith(const QString& name, const InputTexts& texts) override;
+    bool closeOtherWindows() override;
+    void showDataFolderAfresh() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace datalocation {
 
@@ -20,6 +21,38 @@ QString chooseFolder(const QString& programFolder, const QString& userFolder, co
     if (userFolder.isEmpty() || !QDir().mkpath(userFolder))
         return programFolder;
     return userFolder;
+}
+
+StartFolder startFolder(const QString& programFolder, const QString& userFolder, const QString& chosen)
+{
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
+        return {chosen, {}};
+    StartFolder start{chooseFolder(programFolder, userFolder), {}};
+    if (!chosen.isEmpty())
+        start.note = QStringLiteral("The data folder %1 chosen earlier is not there. Until it is back, the data "
+                                    "files are those in %2.")
+                         .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(start.folder));
+    return start;
+}
+
+QString folderProblem(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return QStringLiteral("it is not there");
+    if (!info.isDir())
+        return QStringLiteral("it is a file, not a folder");
+    // Permissions alone do not tell (shares, read-only media): a file is actually made and removed.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".hourlyrates-XXXXXX")));
+    if (!probe.open())
+        return QStringLiteral("nothing can be saved in it: %1").arg(probe.errorString());
+    return QString();
+}
+
+bool sameFolder(const QString& one, const QString& other)
+{
+    const QString canonical = QFileInfo(one).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
 }
 
 } // namespace datalocation

@@ -7,3 +7,14 @@ QString DesktopFileDialogs::saveFileName(QWidget* parent, const QString& caption
 {
     return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
 }
+
+QString DesktopFileDialogs::openFileName(QWidget* parent, const QString& caption, const QString& startPath,
+                                         const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, startPath, filter);
+}
+
+QString DesktopFileDialogs::existingFolder(QWidget* parent, const QString& caption, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}

@@ -1,9 +1,9 @@
 #include "HelpViewer.h"
 
 #include "MessageBoxes.h"
+#include "ProgramFiles.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -11,11 +11,8 @@ namespace helpguide {
 
 QString find(const QString& programFolder)
 {
-    const QDir folder(programFolder);
-    for (const char* place : {"help/index.html", "../share/hourlyrates/help/index.html"})
-        if (const QFileInfo guide(QDir::cleanPath(folder.absoluteFilePath(QString::fromLatin1(place)))); guide.isFile())
-            return guide.filePath();
-    return QString();
+    return programfiles::find(
+        programFolder, {QStringLiteral("help/index.html"), QStringLiteral("../share/hourlyrates/help/index.html")});
 }
 
 } // namespace helpguide
@@ -25,25 +22,37 @@ DesktopHelpViewer::DesktopHelpViewer(MessageBoxes& messages, Opener open)
 {
 }
 
+DesktopHelpViewer::~DesktopHelpViewer()
+{
+    delete m_window;
+}
+
 void DesktopHelpViewer::show(const QString& helpFilePath, Command command)
 {
     const QFileInfo file(helpFilePath);
-    if (file.isFile()) {
-        open(file.absoluteFilePath(), QStringLiteral("the help file"));
+    // The guide has contents and an index of its own, but no instructions for a viewer.
+    const QString guide = command == HelpOnHelp ? QString() : helpguide::find(file.absolutePath());
+    const QString shown = file.isFile() ? file.absoluteFilePath() : guide;
+    if (shown.isEmpty()) {
+        m_messages.tell(
+            QStringLiteral("The help file %1 was not found in %2.").arg(file.fileName(), file.absolutePath()));
         return;
     }
-    // The guide has contents and an index of its own, but no instructions for a viewer.
-    if (command != HelpOnHelp) {
-        if (const QString guide = helpguide::find(file.absolutePath()); !guide.isEmpty()) {
-            open(guide, QStringLiteral("the user guide"));
-            return;
-        }
+    if (m_open(QUrl::fromLocalFile(shown)))
+        return;
+    if (!guide.isEmpty()) {
+        showInOwnWindow(guide, command);
+        return;
     }
-    m_messages.tell(QStringLiteral("The help file %1 was not found in %2.").arg(file.fileName(), file.absolutePath()));
+    m_messages.tell(QStringLiteral("No viewer could open the help file %1.").arg(shown));
 }
 
-void DesktopHelpViewer::open(const QString& path, const QString& what)
+void DesktopHelpViewer::showInOwnWindow(const QString& guide, Command command)
 {
-    if (!m_open(QUrl::fromLocalFile(path)))
-        m_messages.tell(QStringLiteral("No viewer could open %1 %2.").arg(what, path));
+    if (!m_window)
+        m_window = new HelpWindow;
+    QUrl place = QUrl::fromLocalFile(guide);
+    if (command == Index)
+        place.setFragment(QStringLiteral("index"));
+    m_window->showGuide(place);
 }

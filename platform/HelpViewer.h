@@ -1,6 +1,9 @@
 #pragma once
 
+#include "HelpWindow.h"
+
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -17,22 +20,28 @@ public:
     virtual void show(const QString& helpFilePath, Command command) = 0;
 };
 
-// Hands the help file to the desktop's viewer. Desktops without a viewer for that file, or a
-// program shipped without it, get the user guide for the contents and the index instead; when
-// neither is there the user is told plainly.
+// Hands the help file to the desktop's viewer. A program shipped without it gets the user guide
+// for the contents and the index instead, and where no viewer can open what is there, the guide
+// shows in a help window of the program's own; only when there is no guide either is the user
+// told plainly.
 class DesktopHelpViewer : public HelpViewer {
 public:
     // How a file is handed to the desktop; the desktop's own handler unless one is given.
     using Opener = std::function<bool(const QUrl&)>;
 
     explicit DesktopHelpViewer(MessageBoxes& messages, Opener open = {});
+    ~DesktopHelpViewer() override;
     void show(const QString& helpFilePath, Command command) override;
 
+    // The program's own help window, while it is open.
+    HelpWindow* window() const { return m_window; }
+
 private:
-    void open(const QString& path, const QString& what);
+    void showInOwnWindow(const QString& guide, Command command);
 
     MessageBoxes& m_messages;
     Opener m_open;
+    QPointer<HelpWindow> m_window;
 };
 
 namespace helpguide {

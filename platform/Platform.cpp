@@ -8,13 +8,18 @@
 
 DesktopPlatform::DesktopPlatform()
     : m_programFolder(QCoreApplication::applicationDirPath()),
-      m_folder(datalocation::chooseFolder(m_programFolder,
-                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))),
-      m_printing(m_messages, m_folder), m_help(m_messages)
+      m_start(datalocation::startFolder(
+          m_programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), m_memory.remembered())),
+      m_folder(m_start.folder), m_printing(m_messages, m_folder), m_help(m_messages)
 {
 }
 
 int DesktopPlatform::currentYear() const
 {
-    return QDate::currentDate().year();
+    return today().year();
+}
+
+QDate DesktopPlatform::today() const
+{
+    return QDate::currentDate();
 }

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "DataLocation.h"
 #include "FileDialogs.h"
+#include "FolderMemory.h"
 #include "HelpViewer.h"
 #include "MessageBoxes.h"
 #include "PrintService.h"
 #include "SystemTools.h"
 
+#include <QDate>
+
 // Everything the windows need from outside the program: message boxes, the printer, the help
-// viewer, the file dialogs, the registry and process start, the data folder and the clock. The desktop
-// program uses the real ones; tests put their own in place.
+// viewer, the file dialogs, the registry and process start, the data folder with the memory of
+// the one the user chose, and the clock. The desktop program uses the real ones; tests put their
+// own in place.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -19,16 +24,23 @@ public:
     virtual FileDialogs& files() = 0;
     virtual SystemTools& system() = 0;
     virtual const DataFolder& folder() const = 0;
+    // From now on the data files are those in `path`.
+    virtual void useFolder(const QString& path) = 0;
+    virtual FolderMemory& folderMemory() = 0;
+    // What the user is to know about the data folder the start found; empty when nothing.
+    virtual QString startNote() const { return {}; }
     // The folder of the executable, where the help file is shipped; the data folder unless the
     // data lives elsewhere.
     virtual DataFolder programFolder() const { return folder(); }
     virtual int currentYear() const = 0;
+    virtual QDate today() const = 0;
 };
 
 class DesktopPlatform : public Platform {
 public:
-    // The data folder is the folder of the executable when it already holds the data files,
-    // otherwise the user's own data folder (see DataLocation.h).
+    // The data folder is the one the user chose to use, while it is there; otherwise the folder
+    // of the executable when it already holds the data files, otherwise the user's own data
+    // folder (see DataLocation.h).
     DesktopPlatform();
 
     MessageBoxes& messages() override { return m_messages; }
@@ -37,11 +49,17 @@ public:
     FileDialogs& files() override { return m_files; }
     SystemTools& system() override { return m_system; }
     const DataFolder& folder() const override { return m_folder; }
+    void useFolder(const QString& path) override { m_folder = DataFolder(path); }
+    FolderMemory& folderMemory() override { return m_memory; }
+    QString startNote() const override { return m_start.note; }
     DataFolder programFolder() const override { return DataFolder(m_programFolder); }
     int currentYear() const override;
+    QDate today() const override;
 
 private:
     QString m_programFolder;
+    SettingsFolderMemory m_memory;
+    datalocation::StartFolder m_start;
     DataFolder m_folder;
     DialogMessageBoxes m_messages;
     DesktopPrintService m_printing;

@@ -34,8 +34,8 @@ bool paintJob(const PrintJob& job, QPrinter& printer)
     return true;
 }
 
-DesktopPrintService::DesktopPrintService(MessageBoxes& messages, DataFolder folder)
-    : m_messages(messages), m_folder(std::move(folder))
+DesktopPrintService::DesktopPrintService(MessageBoxes& messages, const DataFolder& folder)
+    : m_messages(messages), m_folder(folder)
 {
 }
 

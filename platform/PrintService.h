@@ -36,7 +36,9 @@ public:
 // earlier file is overwritten, and a report is never lost silently.
 class DesktopPrintService : public PrintService {
 public:
-    DesktopPrintService(MessageBoxes& messages, DataFolder folder);
+    // The folder is followed while the program runs: a report with nowhere else to go lands in
+    // the data folder in use at the time.
+    DesktopPrintService(MessageBoxes& messages, const DataFolder& folder);
 
     void showSetup(QWidget* parent) override;
     Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
@@ -52,7 +54,7 @@ private:
     Outcome writePdf(const PrintJob& job, const QString& path, const QString& documentName, bool fallback);
 
     MessageBoxes& m_messages;
-    DataFolder m_folder;
+    const DataFolder& m_folder;
     std::unique_ptr<QPrinter> m_printer;
 };
 

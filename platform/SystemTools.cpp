@@ -1,7 +1,9 @@
 #include "SystemTools.h"
 
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
+#include <QUrl>
 
 bool DesktopSystemTools::openKey(RegistryRoot, const QString&, KeyHandle&)
 {
@@ -19,4 +21,8 @@ bool DesktopSystemTools::fileExists(const QString& path)
 bool DesktopSystemTools::startProcess(const QString& program)
 {
     return QProcess::startDetached(program, {});
+}
+bool DesktopSystemTools::openFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

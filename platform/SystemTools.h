@@ -4,7 +4,7 @@
 #include <QString>
 
 // The operating system's registry and process start, used to find and start the
-// system-information tool.
+// system-information tool, and the desktop's file manager.
 class SystemTools {
 public:
     enum class RegistryRoot { LocalMachine };
@@ -21,6 +21,8 @@ public:
     virtual void closeKey(KeyHandle key) = 0;
     virtual bool fileExists(const QString& path) = 0;
     virtual bool startProcess(const QString& program) = 0;
+    // Shows the folder in the desktop's file manager; false when nothing could.
+    virtual bool openFolder(const QString& path) = 0;
 };
 
 // This platform has no registry: every key fails to open.
@@ -31,4 +33,5 @@ public:
     void closeKey(KeyHandle key) override;
     bool fileExists(const QString& path) override;
     bool startProcess(const QString& program) override;
+    bool openFolder(const QString& path) override;
 };

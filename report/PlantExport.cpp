@@ -1,5 +1,6 @@
 #include "PlantExport.h"
 
+#include "CsvTable.h"
 #include "DisplayPattern.h"
 #include "ResultSlots.h"
 
@@ -20,37 +21,10 @@ std::optional<double> efficiencyAt(const ResultRecord& record, int level)
 
 // ---- CSV
 
-QString csvField(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-// A spreadsheet runs a cell that begins with one of these as a formula, so a name typed as
-// "=HYPERLINK(...)" could act when the file is opened. Such a text is written after a "'", which
-// makes the cell plain text; the name stays readable.
-QString textCell(const QString& text)
-{
-    static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && kFormulaStarts.contains(text.front()) ? u'\'' + text : text;
-}
-
 // Spreadsheets read these back as the same number: no grouping, no currency, "." as the point.
 QString plainNumber(const std::optional<double>& value)
 {
     return value ? QString::number(*value, 'g', 15) : QString();
-}
-
-QByteArray csvLine(const QStringList& fields)
-{
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (const QString& field : fields)
-        quoted.append(csvField(field));
-    return quoted.join(u',').toUtf8() + "\r\n";
 }
 
 // ---- Printed table
@@ -187,13 +161,13 @@ QStringList columnHeadings()
 
 QByteArray csv(const plantoverview::Overview& overview)
 {
-    QByteArray bytes = csvLine(columnHeadings());
+    QByteArray bytes = csv::line(columnHeadings());
     for (const CenterRow& row : overview.centers) {
-        QStringList fields = {textCell(row.name)};
+        QStringList fields = {csv::textCell(row.name)};
         for (const FigureColumn& figure : figureColumns())
             fields.append(row.record ? plainNumber(figure.value(*row.record)) : QString());
-        fields.append(textCell(plantoverview::stateText(row)));
-        bytes += csvLine(fields);
+        fields.append(csv::textCell(plantoverview::stateText(row)));
+        bytes += csv::line(fields);
     }
     return bytes;
 }

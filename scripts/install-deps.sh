@@ -3,11 +3,15 @@
 # is missing.
 set -euo pipefail
 
-#   scripts/install-deps.sh           what the tests and fuzz targets need (and the program)
-#   scripts/install-deps.sh program   what building and starting the program needs
+#   scripts/install-deps.sh                 what the tests and fuzz targets need (and the program)
+#   scripts/install-deps.sh program         what building and starting the program needs
+#   scripts/install-deps.sh fresh-machine   what scripts/fresh-machine-check.sh needs on the host
 program_packages=(g++ cmake make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation)
-# desktop-file-utils, appstream and dpkg-dev check the installed program and build its package.
-test_packages=(poppler-utils libgtest-dev libbenchmark-dev clang clang-format git desktop-file-utils appstream dpkg-dev)
+# desktop-file-utils and appstream check the installed program; dpkg-dev and file build its
+# package (CPack asks file what each program is) and lintian checks it as Debian's archive does.
+test_packages=(poppler-utils libgtest-dev libbenchmark-dev clang clang-format git desktop-file-utils appstream dpkg-dev
+    file lintian)
+fresh_machine_packages=(debootstrap git)
 
 install_missing() {
     local missing=()
@@ -26,6 +30,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+if [ "${1:-}" = "fresh-machine" ]; then
+    install_missing "${fresh_machine_packages[@]}"
+    exit 0
+fi
 install_missing "${program_packages[@]}"
 [ "${1:-}" = "program" ] && exit 0
 install_missing "${test_packages[@]}"

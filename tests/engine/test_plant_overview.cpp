@@ -7,6 +7,7 @@
 #include "PlantFolder.h"
 #include "PlantOverview.h"
 #include "RecalculateAll.h"
+#include "RecordLayout.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -86,6 +87,8 @@ private slots:
     void initTestCase();
     void plantChangeMakesOthersStaleUntilRecalculated_data();
     void plantChangeMakesOthersStaleUntilRecalculated();
+    void ownInputChangeMakesACenterStaleUntilRecalculated_data();
+    void ownInputChangeMakesACenterStaleUntilRecalculated();
     void savingStopsOrFailsFileByFile_data();
     void savingStopsOrFailsFileByFile();
     void sharedAndDamagedFilesInOneList_data();
@@ -158,6 +161,45 @@ void TestPlantOverview::plantChangeMakesOthersStaleUntilRecalculated()
 
     for (int center = 0; center < kCenters.size(); ++center)
         QCOMPARE(contentOf(resultPath(dir, kCenters.at(center))), calculatedResult(center, plantChanges));
+    for (const plantoverview::CenterRow& row : plantoverview::read(folder).centers)
+        QVERIFY2(row.state == CenterState::Current, qPrintable(describe(row)));
+}
+
+void TestPlantOverview::ownInputChangeMakesACenterStaleUntilRecalculated_data()
+{
+    QTest::addColumn<BoxTexts>("ownChanges"); // Kord's boxes saved so, without a calculation
+    QTest::addColumn<QStringList>("changedInputs");
+
+    QTest::newRow("a wage") << BoxTexts{{"txtWage1", "30"}} << QStringList{"Enter Wage Scale for Employee #1 ($/Hr.)"};
+    QTest::newRow("a motor") << BoxTexts{{"txtHP2", "7.5"}} << QStringList{"Horsepower and usage of the motors"};
+    QTest::newRow("work space and efficiency")
+        << BoxTexts{{"txtSq", "650"}, {"txtEff70", "65"}}
+        << QStringList{"Enter Square Footage of Work Space", "Enter Percent Efficiency (Example 70%)"};
+    QTest::newRow("the same wage typed differently") << BoxTexts{{"txtWage1", "21.00"}} << QStringList();
+}
+
+// As Import Inputs leaves a center: its input files saved anew, its result file as it was.
+void TestPlantOverview::ownInputChangeMakesACenterStaleUntilRecalculated()
+{
+    QFETCH(BoxTexts, ownChanges);
+    QFETCH(QStringList, changedInputs);
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    QVERIFY(calculatePlant(dir, {}));
+    const BoxTexts kord = typed(centerBoxes(1), ownChanges);
+    for (int digit = 2; digit <= 4; ++digit)
+        QVERIFY(folder
+                    .replace(filenames::inputFile("Kord", digit),
+                             recordlayout::linesOf(recordlayout::inputFile(digit),
+                                                   [&kord](const QString& box) { return kord.value(box); }))
+                    .ok());
+
+    for (const plantoverview::CenterRow& row : plantoverview::read(folder).centers) {
+        const bool stale = row.name == "Kord" && !changedInputs.isEmpty();
+        QVERIFY2(row.state == (stale ? CenterState::Stale : CenterState::Current), qPrintable(describe(row)));
+        QCOMPARE(row.changedInputs, stale ? changedInputs : QStringList());
+    }
+    QVERIFY(recalculation::save(folder, recalculation::plan(folder)).failures.isEmpty());
     for (const plantoverview::CenterRow& row : plantoverview::read(folder).centers)
         QVERIFY2(row.state == CenterState::Current, qPrintable(describe(row)));
 }

@@ -3,7 +3,9 @@
 #include "frmAbout.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace {
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
@@ -60,7 +62,16 @@ void TestAbout::showsVersionAndYear()
     QVERIFY(child<QLabel>("lblTitle")->font().bold());
     QCOMPARE(child<QLabel>("lblVersion")->text(), QStringLiteral("Version " PROGRAM_VERSION));
     QVERIFY(child<QLabel>("Label1")->text().contains("2031"));
-    QVERIFY(!child<QLabel>("lblDisclaimer")->text().isEmpty());
+    const QString notice = child<QLabel>("lblDisclaimer")->text();
+    for (const char* term : {"GNU General Public License",
+                             "either version 3 of the License, or (at your option) any "
+                             "later version",
+                             "WITHOUT ANY WARRANTY"})
+        QVERIFY2(notice.contains(QLatin1String(term)), qPrintable(notice));
+    // It says where the whole licence can be read: a file that is there, or the licence's address.
+    const QRegularExpression where(QStringLiteral("See (.+) for the full text of the licence\\.$"));
+    const QString place = where.match(notice).captured(1);
+    QVERIFY2(QFileInfo(place).isFile() || place == "https://www.gnu.org/licenses/gpl-3.0.html", qPrintable(notice));
 }
 
 void TestAbout::closesByOkEnterAndEscape_data()

@@ -106,8 +106,10 @@ void TestMainWindow::menusCarryTheirItems()
         for (QAction* item : menu->menu()->actions())
             items.append(item->isSeparator() ? "-" : menu->menu()->objectName() + ">" + item->objectName());
     QCOMPARE(items, (QStringList{"mnuFile>mnuDelete", "mnuFile>mnuSaveAsNew", "mnuFile>mnuPlant", "mnuFile>mnuJobCost",
-                                 "mnuFile>PrntSetUp", "mnuFile>mnuExit", "mnuHelp>frmContents", "mnuHelp>frmIndex",
-                                 "mnuHelp>mnuHelpHelp", "-", "mnuHelp>mnuAbout"}));
+                                 "-", "mnuFile>mnuOpenDataFolder", "mnuFile>mnuBackUp", "mnuFile>mnuUseFolder", "-",
+                                 "mnuFile>mnuExportInputs", "mnuFile>mnuImportInputs", "-", "mnuFile>PrntSetUp",
+                                 "mnuFile>mnuExit", "mnuHelp>frmContents", "mnuHelp>frmIndex", "mnuHelp>mnuHelpHelp",
+                                 "-", "mnuHelp>mnuAbout"}));
 }
 
 void TestMainWindow::printerSetUpAndHelpGoToThePlatform()

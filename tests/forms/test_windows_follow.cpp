@@ -112,6 +112,17 @@ void TestWindowsFollow::act(const QString& action)
     } else if (action == "Save as new name") {
         messages.typed = {"Gamma"};
         m_ui->window().findChild<QAction*>("mnuSaveAsNew")->trigger();
+    } else if (action == "Import Inputs") {
+        const QString sheet = m_ui->path("inputs.csv");
+        m_ui->platform().recordedFiles.answer = sheet;
+        m_ui->window().findChild<QAction*>("mnuExportInputs")->trigger();
+        QByteArray bytes = contentOf(sheet);
+        QVERIFY(bytes.contains("\r\n,7.65,"));
+        bytes.replace("\r\n,7.65,", "\r\n,7.5,"); // the plant row's social security rate
+        QVERIFY(writeBytes(sheet, bytes));
+        m_ui->platform().recordedFiles.chosen = {sheet};
+        messages.answers = {MessageBoxes::Answer::Yes}; // the plant row's question, the only one
+        m_ui->window().findChild<QAction*>("mnuImportInputs")->trigger();
     } else if (action == "Delete") {
         m_ui->window().findChild<QAction*>("mnuDelete")->trigger();
         auto* remove = m_ui->openWindow<FrmDelete>();
@@ -185,6 +196,7 @@ void TestWindowsFollow::everyOpenWindowShowsTheFilesAfterEachWritingAction_data(
     QTest::newRow("Recalculate All") << "Recalculate All" << true << "current" << kStateGone << false;
     QTest::newRow("Save as new name") << "Save as new name" << false << "current"
                                       << "current" << false;
+    QTest::newRow("Import Inputs") << "Import Inputs" << false << "stale" << kStateGone << false;
     QTest::newRow("Delete") << "Delete" << false << "current" << kStateGone << true;
 }
 

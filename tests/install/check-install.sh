@@ -5,7 +5,7 @@
 #   check-install.sh <build folder>
 set -euo pipefail
 build="$1"
-app_id=com.solvarra.HourlyRates
+app_id=com.solvarra.hourlyrates
 skip=77 # CTest reports this as skipped
 
 for tool in desktop-file-validate appstreamcli timeout; do

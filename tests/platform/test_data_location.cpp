@@ -1,4 +1,6 @@
 #include "DataLocation.h"
+#include "EquipmentList.h"
+#include "ProgramStart.h"
 #include "RecordedPlatform.h"
 #include "frmAbout.h"
 #include "frmTab.h"
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -29,6 +32,9 @@ private slots:
 
     void dataFolderIsChosenOnce_data();
     void dataFolderIsChosenOnce();
+    void aFolderChosenEarlierIsUsedWhileItIsThere_data();
+    void aFolderChosenEarlierIsUsedWhileItIsThere();
+    void theStartSaysWhenTheChosenFolderIsMissing();
     void helpComesFromTheProgramFolderAndAboutNamesTheDataFolder();
 
 private:
@@ -73,6 +79,56 @@ void TestDataLocation::dataFolderIsChosenOnce()
     QCOMPARE(chosen, programFolderChosen ? program : user);
     QCOMPARE(QFileInfo(user).isDir(), !programFolderChosen);
     QCOMPARE(QDir(program).entryList(QDir::Files | QDir::NoDotAndDotDot), programFiles);
+}
+
+void TestDataLocation::aFolderChosenEarlierIsUsedWhileItIsThere_data()
+{
+    QTest::addColumn<QString>("chosen"); // below the temporary root; "" when none was chosen
+    QTest::addColumn<bool>("portable");  // the program folder holds a list file
+    QTest::addColumn<QString>("used");
+    QTest::addColumn<bool>("noted");
+
+    QTest::newRow("none chosen") << "" << false << "user" << false;
+    QTest::newRow("chosen and there") << "shop" << false << "shop" << false;
+    QTest::newRow("chosen and there, beside a portable set-up") << "shop" << true << "shop" << false;
+    QTest::newRow("chosen, not there") << "share" << false << "user" << true;
+    QTest::newRow("chosen, not there, beside a portable set-up") << "share" << true << "program" << true;
+    QTest::newRow("chosen, a file there") << "blocker" << false << "user" << true;
+}
+
+void TestDataLocation::aFolderChosenEarlierIsUsedWhileItIsThere()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, portable);
+    QFETCH(QString, used);
+    QFETCH(bool, noted);
+    const QDir root(m_root->path());
+    if (portable)
+        QVERIFY(QFile(root.filePath("program/budget.fyl")).open(QIODevice::WriteOnly));
+    QVERIFY(root.mkdir("shop"));
+    QVERIFY(QFile(root.filePath("blocker")).open(QIODevice::WriteOnly));
+    const QString chosenPath = chosen.isEmpty() ? QString() : root.filePath(chosen);
+
+    const datalocation::StartFolder start =
+        datalocation::startFolder(root.filePath("program"), root.filePath("user"), chosenPath);
+
+    QCOMPARE(start.folder, root.filePath(used));
+    const QString note = QStringLiteral("The data folder %1 chosen earlier is not there. Until it is back, the data "
+                                        "files are those in %2.")
+                             .arg(QDir::toNativeSeparators(chosenPath), QDir::toNativeSeparators(start.folder));
+    QCOMPARE(start.note, noted ? note : QString());
+}
+
+// Said before the list, which is then that of another folder.
+void TestDataLocation::theStartSaysWhenTheChosenFolderIsMissing()
+{
+    RecordedPlatform platform(2031);
+    platform.note = QStringLiteral("The data folder /mnt/shop chosen earlier is not there.");
+    ProgramStart start(platform);
+    start.splash()->timer()->start(0);
+    QTRY_VERIFY(start.mainWindow());
+    QCOMPARE(platform.recordedMessages.texts(), (QStringList{platform.note, equipmentlist::kMissingListMessage}));
+    QCOMPARE(platform.recordedMessages.shown.first().icon, MessageBoxes::Icon::Warning);
 }
 
 void TestDataLocation::helpComesFromTheProgramFolderAndAboutNamesTheDataFolder()

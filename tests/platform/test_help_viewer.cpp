@@ -1,10 +1,12 @@
 #include "HelpViewer.h"
+#include "HelpWindow.h"
 #include "RecordedMessageBoxes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 class TestHelpViewer : public QObject {
@@ -12,13 +14,16 @@ class TestHelpViewer : public QObject {
 private slots:
     void opensTheHelpFileTheGuideOrSaysWhatIsMissing_data();
     void opensTheHelpFileTheGuideOrSaysWhatIsMissing();
+    void showsTheGuideItselfWhereNoViewerOpensIt_data();
+    void showsTheGuideItselfWhereNoViewerOpensIt();
 };
 
 namespace {
-bool place(const QString& path)
+bool place(const QString& path, const QByteArray& content = {})
 {
     QFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+           file.write(content) == content.size();
 }
 } // namespace
 
@@ -71,6 +76,53 @@ void TestHelpViewer::opensTheHelpFileTheGuideOrSaysWhatIsMissing()
         QCOMPARE(urls, QList<QUrl>{QUrl::fromLocalFile(dir.filePath(opened))});
         QVERIFY(messages.shown.isEmpty());
     }
+}
+
+// The desktop has nothing that opens HTML or the help file (a minimal system without xdg-utils).
+void TestHelpViewer::showsTheGuideItselfWhereNoViewerOpensIt_data()
+{
+    QTest::addColumn<bool>("helpFile");
+    QTest::addColumn<bool>("guide");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("shownAt"); // where the help window shows the guide; "" when a message says why not
+    QTest::newRow("guide, contents") << false << true << int(HelpViewer::Contents) << "";
+    QTest::newRow("guide, index") << false << true << int(HelpViewer::Index) << "index";
+    QTest::newRow("help file no viewer reads, guide") << true << true << int(HelpViewer::Contents) << "";
+    QTest::newRow("help file no viewer reads, no guide") << true << false << int(HelpViewer::Contents) << QString();
+}
+
+void TestHelpViewer::showsTheGuideItselfWhereNoViewerOpensIt()
+{
+    QFETCH(bool, helpFile);
+    QFETCH(bool, guide);
+    QFETCH(int, command);
+    QFETCH(QString, shownAt);
+    QTemporaryDir dir;
+    const QString hlp = dir.filePath("bin/BudgetAnalysis.hlp");
+    const QString guideFile = dir.filePath("bin/help/index.html");
+    if (helpFile)
+        QVERIFY(place(hlp, "?_\x03"));
+    if (guide)
+        QVERIFY(place(guideFile, "<html><head><title>The guide</title></head><body><p>Rates</p>"
+                                 "<p id=\"index\">Index</p></body></html>"));
+    RecordedMessageBoxes messages;
+    int tried = 0;
+    DesktopHelpViewer viewer(messages, [&tried](const QUrl&) { return ++tried, false; });
+
+    viewer.show(hlp, HelpViewer::Command(command));
+
+    QCOMPARE(tried, 1);
+    if (shownAt.isNull()) {
+        QVERIFY(!viewer.window());
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("No viewer could open the help file %1.").arg(hlp)});
+        return;
+    }
+    QVERIFY(messages.shown.isEmpty());
+    QVERIFY(viewer.window() && viewer.window()->isVisible());
+    QCOMPARE(viewer.window()->windowTitle(), QStringLiteral("The guide"));
+    QCOMPARE(viewer.window()->browser().source().adjusted(QUrl::RemoveFragment), QUrl::fromLocalFile(guideFile));
+    QCOMPARE(viewer.window()->browser().source().fragment(), shownAt);
+    QVERIFY(viewer.window()->browser().toPlainText().contains("Rates"));
 }
 
 QTEST_MAIN(TestHelpViewer)

@@ -36,7 +36,8 @@ void TestPrinting::noPrinterSavesAPdfAndTellsWhere()
         QSKIP("this machine has a printer; the fallback is for machines without one");
     QTemporaryDir dir;
     RecordedMessageBoxes messages;
-    DesktopPrintService service(messages, DataFolder(dir.path()));
+    const DataFolder folder(dir.path());
+    DesktopPrintService service(messages, folder);
     const PrintService::Outcome outcome = service.print(samplePrintJob(), "Rate Report");
     QVERIFY(outcome.printed);
     QCOMPARE(outcome.pdfPath, dir.filePath("Rate Report.pdf"));
@@ -62,7 +63,8 @@ void TestPrinting::reportsPrintedToAFileGetTheirOwnNames()
     QTemporaryDir programFolder;
     QTemporaryDir chosenFolder;
     RecordedMessageBoxes messages;
-    DesktopPrintService service(messages, DataFolder(programFolder.path()));
+    const DataFolder dataFolder(programFolder.path());
+    DesktopPrintService service(messages, dataFolder);
     const QString chosen = chosenFolder.filePath("Reverse Engineering Report.pdf");
     if (setUpToPrintToAFile) {
         service.printer().setOutputFormat(QPrinter::PdfFormat);

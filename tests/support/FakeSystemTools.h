@@ -47,6 +47,8 @@ public:
         return existingFiles.contains(program);
     }
 
+    bool openFolder(const QString&) override { return false; }
+
     bool everyOpenedKeyClosed() const { return m_openKeys.isEmpty(); }
 
     QMap<QString, QMap<QString, RegistryValue>> keys;

@@ -10,8 +10,36 @@
 
 #include <memory>
 
-// The program's outside world for tests: recording message boxes, printer, file dialogs and help viewer, a
-// program folder and a fixed year.
+// Remembers the chosen data folder in memory, unless a test puts a settings file in its place.
+class RecordedFolderMemory : public FolderMemory {
+public:
+    QString remembered() const override { return folder; }
+    bool remember(const QString& path, QString& error) override
+    {
+        if (!works)
+            error = QStringLiteral("the settings cannot be written");
+        else
+            folder = path;
+        return works;
+    }
+    QString folder;
+    bool works = true;
+};
+
+// No registry, as on the desktop; the folders shown in the file manager are kept, not shown.
+class RecordedSystemTools : public DesktopSystemTools {
+public:
+    bool openFolder(const QString& path) override
+    {
+        foldersOpened.append(path);
+        return fileManagerWorks;
+    }
+    QStringList foldersOpened;
+    bool fileManagerWorks = true;
+};
+
+// The program's outside world for tests: recording message boxes, printer, file dialogs, help viewer and
+// file manager, a program folder, the chosen folder kept in memory and a fixed date.
 class RecordedPlatform : public Platform {
 public:
     // The program folder is a temporary folder of its own, removed with it.
@@ -24,14 +52,21 @@ public:
     FileDialogs& files() override { return recordedFiles; }
     SystemTools& system() override { return *systemTools; }
     const DataFolder& folder() const override { return m_folder; }
+    void useFolder(const QString& path) override { m_folder = DataFolder(path); }
+    FolderMemory& folderMemory() override { return *memory; }
+    QString startNote() const override { return note; }
     int currentYear() const override { return m_year; }
+    QDate today() const override { return QDate(m_year, 3, 14); }
 
     RecordedMessageBoxes recordedMessages;
     RecordedPrintService recordedPrinting;
     RecordedHelpViewer recordedHelp;
     RecordedFileDialogs recordedFiles;
-    DesktopSystemTools noRegistry;
+    RecordedSystemTools noRegistry;
     SystemTools* systemTools = &noRegistry; // tests may put a fake registry here
+    RecordedFolderMemory rememberedInMemory;
+    FolderMemory* memory = &rememberedInMemory; // tests may put a settings file here
+    QString note;                               // what the start found about the data folder
 
 private:
     RecordedPlatform(std::unique_ptr<QTemporaryDir> folder, int year)

@@ -1,0 +1,115 @@
+#include "InputsCsvMenu.h"
+
+#include "DataChanges.h"
+#include "ImportSummary.h"
+#include "InputsImport.h"
+#include "InputsTable.h"
+#include "MainWindowLink.h"
+#include "Platform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSaveFile>
+
+namespace {
+const QString kExportTitle = QStringLiteral("Export Inputs");
+const QString kImportTitle = QStringLiteral("Import Inputs");
+const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+} // namespace
+
+InputsCsvMenu::InputsCsvMenu(Platform& platform, MainWindowLink& mainWindow, QMenu& menu)
+    : QObject(&mainWindow.ownerWindow()), m_platform(platform), m_mainWindow(mainWindow)
+{
+    QAction* exporting = menu.addAction(QStringLiteral("&Export Inputs (CSV)\u2026"));
+    exporting->setObjectName(QStringLiteral("mnuExportInputs"));
+    connect(exporting, &QAction::triggered, this, &InputsCsvMenu::exportInputs);
+    QAction* importing = menu.addAction(QStringLiteral("&Import Inputs (CSV)\u2026"));
+    importing->setObjectName(QStringLiteral("mnuImportInputs"));
+    connect(importing, &QAction::triggered, this, &InputsCsvMenu::importInputs);
+}
+
+QWidget* InputsCsvMenu::owner() const
+{
+    return &m_mainWindow.ownerWindow();
+}
+
+void InputsCsvMenu::exportInputs()
+{
+    const QString path = m_platform.files().saveFileName(
+        owner(), kExportTitle, m_platform.folder().filePath(QStringLiteral("Inputs.csv")), kCsvFilter);
+    if (path.isEmpty())
+        return;
+    const inputstable::Exported exported = inputstable::exportCsv(m_platform.folder());
+    QSaveFile file(path);
+    if (const StoreResult written = writeAtomically(file, exported.csv); !written.ok()) {
+        m_platform.messages().tell(written.error + QStringLiteral("\nThe inputs were not exported."), kExportTitle,
+                                   MessageBoxes::Icon::Warning);
+        return;
+    }
+    m_platform.messages().tell(importsummary::exported(exported, path), kExportTitle, MessageBoxes::Icon::Information);
+}
+
+void InputsCsvMenu::importInputs()
+{
+    const QString path = m_platform.files().openFileName(owner(), kImportTitle, m_platform.folder().path(),
+                                                         kCsvFilter + QStringLiteral(";;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_platform.messages().tell(
+            QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            kImportTitle, MessageBoxes::Icon::Warning);
+        return;
+    }
+    const inputsimport::Plan plan = inputsimport::plan(m_platform.folder(), file.readAll());
+    if (!plan.problem.isEmpty() || !plan.changesAnything()) {
+        const QString text =
+            plan.problem.isEmpty()
+                ? importsummary::nothingToDo(plan)
+                : QStringLiteral("%1 cannot be imported. %2").arg(QDir::toNativeSeparators(path), plan.problem);
+        m_platform.messages().tell(text, kImportTitle, MessageBoxes::Icon::Warning);
+        return;
+    }
+    bool withPlant = false;
+    if (!agreed(plan, withPlant))
+        return;
+    const inputsimport::Saved saved = inputsimport::save(m_platform.folder(), plan, withPlant);
+    announce(saved);
+    // The boxes show the saved figures again, so that a later Calculate BHR does not put the
+    // earlier ones back.
+    const QString shown = m_mainWindow.currentName();
+    if (!shown.isEmpty() && (saved.plant || saved.centers.contains(shown)))
+        m_mainWindow.showEquipment(shown);
+    m_platform.messages().tell(importsummary::outcome(plan, saved), kImportTitle,
+                               saved.error.isEmpty() ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
+}
+
+// Every open window that shows figures of the written files reads them again.
+void InputsCsvMenu::announce(const inputsimport::Saved& saved)
+{
+    DataChange change{DataChange::File::Inputs, saved.centers};
+    if (!saved.partlySaved.isEmpty())
+        change.centers.append(saved.partlySaved);
+    if (saved.plant)
+        change.files |= DataChange::File::Plant;
+    if (!change.centers.isEmpty() || saved.plant)
+        m_mainWindow.dataChanges().announce(change);
+}
+
+// Both questions default to No, so Enter alone saves nothing.
+bool InputsCsvMenu::agreed(const inputsimport::Plan& plan, bool& withPlant)
+{
+    MessageBoxes& messages = m_platform.messages();
+    constexpr auto no = MessageBoxes::Answer::No;
+    if (!plan.centers.isEmpty() &&
+        messages.askYesNoWithDetails(importsummary::question(plan), importsummary::details(plan), kImportTitle, no) !=
+            MessageBoxes::Answer::Yes)
+        return false;
+    withPlant = plan.plant &&
+                messages.askYesNoWithDetails(importsummary::plantQuestion(plan), importsummary::plantDetails(plan),
+                                             kImportTitle, no) == MessageBoxes::Answer::Yes;
+    return !plan.centers.isEmpty() || withPlant;
+}

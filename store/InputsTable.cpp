@@ -1,0 +1,87 @@
+#include "InputsTable.h"
+
+#include "CsvTable.h"
+#include "EquipmentList.h"
+#include "FileNames.h"
+#include "RecordLayout.h"
+
+namespace inputstable {
+namespace {
+
+QString boxName(const inputboxes::Entry& box)
+{
+    return QString::fromLatin1(box.name);
+}
+
+void take(const recordlayout::LoadedFile& file, SavedTexts& saved)
+{
+    if (!file.ok()) {
+        if (file.state != FileState::Missing && saved.ok())
+            saved.problem = file.error;
+        return;
+    }
+    for (const recordlayout::Assignment& assignment : file.assignments)
+        saved.texts.insert(assignment.box, assignment.text);
+    if (file.workSpace)
+        saved.texts.insert(inputboxes::objectName(InputBox::WorkSpace), *file.workSpace);
+}
+
+// The row's cells: the name, then each box's text where the row holds that box, empty elsewhere.
+QStringList row(const QString& name, const SavedTexts& saved, bool plant)
+{
+    QStringList cells = {csv::textCell(name)};
+    for (const inputboxes::Entry& box : inputboxes::all())
+        cells.append(isPlantBox(box) == plant ? csv::boxCell(saved.texts.value(boxName(box))) : QString());
+    return cells;
+}
+
+} // namespace
+
+QStringList headings()
+{
+    QStringList texts = {kNameHeading};
+    for (const inputboxes::Entry& box : inputboxes::all())
+        texts.append(QString::fromLatin1(box.prompt));
+    return texts;
+}
+
+bool isPlantBox(const inputboxes::Entry& box)
+{
+    return box.file == inputboxes::BoxFile::Plant;
+}
+
+SavedTexts plantTexts(const DataFolder& folder)
+{
+    SavedTexts saved;
+    take(recordlayout::loadPlantFile(folder), saved);
+    return saved;
+}
+
+SavedTexts centerTexts(const DataFolder& folder, const QString& equipmentName)
+{
+    SavedTexts saved;
+    for (int digit = 2; digit <= 4; ++digit)
+        take(recordlayout::loadInputFile(folder, equipmentName, digit), saved);
+    return saved;
+}
+
+Exported exportCsv(const DataFolder& folder)
+{
+    Exported exported;
+    const SavedTexts plant = plantTexts(folder);
+    if (!plant.ok())
+        exported.unreadable.append(plant.problem);
+    exported.csv = csv::line(headings()) + csv::line(row(QString(), plant, true));
+    for (const QString& name : equipmentlist::distinctNames(equipmentlist::load(folder).names)) {
+        if (!filenames::nameProblem(name).isEmpty())
+            continue; // a name that names no files of its own has no inputs to show
+        const SavedTexts center = centerTexts(folder, name);
+        if (!center.ok())
+            exported.unreadable.append(center.problem);
+        exported.csv += csv::line(row(name, center, false));
+        ++exported.centers;
+    }
+    return exported;
+}
+
+} // namespace inputstable

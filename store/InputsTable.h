@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "InputBoxes.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// The input boxes of every listed center as one table for a spreadsheet. The heading row holds
+// "Equipment" and each input box's prompt, in the order the tabs show the boxes. The plant row
+// comes first: it has no name and holds the plant-wide boxes of the plant file, which every
+// center shares. Then one row per listed center (each name once) holds the boxes of its input
+// files 2, 3 and 4; the plant-wide columns of a center's row stay empty. A name or text that a
+// spreadsheet would run as a formula is written as text (see csv::textCell).
+namespace inputstable {
+
+inline const QString kNameHeading = QStringLiteral("Equipment");
+
+QStringList headings();
+
+// Whether the box is one of the plant-wide boxes, which only the plant row holds.
+bool isPlantBox(const inputboxes::Entry& box);
+
+// What the saved files hold, by box object name, as loading them fills the boxes (the work
+// space as saved). A box whose file or line is missing has no text.
+struct [[nodiscard]] SavedTexts {
+    QHash<QString, QString> texts;
+    QString problem; // a file is there but cannot be read: the store's sentence naming it
+    bool ok() const { return problem.isEmpty(); }
+};
+SavedTexts plantTexts(const DataFolder& folder);
+SavedTexts centerTexts(const DataFolder& folder, const QString& equipmentName);
+
+struct [[nodiscard]] Exported {
+    QByteArray csv;
+    int centers = 0;
+    QStringList unreadable; // why a file could not be read; its boxes are left empty
+};
+Exported exportCsv(const DataFolder& folder);
+
+} // namespace inputstable
