@@ -76,15 +76,14 @@ Line failed(const QString& error)
 // Texts go in with one arg() call, so that a "%" in a file name is never taken for a place holder.
 Line numberOn(const QString& text, int lineNumber, const QString& fileName)
 {
-    const QString line = QString::number(lineNumber);
     if (!holdsNumber(text))
         return failed(QStringLiteral("Line %1 of the result file %2 does not hold a number: \"%3\".")
-                          .arg(line, fileName, fieldtext::excerpt(text)));
+                          .arg(QString::number(lineNumber), fileName, fieldtext::excerpt(text)));
     try {
         return {numbers::read(text), QString()};
     } catch (const ArithmeticFailure&) {
         return failed(QStringLiteral("Line %1 of the result file %2 holds a number too large: \"%3\".")
-                          .arg(line, fileName, fieldtext::excerpt(text)));
+                          .arg(QString::number(lineNumber), fileName, fieldtext::excerpt(text)));
     }
 }
 

@@ -44,14 +44,16 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
                         fieldtext::LeadingBlanks blanks)
 {
     bytes.clear();
+    qsizetype size = 0;
+    for (const QString& value : values)
+        size += value.size() + 4; // room for quotes and the line end
+    bytes.reserve(size);
     for (const QString& value : values) {
         const std::optional<QString> line = fieldtext::line(value, blanks);
-        const auto encoded = line ? singlebyte::encode(*line) : std::nullopt;
-        if (!encoded) {
+        if (!line || !singlebyte::appendEncoded(*line, bytes)) {
             return {QStringLiteral("The text \"%1\" cannot be saved in %2: %3.")
                         .arg(fieldtext::excerpt(value), fileName, fieldtext::problem(value))};
         }
-        bytes += *encoded;
         bytes += "\r\n";
     }
     return {};

@@ -11,22 +11,22 @@ bool FieldReader::atLineEnd() const
 {
     if (m_pos >= m_text.size())
         return false;
-    if (m_text[m_pos] == u'\n')
+    if (m_text.at(m_pos) == u'\n')
         return true;
-    return m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n';
+    return m_text.at(m_pos) == u'\r' && m_pos + 1 < m_text.size() && m_text.at(m_pos + 1) == u'\n';
 }
 
 void FieldReader::skipLineEnd()
 {
-    m_pos += m_text[m_pos] == u'\r' ? 2 : 1;
+    m_pos += m_text.at(m_pos) == u'\r' ? 2 : 1;
 }
 
 // After a value: past the comma (another value follows) or the line end.
 void FieldReader::skipToDelimiter()
 {
-    while (m_pos < m_text.size() && !atLineEnd() && m_text[m_pos] != u',')
+    while (m_pos < m_text.size() && !atLineEnd() && m_text.at(m_pos) != u',')
         ++m_pos;
-    m_valueAfterComma = m_pos < m_text.size() && m_text[m_pos] == u',';
+    m_valueAfterComma = m_pos < m_text.size() && m_text.at(m_pos) == u',';
     if (m_valueAfterComma)
         ++m_pos;
     else if (atLineEnd())
@@ -38,10 +38,10 @@ void FieldReader::skipToDelimiter()
 QString FieldReader::readQuoted()
 {
     const qsizetype start = ++m_pos;
-    while (m_pos < m_text.size() && !atLineEnd() && m_text[m_pos] != u'"')
+    while (m_pos < m_text.size() && !atLineEnd() && m_text.at(m_pos) != u'"')
         ++m_pos;
     const QString value = m_text.mid(start, m_pos - start);
-    if (m_pos < m_text.size() && m_text[m_pos] == u'"')
+    if (m_pos < m_text.size() && m_text.at(m_pos) == u'"')
         ++m_pos;
     skipToDelimiter();
     return value;
@@ -50,7 +50,7 @@ QString FieldReader::readQuoted()
 QString FieldReader::readPlain()
 {
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && !atLineEnd() && m_text[m_pos] != u',')
+    while (m_pos < m_text.size() && !atLineEnd() && m_text.at(m_pos) != u',')
         ++m_pos;
     const QString value = m_text.mid(start, m_pos - start);
     skipToDelimiter();
@@ -61,7 +61,7 @@ std::optional<QString> FieldReader::next()
 {
     if (atEnd())
         return std::nullopt;
-    while (m_pos < m_text.size() && m_text[m_pos] == u' ')
+    while (m_pos < m_text.size() && m_text.at(m_pos) == u' ')
         ++m_pos;
     if (m_pos >= m_text.size() || atLineEnd()) {
         m_valueAfterComma = false;
@@ -69,7 +69,7 @@ std::optional<QString> FieldReader::next()
             skipLineEnd();
         return QString();
     }
-    return m_text[m_pos] == u'"' ? readQuoted() : readPlain();
+    return m_text.at(m_pos) == u'"' ? readQuoted() : readPlain();
 }
 
 QStringList FieldReader::rest()

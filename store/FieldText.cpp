@@ -29,12 +29,22 @@ bool holdsEmptyCharacter(const QString& value)
 
 std::optional<QString> line(const QString& value, LeadingBlanks blanks)
 {
-    if (holdsLineEnd(value) || holdsEmptyCharacter(value) || beginsWithQuote(value))
+    // One pass over the text, as a result file saves hundreds of values at a time.
+    bool comma = false;
+    bool quote = false;
+    for (QChar c : value) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\r' || u == 0)
+            return std::nullopt;
+        comma = comma || u == u',';
+        quote = quote || u == u'"';
+    }
+    if (beginsWithQuote(value))
         return std::nullopt;
     const bool blanksWouldDrop = blanks == LeadingBlanks::Keep && value.startsWith(u' ');
-    if (!value.contains(u',') && !blanksWouldDrop)
+    if (!comma && !blanksWouldDrop)
         return value;
-    if (value.contains(u'"'))
+    if (quote)
         return std::nullopt;
     return u'"' + value + u'"';
 }

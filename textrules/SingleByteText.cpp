@@ -37,17 +37,20 @@ QString decode(const QByteArray& bytes)
     return text;
 }
 
-std::optional<QByteArray> encode(const QString& text)
+bool appendEncoded(const QString& text, QByteArray& bytes)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (QChar c : text) {
         const auto byte = toByte(c);
-        if (!byte)
-            return std::nullopt;
-        bytes.append(*byte);
+        if (!byte) {
+            bytes.truncate(start);
+            return false;
+        }
+        *out++ = *byte;
     }
-    return bytes;
+    return true;
 }
 
 QChar firstUnstorable(const QString& text)

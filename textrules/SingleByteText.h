@@ -11,8 +11,9 @@ namespace singlebyte {
 
 QString decode(const QByteArray& bytes);
 
-// The encoded bytes, or nothing when a character has no byte of its own.
-std::optional<QByteArray> encode(const QString& text);
+// Appends the encoded bytes of the text; false, with the bytes as they were, when a character has
+// no byte of its own. A whole file's lines go into one buffer this way.
+bool appendEncoded(const QString& text, QByteArray& bytes);
 
 // The first character that one byte cannot hold, or a null QChar when all fit.
 QChar firstUnstorable(const QString& text);
