@@ -102,6 +102,36 @@ QList<InputBox> changedFigures(const InputTexts& before, const InputTexts& after
     return changed;
 }
 
+// An input's Shapley value by its definition: its effect on rate (B) over every set of the other
+// changes made before it, weighted by how many orders of the changes put that set first. Nothing
+// when some mix of old and new figures does not calculate.
+std::optional<double> shapleyValue(const InputTexts& saved, const InputTexts& today, const QList<InputBox>& changed,
+                                   qsizetype input, int level)
+{
+    const auto factorial = [](qsizetype n) { return std::tgamma(double(n) + 1); };
+    const qsizetype n = changed.size();
+    double value = 0;
+    for (quint32 set = 0; set < (1u << n); ++set) {
+        if (set & (1u << input))
+            continue;
+        InputTexts without = saved;
+        qsizetype before = 0;
+        for (qsizetype other = 0; other < n; ++other)
+            if (set & (1u << other)) {
+                without[changed[other]] = today[changed[other]];
+                ++before;
+            }
+        InputTexts with = without;
+        with[changed[input]] = today[changed[input]];
+        const std::optional<double> withRate = rateB(with, level);
+        const std::optional<double> withoutRate = rateB(without, level);
+        if (!withRate || !withoutRate)
+            return std::nullopt;
+        value += factorial(before) * factorial(n - before - 1) / factorial(n) * (*withRate - *withoutRate);
+    }
+    return value;
+}
+
 } // namespace
 
 class TestRateChange : public QObject {
@@ -175,7 +205,8 @@ void TestRateChange::partsAddUpToTheWholeChange_data()
 }
 
 // Property: over random plant changes, the parts add up to the new rate minus the saved one
-// within a cent, in whole cents exactly, and only inputs whose figure changed have a part.
+// within a cent, in whole cents exactly, only inputs whose figure changed have a part, and each
+// part is the input's Shapley value worked out here by its definition.
 void TestRateChange::partsAddUpToTheWholeChange()
 {
     QFETCH(int, changes);
@@ -225,6 +256,13 @@ void TestRateChange::partsAddUpToTheWholeChange()
             QCOMPARE(change->parts.size(), changed.size() + (ownPart ? 1 : 0));
             if (ownPart)
                 QVERIFY(std::abs(change->parts.last().amount - own) < 1e-6);
+            if (ownBox.isEmpty() && changed.size() <= 4)
+                for (qsizetype i = 0; i < changed.size(); ++i)
+                    if (const std::optional<double> shapley = shapleyValue(saved, today, changed, i, level)) {
+                        QCOMPARE(change->parts.at(i).box, std::optional(changed.at(i)));
+                        QVERIFY2(std::abs(change->parts.at(i).amount - *shapley) < 1e-6,
+                                 qPrintable(QString("seed %1 level %2 input %3").arg(seed).arg(level).arg(i)));
+                    }
             const QList<qint64> cents = ratechange::partsInCents(*change);
             QCOMPARE(std::accumulate(cents.cbegin(), cents.cend(), qint64(0)), std::llround(whole * 100));
         }
