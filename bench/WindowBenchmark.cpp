@@ -13,6 +13,7 @@
 #include "ProgramStart.h"
 #include "RateReport.h"
 #include "ResultFile.h"
+#include "Stopwatch.h"
 #include "frmBudget.h"
 #include "frmDrivers.h"
 #include "frmJobCost.h"
@@ -25,6 +26,8 @@
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
+
+#include <optional>
 
 static void startUpToSplashPainted(benchmark::State& state)
 {
@@ -84,30 +87,44 @@ static void rateReportToPdf(benchmark::State& state)
 }
 BENCHMARK(rateReportToPdf)->Unit(benchmark::kMillisecond);
 
-// The window opened from the main window and painted, each time afresh.
-template <typename Window> static void openRepeatedly(benchmark::State& state, Platform& platform)
+// The window opened from the main window and painted, each time afresh; gives the time of the
+// opening and painting.
+template <typename Window> static Stopwatch openRepeatedly(benchmark::State& state, Platform& platform)
 {
     FrmTab window(platform);
+    Stopwatch watch;
     for (auto _ : state) {
+        watch.start();
         Window* opened = Window::open(platform, window);
         opened->repaint();
+        watch.stop();
         state.PauseTiming();
         opened->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
+    return watch;
 }
 
 // The overview of 1,000 and of 10,000 saved centers opened and painted; closing it is timed apart.
+// The larger reports its ratio to the smaller, which runs first.
 static void plantOverviewShown(benchmark::State& state)
 {
+    static std::optional<IterationTime> smaller;
     const plantfixture::Plant& plant = plantfixture::plantOf(static_cast<int>(state.range(0)));
     if (!plant.ready()) {
         state.SkipWithError("the plant could not be set up");
         return;
     }
     RecordedPlatform platform(plant.folder().path(), 2026);
-    openRepeatedly<FrmPlant>(state, platform);
+    const Stopwatch watch = openRepeatedly<FrmPlant>(state, platform);
+    const IterationTime shown = IterationTime::of(watch, long(state.iterations()));
+    if (state.range(0) == plantfixture::kCenters)
+        smaller = shown;
+    else if (smaller) {
+        state.counters["wall_ratio_to_1000"] = shown.wallSeconds / smaller->wallSeconds;
+        state.counters["cpu_ratio_to_1000"] = shown.cpuSeconds / smaller->cpuSeconds;
+    }
 }
 BENCHMARK(plantOverviewShown)
     ->Arg(plantfixture::kCenters)
@@ -136,9 +153,10 @@ static void plantOverviewClosed(benchmark::State& state)
 BENCHMARK(plantOverviewClosed)->Arg(10 * plantfixture::kCenters)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The main window built, started on a list of 5 names and of 10,000, and painted: what the list
-// adds to start-up.
+// adds to start-up. The longer list reports its ratio to the short one, which runs first.
 static void mainWindowOnList(benchmark::State& state)
 {
+    static std::optional<IterationTime> shortList;
     QTemporaryDir dir;
     RecordedPlatform platform(dir.path(), 2026);
     QStringList names;
@@ -148,14 +166,24 @@ static void mainWindowOnList(benchmark::State& state)
         state.SkipWithError("the list could not be written");
         return;
     }
+    Stopwatch watch;
     for (auto _ : state) {
+        watch.start();
         FrmTab window(platform);
         window.load();
         window.repaint();
+        watch.stop();
         if (window.findChild<QListWidget*>()->count() != names.size()) {
             state.SkipWithError("the list did not show whole");
-            break;
+            return;
         }
+    }
+    const IterationTime started = IterationTime::of(watch, long(state.iterations()));
+    if (state.range(0) < plantfixture::kListNames)
+        shortList = started;
+    else if (shortList) {
+        state.counters["wall_ratio_to_5"] = started.wallSeconds / shortList->wallSeconds;
+        state.counters["cpu_ratio_to_5"] = started.cpuSeconds / shortList->cpuSeconds;
     }
 }
 BENCHMARK(mainWindowOnList)->Arg(5)->Arg(plantfixture::kListNames)->Unit(benchmark::kMillisecond)->Iterations(10);
