@@ -29,6 +29,14 @@ QString shown(const std::optional<double>& value)
 // The rows change in place, so that a cell being typed in stays open on its center: the same
 // centers in another order move with their editors and the cursor, and only another list of
 // centers starts the table afresh.
+void JobCostTableModel::forgetCosting()
+{
+    beginResetModel();
+    m_costing = nullptr;
+    m_names.clear();
+    endResetModel();
+}
+
 void JobCostTableModel::setCosting(const Costing* costing, int level)
 {
     QStringList names;

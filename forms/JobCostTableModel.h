@@ -16,6 +16,8 @@ public:
 
     // The costing, with its price and difference to the cheapest at the level (1 to 4).
     void setCosting(const jobcost::Costing* costing, int level);
+    // No costing any more, as when the window that holds it is taken down.
+    void forgetCosting();
     QString nameAt(int row) const;
     int rowOf(const QString& name) const;
 

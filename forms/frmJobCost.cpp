@@ -121,11 +121,13 @@ FrmJobCost::FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* 
     resize(size.expandedTo(minimumSizeHint()));
 }
 
-// Taking the window down ends the editing of a cell that is open, after this window's own part
-// is gone: nothing may be kept from it then.
+// Taking the window down ends the editing of a cell that is open and lets the table ask for its
+// headings, after this window's own part, the costing among it, is gone: nothing may be kept from
+// it then, and the table is told that the costing is gone.
 FrmJobCost::~FrmJobCost()
 {
     m_model->disconnect(this);
+    m_model->forgetCosting();
 }
 
 void FrmJobCost::build()
