@@ -1,5 +1,6 @@
 #include "PlantChanges.h"
 
+#include "BudgetInputs.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 

@@ -1,9 +1,10 @@
 #include "PlantOverview.h"
 
+#include "BoxPrompts.h"
+#include "BudgetInputs.h"
 #include "CenterRecompute.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
-#include "InputBoxes.h"
 #include "NumberText.h"
 #include "PlantChanges.h"
 #include "ResultFile.h"
@@ -18,20 +19,11 @@ namespace {
 
 namespace slot = resultslots;
 
-// The box's prompt, as a list of changed inputs names it.
-QString promptOf(InputBox box)
-{
-    QString prompt = QString::fromLatin1(inputboxes::entry(box).prompt);
-    if (prompt.endsWith(u':'))
-        prompt.chop(1);
-    return prompt;
-}
-
 QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRecord& saved)
 {
     QStringList changed;
     for (const InputBox box : today.changedSince(saved))
-        changed.append(promptOf(box));
+        changed.append(inputboxes::promptInSentence(box));
     return changed;
 }
 
@@ -49,7 +41,7 @@ const QList<OwnSlot>& ownSlots()
         QList<OwnSlot> found;
         for (const inputboxes::Entry& entry : inputboxes::all())
             if (const std::optional<int> slot = slotFedBy(entry.box); entry.file != inputboxes::BoxFile::Plant && slot)
-                found.append({*slot, promptOf(entry.box)});
+                found.append({*slot, inputboxes::promptInSentence(entry.box)});
         found.append({slot::effectiveHorsepower, QStringLiteral("Horsepower and usage of the motors")});
         return found;
     }();
@@ -111,8 +103,7 @@ Overview read(const DataFolder& folder)
 
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
     overview.plantProblem = plant.problem;
-    const plantchanges::TodaysPlant today(
-        InputTexts::from([&plant](const QString& box) { return plant.boxTexts.value(box); }));
+    const plantchanges::TodaysPlant today(plant.texts);
 
     const QStringList names = equipmentlist::distinctNames(list.names);
     const QHash<QString, QStringList> groups = sharedfiles::namesByResultFile(names);

@@ -1,6 +1,5 @@
 #include "RateChange.h"
 
-#include "BudgetInputs.h"
 #include "CostFormulas.h"
 #include "PlantChanges.h"
 
@@ -23,10 +22,10 @@ constexpr double kHalfCent = 0.005;
 using Mix = quint64;
 static_assert(inputboxes::kCount < 64, "every box has a bit of its own in a mix");
 
-Rates ratesOf(const CostInputs& inputs, ResultRecord& record)
+Rates ratesOf(const InputTexts& texts, ResultRecord& record)
 {
     Rates rates;
-    if (calculateCosts(inputs, record) == CostOutcome::Completed)
+    if (calculateCosts(texts, record) == CostOutcome::Completed)
         for (int level = 1; level <= slot::kLevels; ++level)
             rates.at(level - 1) = record.result(slot::rateB(level));
     return rates;
@@ -76,22 +75,22 @@ bool everyMixHasRate(const std::vector<Rates>& rates, std::size_t level)
 class MixRun {
 public:
     MixRun(const InputTexts& before, const InputTexts& after, const QList<InputBox>& changed)
-        : m_before(before), m_after(after), m_changed(changed), m_inputs(gatherCostInputs(before))
+        : m_before(before), m_after(after), m_changed(changed), m_texts(before)
     {
     }
 
     void take(int i, bool newText)
     {
         const InputBox box = m_changed[i];
-        placeText(m_inputs, box, newText ? m_after[box] : m_before[box]);
+        m_texts[box] = newText ? m_after[box] : m_before[box];
     }
-    Rates rates() { return ratesOf(m_inputs, m_record); }
+    Rates rates() { return ratesOf(m_texts, m_record); }
 
 private:
     const InputTexts& m_before;
     const InputTexts& m_after;
     const QList<InputBox>& m_changed;
-    CostInputs m_inputs;
+    InputTexts m_texts;
     ResultRecord m_record;
 };
 

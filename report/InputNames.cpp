@@ -59,14 +59,7 @@ constexpr std::array<Named, inputboxes::kCount> kNames = {{
     {B::Selling, "selling costs"},
 }};
 
-constexpr bool inEnumOrder()
-{
-    for (std::size_t i = 0; i < kNames.size(); ++i)
-        if (kNames[i].box != InputBox(i))
-            return false;
-    return true;
-}
-static_assert(inEnumOrder(), "one name per box, in the order of InputBox");
+static_assert(inputboxes::inBoxOrder(kNames), "one name per box, in the order of InputBox");
 
 } // namespace
 

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
 #include <cstddef>
 
 // Every input box of the main window's tabs "2. General Information" to "5. Indirect Costs", in
-// the order the tabs show them. The tab pages, the plant file and the input files are laid out
-// from the table behind inputboxes::all(): a new plant-wide box is a value here and its row
-// there, plus, in the cost engine, the slot it feeds and the formula that uses it.
+// the order the tabs show them. The plant file and the input files are laid out from the table
+// behind inputboxes::all(); the words beside each box are in BoxPrompts.h, its place on the
+// tabs in forms/BoxPlaces.h.
 enum class InputBox {
     // 2. General Information: the plant file, shared by all equipment.
     SocialSecurityRate,
@@ -66,10 +64,6 @@ enum class BoxFile { Plant, Input2, Input3, Input4 };
 
 struct Entry {
     InputBox box;
-    const char* name;        // the box's object name
-    const char* promptLabel; // the object name of the label beside it
-    const char* prompt;      // the label's caption
-    int tab;                 // index of its tab page
     BoxFile file;
     int line;                   // 1-based line of the file that holds the box's text
     int copyLine = 0;           // a second line written with the same text and never read back, or 0
@@ -80,7 +74,16 @@ inline constexpr std::size_t kCount = static_cast<std::size_t>(InputBox::Selling
 
 const std::array<Entry, kCount>& all();
 const Entry& entry(InputBox box);
-QString objectName(InputBox box);
+
+// Whether a table holds one row per box in the order of InputBox, so that a box's row is found by
+// its value.
+template <typename Row> constexpr bool inBoxOrder(const std::array<Row, kCount>& rows)
+{
+    for (std::size_t i = 0; i < kCount; ++i)
+        if (rows[i].box != InputBox(i))
+            return false;
+    return true;
+}
 
 // How many lines the file has: the last line any box holds.
 int lineCount(BoxFile file);

@@ -105,7 +105,7 @@ void TestWindowsFollow::act(const QString& action)
         m_ui->press("Command2");
     } else if (action == "Recalculate All") {
         const BoxTexts plant = typed(workedExampleTexts(), {{"txtRent", "6"}});
-        QVERIFY(savePlantFile(m_ui->folder(), [&plant](const QString& box) { return plant.value(box); }).ok());
+        QVERIFY(savePlantFile(m_ui->folder(), textsOf(plant)).ok());
         messages.choices = {1}; // the saved figures, not the rent still typed on tab 2
         messages.answers = {MessageBoxes::Answer::Yes};
         clickIn(m_plant, "cmdRecalculateAll");
