@@ -133,15 +133,14 @@ Overview read(const DataFolder& folder)
 
 CostSplit costSplit(const ResultRecord& record)
 {
-    const auto value = [&record](int number) { return record.result(number).value_or(0.0); };
+    const auto value = [&record](AnnualCost cost) { return record.annualCost(cost).value_or(0.0); };
     CostSplit split;
-    split.fixed = value(slot::fixedCosts);
-    split.wages = value(slot::totalWages);
-    for (const int part : slot::powerCostParts)
-        split.power += value(part);
-    split.variable = value(slot::variableCosts);
-    split.generalFactory = value(slot::generalFactoryExpense);
-    split.selling = value(slot::sellingOverhead);
+    split.fixed = value(AnnualCost::FixedCosts);
+    split.wages = value(AnnualCost::TotalWages);
+    split.power = record.powerTotal();
+    split.variable = value(AnnualCost::VariableCosts);
+    split.generalFactory = value(AnnualCost::GeneralFactoryExpense);
+    split.selling = value(AnnualCost::SellingOverhead);
     return split;
 }
 

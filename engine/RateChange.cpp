@@ -12,9 +12,7 @@
 namespace ratechange {
 namespace {
 
-namespace slot = resultslots;
-
-using Rates = std::array<std::optional<double>, slot::kLevels>; // rate (B) by level; nothing where none
+using Rates = std::array<std::optional<double>, ResultRecord::kLevels>; // rate (B) by level; nothing where none
 
 constexpr double kHalfCent = 0.005;
 
@@ -26,8 +24,8 @@ Rates ratesOf(const InputTexts& texts, ResultRecord& record)
 {
     Rates rates;
     if (calculateCosts(texts, record) == CostOutcome::Completed)
-        for (int level = 1; level <= slot::kLevels; ++level)
-            rates.at(level - 1) = record.result(slot::rateB(level));
+        for (int level = 1; level <= ResultRecord::kLevels; ++level)
+            rates.at(level - 1) = record.rate(HourlyRate::B, level);
     return rates;
 }
 
@@ -160,9 +158,9 @@ Explanation explainSaved(const InputTexts& today, const ResultRecord& saved)
 {
     const QList<InputBox> changed = plantchanges::TodaysPlant(today).changedSince(saved);
     Explanation explanation = explain(plantchanges::withSavedFigures(today, saved, changed), today);
-    for (int level = 1; level <= slot::kLevels; ++level) {
+    for (int level = 1; level <= ResultRecord::kLevels; ++level) {
         std::optional<LevelChange>& change = explanation.levels.at(level - 1);
-        const std::optional<double> savedRate = saved.result(slot::rateB(level));
+        const std::optional<double> savedRate = saved.rate(HourlyRate::B, level);
         if (!change || !savedRate) {
             change.reset();
             continue;

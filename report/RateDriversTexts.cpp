@@ -5,12 +5,9 @@
 #include "InputNames.h"
 #include "PrintedTable.h"
 #include "RateChangeTexts.h"
-#include "ResultSlots.h"
 
 namespace ratedriverstexts {
 namespace {
-
-namespace slot = resultslots;
 
 QString money(const std::optional<double>& value)
 {
@@ -29,13 +26,13 @@ QString levelOf(const std::optional<ResultRecord>& record, int level)
 
 struct RateKind {
     const char* name;
-    int (*slot)(int level);
+    HourlyRate rate;
 };
-constexpr RateKind kRates[] = {{"(A)", slot::rateA}, {"(B)", slot::rateB}, {"(C)", slot::rateC}};
+constexpr RateKind kRates[] = {{"(A)", HourlyRate::A}, {"(B)", HourlyRate::B}, {"(C)", HourlyRate::C}};
 
-std::optional<double> rateIn(const std::optional<ResultRecord>& record, int rateSlot)
+std::optional<double> rateIn(const std::optional<ResultRecord>& record, HourlyRate rate, int level)
 {
-    return record ? record->result(rateSlot) : std::nullopt;
+    return record ? record->rate(rate, level) : std::nullopt;
 }
 
 void printTables(PrintJob& job, const ratedrivers::Drivers& drivers, const InputTexts& texts)
@@ -91,9 +88,9 @@ TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optio
     TextTable shown{
         {QStringLiteral("Rate"), QStringLiteral("Saved"), QStringLiteral("What if"), QStringLiteral("Difference")}, {}};
     for (const RateKind& kind : kRates)
-        for (int level = 1; level <= slot::kLevels; ++level) {
-            const std::optional<double> before = rateIn(saved, kind.slot(level));
-            const std::optional<double> after = rateIn(whatIf, kind.slot(level));
+        for (int level = 1; level <= ResultRecord::kLevels; ++level) {
+            const std::optional<double> before = rateIn(saved, kind.rate, level);
+            const std::optional<double> after = rateIn(whatIf, kind.rate, level);
             shown.rows.append({QString::fromLatin1(kind.name) + u' ' + levelOf(saved ? saved : whatIf, level),
                                money(before), money(after), changed(before, after)});
         }

@@ -143,11 +143,11 @@ QString TestWindowsFollow::overviewState(const QString& name) const
 
 bool TestWindowsFollow::budgetShowsFile(const QString& name) const
 {
-    const ResultRecord saved = resulttexts::withTotalPowerCost(savedResults(m_ui->folder(), name));
-    const QString factoryCost = resulttexts::fieldText(saved, resultslots::factoryCost, numbers::kIndentedAmountPattern,
-                                                       resulttexts::kAmountWidth);
-    const QString power = resulttexts::fieldText(saved, resultslots::totalPowerCost, numbers::kIndentedAmountPattern,
-                                                 resulttexts::kAmountWidth);
+    const ResultRecord saved = savedResults(m_ui->folder(), name);
+    const QString factoryCost = resulttexts::fieldText(saved.annualCost(AnnualCost::FactoryCost),
+                                                       numbers::kIndentedAmountPattern, resulttexts::kAmountWidth);
+    const QString power = resulttexts::fieldText(saved.annualCost(AnnualCost::TotalPowerCost),
+                                                 numbers::kIndentedAmountPattern, resulttexts::kAmountWidth);
     return control<QLineEdit>(m_budget, "txtFacCosts")->text() == factoryCost &&
            control<QLineEdit>(m_budget, "txtPower")->text() == power;
 }
