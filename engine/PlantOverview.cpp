@@ -1,6 +1,6 @@
 #include "PlantOverview.h"
 
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 #include "BudgetInputs.h"
 #include "CenterRecompute.h"
 #include "EquipmentList.h"

@@ -3,9 +3,8 @@
 #include "AccessiblePrompt.h"
 #include "BoxHint.h"
 #include "BoxPlaces.h"
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 #include "DisplayPattern.h"
-#include "InputNames.h"
 #include "NumberReading.h"
 #include "TextsCalculation.h"
 
@@ -84,7 +83,7 @@ void WhatIfInputs::addRow(QGridLayout* grid, const inputboxes::Entry& entry)
     const QString boxName = boxplaces::objectName(entry.box);
     const QString prompt = inputboxes::prompt(entry.box);
     Row row{entry.box};
-    row.name = new QLabel(inputnames::shortName(entry.box), this);
+    row.name = new QLabel(inputboxes::shortName(entry.box), this);
     row.name->setToolTip(prompt);
     row.text = new QLineEdit(this);
     row.text->setObjectName(QStringLiteral("txtWhatIf_") + boxName);
@@ -94,7 +93,7 @@ void WhatIfInputs::addRow(QGridLayout* grid, const inputboxes::Entry& entry)
     row.share->setRange(-kMostShare, kMostShare);
     row.share->setPageStep(10);
     row.share->setMaximumWidth(240);
-    row.share->setAccessibleName(QStringLiteral("Move %1 by a share").arg(inputnames::shortName(entry.box)));
+    row.share->setAccessibleName(QStringLiteral("Move %1 by a share").arg(inputboxes::shortName(entry.box)));
     row.percent = new QLabel(this);
     row.percent->setMinimumWidth(row.percent->fontMetrics().horizontalAdvance(QStringLiteral("+888%")));
     row.saved = new QLabel(this);

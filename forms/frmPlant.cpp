@@ -2,7 +2,7 @@
 
 #include "BarChartView.h"
 #include "BlanksLastSort.h"
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 #include "ButtonRow.h"
 #include "DataChanges.h"
 #include "EquipmentList.h"

@@ -4,7 +4,7 @@
 
 #include "AccessiblePrompt.h"
 #include "BoxPlaces.h"
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 #include "ElidedLabel.h"
 #include "FileNames.h"
 #include "NamedWidget.h"

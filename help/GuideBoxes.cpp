@@ -6,7 +6,7 @@
 //   guideboxes <guide with the markers> <guide to write>
 
 #include "BoxPlaces.h"
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 
 #include <QFile>
 #include <QSaveFile>

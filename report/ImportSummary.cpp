@@ -1,6 +1,6 @@
 #include "ImportSummary.h"
 
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 
 #include <QDir>
 #include <QStringList>

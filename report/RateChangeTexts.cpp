@@ -1,8 +1,8 @@
 #include "RateChangeTexts.h"
 
+#include "BoxWords.h"
 #include "ChangeText.h"
 #include "DisplayPattern.h"
-#include "InputNames.h"
 #include "PrintedTable.h"
 #include "ResultRecord.h"
 
@@ -21,7 +21,7 @@ QString money(qint64 cents)
 
 QString partName(const ratechange::Part& part)
 {
-    return part.box ? inputnames::shortName(*part.box) : QStringLiteral("own figures");
+    return part.box ? inputboxes::shortName(*part.box) : QStringLiteral("own figures");
 }
 
 QStringList centerRow(const stalecenters::Explained& center, int level)

@@ -1,8 +1,8 @@
 #include "RateDriversTexts.h"
 
+#include "BoxWords.h"
 #include "ChangeText.h"
 #include "DisplayPattern.h"
-#include "InputNames.h"
 #include "PrintedTable.h"
 #include "RateChangeTexts.h"
 
@@ -68,7 +68,7 @@ TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts)
                      QStringLiteral("Change at +10%")},
                     {}};
     for (const ratedrivers::Driver& driver : drivers.moving)
-        shown.rows.append({inputnames::shortName(driver.box), texts[driver.box], money(driver.down), money(driver.up),
+        shown.rows.append({inputboxes::shortName(driver.box), texts[driver.box], money(driver.down), money(driver.up),
                            changed(drivers.rate, driver.down), changed(drivers.rate, driver.up)});
     return shown;
 }
@@ -79,7 +79,7 @@ QString stillLine(const ratedrivers::Drivers& drivers)
         return {};
     QStringList names;
     for (const InputBox box : drivers.still)
-        names.append(inputnames::shortName(box));
+        names.append(inputboxes::shortName(box));
     return QStringLiteral("These inputs do not move it at all: ") + names.join(QStringLiteral(", ")) + u'.';
 }
 
@@ -102,7 +102,7 @@ TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf)
     TextTable shown{{QStringLiteral("Input"), QStringLiteral("Saved"), QStringLiteral("What if")}, {}};
     for (const inputboxes::Entry& entry : inputboxes::all())
         if (saved[entry.box] != whatIf[entry.box])
-            shown.rows.append({inputnames::shortName(entry.box), saved[entry.box], whatIf[entry.box]});
+            shown.rows.append({inputboxes::shortName(entry.box), saved[entry.box], whatIf[entry.box]});
     return shown;
 }
 

@@ -5,7 +5,7 @@
 
 // Every input box of the main window's tabs "2. General Information" to "5. Indirect Costs", in
 // the order the tabs show them. The plant file and the input files are laid out from the table
-// behind inputboxes::all(); the words beside each box are in BoxPrompts.h, its place on the
+// behind inputboxes::all(); the words that name each box are in BoxWords.h, its place on the
 // tabs in forms/BoxPlaces.h.
 enum class InputBox {
     // 2. General Information: the plant file, shared by all equipment.

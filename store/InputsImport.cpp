@@ -1,6 +1,6 @@
 #include "InputsImport.h"
 
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 #include "CsvTable.h"
 #include "EquipmentList.h"
 #include "FieldReader.h"

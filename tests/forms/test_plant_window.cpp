@@ -1,7 +1,7 @@
 #include "MainWindowDriver.h"
 
 #include "BoxPlaces.h"
-#include "BoxPrompts.h"
+#include "BoxWords.h"
 #include "BudgetCalculation.h"
 #include "DisplayPattern.h"
 #include "FileNames.h"
