@@ -73,6 +73,13 @@ std::optional<int> slotFedBy(InputBox box)
     return std::nullopt;
 }
 
+std::optional<double> savedFigure(const ResultRecord& record, InputBox box)
+{
+    if (const std::optional<int> slot = slotFedBy(box))
+        return record.input(*slot);
+    return std::nullopt;
+}
+
 InputBox horsepowerBox(int motor)
 {
     return kMotorBoxes[motor];

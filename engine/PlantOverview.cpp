@@ -8,7 +8,6 @@
 #include "NumberText.h"
 #include "PlantChanges.h"
 #include "ResultFile.h"
-#include "ResultSlots.h"
 #include "SharedFiles.h"
 
 #include <QFileInfo>
@@ -16,8 +15,6 @@
 
 namespace plantoverview {
 namespace {
-
-namespace slot = resultslots;
 
 QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRecord& saved)
 {
@@ -27,22 +24,27 @@ QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRe
     return changed;
 }
 
-// A slot of the result record that one of the center's own inputs feeds, and its words.
-struct OwnSlot {
-    int slot;
+// A figure of the result record that one of the center's own inputs feeds, and its words: a box's
+// own figure, or with no box the effective horsepower of the motors.
+struct OwnFigure {
+    std::optional<InputBox> box;
     QString prompt;
+    double of(const ResultRecord& record) const
+    {
+        return box ? *savedFigure(record, *box) : record.effectiveHorsepower();
+    }
 };
 
-// The center's own boxes that feed a slot, and its motors, which feed the formulas through the
+// The center's own boxes that feed a figure, and its motors, which feed the formulas through the
 // effective horsepower.
-const QList<OwnSlot>& ownSlots()
+const QList<OwnFigure>& ownFigures()
 {
-    static const QList<OwnSlot> fed = [] {
-        QList<OwnSlot> found;
+    static const QList<OwnFigure> fed = [] {
+        QList<OwnFigure> found;
         for (const inputboxes::Entry& entry : inputboxes::all())
-            if (const std::optional<int> slot = slotFedBy(entry.box); entry.file != inputboxes::BoxFile::Plant && slot)
-                found.append({*slot, inputboxes::promptInSentence(entry.box)});
-        found.append({slot::effectiveHorsepower, QStringLiteral("Horsepower and usage of the motors")});
+            if (entry.file != inputboxes::BoxFile::Plant && slotFedBy(entry.box))
+                found.append({entry.box, inputboxes::promptInSentence(entry.box)});
+        found.append({std::nullopt, QStringLiteral("Horsepower and usage of the motors")});
         return found;
     }();
     return fed;
@@ -59,8 +61,8 @@ QStringList changedOwnInputs(const DataFolder& folder, const centerrecompute::Pl
     if (today.kind != centerrecompute::Recomputed::Kind::Completed)
         return {};
     QStringList changed;
-    for (const OwnSlot& own : ownSlots())
-        if (numbers::printForm(today.record.input(own.slot)) != numbers::printForm(saved.input(own.slot)) &&
+    for (const OwnFigure& own : ownFigures())
+        if (numbers::printForm(own.of(today.record)) != numbers::printForm(own.of(saved)) &&
             !changed.contains(own.prompt))
             changed.append(own.prompt);
     return changed;

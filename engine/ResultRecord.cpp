@@ -94,6 +94,11 @@ double ResultRecord::employees() const
     return input(slot::employees);
 }
 
+double ResultRecord::effectiveHorsepower() const
+{
+    return input(slot::effectiveHorsepower);
+}
+
 double ResultRecord::paidHours() const
 {
     return input(slot::paidHours);

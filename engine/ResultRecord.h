@@ -64,7 +64,8 @@ public:
     std::optional<double> chargeableHours(int level) const;
     double efficiency(int level) const; // the level's percent efficiency
     double employees() const;
-    double paidHours() const; // of all employees in a year
+    double effectiveHorsepower() const; // the motors' horsepower weighted by their usage
+    double paidHours() const;           // of all employees in a year
     double hoursNotWorked() const;
     // The lighting, motor and arc lamp costs together: the result file leaves their total empty.
     double powerTotal() const;

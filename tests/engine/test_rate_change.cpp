@@ -92,9 +92,9 @@ QList<InputBox> plantBoxes()
 QList<InputBox> changedFigures(const InputTexts& before, const InputTexts& after)
 {
     QList<InputBox> changed;
-    for (const plantchanges::PlantSlot& fed : plantchanges::plantSlots())
-        if (before[fed.box].toDouble() != after[fed.box].toDouble())
-            changed.append(fed.box);
+    for (const InputBox box : plantchanges::plantFigures())
+        if (before[box].toDouble() != after[box].toDouble())
+            changed.append(box);
     return changed;
 }
 
