@@ -5,59 +5,9 @@
 namespace inputboxes {
 namespace {
 
-using B = InputBox;
+using layout::kBoxes;
+
 using F = BoxFile;
-
-constexpr std::array<Entry, kCount> kBoxes = {{
-    {B::SocialSecurityRate, F::Plant, 1},
-    {B::MaximumSalary, F::Plant, 2},
-    {B::WorkmansComp, F::Plant, 3},
-    {B::UnemploymentComp, F::Plant, 4},
-    {B::MaximumUnemploymentWages, F::Plant, 5},
-    {B::GroupInsurance, F::Plant, 6},
-    {B::Pension, F::Plant, 7},
-    {B::PowerPrice, F::Plant, 8},
-    {B::VacationDays, F::Plant, 9},
-    {B::Holidays, F::Plant, 10},
-    {B::Rent, F::Plant, 11},
-    {B::EquipmentInsurance, F::Plant, 12},
-    {B::PropertyTaxes, F::Plant, 13},
-    {B::Depreciation, F::Plant, 14},
-    {B::PlantEquipmentCost, F::Plant, 15},
-    {B::PlantSquareFeet, F::Plant, 16},
-
-    {B::EquipmentCost, F::Input2, 1},
-    {B::Horsepower1, F::Input2, 4, 2},
-    {B::Usage1, F::Input2, 9},
-    {B::Horsepower2, F::Input2, 5},
-    {B::Usage2, F::Input2, 10},
-    {B::Horsepower3, F::Input2, 6},
-    {B::Usage3, F::Input2, 11},
-    {B::Horsepower4, F::Input2, 7},
-    {B::Usage4, F::Input2, 12},
-    {B::Horsepower5, F::Input2, 8},
-    {B::Usage5, F::Input2, 13, 3},
-
-    // Line 1 of input file 3 is always empty.
-    {B::Wage1, F::Input3, 4},
-    {B::Wage2, F::Input3, 7},
-    {B::Wage3, F::Input3, 10},
-    {B::WorkSpace, F::Input3, 2, 0, false},
-    {B::WeeklyHours, F::Input3, 12},
-    {B::ArcLampWatts, F::Input3, 3},
-    {B::ArcLampUsage, F::Input3, 6},
-    {B::LightingWatts, F::Input3, 9},
-    {B::Efficiency1, F::Input3, 5},
-    {B::Efficiency2, F::Input3, 8},
-    {B::Efficiency3, F::Input3, 11},
-    {B::Efficiency4, F::Input3, 13},
-
-    {B::IndirectWages, F::Input4, 1},
-    {B::Supplies, F::Input4, 2},
-    {B::Repairs, F::Input4, 3},
-    {B::GeneralFactory, F::Input4, 4},
-    {B::Selling, F::Input4, 5},
-}};
 
 static_assert(inBoxOrder(kBoxes), "one row per box, in the order of InputBox");
 
