@@ -11,7 +11,7 @@
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 1;
-    const CostInputs inputs = workedExampleInputs();
+    const InputTexts inputs = workedExampleInputs();
     ResultRecord record;
     bool completed = true;
     for (int run = 0; run < runs; ++run)

@@ -16,7 +16,7 @@
 
 static void calculateWorkedExample(benchmark::State& state)
 {
-    const CostInputs inputs = workedExampleInputs();
+    const InputTexts inputs = workedExampleInputs();
     ResultRecord record;
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculateCosts(inputs, record));
@@ -52,8 +52,7 @@ BENCHMARK(saveAndLoadResultFile);
 // Every input moved 10 % down and up, one at a time: 88 runs of the formulas, sorted by effect.
 static void tornadoOfWorkedExample(benchmark::State& state)
 {
-    const BoxEntries boxes = workedExampleBoxes();
-    const InputTexts texts = InputTexts::from([&boxes](const QString& box) { return boxText(boxes, box); });
+    const InputTexts texts = textsOf(workedExampleBoxes());
     for (auto _ : state) {
         const ratedrivers::Drivers found = ratedrivers::drivers(texts, 1);
         if (!found.rate || found.moving.isEmpty()) {
@@ -69,8 +68,7 @@ BENCHMARK(tornadoOfWorkedExample)->Unit(benchmark::kMillisecond);
 // 12 changed inputs, 4,096 mixes of old and new figures, each a run of the formulas.
 static void explanationOfTwelveChanges(benchmark::State& state)
 {
-    const BoxEntries boxes = workedExampleBoxes();
-    const InputTexts before = InputTexts::from([&boxes](const QString& box) { return boxText(boxes, box); });
+    const InputTexts before = textsOf(workedExampleBoxes());
     InputTexts after = before;
     const InputBox changed[] = {
         InputBox::SocialSecurityRate, InputBox::MaximumSalary, InputBox::WorkmansComp,  InputBox::UnemploymentComp,

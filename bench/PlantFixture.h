@@ -57,9 +57,7 @@ public:
             }
         }
         m_ready = m_ready && m_folder.replace(filenames::kListFile, names).ok() &&
-                  savePlantFile(m_folder, [plant = typed(workedExampleTexts(), kPlantChanges)](const QString& box) {
-                      return plant.value(box);
-                  }).ok();
+                  savePlantFile(m_folder, textsOf(typed(workedExampleTexts(), kPlantChanges))).ok();
     }
 
     bool ready() const { return m_ready; }

@@ -71,8 +71,7 @@ static void rateReportToPdf(benchmark::State& state)
 {
     MainWindowDriver ui;
     const BoxEntries boxes = workedExampleBoxes();
-    const BudgetOutcome calculated =
-        calculateBudget(ui.folder(), "AB Press 2", [&boxes](const QString& box) { return boxText(boxes, box); });
+    const BudgetOutcome calculated = calculateBudget(ui.folder(), "AB Press 2", textsOf(boxes));
     if (calculated.kind != BudgetOutcome::Kind::Completed) {
         state.SkipWithError("the worked example did not calculate");
         return;
@@ -236,8 +235,7 @@ static void plantOverviewOnDamagedFiles(benchmark::State& state)
     QTemporaryDir dir;
     RecordedPlatform platform(dir.path(), 2026);
     const BoxEntries boxes = workedExampleBoxes();
-    const BudgetOutcome calculated =
-        calculateBudget(platform.folder(), "Kord", [&boxes](const QString& box) { return boxText(boxes, box); });
+    const BudgetOutcome calculated = calculateBudget(platform.folder(), "Kord", textsOf(boxes));
     bool damaged = calculated.kind == BudgetOutcome::Kind::Completed &&
                    platform.folder().replace(filenames::kListFile, {"Kord"}).ok();
     for (const QString& file : {filenames::kPlantFile, filenames::resultFile("Kord")})
@@ -254,8 +252,7 @@ BENCHMARK(plantOverviewOnDamagedFiles)->Unit(benchmark::kMillisecond)->Iteration
 static FrmDrivers* driversWindow(MainWindowDriver& ui, int page)
 {
     const BoxEntries boxes = workedExampleBoxes();
-    if (calculateBudget(ui.folder(), "AB Press 2", [&boxes](const QString& box) { return boxText(boxes, box); }).kind !=
-        BudgetOutcome::Kind::Completed)
+    if (calculateBudget(ui.folder(), "AB Press 2", textsOf(boxes)).kind != BudgetOutcome::Kind::Completed)
         return nullptr;
     FrmDrivers* window = FrmDrivers::open(ui.platform(), ui.window(), "AB Press 2");
     window->findChild<QTabWidget*>("tabPages")->setCurrentIndex(page);

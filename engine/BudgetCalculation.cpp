@@ -14,31 +14,31 @@ BudgetOutcome notSaved(const QString& error)
 }
 
 // The plant file, shared by all equipment, and the equipment's input files 2, 3 and 4.
-StoreResult saveInputs(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
+StoreResult saveInputs(const DataFolder& folder, const QString& equipmentName, const InputTexts& texts)
 {
-    StoreResult saved = savePlantFile(folder, boxText);
+    StoreResult saved = savePlantFile(folder, texts);
     for (int digit = 2; digit <= 4 && saved.ok(); ++digit)
         saved = folder.replace(filenames::inputFile(equipmentName, digit),
-                               recordlayout::linesOf(recordlayout::inputFile(digit), boxText));
+                               recordlayout::linesOf(recordlayout::inputFile(digit), texts));
     return saved;
 }
 
 } // namespace
 
-StoreResult savePlantFile(const DataFolder& folder, const BoxText& boxText)
+StoreResult savePlantFile(const DataFolder& folder, const InputTexts& texts)
 {
-    return folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), boxText));
+    return folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), texts));
 }
 
-BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText)
+BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const InputTexts& texts)
 {
     if (const QString problem = filenames::nameProblem(equipmentName); !problem.isEmpty())
         return notSaved(problem);
-    if (const StoreResult saved = saveInputs(folder, equipmentName, boxText); !saved.ok())
+    if (const StoreResult saved = saveInputs(folder, equipmentName, texts); !saved.ok())
         return notSaved(saved.error);
 
     ResultRecord record;
-    if (calculateCosts(gatherCostInputs(boxText), record) == CostOutcome::Overflow)
+    if (calculateCosts(texts, record) == CostOutcome::Overflow)
         return {BudgetOutcome::Kind::Overflow, {}};
     if (const StoreResult saved = saveResultFile(folder, equipmentName, record); !saved.ok())
         return notSaved(saved.error);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BudgetInputs.h"
 #include "DataFolder.h"
+#include "InputTexts.h"
 
 // What Calculate BHR does with the boxes: saves the plant file and the equipment's input files
 // as typed, runs the cost formulas, saves the result file and records the name in Name.tmp.
@@ -15,7 +15,7 @@ struct [[nodiscard]] BudgetOutcome {
     QString error;
 };
 
-BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const BoxText& boxText);
+BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const InputTexts& texts);
 
 // Saves the plant-wide boxes alone, as typed, into the plant file shared by all equipment.
-StoreResult savePlantFile(const DataFolder& folder, const BoxText& boxText);
+StoreResult savePlantFile(const DataFolder& folder, const InputTexts& texts);

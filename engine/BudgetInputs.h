@@ -1,27 +1,29 @@
 #pragma once
 
-#include "CostInputs.h"
 #include "InputBoxes.h"
+#include "ResultRecord.h"
 
-#include <QString>
-
-#include <functional>
 #include <optional>
+#include <span>
 
-class InputTexts;
+// Which slot of the result record each box's text feeds.
+struct BoxSlot {
+    InputBox box;
+    int slot;
+};
 
-// The text of a box of the main window, by the box's object name (see InputBoxes.h).
-using BoxText = std::function<QString(const QString& box)>;
+// The boxes that feed a slot, in slot order: the motor boxes feed the effective horsepower
+// together, and the plant totals feed no formula.
+std::span<const BoxSlot> boxSlots();
 
-// Gathers the cost formulas' texts from the boxes: each box's text, exactly as typed, into its
-// slot, and the ten motor boxes into the motor texts.
-CostInputs gatherCostInputs(const BoxText& boxText);
-CostInputs gatherCostInputs(const InputTexts& texts);
-
-// Puts a box's text where gathering would put it, so that a calculation can be run again with one
-// box typed otherwise; a box that feeds no formula changes nothing.
-void placeText(CostInputs& inputs, InputBox box, const QString& text);
-
-// The slot of the result record whose input the box feeds; nothing for the motor boxes, which
-// feed the effective horsepower together, and for the plant totals, which feed no formula.
+// The slot of the result record whose input the box feeds; nothing for the motor and total boxes.
 std::optional<int> slotFedBy(InputBox box);
+
+// The figure the record was worked out with for the box: the input value of the slot it feeds;
+// nothing for a box that feeds no slot of its own.
+std::optional<double> savedFigure(const ResultRecord& record, InputBox box);
+
+inline constexpr int kMotors = 5;
+// The horsepower and percent usage boxes of motors 0 to 4.
+InputBox horsepowerBox(int motor);
+InputBox usageBox(int motor);

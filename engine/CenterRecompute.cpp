@@ -1,21 +1,17 @@
 #include "CenterRecompute.h"
 
-#include "BudgetInputs.h"
 #include "CostFormulas.h"
 #include "FileNames.h"
-#include "InputBoxes.h"
 
 namespace centerrecompute {
 namespace {
-
-const QString kWorkSpaceBox = inputboxes::objectName(InputBox::WorkSpace);
 
 // How many boxes a whole file fills: every line that loading reads into a box.
 qsizetype boxesFilled(const recordlayout::FileLayout& layout)
 {
     qsizetype count = 0;
     for (const recordlayout::FileLine& line : layout)
-        if (line.loaded && line.box != kWorkSpaceBox)
+        if (line.loaded && line.box != InputBox::WorkSpace)
             ++count;
     return count;
 }
@@ -41,7 +37,7 @@ PlantTexts readPlant(const DataFolder& folder)
         return plant;
     }
     for (const recordlayout::Assignment& assignment : loaded.assignments)
-        plant.boxTexts.insert(assignment.box, assignment.text);
+        plant.texts[assignment.box] = assignment.text;
     return plant;
 }
 
@@ -50,7 +46,7 @@ CenterTexts readCenter(const DataFolder& folder, const PlantTexts& plant, const 
     static const inputboxes::BoxFile kFiles[] = {inputboxes::BoxFile::Input2, inputboxes::BoxFile::Input3,
                                                  inputboxes::BoxFile::Input4};
     CenterTexts center;
-    QHash<QString, QString> boxTexts = plant.boxTexts;
+    center.texts = plant.texts;
     for (int digit = 2; digit <= 4; ++digit) {
         const QString fileName = filenames::inputFile(equipmentName, digit);
         const recordlayout::LoadedFile loaded = recordlayout::loadInputFile(folder, equipmentName, digit);
@@ -66,11 +62,10 @@ CenterTexts readCenter(const DataFolder& folder, const PlantTexts& plant, const 
             return center;
         }
         for (const recordlayout::Assignment& assignment : loaded.assignments)
-            boxTexts.insert(assignment.box, assignment.text);
+            center.texts[assignment.box] = assignment.text;
         if (loaded.workSpace)
-            boxTexts.insert(kWorkSpaceBox, *loaded.workSpace);
+            center.texts[InputBox::WorkSpace] = *loaded.workSpace;
     }
-    center.texts = InputTexts::from([&boxTexts](const QString& box) { return boxTexts.value(box); });
     return center;
 }
 
@@ -87,7 +82,7 @@ Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QS
         return {Recomputed::Kind::Unreadable, {}, center.problem, {}};
     }
     recomputed.texts = center.texts;
-    if (calculateCosts(gatherCostInputs(center.texts), recomputed.record) == CostOutcome::Overflow)
+    if (calculateCosts(center.texts, recomputed.record) == CostOutcome::Overflow)
         recomputed.kind = Recomputed::Kind::Overflow;
     return recomputed;
 }

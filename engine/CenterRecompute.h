@@ -5,7 +5,6 @@
 #include "RecordLayout.h"
 #include "ResultRecord.h"
 
-#include <QHash>
 #include <QString>
 
 // One equipment worked out afresh from its saved files, as Calculate BHR would work it out from
@@ -15,8 +14,8 @@ namespace centerrecompute {
 
 // The plant file's box texts, read once and shared by every equipment.
 struct [[nodiscard]] PlantTexts {
-    QHash<QString, QString> boxTexts; // by the box's object name
-    QString problem;                  // why the plant file could not be read; empty when it was
+    InputTexts texts; // the plant-wide boxes' texts; the others empty
+    QString problem;  // why the plant file could not be read; empty when it was
     bool ok() const { return problem.isEmpty(); }
 };
 PlantTexts readPlant(const DataFolder& folder);

@@ -1,5 +1,6 @@
 #include "CostCalculation.h"
 
+#include "BudgetInputs.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "ResultSlots.h"
@@ -40,11 +41,9 @@ void CostCalculation::readInputValues()
 {
     const double horsepower = effectiveHorsepower();
     // The record starts with every input at 0, which is what an empty box reads as.
-    for (int number = 1; number <= ResultRecord::kSlots; ++number) {
-        const QString& text = m_inputs.slotTexts[number];
-        if (!text.isEmpty() && number != slot::employees && number != slot::effectiveHorsepower)
-            m_record.setInput(number, numbers::read(text));
-    }
+    for (const BoxSlot& fed : boxSlots())
+        if (const QString& text = m_texts[fed.box]; !text.isEmpty())
+            m_record.setInput(fed.slot, numbers::read(text));
     m_record.setInput(slot::employees, employeeCount());
     m_record.setInput(slot::effectiveHorsepower, horsepower);
 }
@@ -54,8 +53,8 @@ void CostCalculation::readInputValues()
 double CostCalculation::effectiveHorsepower() const
 {
     CheckedNumber sum = 0.0;
-    for (int motor = 0; motor < CostInputs::kMotors; ++motor)
-        sum = sum + (numberOf(m_inputs.horsepowerText(motor)) * numberOf(m_inputs.usageText(motor))) / 100;
+    for (int motor = 0; motor < kMotors; ++motor)
+        sum = sum + (numberOf(m_texts[horsepowerBox(motor)]) * numberOf(m_texts[usageBox(motor)])) / 100;
     return numbers::asBoxTextReads(sum.value());
 }
 

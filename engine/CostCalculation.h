@@ -1,18 +1,18 @@
 #pragma once
 
 #include "CheckedNumber.h"
-#include "CostInputs.h"
+#include "InputTexts.h"
 #include "ResultRecord.h"
 
 #include <optional>
 
-// One run of the cost formulas, from the input texts to the filled record. Each formula is one
+// One run of the cost formulas, from the box texts to the filled record. Each formula is one
 // statement: it assigns its slot, or a division by zero leaves the slot as it was and the run
 // goes on, the empty value counting as 0 in later formulas. An overflow leaves run() as an
 // ArithmeticFailure.
 class CostCalculation {
 public:
-    CostCalculation(const CostInputs& inputs, ResultRecord& record) : m_inputs(inputs), m_record(record) {}
+    CostCalculation(const InputTexts& texts, ResultRecord& record) : m_texts(texts), m_record(record) {}
 
     void run();
 
@@ -47,7 +47,7 @@ private:
     template <typename Formula> void setInput(int slot, Formula formula);
     template <typename Formula> static std::optional<double> evaluate(Formula formula);
 
-    const CostInputs& m_inputs;
+    const InputTexts& m_texts;
     ResultRecord& m_record;
 };
 

@@ -2,11 +2,11 @@
 
 #include "CostCalculation.h"
 
-CostOutcome calculateCosts(const CostInputs& inputs, ResultRecord& record)
+CostOutcome calculateCosts(const InputTexts& texts, ResultRecord& record)
 {
     record.clear();
     try {
-        CostCalculation(inputs, record).run();
+        CostCalculation(texts, record).run();
     } catch (const ArithmeticFailure&) {
         // A division by zero is settled inside its own formula, so only an overflow gets here.
         return CostOutcome::Overflow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CostInputs.h"
+#include "InputTexts.h"
 #include "ResultRecord.h"
 
 enum class CostOutcome {
@@ -11,4 +11,4 @@ enum class CostOutcome {
 // Clears the record and runs the cost formulas on the texts. A division by zero leaves its slot
 // empty and the calculation goes on; an overflow stops it at once, leaving the record as far as
 // it got.
-[[nodiscard]] CostOutcome calculateCosts(const CostInputs& inputs, ResultRecord& record);
+[[nodiscard]] CostOutcome calculateCosts(const InputTexts& texts, ResultRecord& record);

@@ -1,5 +1,6 @@
 #include "PlantChanges.h"
 
+#include "BudgetInputs.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 
@@ -13,23 +14,15 @@ QString asSaved(double value)
     return numbers::printForm(value);
 }
 
-std::optional<int> slotOf(InputBox box)
-{
-    for (const PlantSlot& plantSlot : plantSlots())
-        if (plantSlot.box == box)
-            return plantSlot.slot;
-    return std::nullopt;
-}
-
 } // namespace
 
-const QList<PlantSlot>& plantSlots()
+const QList<InputBox>& plantFigures()
 {
-    static const QList<PlantSlot> fed = [] {
-        QList<PlantSlot> found;
+    static const QList<InputBox> fed = [] {
+        QList<InputBox> found;
         for (const inputboxes::Entry& entry : inputboxes::all())
-            if (const std::optional<int> slot = slotFedBy(entry.box); entry.file == inputboxes::BoxFile::Plant && slot)
-                found.append({entry.box, *slot});
+            if (entry.file == inputboxes::BoxFile::Plant && slotFedBy(entry.box))
+                found.append(entry.box);
         return found;
     }();
     return fed;
@@ -37,28 +30,28 @@ const QList<PlantSlot>& plantSlots()
 
 TodaysPlant::TodaysPlant(const InputTexts& texts)
 {
-    for (const PlantSlot& plantSlot : plantSlots()) {
-        const QString& text = texts[plantSlot.box];
+    for (const InputBox box : plantFigures()) {
+        const QString& text = texts[box];
         // An empty box reads as 0 in the formulas, as does any text without a leading number.
         const std::optional<double> number = text.isEmpty() ? 0.0 : numbers::readIfFinite(text);
-        m_values.append({plantSlot, number ? std::optional(asSaved(*number)) : std::nullopt});
+        m_values.append({box, number ? std::optional(asSaved(*number)) : std::nullopt});
     }
 }
 
 QList<InputBox> TodaysPlant::changedSince(const ResultRecord& saved) const
 {
     QList<InputBox> changed;
-    for (const auto& [plantSlot, today] : m_values)
-        if (today != asSaved(saved.input(plantSlot.slot)))
-            changed.append(plantSlot.box);
+    for (const auto& [box, today] : m_values)
+        if (today != asSaved(*savedFigure(saved, box)))
+            changed.append(box);
     return changed;
 }
 
 InputTexts withSavedFigures(InputTexts texts, const ResultRecord& saved, const QList<InputBox>& boxes)
 {
     for (const InputBox box : boxes)
-        if (const std::optional<int> slot = slotOf(box))
-            texts[box] = numbers::boxText(saved.input(*slot));
+        if (const std::optional<double> figure = savedFigure(saved, box))
+            texts[box] = numbers::boxText(*figure);
     return texts;
 }
 

@@ -13,14 +13,9 @@
 // feeds a slot can be compared with today's plant file, and set back to what it was.
 namespace plantchanges {
 
-struct PlantSlot {
-    InputBox box;
-    int slot;
-};
-
-// The plant-wide boxes that feed a slot of the result record, in the order of their tab. The
+// The plant-wide boxes that feed a figure of the result record, in the order of their tab. The
 // plant's totals of equipment cost and square feet feed none.
-const QList<PlantSlot>& plantSlots();
+const QList<InputBox>& plantFigures();
 
 // Today's plant-wide figures in the form a result file holds them, worked out once and compared
 // with every center's saved figures.
@@ -34,7 +29,7 @@ public:
 
 private:
     // Nothing where today's text reads as a number too large for the formulas.
-    QList<std::pair<PlantSlot, std::optional<QString>>> m_values;
+    QList<std::pair<InputBox, std::optional<QString>>> m_values;
 };
 
 // The texts with each of the boxes set back to the figure the saved results hold for it.

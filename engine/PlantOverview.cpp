@@ -1,13 +1,13 @@
 #include "PlantOverview.h"
 
+#include "BoxWords.h"
+#include "BudgetInputs.h"
 #include "CenterRecompute.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
-#include "InputBoxes.h"
 #include "NumberText.h"
 #include "PlantChanges.h"
 #include "ResultFile.h"
-#include "ResultSlots.h"
 #include "SharedFiles.h"
 
 #include <QFileInfo>
@@ -16,41 +16,35 @@
 namespace plantoverview {
 namespace {
 
-namespace slot = resultslots;
-
-// The box's prompt, as a list of changed inputs names it.
-QString promptOf(InputBox box)
-{
-    QString prompt = QString::fromLatin1(inputboxes::entry(box).prompt);
-    if (prompt.endsWith(u':'))
-        prompt.chop(1);
-    return prompt;
-}
-
 QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRecord& saved)
 {
     QStringList changed;
     for (const InputBox box : today.changedSince(saved))
-        changed.append(promptOf(box));
+        changed.append(inputboxes::promptInSentence(box));
     return changed;
 }
 
-// A slot of the result record that one of the center's own inputs feeds, and its words.
-struct OwnSlot {
-    int slot;
+// A figure of the result record that one of the center's own inputs feeds, and its words: a box's
+// own figure, or with no box the effective horsepower of the motors.
+struct OwnFigure {
+    std::optional<InputBox> box;
     QString prompt;
+    double of(const ResultRecord& record) const
+    {
+        return box ? *savedFigure(record, *box) : record.effectiveHorsepower();
+    }
 };
 
-// The center's own boxes that feed a slot, and its motors, which feed the formulas through the
+// The center's own boxes that feed a figure, and its motors, which feed the formulas through the
 // effective horsepower.
-const QList<OwnSlot>& ownSlots()
+const QList<OwnFigure>& ownFigures()
 {
-    static const QList<OwnSlot> fed = [] {
-        QList<OwnSlot> found;
+    static const QList<OwnFigure> fed = [] {
+        QList<OwnFigure> found;
         for (const inputboxes::Entry& entry : inputboxes::all())
-            if (const std::optional<int> slot = slotFedBy(entry.box); entry.file != inputboxes::BoxFile::Plant && slot)
-                found.append({*slot, promptOf(entry.box)});
-        found.append({slot::effectiveHorsepower, QStringLiteral("Horsepower and usage of the motors")});
+            if (entry.file != inputboxes::BoxFile::Plant && slotFedBy(entry.box))
+                found.append({entry.box, inputboxes::promptInSentence(entry.box)});
+        found.append({std::nullopt, QStringLiteral("Horsepower and usage of the motors")});
         return found;
     }();
     return fed;
@@ -67,8 +61,8 @@ QStringList changedOwnInputs(const DataFolder& folder, const centerrecompute::Pl
     if (today.kind != centerrecompute::Recomputed::Kind::Completed)
         return {};
     QStringList changed;
-    for (const OwnSlot& own : ownSlots())
-        if (numbers::printForm(today.record.input(own.slot)) != numbers::printForm(saved.input(own.slot)) &&
+    for (const OwnFigure& own : ownFigures())
+        if (numbers::printForm(own.of(today.record)) != numbers::printForm(own.of(saved)) &&
             !changed.contains(own.prompt))
             changed.append(own.prompt);
     return changed;
@@ -111,8 +105,7 @@ Overview read(const DataFolder& folder)
 
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);
     overview.plantProblem = plant.problem;
-    const plantchanges::TodaysPlant today(
-        InputTexts::from([&plant](const QString& box) { return plant.boxTexts.value(box); }));
+    const plantchanges::TodaysPlant today(plant.texts);
 
     const QStringList names = equipmentlist::distinctNames(list.names);
     const QHash<QString, QStringList> groups = sharedfiles::namesByResultFile(names);
@@ -142,15 +135,14 @@ Overview read(const DataFolder& folder)
 
 CostSplit costSplit(const ResultRecord& record)
 {
-    const auto value = [&record](int number) { return record.result(number).value_or(0.0); };
+    const auto value = [&record](AnnualCost cost) { return record.annualCost(cost).value_or(0.0); };
     CostSplit split;
-    split.fixed = value(slot::fixedCosts);
-    split.wages = value(slot::totalWages);
-    for (const int part : slot::powerCostParts)
-        split.power += value(part);
-    split.variable = value(slot::variableCosts);
-    split.generalFactory = value(slot::generalFactoryExpense);
-    split.selling = value(slot::sellingOverhead);
+    split.fixed = value(AnnualCost::FixedCosts);
+    split.wages = value(AnnualCost::TotalWages);
+    split.power = record.powerTotal();
+    split.variable = value(AnnualCost::VariableCosts);
+    split.generalFactory = value(AnnualCost::GeneralFactoryExpense);
+    split.selling = value(AnnualCost::SellingOverhead);
     return split;
 }
 

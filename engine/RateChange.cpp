@@ -1,6 +1,5 @@
 #include "RateChange.h"
 
-#include "BudgetInputs.h"
 #include "CostFormulas.h"
 #include "PlantChanges.h"
 
@@ -13,9 +12,7 @@
 namespace ratechange {
 namespace {
 
-namespace slot = resultslots;
-
-using Rates = std::array<std::optional<double>, slot::kLevels>; // rate (B) by level; nothing where none
+using Rates = std::array<std::optional<double>, ResultRecord::kLevels>; // rate (B) by level; nothing where none
 
 constexpr double kHalfCent = 0.005;
 
@@ -23,12 +20,12 @@ constexpr double kHalfCent = 0.005;
 using Mix = quint64;
 static_assert(inputboxes::kCount < 64, "every box has a bit of its own in a mix");
 
-Rates ratesOf(const CostInputs& inputs, ResultRecord& record)
+Rates ratesOf(const InputTexts& texts, ResultRecord& record)
 {
     Rates rates;
-    if (calculateCosts(inputs, record) == CostOutcome::Completed)
-        for (int level = 1; level <= slot::kLevels; ++level)
-            rates.at(level - 1) = record.result(slot::rateB(level));
+    if (calculateCosts(texts, record) == CostOutcome::Completed)
+        for (int level = 1; level <= ResultRecord::kLevels; ++level)
+            rates.at(level - 1) = record.rate(HourlyRate::B, level);
     return rates;
 }
 
@@ -76,22 +73,22 @@ bool everyMixHasRate(const std::vector<Rates>& rates, std::size_t level)
 class MixRun {
 public:
     MixRun(const InputTexts& before, const InputTexts& after, const QList<InputBox>& changed)
-        : m_before(before), m_after(after), m_changed(changed), m_inputs(gatherCostInputs(before))
+        : m_before(before), m_after(after), m_changed(changed), m_texts(before)
     {
     }
 
     void take(int i, bool newText)
     {
         const InputBox box = m_changed[i];
-        placeText(m_inputs, box, newText ? m_after[box] : m_before[box]);
+        m_texts[box] = newText ? m_after[box] : m_before[box];
     }
-    Rates rates() { return ratesOf(m_inputs, m_record); }
+    Rates rates() { return ratesOf(m_texts, m_record); }
 
 private:
     const InputTexts& m_before;
     const InputTexts& m_after;
     const QList<InputBox>& m_changed;
-    CostInputs m_inputs;
+    InputTexts m_texts;
     ResultRecord m_record;
 };
 
@@ -161,9 +158,9 @@ Explanation explainSaved(const InputTexts& today, const ResultRecord& saved)
 {
     const QList<InputBox> changed = plantchanges::TodaysPlant(today).changedSince(saved);
     Explanation explanation = explain(plantchanges::withSavedFigures(today, saved, changed), today);
-    for (int level = 1; level <= slot::kLevels; ++level) {
+    for (int level = 1; level <= ResultRecord::kLevels; ++level) {
         std::optional<LevelChange>& change = explanation.levels.at(level - 1);
-        const std::optional<double> savedRate = saved.result(slot::rateB(level));
+        const std::optional<double> savedRate = saved.rate(HourlyRate::B, level);
         if (!change || !savedRate) {
             change.reset();
             continue;

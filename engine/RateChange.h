@@ -2,7 +2,6 @@
 
 #include "InputTexts.h"
 #include "ResultRecord.h"
-#include "ResultSlots.h"
 
 #include <QList>
 
@@ -38,7 +37,7 @@ struct [[nodiscard]] Explanation {
     QList<InputBox> changed; // in the order of the tabs
     // By level 1 to 4; nothing where either side has no rate (B) at that level, or the formulas
     // stop for some mix of old and new texts.
-    std::array<std::optional<LevelChange>, resultslots::kLevels> levels;
+    std::array<std::optional<LevelChange>, ResultRecord::kLevels> levels;
 
     const std::optional<LevelChange>& at(int level) const { return levels.at(static_cast<std::size_t>(level - 1)); }
 };

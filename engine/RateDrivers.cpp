@@ -1,6 +1,5 @@
 #include "RateDrivers.h"
 
-#include "ResultSlots.h"
 #include "TextsCalculation.h"
 
 #include <algorithm>
@@ -14,7 +13,7 @@ using textscalculation::calculated;
 std::optional<double> rateOf(const InputTexts& texts, int level)
 {
     const std::optional<ResultRecord> record = calculated(texts);
-    return record ? record->result(resultslots::rateB(level)) : std::nullopt;
+    return record ? record->rate(HourlyRate::B, level) : std::nullopt;
 }
 
 // The rate with the box's text moved by the factor; nothing where it cannot be moved or the

@@ -1,8 +1,8 @@
 #pragma once
 
-// The slots of the result record by what they hold. The slot numbers are the whole interface
-// between the cost formulas and the windows and reports that read the result file, so they are
-// fixed, gaps included. Levels count 1 to 4, employees 1 to 3.
+// The slots of the result record by what they hold: where the cost formulas put each figure and
+// the result file keeps it, so they are fixed, gaps included. Windows, reports and pricing read
+// the figures by name (ResultRecord.h). Levels count 1 to 4, employees 1 to 3.
 namespace resultslots {
 
 inline constexpr int kLevels = 4;
@@ -46,7 +46,7 @@ inline constexpr int directWages = 36;
 inline constexpr int indirectWages = 37;
 inline constexpr int totalWages = 39;
 
-// Power. The result file leaves the total empty: its readers add up the three parts.
+// Power. The result file leaves the total empty: ResultRecord::powerTotal adds up the three parts.
 inline constexpr int lightingCost = 41;
 inline constexpr int motorCost = 42;
 inline constexpr int arcLampCost = 43;

@@ -11,7 +11,7 @@ namespace textscalculation {
 std::optional<ResultRecord> calculated(const InputTexts& texts)
 {
     ResultRecord record;
-    if (calculateCosts(gatherCostInputs(texts), record) == CostOutcome::Overflow)
+    if (calculateCosts(texts, record) == CostOutcome::Overflow)
         return std::nullopt;
     return record;
 }

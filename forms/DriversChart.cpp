@@ -1,8 +1,8 @@
 #include "DriversChart.h"
 
+#include "BoxWords.h"
 #include "ChartAxes.h"
 #include "ChartDrawing.h"
-#include "InputNames.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -68,7 +68,7 @@ QChart* build(const ratedrivers::Drivers& drivers, int mostShown)
     // The axis puts its first category at the bottom: the largest effect goes in last.
     for (qsizetype i = shown - 1; i >= 0; --i) {
         const ratedrivers::Driver& driver = drivers.moving[i];
-        names.append(inputnames::shortName(driver.box));
+        names.append(inputboxes::shortName(driver.box));
         down->append(changeAt(driver.down, *drivers.rate));
         up->append(changeAt(driver.up, *drivers.rate));
         widest = std::max(widest, ratedrivers::effect(driver, *drivers.rate));

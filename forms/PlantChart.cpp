@@ -1,7 +1,7 @@
 #include "PlantChart.h"
 
 #include "ChartAxes.h"
-#include "ResultSlots.h"
+#include "ResultRecord.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -42,8 +42,7 @@ QList<Center> centersOf(const plantoverview::Overview& overview)
     QList<Center> centers;
     for (const plantoverview::CenterRow& row : overview.centers)
         if (row.record)
-            centers.append(
-                {row.name, plantoverview::costSplit(*row.record), row.record->result(resultslots::rateB(1))});
+            centers.append({row.name, plantoverview::costSplit(*row.record), row.record->rate(HourlyRate::B, 1)});
     return centers;
 }
 

@@ -7,7 +7,7 @@
 #include "Platform.h"
 #include "PricingFile.h"
 #include "ResultFile.h"
-#include "ResultSlots.h"
+#include "ResultRecord.h"
 #include "frmCenter.h"
 #include "frmName.h"
 
@@ -108,7 +108,7 @@ void ReverseEngineeringTab::takeHourlyCost(const QString& option, const QString&
         return;
     const LoadedRecord results = loadResultFile(m_platform.folder(), equipmentName); // what could be read
     m_controls.hourlyCost->setText(
-        numbers::formatResult(results.record.result(resultslots::rateB(level)), kHourlyCostPattern));
+        numbers::formatResult(results.record.rate(HourlyRate::B, level), kHourlyCostPattern));
 }
 
 // The inputs are saved under the name the analysis runs under, the tab's name label (which New

@@ -2,8 +2,9 @@
 
 #include "AccessiblePrompt.h"
 #include "BoxHint.h"
+#include "BoxPlaces.h"
+#include "BoxWords.h"
 #include "DisplayPattern.h"
-#include "InputNames.h"
 #include "NumberReading.h"
 #include "TextsCalculation.h"
 
@@ -54,8 +55,8 @@ WhatIfInputs::WhatIfInputs(QWidget* parent) : QWidget(parent)
     m_rows.reserve(inputboxes::kCount);
     int tab = 0;
     for (const inputboxes::Entry& entry : inputboxes::all()) {
-        if (entry.tab != tab)
-            addGroup(grid, tab = entry.tab);
+        if (boxplaces::tabOf(entry.box) != tab)
+            addGroup(grid, tab = boxplaces::tabOf(entry.box));
         addRow(grid, entry);
     }
 }
@@ -79,19 +80,20 @@ void WhatIfInputs::addGroup(QGridLayout* grid, int tab)
 void WhatIfInputs::addRow(QGridLayout* grid, const inputboxes::Entry& entry)
 {
     const int at = grid->rowCount();
-    const QString boxName = QString::fromLatin1(entry.name);
+    const QString boxName = boxplaces::objectName(entry.box);
+    const QString prompt = inputboxes::prompt(entry.box);
     Row row{entry.box};
-    row.name = new QLabel(inputnames::shortName(entry.box), this);
-    row.name->setToolTip(QString::fromLatin1(entry.prompt));
+    row.name = new QLabel(inputboxes::shortName(entry.box), this);
+    row.name->setToolTip(prompt);
     row.text = new QLineEdit(this);
     row.text->setObjectName(QStringLiteral("txtWhatIf_") + boxName);
-    nameAfterPrompt(row.text, QString::fromLatin1(entry.prompt));
+    nameAfterPrompt(row.text, prompt);
     row.share = new QSlider(Qt::Horizontal, this);
     row.share->setObjectName(QStringLiteral("sldWhatIf_") + boxName);
     row.share->setRange(-kMostShare, kMostShare);
     row.share->setPageStep(10);
     row.share->setMaximumWidth(240);
-    row.share->setAccessibleName(QStringLiteral("Move %1 by a share").arg(inputnames::shortName(entry.box)));
+    row.share->setAccessibleName(QStringLiteral("Move %1 by a share").arg(inputboxes::shortName(entry.box)));
     row.percent = new QLabel(this);
     row.percent->setMinimumWidth(row.percent->fontMetrics().horizontalAdvance(QStringLiteral("+888%")));
     row.saved = new QLabel(this);

@@ -8,7 +8,6 @@
 #include "RateReport.h"
 #include "RateTable.h"
 #include "ResultFile.h"
-#include "ResultSlots.h"
 #include "ResultTexts.h"
 #include "ResultWindows.h"
 #include "SaveAsPdf.h"
@@ -27,13 +26,13 @@
 
 namespace {
 
-namespace slot = resultslots;
+using C = AnnualCost;
 
 struct AmountBox {
     const char* box;
     const char* label;
     const char* caption;
-    int slot;
+    AnnualCost cost;
     AmountRows::Column column;
     AmountRows::Rule rule;
 };
@@ -45,12 +44,12 @@ constexpr auto Rule = AmountRows::SingleRule;
 constexpr auto Double = AmountRows::DoubleRule;
 
 const AmountBox kAmountBoxes[] = {
-    {"txtGen", "lblDep", "General Fact'y Expense:", slot::generalFactoryExpense, M, None},
-    {"txtVar", "lblFix", "Total Variable Costs:", slot::generalFactoryExpense, M, Rule},
-    {"txtFact", "Label23", "Total Factory/General Costs:", slot::factoryAndGeneralCost, R, Double},
-    {"txtOH", "Label1", "Selling Overhead:", slot::sellingOverhead, M, None},
-    {"txtTotOH", "Label2", "Total Selling Overhead:", slot::sellingOverhead, M, Rule},
-    {"txtTotCC", "lblTotCC", "Total Annual Center Costs:", slot::annualCenterCost, R, Double},
+    {"txtGen", "lblDep", "General Fact'y Expense:", C::GeneralFactoryExpense, M, None},
+    {"txtVar", "lblFix", "Total Variable Costs:", C::GeneralFactoryExpense, M, Rule},
+    {"txtFact", "Label23", "Total Factory/General Costs:", C::FactoryAndGeneralCost, R, Double},
+    {"txtOH", "Label1", "Selling Overhead:", C::SellingOverhead, M, None},
+    {"txtTotOH", "Label2", "Total Selling Overhead:", C::SellingOverhead, M, Rule},
+    {"txtTotCC", "lblTotCC", "Total Annual Center Costs:", C::AnnualCenterCost, R, Double},
 };
 
 const QString kPrintCaption = QStringLiteral("Print BHR");
@@ -187,8 +186,8 @@ void FrmBHR::showResultsOf(const resultwindows::CurrentResults& current)
     m_record = current.record.value_or(ResultRecord());
     const bool shown = current.record.has_value();
     for (qsizetype i = 0; i < m_amounts.size(); ++i)
-        showAmount(m_amounts[i], shown ? resulttexts::fieldText(m_record, kAmountBoxes[i].slot, numbers::kAmountPattern,
-                                                                resulttexts::kAmountWidth)
+        showAmount(m_amounts[i], shown ? resulttexts::fieldText(m_record.annualCost(kAmountBoxes[i].cost),
+                                                                numbers::kAmountPattern, resulttexts::kAmountWidth)
                                        : QString());
     QStringList rows;
     for (int level = 0; shown && level < ratetable::kLevels; ++level)

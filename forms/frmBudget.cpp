@@ -4,7 +4,6 @@
 #include "DisplayPattern.h"
 #include "MainWindowLink.h"
 #include "Platform.h"
-#include "ResultSlots.h"
 #include "ResultTexts.h"
 #include "ResultWindows.h"
 #include "ScrollingPage.h"
@@ -18,13 +17,13 @@
 
 namespace {
 
-namespace slot = resultslots;
+using C = AnnualCost;
 
 struct BudgetBox {
     const char* box;
     const char* label;
     const char* caption;
-    int slot;
+    AnnualCost cost;
     AmountRows::Column column;
     AmountRows::Rule rule;
 };
@@ -36,35 +35,35 @@ constexpr auto Rule = AmountRows::SingleRule;
 constexpr auto Double = AmountRows::DoubleRule;
 
 const BudgetBox kBudgetBoxes[] = {
-    {"txtRent", "lblRent", "Total Rent:", slot::rent, M, None},
-    {"txtInsure", "lblInsure", "Total Insurance:", slot::equipmentInsurance, M, None},
-    {"txtProp", "lblProp", "Total Property Taxes:", slot::propertyTaxes, M, None},
-    {"txtDep", "lblDep", "Total Depreciation:", slot::depreciation, M, None},
-    {"txtFix", "lblFix", "Total Fixed Costs:", slot::fixedCosts, M, Rule},
-    {"txtDirect", "Label5", "Total Direct Wages:", slot::directWages, M, None},
-    {"txtIndirect", "Label6", "Total Indirect Wages:", slot::indirectWages, M, None},
-    {"txtWage", "Label7", "Total Wages:", slot::totalWages, M, Rule},
-    {"txtLight", "Label8", "Total Lighting Costs:", slot::lightingCost, M, None},
-    {"txtMotor", "Label9", "Total Motor Costs:", slot::motorCost, M, None},
-    {"txtArc", "Label10", "Total Arc/Misc Costs:", slot::arcLampCost, M, None},
-    {"txtPower", "Label11", "Total Power Costs:", slot::totalPowerCost, M, Rule},
-    {"txtVar", "Label23", "Total Variable & Fixed Costs:", slot::variableAndFixedCosts, R, Double},
-    {"txtSup", "Label22", "Supplies:", slot::supplies, M, None},
-    {"txtTax1", "Label19", "Social Security Tax-1:", slot::socialSecurityTax(1), M, None},
-    {"txtTax2", "lblTax2", "Social Security Tax-2:", slot::socialSecurityTax(2), M, None},
-    {"txtTax3", "Label21", "Social Security Tax-3:", slot::socialSecurityTax(3), M, None},
-    {"txtSSI", "Label18", "SS Taxes-Indirect:", slot::indirectSocialSecurityTax, M, None},
-    {"txtWC", "Label17", "Workman's Comp\"", slot::workmansComp, M, None},
-    {"txtComp1", "Label16", "Unemployment Comp-1:", slot::unemploymentComp(1), M, None},
-    {"txtComp2", "Label13", "Unemployment Comp-2:", slot::unemploymentComp(2), M, None},
-    {"txtComp3", "Label14", "Unemployment Comp-3:", slot::unemploymentComp(3), M, None},
-    {"txtCI", "Label15", "Unemployment Comp-Ind::", slot::indirectUnemploymentComp, M, None},
-    {"txtID", "Label12", "Insurance-Direct:", slot::directInsurance, M, None},
-    {"txtII", "Label1", "Insurance-Indirect:", slot::indirectInsurance, M, None},
-    {"txtPR", "Label2", "Pension & Retirement:", slot::pension, M, None},
-    {"txtRepair", "Label3", "Repairs:", slot::repairs, M, None},
-    {"txtVarCost", "Label4", "Total Variable Costs:", slot::variableCosts, M, Rule},
-    {"txtFacCosts", "Label24", "Total Factory Costs:", slot::factoryCost, R, Double},
+    {"txtRent", "lblRent", "Total Rent:", C::Rent, M, None},
+    {"txtInsure", "lblInsure", "Total Insurance:", C::EquipmentInsurance, M, None},
+    {"txtProp", "lblProp", "Total Property Taxes:", C::PropertyTaxes, M, None},
+    {"txtDep", "lblDep", "Total Depreciation:", C::Depreciation, M, None},
+    {"txtFix", "lblFix", "Total Fixed Costs:", C::FixedCosts, M, Rule},
+    {"txtDirect", "Label5", "Total Direct Wages:", C::DirectWages, M, None},
+    {"txtIndirect", "Label6", "Total Indirect Wages:", C::IndirectWages, M, None},
+    {"txtWage", "Label7", "Total Wages:", C::TotalWages, M, Rule},
+    {"txtLight", "Label8", "Total Lighting Costs:", C::LightingCost, M, None},
+    {"txtMotor", "Label9", "Total Motor Costs:", C::MotorCost, M, None},
+    {"txtArc", "Label10", "Total Arc/Misc Costs:", C::ArcLampCost, M, None},
+    {"txtPower", "Label11", "Total Power Costs:", C::TotalPowerCost, M, Rule},
+    {"txtVar", "Label23", "Total Variable & Fixed Costs:", C::VariableAndFixedCosts, R, Double},
+    {"txtSup", "Label22", "Supplies:", C::Supplies, M, None},
+    {"txtTax1", "Label19", "Social Security Tax-1:", C::SocialSecurityTax1, M, None},
+    {"txtTax2", "lblTax2", "Social Security Tax-2:", C::SocialSecurityTax2, M, None},
+    {"txtTax3", "Label21", "Social Security Tax-3:", C::SocialSecurityTax3, M, None},
+    {"txtSSI", "Label18", "SS Taxes-Indirect:", C::IndirectSocialSecurityTax, M, None},
+    {"txtWC", "Label17", "Workman's Comp\"", C::WorkmansComp, M, None},
+    {"txtComp1", "Label16", "Unemployment Comp-1:", C::UnemploymentComp1, M, None},
+    {"txtComp2", "Label13", "Unemployment Comp-2:", C::UnemploymentComp2, M, None},
+    {"txtComp3", "Label14", "Unemployment Comp-3:", C::UnemploymentComp3, M, None},
+    {"txtCI", "Label15", "Unemployment Comp-Ind::", C::IndirectUnemploymentComp, M, None},
+    {"txtID", "Label12", "Insurance-Direct:", C::DirectInsurance, M, None},
+    {"txtII", "Label1", "Insurance-Indirect:", C::IndirectInsurance, M, None},
+    {"txtPR", "Label2", "Pension & Retirement:", C::Pension, M, None},
+    {"txtRepair", "Label3", "Repairs:", C::Repairs, M, None},
+    {"txtVarCost", "Label4", "Total Variable Costs:", C::VariableCosts, M, Rule},
+    {"txtFacCosts", "Label24", "Total Factory Costs:", C::FactoryCost, R, Double},
 };
 
 } // namespace
@@ -129,10 +128,9 @@ void FrmBudget::showResults(const resultwindows::CurrentResults& current)
 {
     m_name = current.name.value_or(QString());
     resultwindows::showName(m_heading, current.name);
-    const ResultRecord record = resulttexts::withTotalPowerCost(current.record.value_or(ResultRecord()));
     for (qsizetype i = 0; i < m_amounts.size(); ++i)
         showAmount(m_amounts[i],
-                   current.record ? resulttexts::fieldText(record, kBudgetBoxes[i].slot,
+                   current.record ? resulttexts::fieldText(current.record->annualCost(kBudgetBoxes[i].cost),
                                                            numbers::kIndentedAmountPattern, resulttexts::kAmountWidth)
                                   : QString());
 }

@@ -13,7 +13,6 @@
 #include "RateChangeTexts.h"
 #include "RateDriversTexts.h"
 #include "ResultFile.h"
-#include "ResultSlots.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
 #include "SingleWindow.h"
@@ -35,8 +34,6 @@
 
 namespace {
 
-namespace slot = resultslots;
-
 const QString kReportName = QStringLiteral("What Drives This Rate");
 
 QLabel* wrapping(const char* name, QWidget* parent)
@@ -50,10 +47,10 @@ QLabel* wrapping(const char* name, QWidget* parent)
 // The rates the two records show differently, to the cent.
 bool ratesDiffer(const ResultRecord& saved, const ResultRecord& worked)
 {
-    for (int level = 1; level <= slot::kLevels; ++level)
-        for (const int rate : {slot::rateA(level), slot::rateB(level), slot::rateC(level)})
-            if (numbers::formatResult(saved.result(rate), numbers::kMoneyPattern) !=
-                numbers::formatResult(worked.result(rate), numbers::kMoneyPattern))
+    for (int level = 1; level <= ResultRecord::kLevels; ++level)
+        for (const HourlyRate rate : {HourlyRate::A, HourlyRate::B, HourlyRate::C})
+            if (numbers::formatResult(saved.rate(rate, level), numbers::kMoneyPattern) !=
+                numbers::formatResult(worked.rate(rate, level), numbers::kMoneyPattern))
                 return true;
     return false;
 }
@@ -206,7 +203,7 @@ void FrmDrivers::showLevels()
     const int chosen = std::max(0, m_level->currentIndex());
     m_level->clear();
     const std::optional<ResultRecord> shown = m_saved ? m_saved : textscalculation::calculated(m_inputs->saved());
-    for (int level = 1; level <= slot::kLevels; ++level)
+    for (int level = 1; level <= ResultRecord::kLevels; ++level)
         m_level->addItem(shown ? ratechangetexts::levelName(*shown, level) : QStringLiteral("level %1").arg(level));
     m_level->setCurrentIndex(chosen);
 }

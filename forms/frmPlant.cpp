@@ -2,13 +2,13 @@
 
 #include "BarChartView.h"
 #include "BlanksLastSort.h"
+#include "BoxWords.h"
 #include "ButtonRow.h"
 #include "DataChanges.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "FilesState.h"
 #include "FrozenColumnTable.h"
-#include "InputBoxes.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "PlantChart.h"
@@ -89,15 +89,6 @@ QStringList filesRead(const plantoverview::Overview& overview)
         if (filenames::nameProblem(row.name).isEmpty())
             files.append(filenames::resultFile(row.name));
     return files;
-}
-
-// The prompt of a box as a sentence names it.
-QString promptOf(InputBox box)
-{
-    QString prompt = QString::fromLatin1(inputboxes::entry(box).prompt).trimmed();
-    if (prompt.endsWith(u':'))
-        prompt.chop(1);
-    return prompt;
 }
 
 } // namespace
@@ -306,7 +297,7 @@ bool FrmPlant::settleUnsavedPlantBoxes()
         return true;
     QStringList prompts;
     for (const InputBox box : unsaved)
-        prompts.append(promptOf(box));
+        prompts.append(inputboxes::promptInSentence(box));
     const QString question =
         QStringLiteral("The figures typed on the tab \"2. General Information\" differ from the saved plant "
                        "figures in: %1.\n\nSave them and recalculate with them, recalculate with the saved "

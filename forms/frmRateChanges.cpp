@@ -9,7 +9,7 @@
 #include "PlantOverview.h"
 #include "Platform.h"
 #include "RateChangeTexts.h"
-#include "ResultSlots.h"
+#include "ResultRecord.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
 #include "SingleWindow.h"
@@ -74,7 +74,7 @@ void FrmRateChanges::build()
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
     m_level = addLevelChooser(layout, this);
-    for (int level = 1; level <= resultslots::kLevels; ++level)
+    for (int level = 1; level <= ResultRecord::kLevels; ++level)
         m_level->addItem(QStringLiteral("level %1").arg(level));
     connect(m_level, &QComboBox::currentIndexChanged, this, &FrmRateChanges::showTable);
 

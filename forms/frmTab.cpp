@@ -175,10 +175,17 @@ void FrmTab::keepStorableText()
         BoxHint::attach(box, BoxHint::Content::Number);
 }
 
-QString FrmTab::boxText(const QString& name) const
+QString FrmTab::boxText(InputBox which) const
 {
-    const QLineEdit* edit = box(name);
-    return edit ? edit->text() : QString();
+    return box(which)->text();
+}
+
+InputTexts FrmTab::boxTexts() const
+{
+    InputTexts texts;
+    for (const inputboxes::Entry& entry : inputboxes::all())
+        texts[entry.box] = boxText(entry.box);
+    return texts;
 }
 
 void FrmTab::load()

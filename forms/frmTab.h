@@ -9,13 +9,10 @@
 // Windows never compute: arithmetic lives in engine/ and pricing/, file layouts in store/.
 
 #include "DataChanges.h"
-#include "InputBoxes.h"
 #include "MainWindowLink.h"
 #include "ReverseEngineeringTab.h"
 
 #include <QMainWindow>
-
-#include <QHash>
 
 #include <array>
 #include <optional>
@@ -112,17 +109,16 @@ private:
     // Save As makes no copy.
     struct TypedBoxes {
         InputTexts texts;
-        QList<bool> modified; // by box, in the order of the boxes
+        BoxTable<bool> modified;
     };
     bool showCenter(const QString& name);
     TypedBoxes typedBoxes() const;
     void typeTexts(const InputTexts& texts);
     void putBack(const TypedBoxes& typed);
 
-    QLineEdit* box(const QString& name) const { return m_boxes.value(name); }
-    QLineEdit* box(InputBox which) const { return box(inputboxes::objectName(which)); }
-    QString boxText(const QString& name) const;
-    QString boxText(InputBox which) const { return boxText(inputboxes::objectName(which)); }
+    QLineEdit* box(InputBox which) const { return m_boxes[which]; }
+    QString boxText(InputBox which) const;
+    InputTexts boxTexts() const; // every box's text as typed
 
     Platform& m_platform;
     DataChanges m_changes;
@@ -140,5 +136,5 @@ private:
     ReverseEngineeringControls m_pricing;    // handed to the Reverse Engineering tab's handlers
     int m_rowBeforePress = -1;               // the list's chosen row when the mouse went down on it
     std::array<QLabel*, 5> m_nameLabels{};
-    QHash<QString, QLineEdit*> m_boxes; // the input boxes of the tabs 2 to 5, by object name
+    BoxTable<QLineEdit*> m_boxes; // the input boxes of the tabs 2 to 5
 };

@@ -18,8 +18,7 @@ void FrmTab::calculateBudget(bool turnToLastTab)
     }
     if (!mayReplaceSharedFiles())
         return;
-    const BudgetOutcome outcome =
-        ::calculateBudget(m_platform.folder(), m_currentName, [this](const QString& name) { return boxText(name); });
+    const BudgetOutcome outcome = ::calculateBudget(m_platform.folder(), m_currentName, boxTexts());
     announceCalculation(outcome);
     if (outcome.kind == BudgetOutcome::Kind::Overflow) {
         m_platform.messages().tell(QStringLiteral("Please fill out all necessary info on ") + m_currentName);
@@ -74,14 +73,13 @@ QList<InputBox> FrmTab::unsavedPlantBoxes() const
     const recordlayout::LoadedFile saved = recordlayout::loadPlantFile(m_platform.folder());
     if (!saved.ok())
         return {};
-    QHash<QString, QString> savedTexts;
+    InputTexts savedTexts;
     for (const recordlayout::Assignment& assignment : saved.assignments)
-        savedTexts.insert(assignment.box, assignment.text);
+        savedTexts[assignment.box] = assignment.text;
     QList<InputBox> differing;
     for (const inputboxes::Entry& entry : inputboxes::all()) {
         const QLineEdit* edit = box(entry.box);
-        if (entry.file == inputboxes::BoxFile::Plant && edit->isModified() &&
-            edit->text() != savedTexts.value(QString::fromLatin1(entry.name)))
+        if (entry.file == inputboxes::BoxFile::Plant && edit->isModified() && edit->text() != savedTexts[entry.box])
             differing.append(entry.box);
     }
     return differing;
@@ -89,7 +87,7 @@ QList<InputBox> FrmTab::unsavedPlantBoxes() const
 
 StoreResult FrmTab::savePlantBoxes()
 {
-    const StoreResult saved = savePlantFile(m_platform.folder(), [this](const QString& name) { return boxText(name); });
+    const StoreResult saved = savePlantFile(m_platform.folder(), boxTexts());
     if (saved.ok())
         m_changes.announce({DataChange::File::Plant, {}});
     return saved;

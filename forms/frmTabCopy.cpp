@@ -116,9 +116,9 @@ std::optional<QString> FrmTab::askNewName(const QString& from, const QString& su
 FrmTab::CopyStep FrmTab::copyBoxesTo(const QString& from, const QString& to)
 {
     equipmentcopy::TypedInputs typed;
+    const InputTexts texts = boxTexts();
     for (int digit = 2; digit <= 4; ++digit)
-        typed.at(digit - 2) = recordlayout::linesOf(recordlayout::inputFile(digit),
-                                                    [this](const QString& name) { return boxText(name); });
+        typed.at(digit - 2) = recordlayout::linesOf(recordlayout::inputFile(digit), texts);
     equipmentcopy::CopyOutcome outcome = equipmentcopy::copyTyped(m_platform.folder(), from, to, typed);
     if (outcome.kind == equipmentcopy::CopyOutcome::Kind::FilesExist) {
         const QString question = QStringLiteral("Replace them with the copy of \"%1\"?").arg(from);

@@ -3,9 +3,10 @@
 #include "frmTab.h"
 
 #include "AccessiblePrompt.h"
+#include "BoxPlaces.h"
+#include "BoxWords.h"
 #include "ElidedLabel.h"
 #include "FileNames.h"
-#include "InputBoxes.h"
 #include "NamedWidget.h"
 #include "ProgramIcon.h"
 #include "ScrollingPage.h"
@@ -36,12 +37,12 @@ const QString kInstruction =
                    "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
                    "that equipment name at tab one.");
 
-QLabel* label(const char* name, const QString& text, QWidget* parent)
+template <typename Name> QLabel* label(const Name& name, const QString& text, QWidget* parent)
 {
     return named(new QLabel(text, parent), name);
 }
 
-QLineEdit* inputBox(const char* name, QWidget* parent)
+template <typename Name> QLineEdit* inputBox(const Name& name, QWidget* parent)
 {
     auto* edit = named(new QLineEdit(parent), name);
     edit->setMinimumWidth(130);
@@ -49,7 +50,7 @@ QLineEdit* inputBox(const char* name, QWidget* parent)
 }
 
 // A box that a screen reader announces by the words of the prompt beside it.
-QLineEdit* promptedBox(const char* name, const QLabel* prompt, QWidget* parent)
+template <typename Name> QLineEdit* promptedBox(const Name& name, const QLabel* prompt, QWidget* parent)
 {
     QLineEdit* box = inputBox(name, parent);
     nameAfterPrompt(box, prompt->text());
@@ -69,20 +70,20 @@ QString hintOf(InputBox box)
     }
 }
 
-// The tab's input boxes, each on its own row with its prompt on the left, kept by name; returns
+// The tab's input boxes, each on its own row with its prompt on the left, kept by box; returns
 // the row after the last.
-int addPromptRows(QGridLayout* grid, int firstRow, FrmTab::Tab tab, QWidget* page, QHash<QString, QLineEdit*>& boxes)
+int addPromptRows(QGridLayout* grid, int firstRow, FrmTab::Tab tab, QWidget* page, BoxTable<QLineEdit*>& boxes)
 {
     int row = firstRow;
     for (const inputboxes::Entry& entry : inputboxes::all()) {
-        if (entry.tab != tab)
+        if (boxplaces::tabOf(entry.box) != tab)
             continue;
-        QLabel* prompt = label(entry.promptLabel, QString::fromLatin1(entry.prompt), page);
+        QLabel* prompt = label(boxplaces::promptLabelName(entry.box), inputboxes::prompt(entry.box), page);
         if (const QString hint = hintOf(entry.box); !hint.isEmpty())
             prompt->setToolTip(hint);
         grid->addWidget(prompt, row, 0);
-        QLineEdit* box = promptedBox(entry.name, prompt, page);
-        boxes.insert(box->objectName(), box);
+        QLineEdit* box = promptedBox(boxplaces::objectName(entry.box), prompt, page);
+        boxes[entry.box] = box;
         grid->addWidget(box, row++, 1);
     }
     return row;

@@ -58,7 +58,7 @@ FrmTab::TypedBoxes FrmTab::typedBoxes() const
     TypedBoxes typed;
     for (const inputboxes::Entry& entry : inputboxes::all()) {
         typed.texts[entry.box] = box(entry.box)->text();
-        typed.modified.append(box(entry.box)->isModified());
+        typed.modified[entry.box] = box(entry.box)->isModified();
     }
     return typed;
 }
@@ -68,6 +68,6 @@ void FrmTab::putBack(const TypedBoxes& typed)
     for (const inputboxes::Entry& entry : inputboxes::all()) {
         QLineEdit* edit = box(entry.box);
         edit->setText(typed.texts[entry.box]);
-        edit->setModified(typed.modified.at(static_cast<qsizetype>(entry.box)));
+        edit->setModified(typed.modified[entry.box]);
     }
 }

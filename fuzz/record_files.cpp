@@ -46,8 +46,8 @@ void checkLayoutFile(const recordlayout::LoadedFile& loaded, bool present, const
         return;
     QList<recordlayout::Assignment> expected;
     for (qsizetype line = 0; line < std::min(layout.size(), values.size()); ++line)
-        if (layout[line].loaded && !layout[line].box.isEmpty())
-            expected.append({layout[line].box, values[line]});
+        if (layout[line].loaded && layout[line].box)
+            expected.append({*layout[line].box, values[line]});
     fuzz::require(loaded.assignments.size() == expected.size(), "one box filled per loaded line the file has");
     for (qsizetype i = 0; i < expected.size(); ++i)
         fuzz::require(loaded.assignments[i].box == expected[i].box && loaded.assignments[i].text == expected[i].text,

@@ -5,7 +5,8 @@
 // without boxes, stops the build.
 //   guideboxes <guide with the markers> <guide to write>
 
-#include "InputBoxes.h"
+#include "BoxPlaces.h"
+#include "BoxWords.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -22,7 +23,7 @@ const QString kMarkerStart = QStringLiteral("<!-- boxes of tab ");
 // The tab of the box as the user counts the tabs.
 int shownTab(const inputboxes::Entry& entry)
 {
-    return entry.tab + 1;
+    return boxplaces::tabOf(entry.box) + 1;
 }
 
 std::set<int> tabsWithBoxes()
@@ -38,7 +39,7 @@ QString boxList(int tab)
     QStringList lines{QStringLiteral("<ul class=\"boxes\">")};
     for (const inputboxes::Entry& entry : inputboxes::all())
         if (shownTab(entry) == tab)
-            lines.append(QStringLiteral("<li>%1</li>").arg(QString::fromLatin1(entry.prompt).toHtmlEscaped()));
+            lines.append(QStringLiteral("<li>%1</li>").arg(inputboxes::prompt(entry.box).toHtmlEscaped()));
     lines.append(QStringLiteral("</ul>"));
     return lines.join(u'\n');
 }

@@ -1,7 +1,7 @@
 #include "JobCost.h"
 
 #include "NumberReading.h"
-#include "ResultSlots.h"
+#include "ResultRecord.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,8 +15,8 @@ using plantoverview::CenterState;
 void readRates(const ResultRecord& record, CenterCost& center)
 {
     for (int level = 1; level <= kLevels; ++level) {
-        center.efficiency[level - 1] = record.input(resultslots::efficiency(level));
-        center.rateB[level - 1] = record.result(resultslots::rateB(level));
+        center.efficiency[level - 1] = record.efficiency(level);
+        center.rateB[level - 1] = record.rate(HourlyRate::B, level);
     }
 }
 

@@ -1,12 +1,9 @@
 #include "MarketCheck.h"
 
 #include "NumberReading.h"
-#include "ResultSlots.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace slot = resultslots;
 
 namespace marketcheck {
 
@@ -59,22 +56,22 @@ Gap readBudget(const Results& results, MarketCheck& check)
         return results.state == Results::State::Missing ? Gap::NoResults : Gap::UnreadableResults;
     const ResultRecord& record = results.record;
     Budget& budget = check.budget;
-    const std::optional<double> annualCost = record.result(slot::annualCenterCost);
+    const std::optional<double> annualCost = record.annualCost(AnnualCost::AnnualCenterCost);
     if (!annualCost)
         return Gap::NoAnnualCost;
     budget.annualCost = *annualCost;
-    budget.hoursAtFull = record.input(slot::paidHours) - record.input(slot::hoursNotWorked);
-    budget.employees = record.input(slot::employees);
+    budget.hoursAtFull = record.paidHours() - record.hoursNotWorked();
+    budget.employees = record.employees();
     if (!(budget.hoursAtFull > 0) || !(budget.employees > 0))
         return Gap::NoHoursAtFull;
     for (int level = 1; level <= kLevels; ++level) {
-        const std::optional<double> rate = record.result(slot::rateB(level));
+        const std::optional<double> rate = record.rate(HourlyRate::B, level);
         if (!rate) {
             check.gapLevel = level;
             return Gap::NoRate;
         }
         budget.rateB[level - 1] = *rate;
-        budget.efficiency[level - 1] = record.input(slot::efficiency(level));
+        budget.efficiency[level - 1] = record.efficiency(level);
     }
     return Gap::None;
 }

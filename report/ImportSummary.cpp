@@ -1,5 +1,7 @@
 #include "ImportSummary.h"
 
+#include "BoxWords.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -31,7 +33,7 @@ QString verb(qsizetype count, const QString& plural)
 
 QString prompt(const inputsimport::BoxChange& change)
 {
-    return QString::fromLatin1(inputboxes::entry(change.box).prompt);
+    return inputboxes::prompt(change.box);
 }
 
 QString who(const QString& name)

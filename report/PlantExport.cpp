@@ -2,7 +2,6 @@
 
 #include "CsvTable.h"
 #include "DisplayPattern.h"
-#include "ResultSlots.h"
 
 #include <functional>
 #include <optional>
@@ -10,14 +9,8 @@
 namespace plantexport {
 namespace {
 
-namespace slot = resultslots;
 using plantoverview::CenterRow;
 using plantoverview::CenterState;
-
-std::optional<double> efficiencyAt(const ResultRecord& record, int level)
-{
-    return record.input(slot::efficiency(level));
-}
 
 // ---- CSV
 
@@ -90,7 +83,7 @@ void printColumnHeadings(PrintJob& job)
         upper += numbers::fixedField(upperTexts.at(i), all.at(i).printedWidth);
         lower += numbers::fixedField(lowerTexts.at(i), all.at(i).printedWidth);
     }
-    for (int level = 1; level <= slot::kLevels; ++level) {
+    for (int level = 1; level <= ResultRecord::kLevels; ++level) {
         const int width = all.at(2 * level).printedWidth + all.at(2 * level + 1).printedWidth;
         upper += numbers::fixedField(QStringLiteral("Level %1").arg(level), width - 2) + QStringLiteral("  ");
         lower += numbers::fixedField(QStringLiteral("%"), all.at(2 * level).printedWidth) +
@@ -130,20 +123,21 @@ void printRow(PrintJob& job, const CenterRow& row)
 const QList<FigureColumn>& figureColumns()
 {
     static const QList<FigureColumn> all = [] {
-        const auto resultOf = [](int number) {
-            return [number](const ResultRecord& record) { return record.result(number); };
+        const auto rateOf = [](HourlyRate rate, int level) {
+            return [rate, level](const ResultRecord& record) { return record.rate(rate, level); };
         };
         QList<FigureColumn> list = {
-            {resultOf(slot::annualCenterCost), numbers::kAmountPattern, 14},
-            {resultOf(slot::chargeableHours(1)), numbers::kHoursPattern, 11},
+            {[](const ResultRecord& record) { return record.annualCost(AnnualCost::AnnualCenterCost); },
+             numbers::kAmountPattern, 14},
+            {[](const ResultRecord& record) { return record.chargeableHours(1); }, numbers::kHoursPattern, 11},
         };
-        for (int level = 1; level <= slot::kLevels; ++level) {
-            list.append({[level](const ResultRecord& record) { return efficiencyAt(record, level); },
+        for (int level = 1; level <= ResultRecord::kLevels; ++level) {
+            list.append({[level](const ResultRecord& record) { return std::optional(record.efficiency(level)); },
                          numbers::kPercentPattern, 4});
-            list.append({resultOf(slot::rateB(level)), numbers::kMoneyPattern, 9});
+            list.append({rateOf(HourlyRate::B, level), numbers::kMoneyPattern, 9});
         }
-        list.append({resultOf(slot::rateA(1)), numbers::kMoneyPattern, 9});
-        list.append({resultOf(slot::rateC(1)), numbers::kMoneyPattern, 9});
+        list.append({rateOf(HourlyRate::A, 1), numbers::kMoneyPattern, 9});
+        list.append({rateOf(HourlyRate::C, 1), numbers::kMoneyPattern, 9});
         return list;
     }();
     return all;
@@ -153,7 +147,7 @@ QStringList columnHeadings()
 {
     QStringList headings = {QStringLiteral("Equipment"), QStringLiteral("Total annual cost"),
                             QStringLiteral("Chargeable hours")};
-    for (int level = 1; level <= slot::kLevels; ++level)
+    for (int level = 1; level <= ResultRecord::kLevels; ++level)
         headings << QStringLiteral("Efficiency %1 (%)").arg(level) << QStringLiteral("Rate (B) %1").arg(level);
     headings << QStringLiteral("Rate (A) 1") << QStringLiteral("Rate (C) 1") << QStringLiteral("State");
     return headings;

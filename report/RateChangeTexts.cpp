@@ -1,10 +1,10 @@
 #include "RateChangeTexts.h"
 
+#include "BoxWords.h"
 #include "ChangeText.h"
 #include "DisplayPattern.h"
-#include "InputNames.h"
 #include "PrintedTable.h"
-#include "ResultSlots.h"
+#include "ResultRecord.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,12 +21,12 @@ QString money(qint64 cents)
 
 QString partName(const ratechange::Part& part)
 {
-    return part.box ? inputnames::shortName(*part.box) : QStringLiteral("own figures");
+    return part.box ? inputboxes::shortName(*part.box) : QStringLiteral("own figures");
 }
 
 QStringList centerRow(const stalecenters::Explained& center, int level)
 {
-    const QString saved = numbers::formatResult(center.saved.result(resultslots::rateB(level)), numbers::kMoneyPattern);
+    const QString saved = numbers::formatResult(center.saved.rate(HourlyRate::B, level), numbers::kMoneyPattern);
     if (!center.explanation)
         return {center.name, saved, QString(), QString(), QStringLiteral("cannot be read: ") + center.problem};
     const std::optional<LevelChange>& change = center.explanation->at(level);
@@ -44,7 +44,7 @@ QString levelName(const ResultRecord& record, int level)
 {
     return QStringLiteral("level %1 (%2%)")
         .arg(level)
-        .arg(numbers::format(record.input(resultslots::efficiency(level)), numbers::kPercentPattern));
+        .arg(numbers::format(record.efficiency(level), numbers::kPercentPattern));
 }
 
 QList<ShownPart> shownParts(const LevelChange& change)

@@ -1,16 +1,13 @@
 #include "RateDriversTexts.h"
 
+#include "BoxWords.h"
 #include "ChangeText.h"
 #include "DisplayPattern.h"
-#include "InputNames.h"
 #include "PrintedTable.h"
 #include "RateChangeTexts.h"
-#include "ResultSlots.h"
 
 namespace ratedriverstexts {
 namespace {
-
-namespace slot = resultslots;
 
 QString money(const std::optional<double>& value)
 {
@@ -29,13 +26,13 @@ QString levelOf(const std::optional<ResultRecord>& record, int level)
 
 struct RateKind {
     const char* name;
-    int (*slot)(int level);
+    HourlyRate rate;
 };
-constexpr RateKind kRates[] = {{"(A)", slot::rateA}, {"(B)", slot::rateB}, {"(C)", slot::rateC}};
+constexpr RateKind kRates[] = {{"(A)", HourlyRate::A}, {"(B)", HourlyRate::B}, {"(C)", HourlyRate::C}};
 
-std::optional<double> rateIn(const std::optional<ResultRecord>& record, int rateSlot)
+std::optional<double> rateIn(const std::optional<ResultRecord>& record, HourlyRate rate, int level)
 {
-    return record ? record->result(rateSlot) : std::nullopt;
+    return record ? record->rate(rate, level) : std::nullopt;
 }
 
 void printTables(PrintJob& job, const ratedrivers::Drivers& drivers, const InputTexts& texts)
@@ -71,7 +68,7 @@ TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts)
                      QStringLiteral("Change at +10%")},
                     {}};
     for (const ratedrivers::Driver& driver : drivers.moving)
-        shown.rows.append({inputnames::shortName(driver.box), texts[driver.box], money(driver.down), money(driver.up),
+        shown.rows.append({inputboxes::shortName(driver.box), texts[driver.box], money(driver.down), money(driver.up),
                            changed(drivers.rate, driver.down), changed(drivers.rate, driver.up)});
     return shown;
 }
@@ -82,7 +79,7 @@ QString stillLine(const ratedrivers::Drivers& drivers)
         return {};
     QStringList names;
     for (const InputBox box : drivers.still)
-        names.append(inputnames::shortName(box));
+        names.append(inputboxes::shortName(box));
     return QStringLiteral("These inputs do not move it at all: ") + names.join(QStringLiteral(", ")) + u'.';
 }
 
@@ -91,9 +88,9 @@ TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optio
     TextTable shown{
         {QStringLiteral("Rate"), QStringLiteral("Saved"), QStringLiteral("What if"), QStringLiteral("Difference")}, {}};
     for (const RateKind& kind : kRates)
-        for (int level = 1; level <= slot::kLevels; ++level) {
-            const std::optional<double> before = rateIn(saved, kind.slot(level));
-            const std::optional<double> after = rateIn(whatIf, kind.slot(level));
+        for (int level = 1; level <= ResultRecord::kLevels; ++level) {
+            const std::optional<double> before = rateIn(saved, kind.rate, level);
+            const std::optional<double> after = rateIn(whatIf, kind.rate, level);
             shown.rows.append({QString::fromLatin1(kind.name) + u' ' + levelOf(saved ? saved : whatIf, level),
                                money(before), money(after), changed(before, after)});
         }
@@ -105,7 +102,7 @@ TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf)
     TextTable shown{{QStringLiteral("Input"), QStringLiteral("Saved"), QStringLiteral("What if")}, {}};
     for (const inputboxes::Entry& entry : inputboxes::all())
         if (saved[entry.box] != whatIf[entry.box])
-            shown.rows.append({inputnames::shortName(entry.box), saved[entry.box], whatIf[entry.box]});
+            shown.rows.append({inputboxes::shortName(entry.box), saved[entry.box], whatIf[entry.box]});
     return shown;
 }
 

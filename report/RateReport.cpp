@@ -2,78 +2,77 @@
 
 #include "DisplayPattern.h"
 #include "RateTable.h"
-#include "ResultSlots.h"
 #include "ResultTexts.h"
 
 #include <utility>
 
 namespace {
 
-namespace slot = resultslots;
+using C = AnnualCost;
 
-// A body line: its text and, where it names one, the slot whose amount follows it.
+// A body line: its text and, where it names one, the cost whose amount follows it.
 struct BodyLine {
     const char* text;
-    int slot;
+    std::optional<AnnualCost> cost;
 };
 
-constexpr int kNoAmount = 0;
+constexpr std::optional<AnnualCost> kNoAmount;
 constexpr const char* kDashes = "                           ---------------";
 constexpr const char* kEquals = "                                                     ===============";
 constexpr const char* kTableRule = "   -------------------------------------------------------------------------------";
 
 const BodyLine kBody[] = {
     {"", kNoAmount},
-    {"   TOTAL RENT:.............", slot::rent},
-    {"   TOTAL INSURANCE:........", slot::equipmentInsurance},
-    {"   TOTAL PROPERTY TAXES:...", slot::propertyTaxes},
-    {"   TOTAL DEPRECIATION:.....", slot::depreciation},
+    {"   TOTAL RENT:.............", C::Rent},
+    {"   TOTAL INSURANCE:........", C::EquipmentInsurance},
+    {"   TOTAL PROPERTY TAXES:...", C::PropertyTaxes},
+    {"   TOTAL DEPRECIATION:.....", C::Depreciation},
     {kDashes, kNoAmount},
-    {"       TOTAL FIXED COSTS:..", slot::fixedCosts},
+    {"       TOTAL FIXED COSTS:..", C::FixedCosts},
     {"", kNoAmount},
-    {"   TOTAL DIRECT WAGES:.....", slot::directWages},
-    {"   TOTAL INDIRECT WAGES:...", slot::indirectWages},
+    {"   TOTAL DIRECT WAGES:.....", C::DirectWages},
+    {"   TOTAL INDIRECT WAGES:...", C::IndirectWages},
     {kDashes, kNoAmount},
-    {"             TOTAL WAGES:..", slot::totalWages},
+    {"             TOTAL WAGES:..", C::TotalWages},
     {"", kNoAmount},
-    {"   TOTAL LIGHTING COSTS:...", slot::lightingCost},
-    {"   TOTAL MOTOR COSTS:......", slot::motorCost},
-    {"   TOTAL ARC COSTS:........", slot::arcLampCost},
+    {"   TOTAL LIGHTING COSTS:...", C::LightingCost},
+    {"   TOTAL MOTOR COSTS:......", C::MotorCost},
+    {"   TOTAL ARC COSTS:........", C::ArcLampCost},
     {kDashes, kNoAmount},
-    {"       TOTAL POWER COSTS:..", slot::totalPowerCost},
+    {"       TOTAL POWER COSTS:..", C::TotalPowerCost},
     {kEquals, kNoAmount},
-    {"                      TOTAL VARIABLE & FIXED COSTS:..", slot::variableAndFixedCosts},
+    {"                      TOTAL VARIABLE & FIXED COSTS:..", C::VariableAndFixedCosts},
     {"", kNoAmount},
-    {"   SUPPLIES:...............", slot::supplies},
-    {"   SOCIAL SECURITY TAX-1:..", slot::socialSecurityTax(1)},
-    {"   SOCIAL SECURITY TAX-2:..", slot::socialSecurityTax(2)},
-    {"   SOCIAL SECURITY TAX-3:..", slot::socialSecurityTax(3)},
-    {"   SS TAXES-INDIRECT:......", slot::indirectSocialSecurityTax},
-    {"   WORKMAN'S COMP:.........", slot::workmansComp},
-    {"   UNEMPLOYMENT COMP-1:....", slot::unemploymentComp(1)},
-    {"   UNEMPLOYMENT COMP-2:....", slot::unemploymentComp(2)},
-    {"   UNEMPLOYMENT COMP-3:....", slot::unemploymentComp(3)},
-    {"   UNEMPLOYMENT COMP-INDIR:", slot::indirectUnemploymentComp},
-    {"   INSURANCE-DIRECT:.......", slot::directInsurance},
-    {"   INSURANCE-INDIRECT:.....", slot::indirectInsurance},
-    {"   PENSION & RETIREMENT:...", slot::pension},
-    {"   REPAIRS:................", slot::repairs},
+    {"   SUPPLIES:...............", C::Supplies},
+    {"   SOCIAL SECURITY TAX-1:..", C::SocialSecurityTax1},
+    {"   SOCIAL SECURITY TAX-2:..", C::SocialSecurityTax2},
+    {"   SOCIAL SECURITY TAX-3:..", C::SocialSecurityTax3},
+    {"   SS TAXES-INDIRECT:......", C::IndirectSocialSecurityTax},
+    {"   WORKMAN'S COMP:.........", C::WorkmansComp},
+    {"   UNEMPLOYMENT COMP-1:....", C::UnemploymentComp1},
+    {"   UNEMPLOYMENT COMP-2:....", C::UnemploymentComp2},
+    {"   UNEMPLOYMENT COMP-3:....", C::UnemploymentComp3},
+    {"   UNEMPLOYMENT COMP-INDIR:", C::IndirectUnemploymentComp},
+    {"   INSURANCE-DIRECT:.......", C::DirectInsurance},
+    {"   INSURANCE-INDIRECT:.....", C::IndirectInsurance},
+    {"   PENSION & RETIREMENT:...", C::Pension},
+    {"   REPAIRS:................", C::Repairs},
     {"                           --------------- ", kNoAmount},
-    {"       TOTAL VAR. COSTS:...", slot::variableCosts},
+    {"       TOTAL VAR. COSTS:...", C::VariableCosts},
     {kEquals, kNoAmount},
-    {"                                TOTAL FACTORY COST:..", slot::factoryCost},
+    {"                                TOTAL FACTORY COST:..", C::FactoryCost},
     {"", kNoAmount},
-    {"   GENERAL FACT'Y EXP:.....", slot::generalFactoryExpense},
+    {"   GENERAL FACT'Y EXP:.....", C::GeneralFactoryExpense},
     {kDashes, kNoAmount},
-    {"       TOTAL VAR. COSTS:...", slot::generalFactoryExpense},
+    {"       TOTAL VAR. COSTS:...", C::GeneralFactoryExpense},
     {kEquals, kNoAmount},
-    {"                        TOTAL FACTORY/GENERAL COST:..", slot::factoryAndGeneralCost},
+    {"                        TOTAL FACTORY/GENERAL COST:..", C::FactoryAndGeneralCost},
     {"", kNoAmount},
-    {"   SELLING OVERHEAD:.......", slot::sellingOverhead},
+    {"   SELLING OVERHEAD:.......", C::SellingOverhead},
     {kDashes, kNoAmount},
-    {"       TOTAL SELL. O'HD:...", slot::sellingOverhead},
+    {"       TOTAL SELL. O'HD:...", C::SellingOverhead},
     {kEquals, kNoAmount},
-    {"                          TOTAL ANNUAL CENTER COST:..", slot::annualCenterCost},
+    {"                          TOTAL ANNUAL CENTER COST:..", C::AnnualCenterCost},
     {"", kNoAmount},
     {"                        PLEASE NOTE THE FOLLOWING DEFINITIONS", kNoAmount},
     {"      (A) represents the Manufacturing Cost per chargeable hour and is obtained", kNoAmount},
@@ -100,9 +99,9 @@ void printBody(PrintJob& job, const ResultRecord& record)
 {
     for (const BodyLine& line : kBody) {
         QString text = QString::fromLatin1(line.text);
-        if (line.slot != kNoAmount) {
-            const QString amount =
-                resulttexts::fieldText(record, line.slot, numbers::kAmountPattern, resulttexts::kAmountWidth);
+        if (line.cost) {
+            const QString amount = resulttexts::fieldText(record.annualCost(*line.cost), numbers::kAmountPattern,
+                                                          resulttexts::kAmountWidth);
             for (qsizetype over = resulttexts::overrun(amount, resulttexts::kAmountWidth);
                  over > 0 && text.startsWith(u' '); --over)
                 text.remove(0, 1);
@@ -120,15 +119,15 @@ void printBody(PrintJob& job, const ResultRecord& record)
 void printRateRow(PrintJob& job, const ResultRecord& record, int level)
 {
     const int shown = level + 1;
-    const QString hours = numbers::formatResult(record.result(slot::chargeableHours(shown)), numbers::kHoursPattern);
+    const QString hours = numbers::formatResult(record.chargeableHours(shown), numbers::kHoursPattern);
     job.print(QStringLiteral("       "))
-        .print(numbers::format(record.input(slot::efficiency(shown)), numbers::kHoursPattern))
+        .print(numbers::format(record.efficiency(shown), numbers::kHoursPattern))
         .moveToColumn(20)
         .print(hours);
     qsizetype nextColumn = 20 + hours.size();
-    for (const auto& [column, rateSlot] :
-         {std::pair{32, slot::rateA(shown)}, std::pair{49, slot::rateB(shown)}, std::pair{66, slot::rateC(shown)}}) {
-        const QString rate = ratetable::rateText(record, rateSlot);
+    for (const auto& [column, kind] :
+         {std::pair{32, HourlyRate::A}, std::pair{49, HourlyRate::B}, std::pair{66, HourlyRate::C}}) {
+        const QString rate = ratetable::rateText(record.rate(kind, shown));
         const qsizetype start = column - resulttexts::overrun(rate, resulttexts::kRateWidth);
         if (nextColumn == start && !rate.startsWith(u' '))
             job.endLine();
@@ -142,12 +141,11 @@ void printRateRow(PrintJob& job, const ResultRecord& record, int level)
 
 PrintJob rateReport(const QString& equipmentName, const ResultRecord& record)
 {
-    const ResultRecord shown = resulttexts::withTotalPowerCost(record);
     PrintJob job;
     printHeading(job, equipmentName);
-    printBody(job, shown);
+    printBody(job, record);
     for (int level = 0; level < ratetable::kLevels; ++level)
-        printRateRow(job, shown, level);
+        printRateRow(job, record, level);
     job.printLine(QString::fromLatin1(kTableRule)).endDocument();
     return job;
 }

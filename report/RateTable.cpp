@@ -2,15 +2,12 @@
 
 #include "DisplayPattern.h"
 #include "NumberText.h"
-#include "ResultSlots.h"
 #include "ResultTexts.h"
 
 #include <algorithm>
 
 namespace ratetable {
 namespace {
-
-namespace slot = resultslots;
 
 // The blanks before a rate, fewer by what the rate runs past its field, but never none.
 QString gapBefore(int gap, const QString& rateText)
@@ -41,33 +38,34 @@ QStringList headingLines()
     };
 }
 
-QString rateText(const ResultRecord& record, int slot)
+QString rateText(std::optional<double> rate)
 {
-    return resulttexts::fieldText(record, slot, numbers::kMoneyPattern, resulttexts::kRateWidth);
+    return resulttexts::fieldText(rate, numbers::kMoneyPattern, resulttexts::kRateWidth);
 }
 
 QString percentText(const ResultRecord& record, int level)
 {
-    return numbers::boxText(record.input(slot::efficiency(level + 1))).rightJustified(4, u' ');
+    return numbers::boxText(record.efficiency(level + 1)).rightJustified(4, u' ');
 }
 
 QString row(const ResultRecord& record, int level)
 {
     const int shown = level + 1;
-    const QString hours = numbers::formatResult(record.result(slot::chargeableHours(shown)), numbers::kHoursPattern);
-    return percentText(record, level) + QString(7, u' ') + hours + gapBefore(7, rateText(record, slot::rateA(shown))) +
-           gapBefore(8, rateText(record, slot::rateB(shown))) + gapBefore(6, rateText(record, slot::rateC(shown)));
+    const QString hours = numbers::formatResult(record.chargeableHours(shown), numbers::kHoursPattern);
+    return percentText(record, level) + QString(7, u' ') + hours +
+           gapBefore(7, rateText(record.rate(HourlyRate::A, shown))) +
+           gapBefore(8, rateText(record.rate(HourlyRate::B, shown))) +
+           gapBefore(6, rateText(record.rate(HourlyRate::C, shown)));
 }
 
 QString optionLabel(const ResultRecord& record, int level)
 {
-    return numbers::format(record.input(slot::efficiency(level + 1)), numbers::kPercentPattern) +
-           QStringLiteral("% Eff");
+    return numbers::format(record.efficiency(level + 1), numbers::kPercentPattern) + QStringLiteral("% Eff");
 }
 
 QString optionCaption(const ResultRecord& record, int level)
 {
-    return numbers::formatResult(record.result(slot::rateB(level + 1)), numbers::kMoneyPattern);
+    return numbers::formatResult(record.rate(HourlyRate::B, level + 1), numbers::kMoneyPattern);
 }
 
 } // namespace ratetable

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ResultRecord.h"
-#include "ResultSlots.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +9,7 @@
 // chargeable hours and the rates (A), (B) and (C), laid out in a fixed-pitch face.
 namespace ratetable {
 
-inline constexpr int kLevels = resultslots::kLevels;
+inline constexpr int kLevels = ResultRecord::kLevels;
 
 // The definitions of the three rates, as the window's note shows them.
 QStringList noteLines();
@@ -30,6 +29,6 @@ QString optionLabel(const ResultRecord& record, int level);
 QString optionCaption(const ResultRecord& record, int level);
 
 // Rate texts: 8 characters for the rates (A), (B) and (C), more for a rate that needs them.
-QString rateText(const ResultRecord& record, int slot);
+QString rateText(std::optional<double> rate);
 
 } // namespace ratetable

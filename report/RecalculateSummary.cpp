@@ -3,7 +3,7 @@
 #include "ChangeText.h"
 #include "DisplayPattern.h"
 #include "RateChangeTexts.h"
-#include "ResultSlots.h"
+#include "ResultRecord.h"
 
 #include <QStringList>
 
@@ -27,11 +27,9 @@ QString madeUpOf(const PlannedCenter& center, int level)
 
 QStringList levelRow(const PlannedCenter& center, int level)
 {
-    const std::optional<double> after = center.newRecord.result(resultslots::rateB(level));
-    const std::optional<double> before =
-        center.oldRecord ? center.oldRecord->result(resultslots::rateB(level)) : std::nullopt;
-    const QString percent =
-        numbers::format(center.newRecord.input(resultslots::efficiency(level)), numbers::kPercentPattern);
+    const std::optional<double> after = center.newRecord.rate(HourlyRate::B, level);
+    const std::optional<double> before = center.oldRecord ? center.oldRecord->rate(HourlyRate::B, level) : std::nullopt;
+    const QString percent = numbers::format(center.newRecord.efficiency(level), numbers::kPercentPattern);
     QString changed = QStringLiteral("no saved rate to compare");
     if (before && after)
         changed = changetext::change(*before, *after);
@@ -86,7 +84,7 @@ TextTable details(const recalculation::Plan& plan)
                      QStringLiteral("New rate (B)"), QStringLiteral("Change"), QStringLiteral("Made up of")},
                     {}};
     for (const PlannedCenter& center : plan.centers)
-        for (int level = 1; level <= resultslots::kLevels; ++level)
+        for (int level = 1; level <= ResultRecord::kLevels; ++level)
             table.rows.append(levelRow(center, level));
     for (const recalculation::Refusal& refused : plan.refused)
         table.rows.append({refused.name, QString(), QString(), QString(),

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ResultRecord.h"
-
 #include <QString>
+
+#include <optional>
 
 // How the result windows and the rate report turn result values into fixed-width texts.
 namespace resulttexts {
@@ -10,13 +10,9 @@ namespace resulttexts {
 inline constexpr int kAmountWidth = 15; // annual amounts
 inline constexpr int kRateWidth = 8;    // hourly rates
 
-// The record as its readers show it: the result file leaves the total power cost empty, and
-// every reader puts the sum of lighting, motor and arc lamp costs there itself.
-ResultRecord withTotalPowerCost(ResultRecord record);
-
-// The slot's result value formatted with the pattern, right-aligned in a field of the width; an
-// empty value gives a blank field. A longer text is never cut (see numbers::fixedField).
-QString fieldText(const ResultRecord& record, int slot, const QString& pattern, int width);
+// The result value formatted with the pattern, right-aligned in a field of the width; an empty
+// value gives a blank field. A longer text is never cut (see numbers::fixedField).
+QString fieldText(std::optional<double> value, const QString& pattern, int width);
 
 // How many characters a field's text runs past the field's width; 0 when it fits. Layouts take
 // that many from the blanks before the field, so that the figure keeps its right edge.

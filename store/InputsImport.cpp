@@ -1,5 +1,6 @@
 #include "InputsImport.h"
 
+#include "BoxWords.h"
 #include "CsvTable.h"
 #include "EquipmentList.h"
 #include "FieldReader.h"
@@ -14,14 +15,9 @@ namespace {
 
 using inputboxes::Entry;
 
-QString boxName(const Entry& box)
-{
-    return QString::fromLatin1(box.name);
-}
-
 QString prompt(const Entry& box)
 {
-    return QString::fromLatin1(box.prompt);
+    return inputboxes::prompt(box.box);
 }
 
 // What the data files give back of a text once it is saved (blanks before it are not kept).
@@ -83,7 +79,7 @@ QString valueProblem(const QStringList& cells)
     return QString();
 }
 
-ChangedRow compare(int row, const QStringList& cells, bool plantRow, const QHash<QString, QString>& saved)
+ChangedRow compare(int row, const QStringList& cells, bool plantRow, const InputTexts& saved)
 {
     ChangedRow compared{row, cells.first(), {}, {}};
     const auto& boxes = inputboxes::all();
@@ -91,8 +87,8 @@ ChangedRow compare(int row, const QStringList& cells, bool plantRow, const QHash
         if (inputstable::isPlantBox(boxes[i]) != plantRow)
             continue;
         const QString& text = cellOf(cells, i);
-        compared.texts.insert(boxName(boxes[i]), text);
-        const QString before = saved.value(boxName(boxes[i]));
+        compared.texts[boxes[i].box] = text;
+        const QString& before = saved[boxes[i].box];
         if (const QString after = readBack(text); after != before)
             compared.changes.append({boxes[i].box, before, after});
     }
@@ -123,7 +119,7 @@ public:
             const bool plantRow = cells.first().isEmpty();
             if (reason.isEmpty())
                 reason = plantRow ? plantRefusal(cells) : centerRefusal(cells);
-            QHash<QString, QString> saved;
+            InputTexts saved;
             if (reason.isEmpty())
                 reason = savedTexts(cells.first(), saved);
             if (!reason.isEmpty()) {
@@ -164,7 +160,7 @@ private:
     }
 
     // The saved texts of the row's files; the reason when a file is there but cannot be read.
-    QString savedTexts(const QString& name, QHash<QString, QString>& texts) const
+    QString savedTexts(const QString& name, InputTexts& texts) const
     {
         const inputstable::SavedTexts saved =
             name.isEmpty() ? inputstable::plantTexts(m_folder) : inputstable::centerTexts(m_folder, name);
@@ -188,17 +184,12 @@ private:
     QHash<QString, int> m_rowsNamed; // how many rows carry each name
 };
 
-QStringList linesOf(const recordlayout::FileLayout& layout, const ChangedRow& row)
-{
-    return recordlayout::linesOf(layout, [&row](const QString& box) { return row.texts.value(box); });
-}
-
 // Writes the center's input files 2, 3 and 4; the error of the first that fails, after `written` were.
 QString writeCenter(const DataFolder& folder, const ChangedRow& center, int& written)
 {
     for (int digit = 2; digit <= 4; ++digit, ++written) {
-        const StoreResult result =
-            folder.replace(filenames::inputFile(center.name, digit), linesOf(recordlayout::inputFile(digit), center));
+        const StoreResult result = folder.replace(filenames::inputFile(center.name, digit),
+                                                  recordlayout::linesOf(recordlayout::inputFile(digit), center.texts));
         if (!result.ok())
             return result.error;
     }
@@ -239,7 +230,9 @@ Saved save(const DataFolder& folder, const Plan& plan, bool withPlant)
         saved.notSaved.append(center.name);
     }
     if (withPlant && plan.plant && saved.error.isEmpty()) {
-        saved.error = folder.replace(filenames::kPlantFile, linesOf(recordlayout::plantFile(), *plan.plant)).error;
+        saved.error =
+            folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), plan.plant->texts))
+                .error;
         saved.plant = saved.error.isEmpty();
     }
     return saved;

@@ -2,9 +2,9 @@
 
 #include "DataFolder.h"
 #include "InputBoxes.h"
+#include "InputTexts.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,9 +24,9 @@ struct BoxChange {
 
 // A row that changes at least one box.
 struct ChangedRow {
-    int row = 0;                   // its place in the file
-    QString name;                  // empty for the plant row
-    QHash<QString, QString> texts; // the row's text for every box it holds, by box object name
+    int row = 0;      // its place in the file
+    QString name;     // empty for the plant row
+    InputTexts texts; // the row's text for every box it holds; the others stay empty
     QList<BoxChange> changes;
 };
 

@@ -1,5 +1,6 @@
 #include "InputsTable.h"
 
+#include "BoxWords.h"
 #include "CsvTable.h"
 #include "EquipmentList.h"
 #include "FileNames.h"
@@ -7,11 +8,6 @@
 
 namespace inputstable {
 namespace {
-
-QString boxName(const inputboxes::Entry& box)
-{
-    return QString::fromLatin1(box.name);
-}
 
 void take(const recordlayout::LoadedFile& file, SavedTexts& saved)
 {
@@ -21,9 +17,9 @@ void take(const recordlayout::LoadedFile& file, SavedTexts& saved)
         return;
     }
     for (const recordlayout::Assignment& assignment : file.assignments)
-        saved.texts.insert(assignment.box, assignment.text);
+        saved.texts[assignment.box] = assignment.text;
     if (file.workSpace)
-        saved.texts.insert(inputboxes::objectName(InputBox::WorkSpace), *file.workSpace);
+        saved.texts[InputBox::WorkSpace] = *file.workSpace;
 }
 
 // The row's cells: the name, then each box's text where the row holds that box, empty elsewhere.
@@ -31,7 +27,7 @@ QStringList row(const QString& name, const SavedTexts& saved, bool plant)
 {
     QStringList cells = {csv::textCell(name)};
     for (const inputboxes::Entry& box : inputboxes::all())
-        cells.append(isPlantBox(box) == plant ? csv::boxCell(saved.texts.value(boxName(box))) : QString());
+        cells.append(isPlantBox(box) == plant ? csv::boxCell(saved.texts[box.box]) : QString());
     return cells;
 }
 
@@ -41,7 +37,7 @@ QStringList headings()
 {
     QStringList texts = {kNameHeading};
     for (const inputboxes::Entry& box : inputboxes::all())
-        texts.append(QString::fromLatin1(box.prompt));
+        texts.append(inputboxes::prompt(box.box));
     return texts;
 }
 

@@ -2,9 +2,9 @@
 
 #include "DataFolder.h"
 #include "InputBoxes.h"
+#include "InputTexts.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -23,10 +23,10 @@ QStringList headings();
 // Whether the box is one of the plant-wide boxes, which only the plant row holds.
 bool isPlantBox(const inputboxes::Entry& box);
 
-// What the saved files hold, by box object name, as loading them fills the boxes (the work
-// space as saved). A box whose file or line is missing has no text.
+// What the saved files hold, by box, as loading them fills the boxes (the work space as saved).
+// A box whose file or line is missing has no text.
 struct [[nodiscard]] SavedTexts {
-    QHash<QString, QString> texts;
+    InputTexts texts;
     QString problem; // a file is there but cannot be read: the store's sentence naming it
     bool ok() const { return problem.isEmpty(); }
 };

@@ -8,20 +8,17 @@ namespace {
 
 using inputboxes::BoxFile;
 
-const QString kWorkSpaceBox = inputboxes::objectName(InputBox::WorkSpace);
-
 // Each box on its own line; a line no box holds stays empty and is not read back, and so is a
 // repeated line.
 FileLayout layoutOf(BoxFile file)
 {
-    FileLayout layout(inputboxes::lineCount(file), FileLine{QString(), false});
+    FileLayout layout(inputboxes::lineCount(file), FileLine{std::nullopt, false});
     for (const inputboxes::Entry& entry : inputboxes::all()) {
         if (entry.file != file)
             continue;
-        const QString box = QString::fromLatin1(entry.name);
-        layout[entry.line - 1] = {box, entry.loadedWithFile};
+        layout[entry.line - 1] = {entry.box, entry.loadedWithFile};
         if (entry.copyLine > 0)
-            layout[entry.copyLine - 1] = {box, false};
+            layout[entry.copyLine - 1] = {entry.box, false};
     }
     return layout;
 }
@@ -38,10 +35,10 @@ LoadedFile load(const DataFolder& folder, const QString& fileName, const FileLay
         const std::optional<QString> value = file.fields.next();
         if (!value)
             break;
-        if (line.box == kWorkSpaceBox)
+        if (line.box == InputBox::WorkSpace)
             loaded.workSpace = *value;
         else if (line.loaded)
-            loaded.assignments.append({line.box, *value});
+            loaded.assignments.append({*line.box, *value});
     }
     return loaded;
 }
@@ -62,11 +59,11 @@ const FileLayout& inputFile(int digit)
     return digit == 2 ? file2 : digit == 3 ? file3 : file4;
 }
 
-QStringList linesOf(const FileLayout& layout, const std::function<QString(const QString& box)>& boxText)
+QStringList linesOf(const FileLayout& layout, const InputTexts& texts)
 {
     QStringList lines;
     for (const FileLine& line : layout)
-        lines.append(line.box.isEmpty() ? QString() : boxText(line.box));
+        lines.append(line.box ? texts[*line.box] : QString());
     return lines;
 }
 

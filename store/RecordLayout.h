@@ -1,12 +1,12 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "InputTexts.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 // The line layouts of the plant file and an equipment's input files 2, 3 and 4: which box's
@@ -15,19 +15,19 @@
 namespace recordlayout {
 
 struct FileLine {
-    QString box;        // the box whose text the line holds; empty for the empty first line of file 3
-    bool loaded = true; // false for the repeated lines of file 2 and the work space of file 3
+    std::optional<InputBox> box; // the box whose text the line holds; none for the empty first line of file 3
+    bool loaded = true;          // false for the repeated lines of file 2 and the work space of file 3
 };
 using FileLayout = QList<FileLine>;
 
 const FileLayout& plantFile();
 const FileLayout& inputFile(int digit); // 2, 3 or 4
 
-// The lines to write, each the text of its box as the caller reports it.
-QStringList linesOf(const FileLayout& layout, const std::function<QString(const QString& box)>& boxText);
+// The lines to write, each the text of its box.
+QStringList linesOf(const FileLayout& layout, const InputTexts& texts);
 
 struct Assignment {
-    QString box;
+    InputBox box;
     QString text;
 };
 

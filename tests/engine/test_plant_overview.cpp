@@ -190,8 +190,7 @@ void TestPlantOverview::ownInputChangeMakesACenterStaleUntilRecalculated()
     for (int digit = 2; digit <= 4; ++digit)
         QVERIFY(folder
                     .replace(filenames::inputFile("Kord", digit),
-                             recordlayout::linesOf(recordlayout::inputFile(digit),
-                                                   [&kord](const QString& box) { return kord.value(box); }))
+                             recordlayout::linesOf(recordlayout::inputFile(digit), textsOf(kord)))
                     .ok());
 
     for (const plantoverview::CenterRow& row : plantoverview::read(folder).centers) {

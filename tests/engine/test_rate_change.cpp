@@ -2,6 +2,7 @@
 // calculation, and the split of a change in rate (B) over the plant-wide inputs against two
 // separate calculations of the old and the new rate.
 
+#include "BoxPlaces.h"
 #include "CostFormulas.h"
 #include "InputTexts.h"
 #include "PlantChanges.h"
@@ -22,11 +23,6 @@ namespace {
 
 namespace slot = resultslots;
 
-InputTexts textsOf(const BoxEntries& entries)
-{
-    return InputTexts::from([&entries](const QString& box) { return boxText(entries, box); });
-}
-
 InputTexts workedExample()
 {
     return textsOf(workedExampleBoxes());
@@ -36,7 +32,7 @@ InputTexts workedExample()
 std::optional<double> rateB(const InputTexts& texts, int level)
 {
     ResultRecord record;
-    if (calculateCosts(gatherCostInputs(texts), record) != CostOutcome::Completed)
+    if (calculateCosts(texts, record) != CostOutcome::Completed)
         return std::nullopt;
     return record.result(slot::rateB(level));
 }
@@ -44,7 +40,7 @@ std::optional<double> rateB(const InputTexts& texts, int level)
 ResultRecord savedRecord(const InputTexts& texts)
 {
     ResultRecord record;
-    if (calculateCosts(gatherCostInputs(texts), record) != CostOutcome::Completed)
+    if (calculateCosts(texts, record) != CostOutcome::Completed)
         qWarning("the saved figures do not calculate");
     return record;
 }
@@ -96,9 +92,9 @@ QList<InputBox> plantBoxes()
 QList<InputBox> changedFigures(const InputTexts& before, const InputTexts& after)
 {
     QList<InputBox> changed;
-    for (const plantchanges::PlantSlot& fed : plantchanges::plantSlots())
-        if (before[fed.box].toDouble() != after[fed.box].toDouble())
-            changed.append(fed.box);
+    for (const InputBox box : plantchanges::plantFigures())
+        if (before[box].toDouble() != after[box].toDouble())
+            changed.append(box);
     return changed;
 }
 
@@ -177,9 +173,9 @@ void TestRateChange::inputsMovedTenPercent()
     const ratedrivers::Drivers found = ratedrivers::drivers(workedExample(), level);
     QVERIFY(found.rate);
     for (const InputBox still : found.still)
-        QVERIFY2(inputboxes::objectName(still) != box || std::isnan(down), "listed as moving nothing");
+        QVERIFY2(boxplaces::objectName(still) != box || std::isnan(down), "listed as moving nothing");
     for (const ratedrivers::Driver& driver : found.moving) {
-        if (inputboxes::objectName(driver.box) != box)
+        if (boxplaces::objectName(driver.box) != box)
             continue;
         QVERIFY2(!std::isnan(down), "listed as moving the rate");
         QVERIFY(driver.down && driver.up);
@@ -225,7 +221,7 @@ void TestRateChange::partsAddUpToTheWholeChange()
         InputTexts savedWithOwn = saved; // the old plant figures with the center's figures of today
         if (!ownBox.isEmpty()) {
             for (const inputboxes::Entry& entry : inputboxes::all())
-                if (QString::fromLatin1(entry.name) == ownBox)
+                if (boxplaces::objectName(entry.box) == ownBox)
                     today[entry.box] = savedWithOwn[entry.box] = QStringLiteral("24.5");
         }
         const QList<InputBox> changed = changedFigures(saved, today);

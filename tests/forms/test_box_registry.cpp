@@ -1,4 +1,4 @@
-#include "InputBoxes.h"
+#include "BoxPlaces.h"
 #include "MainWindowDriver.h"
 
 #include <QLabel>
@@ -89,8 +89,9 @@ void TestBoxRegistry::everyRegisteredBoxIsHereOnceAndTested()
 {
     MainWindowDriver ui;
     for (const inputboxes::Entry& entry : inputboxes::all()) {
-        QCOMPARE(ui.window().findChildren<QLineEdit*>(QString::fromLatin1(entry.name)).size(), 1);
-        QVERIFY2(m_tested.contains(QString::fromLatin1(entry.name)), entry.name);
+        const QString name = boxplaces::objectName(entry.box);
+        QCOMPARE(ui.window().findChildren<QLineEdit*>(name).size(), 1);
+        QVERIFY2(m_tested.contains(name), qPrintable(name));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "MainWindowDriver.h"
 
+#include "BoxPlaces.h"
 #include "FileNames.h"
 #include "RecordLayout.h"
 
@@ -9,7 +10,7 @@ const QString kNoName = QStringLiteral("You must have a valid File to Analyze. C
 // Saves an equipment record the way Calculate BHR lays out its input files.
 void saveRecord(const DataFolder& folder, const QString& name, const BoxEntries& entries)
 {
-    const auto textOf = [&entries](const QString& box) { return boxText(entries, box); };
+    const InputTexts textOf = textsOf(entries);
     QVERIFY(folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), textOf)).ok());
     for (int digit = 2; digit <= 4; ++digit)
         QVERIFY(folder
@@ -353,9 +354,10 @@ void TestEquipmentLoading::fileThatCannotBeReadIsPassedOver()
         ui.clickListEntry(0);
     else
         ui.startAnalysis("Kord");
-    const QStringList skipped = recordlayout::linesOf(
-        unreadable == "primary.bud" ? recordlayout::plantFile() : recordlayout::inputFile(unreadable.right(1).toInt()),
-        [](const QString& box) { return box; });
+    QStringList skipped;
+    for (const recordlayout::FileLine& line :
+         unreadable == "primary.bud" ? recordlayout::plantFile() : recordlayout::inputFile(unreadable.right(1).toInt()))
+        skipped.append(line.box ? boxplaces::objectName(*line.box) : QString());
     for (const auto& [box, text] : workedExampleBoxes())
         QCOMPARE(ui.text(box), skipped.contains(box) ? QStringLiteral("kept") : text);
     QCOMPARE(ui.messages(), QStringList());

@@ -184,7 +184,7 @@ void TestJobCostWindow::jobWorkedByHandOnTwoCenters()
 
     // Rent changed on the plant file since the rates were saved: the same costs, marked stale.
     const BoxTexts plant = typed(workedExampleTexts(), {{"txtRent", "6"}});
-    QVERIFY(savePlantFile(m_ui->folder(), [&plant](const QString& box) { return plant.value(box); }).ok());
+    QVERIFY(savePlantFile(m_ui->folder(), textsOf(plant)).ok());
     m_ui->window().dataChanges().announce({DataChange::File::Plant, {}});
     QCOMPARE(rowOf(window, "Bravo", Cost2, Note), QStringList({"$189.78", "$216.89", "$253.04", "$237.22", "$0.00",
                                                                "cheapest; stale: Current Rent ($/Square Foot)"}));

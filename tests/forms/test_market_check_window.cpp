@@ -38,8 +38,8 @@ constexpr int kFirstLevelLine = 8; // after the job's five figures, the every-jo
 
 void saveResultsOfKord(const DataFolder& folder, Results results, const QString& sellingOverhead = "8000")
 {
-    CostInputs inputs = workedExampleInputs();
-    inputs.slotTexts[resultslots::sellingOverhead] = sellingOverhead;
+    InputTexts inputs = workedExampleInputs();
+    inputs[InputBox::Selling] = sellingOverhead;
     ResultRecord record;
     QCOMPARE(calculateCosts(inputs, record), CostOutcome::Completed);
     if (results == Results::Calculated)

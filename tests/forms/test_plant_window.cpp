@@ -1,10 +1,11 @@
 #include "MainWindowDriver.h"
 
+#include "BoxPlaces.h"
+#include "BoxWords.h"
 #include "BudgetCalculation.h"
 #include "DisplayPattern.h"
 #include "FileNames.h"
 #include "FileSizeLimit.h"
-#include "InputBoxes.h"
 #include "PlantChart.h"
 #include "PlantExport.h"
 #include "PlantFolder.h"
@@ -33,8 +34,8 @@ const int kRateB1Column = 4;
 QString promptOf(const QString& box)
 {
     for (const inputboxes::Entry& entry : inputboxes::all())
-        if (QString::fromLatin1(entry.name) == box) {
-            const QString prompt = QString::fromLatin1(entry.prompt);
+        if (boxplaces::objectName(entry.box) == box) {
+            const QString prompt = inputboxes::prompt(entry.box);
             return prompt.endsWith(u':') ? prompt.chopped(1) : prompt;
         }
     return {};

@@ -15,8 +15,7 @@ namespace {
 void saveWorkedExample(const DataFolder& folder, const QString& name)
 {
     const BoxEntries boxes = workedExampleBoxes();
-    const auto textOf = [&boxes](const QString& box) { return boxText(boxes, box); };
-    QCOMPARE(calculateBudget(folder, name, textOf).kind, BudgetOutcome::Kind::Completed);
+    QCOMPARE(calculateBudget(folder, name, textsOf(boxes)).kind, BudgetOutcome::Kind::Completed);
 }
 
 // The first line a box shows, a one-line box or a multi-line one alike.

@@ -18,8 +18,7 @@ const QString kLongName = QStringLiteral("Heidelberg Speedmaster XL 106 eight co
 void saveWorkedExamples(const DataFolder& folder, const QString& name)
 {
     const BoxEntries boxes = workedExampleBoxes();
-    QCOMPARE(calculateBudget(folder, name, [&boxes](const QString& box) { return boxText(boxes, box); }).kind,
-             BudgetOutcome::Kind::Completed);
+    QCOMPARE(calculateBudget(folder, name, textsOf(boxes)).kind, BudgetOutcome::Kind::Completed);
     QVERIFY(folder.replace(filenames::pricingFile(name), workedExamplePricing()).ok());
     QVERIFY(handover::writeName(folder, name).ok());
 }

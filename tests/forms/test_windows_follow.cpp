@@ -105,7 +105,7 @@ void TestWindowsFollow::act(const QString& action)
         m_ui->press("Command2");
     } else if (action == "Recalculate All") {
         const BoxTexts plant = typed(workedExampleTexts(), {{"txtRent", "6"}});
-        QVERIFY(savePlantFile(m_ui->folder(), [&plant](const QString& box) { return plant.value(box); }).ok());
+        QVERIFY(savePlantFile(m_ui->folder(), textsOf(plant)).ok());
         messages.choices = {1}; // the saved figures, not the rent still typed on tab 2
         messages.answers = {MessageBoxes::Answer::Yes};
         clickIn(m_plant, "cmdRecalculateAll");
@@ -143,11 +143,11 @@ QString TestWindowsFollow::overviewState(const QString& name) const
 
 bool TestWindowsFollow::budgetShowsFile(const QString& name) const
 {
-    const ResultRecord saved = resulttexts::withTotalPowerCost(savedResults(m_ui->folder(), name));
-    const QString factoryCost = resulttexts::fieldText(saved, resultslots::factoryCost, numbers::kIndentedAmountPattern,
-                                                       resulttexts::kAmountWidth);
-    const QString power = resulttexts::fieldText(saved, resultslots::totalPowerCost, numbers::kIndentedAmountPattern,
-                                                 resulttexts::kAmountWidth);
+    const ResultRecord saved = savedResults(m_ui->folder(), name);
+    const QString factoryCost = resulttexts::fieldText(saved.annualCost(AnnualCost::FactoryCost),
+                                                       numbers::kIndentedAmountPattern, resulttexts::kAmountWidth);
+    const QString power = resulttexts::fieldText(saved.annualCost(AnnualCost::TotalPowerCost),
+                                                 numbers::kIndentedAmountPattern, resulttexts::kAmountWidth);
     return control<QLineEdit>(m_budget, "txtFacCosts")->text() == factoryCost &&
            control<QLineEdit>(m_budget, "txtPower")->text() == power;
 }

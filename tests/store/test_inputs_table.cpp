@@ -24,7 +24,7 @@ QStringList tableRow(const QString& name, const BoxEntries& typed = {})
 {
     QStringList cells = {name};
     for (const inputboxes::Entry& box : inputboxes::all()) {
-        const QString object = QString::fromLatin1(box.name);
+        const QString object = boxplaces::objectName(box.box);
         const bool held = inputstable::isPlantBox(box) == name.isEmpty();
         QString text = held ? boxText(workedExampleBoxes(), object) : QString();
         if (const QString changed = boxText(typed, object); !changed.isNull() && !changed.isEmpty())
@@ -67,7 +67,7 @@ void TestInputsTable::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_folder = std::make_unique<DataFolder>(m_dir->path());
-    const auto text = [](const QString& box) { return boxText(workedExampleBoxes(), box); };
+    const InputTexts text = textsOf(workedExampleBoxes());
     QVERIFY(m_folder->replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), text)).ok());
     for (const QString& name : kListed)
         for (int digit = 2; digit <= 4; ++digit)

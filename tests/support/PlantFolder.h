@@ -29,7 +29,12 @@ inline BoxTexts typed(BoxTexts boxes, const BoxTexts& changes)
     return boxes;
 }
 
+inline InputTexts textsOf(const BoxTexts& boxes)
+{
+    return textsByName([&boxes](const QString& box) { return boxes.value(box); });
+}
+
 inline BudgetOutcome calculateCenter(const DataFolder& folder, const QString& name, const BoxTexts& boxes)
 {
-    return calculateBudget(folder, name, [&boxes](const QString& box) { return boxes.value(box); });
+    return calculateBudget(folder, name, textsOf(boxes));
 }

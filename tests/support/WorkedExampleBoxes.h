@@ -2,6 +2,9 @@
 
 // The worked example of the cost formulas as a user types it into the main window's boxes.
 
+#include "BoxPlaces.h"
+#include "InputTexts.h"
+
 #include <QString>
 
 #include <utility>
@@ -33,4 +36,18 @@ inline QString boxText(const BoxEntries& entries, const QString& box)
         if (name == box)
             return text;
     return QString();
+}
+
+// Every box's text, found by the box's object name.
+template <typename TextOf> InputTexts textsByName(TextOf textOf)
+{
+    InputTexts texts;
+    for (const inputboxes::Entry& entry : inputboxes::all())
+        texts[entry.box] = textOf(boxplaces::objectName(entry.box));
+    return texts;
+}
+
+inline InputTexts textsOf(const BoxEntries& entries)
+{
+    return textsByName([&entries](const QString& name) { return boxText(entries, name); });
 }
