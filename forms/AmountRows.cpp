@@ -1,6 +1,7 @@
 #include "AmountRows.h"
 
 #include "NamedWidget.h"
+#include "ResultTexts.h"
 #include "TextBoxes.h"
 
 #include <QFontMetricsF>
@@ -40,9 +41,26 @@ void showAmount(QLineEdit* box, const QString& text)
     box->setCursorPosition(0);
 }
 
+void showAmounts(const QList<QLineEdit*>& boxes, std::span<const AmountRows::Entry> entries,
+                 const std::optional<ResultRecord>& record, const QString& pattern)
+{
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        showAmount(boxes[i], record ? resulttexts::fieldText(record->annualCost(entries[std::size_t(i)].cost), pattern,
+                                                             resulttexts::kAmountWidth)
+                                    : QString());
+}
+
 AmountRows::AmountRows(QWidget* parent, QGridLayout* grid, int firstRow)
     : m_parent(parent), m_grid(grid), m_row(firstRow)
 {
+}
+
+QList<QLineEdit*> AmountRows::addAll(std::span<const Entry> entries)
+{
+    QList<QLineEdit*> boxes;
+    for (const Entry& entry : entries)
+        boxes.append(add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule));
+    return boxes;
 }
 
 void AmountRows::addRule(Column column, Rule rule)

@@ -8,7 +8,6 @@
 #include "RateReport.h"
 #include "RateTable.h"
 #include "ResultFile.h"
-#include "ResultTexts.h"
 #include "ResultWindows.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
@@ -26,24 +25,9 @@
 
 namespace {
 
-using C = AnnualCost;
+using namespace amountrow;
 
-struct AmountBox {
-    const char* box;
-    const char* label;
-    const char* caption;
-    AnnualCost cost;
-    AmountRows::Column column;
-    AmountRows::Rule rule;
-};
-
-constexpr auto M = AmountRows::Middle;
-constexpr auto R = AmountRows::Right;
-constexpr auto None = AmountRows::NoRule;
-constexpr auto Rule = AmountRows::SingleRule;
-constexpr auto Double = AmountRows::DoubleRule;
-
-const AmountBox kAmountBoxes[] = {
+const AmountRows::Entry kAmountBoxes[] = {
     {"txtGen", "lblDep", "General Fact'y Expense:", C::GeneralFactoryExpense, M, None},
     {"txtVar", "lblFix", "Total Variable Costs:", C::GeneralFactoryExpense, M, Rule},
     {"txtFact", "Label23", "Total Factory/General Costs:", C::FactoryAndGeneralCost, R, Double},
@@ -105,10 +89,7 @@ FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
 
 void FrmBHR::buildAmounts(QGridLayout* grid)
 {
-    AmountRows rows(this, grid, 0);
-    for (const AmountBox& entry : kAmountBoxes)
-        m_amounts.append(
-            rows.add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule));
+    m_amounts = AmountRows(this, grid, 0).addAll(kAmountBoxes);
 }
 
 void FrmBHR::buildTable(QVBoxLayout* layout)
@@ -185,10 +166,7 @@ void FrmBHR::showResultsOf(const resultwindows::CurrentResults& current)
     resultwindows::showName(m_heading, current.name);
     m_record = current.record.value_or(ResultRecord());
     const bool shown = current.record.has_value();
-    for (qsizetype i = 0; i < m_amounts.size(); ++i)
-        showAmount(m_amounts[i], shown ? resulttexts::fieldText(m_record.annualCost(kAmountBoxes[i].cost),
-                                                                numbers::kAmountPattern, resulttexts::kAmountWidth)
-                                       : QString());
+    showAmounts(m_amounts, kAmountBoxes, current.record, numbers::kAmountPattern);
     QStringList rows;
     for (int level = 0; shown && level < ratetable::kLevels; ++level)
         rows.append(ratetable::row(m_record, level));

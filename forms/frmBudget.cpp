@@ -4,7 +4,6 @@
 #include "DisplayPattern.h"
 #include "MainWindowLink.h"
 #include "Platform.h"
-#include "ResultTexts.h"
 #include "ResultWindows.h"
 #include "ScrollingPage.h"
 #include "frmBHR.h"
@@ -17,24 +16,9 @@
 
 namespace {
 
-using C = AnnualCost;
+using namespace amountrow;
 
-struct BudgetBox {
-    const char* box;
-    const char* label;
-    const char* caption;
-    AnnualCost cost;
-    AmountRows::Column column;
-    AmountRows::Rule rule;
-};
-
-constexpr auto M = AmountRows::Middle;
-constexpr auto R = AmountRows::Right;
-constexpr auto None = AmountRows::NoRule;
-constexpr auto Rule = AmountRows::SingleRule;
-constexpr auto Double = AmountRows::DoubleRule;
-
-const BudgetBox kBudgetBoxes[] = {
+const AmountRows::Entry kBudgetBoxes[] = {
     {"txtRent", "lblRent", "Total Rent:", C::Rent, M, None},
     {"txtInsure", "lblInsure", "Total Insurance:", C::EquipmentInsurance, M, None},
     {"txtProp", "lblProp", "Total Property Taxes:", C::PropertyTaxes, M, None},
@@ -101,9 +85,7 @@ void FrmBudget::buildBoxes()
     auto* amounts = new QWidget;
     auto* grid = new QGridLayout(amounts);
     AmountRows rows(amounts, grid, 0);
-    for (const BudgetBox& entry : kBudgetBoxes)
-        m_amounts.append(
-            rows.add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule));
+    m_amounts = rows.addAll(kBudgetBoxes);
     grid->setRowStretch(rows.nextRow(), 1);
     layout->addWidget(new ScrollingPage(amounts, this));
 
@@ -128,9 +110,5 @@ void FrmBudget::showResults(const resultwindows::CurrentResults& current)
 {
     m_name = current.name.value_or(QString());
     resultwindows::showName(m_heading, current.name);
-    for (qsizetype i = 0; i < m_amounts.size(); ++i)
-        showAmount(m_amounts[i],
-                   current.record ? resulttexts::fieldText(current.record->annualCost(kBudgetBoxes[i].cost),
-                                                           numbers::kIndentedAmountPattern, resulttexts::kAmountWidth)
-                                  : QString());
+    showAmounts(m_amounts, kBudgetBoxes, current.record, numbers::kIndentedAmountPattern);
 }

@@ -47,10 +47,10 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     m_tabs->setUsesScrollButtons(false);
     m_tabs->setElideMode(Qt::ElideRight);
     m_tabs->addTab(buildPreliminaryTab(), QStringLiteral("1. Preliminary Information"));
-    m_tabs->addTab(buildGeneralTab(), QStringLiteral("2. General Information"));
-    m_tabs->addTab(buildEquipmentTab(), QStringLiteral("3. Equipment"));
-    m_tabs->addTab(buildWagesTab(), QStringLiteral("4. Wages and Efficiency"));
-    m_tabs->addTab(buildIndirectTab(), QStringLiteral("5. Indirect Costs"));
+    m_tabs->addTab(buildBoxesTab(General), QStringLiteral("2. General Information"));
+    m_tabs->addTab(buildBoxesTab(Equipment), QStringLiteral("3. Equipment"));
+    m_tabs->addTab(buildBoxesTab(WagesAndEfficiency), QStringLiteral("4. Wages and Efficiency"));
+    m_tabs->addTab(buildBoxesTab(IndirectCosts), QStringLiteral("5. Indirect Costs"));
     m_tabs->addTab(buildReverseEngineeringTab(), QStringLiteral("6. Reverse Engineering"));
     layout->addWidget(m_tabs);
     setCentralWidget(central);

@@ -66,10 +66,7 @@ protected:
 private:
     void buildMenus();
     QWidget* buildPreliminaryTab();
-    QWidget* buildGeneralTab();
-    QWidget* buildEquipmentTab();
-    QWidget* buildWagesTab();
-    QWidget* buildIndirectTab();
+    QWidget* buildBoxesTab(Tab tab);
     QWidget* buildReverseEngineeringTab();
     QWidget* buildNameRow(int member, QWidget* extra = nullptr);
     void keepStorableText();

@@ -1,5 +1,6 @@
-// The six tab pages of the main window, one builder each. Each page scrolls when the window is
-// smaller than it, so the window fits small screens.
+// The six tab pages of the main window: the first and the last have builders of their own, the
+// four tabs of input boxes share one. Each page scrolls when the window is smaller than it, so
+// the window fits small screens.
 #include "frmTab.h"
 
 #include "AccessiblePrompt.h"
@@ -169,51 +170,28 @@ QWidget* FrmTab::buildPreliminaryTab()
     return new ScrollingPage(page);
 }
 
-QWidget* FrmTab::buildGeneralTab()
+// A tab of input boxes: the name row, each box on its own row under it, and what the tab has
+// below its boxes (the work space options on "4.", Calculate BHR on "5.").
+QWidget* FrmTab::buildBoxesTab(Tab tab)
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    grid->addWidget(buildNameRow(0), 0, 0, 1, 2);
-    grid->setRowStretch(addPromptRows(grid, 1, General, page, m_boxes), 1);
-    return new ScrollingPage(page);
-}
-
-QWidget* FrmTab::buildEquipmentTab()
-{
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(buildNameRow(1), 0, 0, 1, 2);
-    grid->setRowStretch(addPromptRows(grid, 1, Equipment, page, m_boxes), 1);
-    return new ScrollingPage(page);
-}
-
-QWidget* FrmTab::buildWagesTab()
-{
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(buildNameRow(2), 0, 0, 1, 2);
-    const int optionsRow = addPromptRows(grid, 1, WagesAndEfficiency, page, m_boxes);
-
-    auto* options = new QHBoxLayout;
-    m_recalculateWorkSpace = named(new QRadioButton(QStringLiteral("ReCalculate WorkSpace"), page), "Option1");
-    m_savedWorkSpace =
-        named(new QRadioButton(QStringLiteral("Use Previous Saved Value of WorkSpace"), page), "Option2");
-    options->addWidget(m_recalculateWorkSpace);
-    options->addWidget(m_savedWorkSpace);
-    grid->addLayout(options, optionsRow, 0, 1, 2);
-    grid->setRowStretch(optionsRow + 1, 1);
-    return new ScrollingPage(page);
-}
-
-QWidget* FrmTab::buildIndirectTab()
-{
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(buildNameRow(3), 0, 0, 1, 2);
-    const int last = addPromptRows(grid, 1, IndirectCosts, page, m_boxes);
-    grid->setRowStretch(last, 1);
-    m_calculateOnTab = named(new QPushButton(QStringLiteral("Calculate BHR"), page), "Command2");
-    grid->addWidget(m_calculateOnTab, last + 1, 1, Qt::AlignRight);
+    grid->addWidget(buildNameRow(tab - General), 0, 0, 1, 2);
+    int row = addPromptRows(grid, 1, tab, page, m_boxes);
+    if (tab == WagesAndEfficiency) {
+        auto* options = new QHBoxLayout;
+        m_recalculateWorkSpace = named(new QRadioButton(QStringLiteral("ReCalculate WorkSpace"), page), "Option1");
+        m_savedWorkSpace =
+            named(new QRadioButton(QStringLiteral("Use Previous Saved Value of WorkSpace"), page), "Option2");
+        options->addWidget(m_recalculateWorkSpace);
+        options->addWidget(m_savedWorkSpace);
+        grid->addLayout(options, row++, 0, 1, 2);
+    }
+    grid->setRowStretch(row, 1);
+    if (tab == IndirectCosts) {
+        m_calculateOnTab = named(new QPushButton(QStringLiteral("Calculate BHR"), page), "Command2");
+        grid->addWidget(m_calculateOnTab, row + 1, 1, Qt::AlignRight);
+    }
     return new ScrollingPage(page);
 }
 
