@@ -3,7 +3,7 @@
 namespace credits {
 QString copyrightLine(int year)
 {
-    return QStringLiteral("Copyright %1 Solvarra. All rights reserved.").arg(year);
+    return QStringLiteral("Copyright %1 Solvarra. Free software under the GNU GPL.").arg(year);
 }
 QString publisherLine()
 {

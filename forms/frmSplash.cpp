@@ -52,7 +52,8 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent)
     grid->addWidget(splashLabel("lblVersion", program::versionText(), 12, true, m_frame), 4, 2);
     grid->addWidget(splashLabel("lblCopyright", credits::copyrightLine(year), 8.25, false, m_frame), 5, 2);
     grid->addWidget(
-        splashLabel("lblWarning", QStringLiteral("Licensed for use by one print shop."), 8.25, false, m_frame), 6, 2);
+        splashLabel("lblWarning", QStringLiteral("It comes with no warranty: see Help > About."), 8.25, false, m_frame),
+        6, 2);
     auto* outer = new QGridLayout(this);
     outer->setContentsMargins(10, 4, 10, 4);
     outer->addWidget(m_frame);
