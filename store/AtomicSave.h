@@ -43,10 +43,7 @@ struct FileToSave {
     QString path;
     QByteArray bytes;
 };
-struct [[nodiscard]] SavedTogether {
-    QList<StoreResult> results; // one per file, in order; none when cancelled
-    bool cancelled = false;
-};
+using SavedTogether = DataFolder::ReplacedTogether;
 SavedTogether saveTogether(const QList<FileToSave>& files,
                            const std::function<bool(int done, int total)>& proceed = {});
 
