@@ -9,9 +9,7 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
-#include <QSaveFile>
 
 namespace {
 const QString kExportTitle = QStringLiteral("Export Inputs");
@@ -42,8 +40,7 @@ void InputsCsvMenu::exportInputs()
     if (path.isEmpty())
         return;
     const inputstable::Exported exported = inputstable::exportCsv(m_platform.folder());
-    QSaveFile file(path);
-    if (const StoreResult written = writeAtomically(file, exported.csv); !written.ok()) {
+    if (const StoreResult written = inputstable::saveCsv(path, exported.csv); !written.ok()) {
         m_platform.messages().tell(written.error + QStringLiteral("\nThe inputs were not exported."), kExportTitle,
                                    MessageBoxes::Icon::Warning);
         return;
@@ -57,14 +54,12 @@ void InputsCsvMenu::importInputs()
                                                          kCsvFilter + QStringLiteral(";;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_platform.messages().tell(
-            QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
-            kImportTitle, MessageBoxes::Icon::Warning);
+    const inputsimport::ReadTable table = inputsimport::readCsv(path);
+    if (!table.error.isEmpty()) {
+        m_platform.messages().tell(table.error, kImportTitle, MessageBoxes::Icon::Warning);
         return;
     }
-    const inputsimport::Plan plan = inputsimport::plan(m_platform.folder(), file.readAll());
+    const inputsimport::Plan plan = inputsimport::plan(m_platform.folder(), table.bytes);
     if (!plan.problem.isEmpty() || !plan.changesAnything()) {
         const QString text =
             plan.problem.isEmpty()

@@ -10,6 +10,9 @@
 #include "RecordLayout.h"
 #include "SharedFiles.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace inputsimport {
 namespace {
 
@@ -236,6 +239,14 @@ Saved save(const DataFolder& folder, const Plan& plan, bool withPlant)
         saved.plant = saved.error.isEmpty();
     }
     return saved;
+}
+
+ReadTable readCsv(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString())};
+    return {file.readAll(), QString()};
 }
 
 } // namespace inputsimport

@@ -48,6 +48,13 @@ struct [[nodiscard]] Plan {
 
 Plan plan(const DataFolder& folder, const QByteArray& csvBytes);
 
+// The bytes of the table the user chose, or why it could not be read.
+struct [[nodiscard]] ReadTable {
+    QByteArray bytes;
+    QString error;
+};
+ReadTable readCsv(const QString& path);
+
 struct [[nodiscard]] Saved {
     QStringList centers;  // whose three input files were saved
     bool plant = false;   // whether the plant file was saved

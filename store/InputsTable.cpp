@@ -6,6 +6,8 @@
 #include "FileNames.h"
 #include "RecordLayout.h"
 
+#include <QSaveFile>
+
 namespace inputstable {
 namespace {
 
@@ -78,6 +80,12 @@ Exported exportCsv(const DataFolder& folder)
         ++exported.centers;
     }
     return exported;
+}
+
+StoreResult saveCsv(const QString& path, const QByteArray& csv)
+{
+    QSaveFile file(path);
+    return writeAtomically(file, csv);
 }
 
 } // namespace inputstable

@@ -40,4 +40,7 @@ struct [[nodiscard]] Exported {
 };
 Exported exportCsv(const DataFolder& folder);
 
+// Writes the table where the user chose, atomically, as every data file is written.
+StoreResult saveCsv(const QString& path, const QByteArray& csv);
+
 } // namespace inputstable
