@@ -10,9 +10,9 @@
 class DataChanges;
 class QWidget;
 
-// What the windows opened from the main window, and the handlers of its Reverse Engineering
-// tab, may ask of it. They hold this rather than the main window itself: none of them needs to
-// know its tabs, boxes or lists.
+// What the windows opened from the main window, and its Reverse Engineering page, may ask of
+// it. They hold this rather than the main window itself: none of them needs to know its tabs,
+// boxes or lists.
 class MainWindowLink {
 public:
     // The six tabs, by index.

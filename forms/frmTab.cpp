@@ -1,14 +1,15 @@
 #include "frmTab.h"
 
-#include "BoxHint.h"
+#include "BoxPlaces.h"
+#include "BoxesPage.h"
 #include "CreditLines.h"
 #include "DataFolderMenu.h"
 #include "EquipmentList.h"
 #include "InputsCsvMenu.h"
-#include "ListEntries.h"
 #include "Platform.h"
+#include "PreliminaryPage.h"
 #include "ProgramIcon.h"
-#include "ReverseEngineeringTab.h"
+#include "ReverseEngineeringPage.h"
 #include "ScrollingPage.h"
 #include "frmAbout.h"
 #include "frmDelete.h"
@@ -19,17 +20,13 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 const QString kHelpFile = QStringLiteral("BudgetAnalysis.hlp");
-constexpr int kAnalysisNameMember = 4; // the name label on "6. Reverse Engineering"
 } // namespace
 
 FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
@@ -42,76 +39,59 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     auto* layout = new QVBoxLayout(central);
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_pricing.tabs = m_tabs;
     // All six tabs stay in view; in a narrow window their captions shorten instead.
     m_tabs->setUsesScrollButtons(false);
     m_tabs->setElideMode(Qt::ElideRight);
-    m_tabs->addTab(buildPreliminaryTab(), QStringLiteral("1. Preliminary Information"));
-    m_tabs->addTab(buildBoxesTab(General), QStringLiteral("2. General Information"));
-    m_tabs->addTab(buildBoxesTab(Equipment), QStringLiteral("3. Equipment"));
-    m_tabs->addTab(buildBoxesTab(WagesAndEfficiency), QStringLiteral("4. Wages and Efficiency"));
-    m_tabs->addTab(buildBoxesTab(IndirectCosts), QStringLiteral("5. Indirect Costs"));
-    m_tabs->addTab(buildReverseEngineeringTab(), QStringLiteral("6. Reverse Engineering"));
+    addPages();
     layout->addWidget(m_tabs);
     setCentralWidget(central);
 
     // The window's own Calculate BHR lies within the tab control's area and stays covered by it:
     // never drawn, never under the pointer, never reached with Tab. The user calculates with
     // the button on "5. Indirect Costs".
-    m_calc = new QPushButton(QStringLiteral("Calculate BHR"), central);
-    m_calc->setObjectName(QStringLiteral("cmdCalc"));
-    m_calc->setFocusPolicy(Qt::NoFocus);
-    m_calc->hide();
+    auto* calc = new QPushButton(QStringLiteral("Calculate BHR"), central);
+    calc->setObjectName(QStringLiteral("cmdCalc"));
+    calc->setFocusPolicy(Qt::NoFocus);
+    calc->hide();
+    connect(calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
 
     buildMenus();
-    keepStorableText();
-    connect(m_title, &QLineEdit::textChanged, this, [this](const QString& text) { m_currentName = text; });
-    connect(m_title, &QLineEdit::returnPressed, this, [this] {
-        m_currentName = m_title->text();
-        startAnalysis();
-    });
-    followListChoices();
-    connect(m_start, &QPushButton::clicked, this, &FrmTab::startAnalysis);
-    connect(m_recalculateWorkSpace, &QRadioButton::clicked, this, &FrmTab::workSpaceFromCost);
-    connect(m_savedWorkSpace, &QRadioButton::clicked, this, &FrmTab::workSpaceFromSavedValue);
-    connect(m_calculateOnTab, &QPushButton::clicked, this, [this] { calculateBudget(true); });
-    connect(m_calc, &QPushButton::clicked, this, [this] { calculateBudget(false); });
-    new ReverseEngineeringTab(m_platform, *this, m_pricing);
+    linkPages();
     sizeWithinScreen(this);
 }
 
-namespace {
-int chosenRow(const QListWidget* list)
+// Each page scrolls when the window is smaller than it, so the window fits small screens.
+void FrmTab::addPages()
 {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-} // namespace
-
-void FrmTab::followListChoices()
-{
-    // A click or an arrow key that chooses an entry selects it; focus arriving in the list only
-    // marks one.
-    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
-        if (const int row = chosenRow(m_list); row >= 0)
-            selectListEntry(row);
-    });
-    // A click on the entry that is already chosen changes no choice, and selects it again.
-    m_list->viewport()->installEventFilter(this);
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int row = m_list->row(item);
-        if (row == m_rowBeforePress && row == chosenRow(m_list))
-            selectListEntry(row);
-    });
-    // Typing a name lets go of the chosen entry, so that Start Analysis takes the typed name.
-    connect(m_title, &QLineEdit::textEdited, m_list, &QListWidget::clearSelection);
+    m_preliminary = new PreliminaryPage;
+    m_tabs->addTab(new ScrollingPage(m_preliminary), QStringLiteral("1. Preliminary Information"));
+    const std::array<QString, 4> captions = {QStringLiteral("2. General Information"), QStringLiteral("3. Equipment"),
+                                             QStringLiteral("4. Wages and Efficiency"),
+                                             QStringLiteral("5. Indirect Costs")};
+    for (std::size_t i = 0; i < m_boxPages.size(); ++i) {
+        m_boxPages[i] = new BoxesPage(Tab(General + int(i)));
+        m_tabs->addTab(new ScrollingPage(m_boxPages[i]), captions[i]);
+    }
+    m_pricing = new ReverseEngineeringPage(m_platform, *this);
+    m_tabs->addTab(new ScrollingPage(m_pricing), QStringLiteral("6. Reverse Engineering"));
 }
 
-bool FrmTab::eventFilter(QObject* watched, QEvent* event)
+void FrmTab::linkPages()
 {
-    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_rowBeforePress = chosenRow(m_list);
-    return QMainWindow::eventFilter(watched, event);
+    connect(m_preliminary, &PreliminaryPage::titleChanged, this, [this](const QString& text) { m_currentName = text; });
+    connect(m_preliminary, &PreliminaryPage::titleEntered, this, [this](const QString& text) {
+        m_currentName = text;
+        startAnalysis();
+    });
+    connect(m_preliminary, &PreliminaryPage::entryChosen, this, &FrmTab::selectListEntry);
+    connect(m_preliminary, &PreliminaryPage::startPressed, this, &FrmTab::startAnalysis);
+    connect(m_preliminary, &PreliminaryPage::refreshPressed, this, &FrmTab::refreshList);
+    connect(m_preliminary, &PreliminaryPage::exitPressed, this, &FrmTab::exitProgram);
+    BoxesPage* wages = m_boxPages[WagesAndEfficiency - General];
+    connect(wages, &BoxesPage::recalculateWorkSpace, this, &FrmTab::workSpaceFromCost);
+    connect(wages, &BoxesPage::useSavedWorkSpace, this, &FrmTab::workSpaceFromSavedValue);
+    connect(m_boxPages[IndirectCosts - General], &BoxesPage::calculate, this, [this] { calculateBudget(true); });
+    connect(m_tabs, &QTabWidget::currentChanged, m_pricing, [this] { m_pricing->keepFocusOffTheMarkUpBox(*m_tabs); });
 }
 
 void FrmTab::buildMenus()
@@ -163,16 +143,20 @@ void FrmTab::buildMenus()
     connect(about, &QAction::triggered, this, [this] { FrmAbout::open(m_platform, this); });
 }
 
-// Every box whose text goes into a file keeps to what the files can hold, and the number boxes
-// say when their text will not read as typed: the input boxes, the new name and the pricing
-// inputs.
-void FrmTab::keepStorableText()
+QLabel* FrmTab::nameLabel(int member) const
 {
-    for (QLineEdit* box : std::as_const(m_boxes))
-        BoxHint::attach(box, BoxHint::Content::Number);
-    BoxHint::attach(m_title, BoxHint::Content::Text);
-    for (QLineEdit* box : m_pricing.boxes())
-        BoxHint::attach(box, BoxHint::Content::Number);
+    return nameLabels().at(member);
+}
+
+std::array<QLabel*, 5> FrmTab::nameLabels() const
+{
+    return {m_boxPages[0]->nameLabel(), m_boxPages[1]->nameLabel(), m_boxPages[2]->nameLabel(),
+            m_boxPages[3]->nameLabel(), m_pricing->nameLabel()};
+}
+
+QLineEdit* FrmTab::box(InputBox which) const
+{
+    return m_boxPages.at(boxplaces::tabOf(which) - General)->box(which);
 }
 
 QString FrmTab::boxText(InputBox which) const
@@ -190,15 +174,14 @@ InputTexts FrmTab::boxTexts() const
 
 void FrmTab::load()
 {
-    m_credit->setText(credits::copyrightLine(m_platform.currentYear()));
+    m_preliminary->showCredit(credits::copyrightLine(m_platform.currentYear()));
     refreshList();
 }
 
 void FrmTab::refreshList()
 {
-    m_list->clear();
     const equipmentlist::Loaded loaded = equipmentlist::load(m_platform.folder());
-    addNames(m_list, loaded.names);
+    m_preliminary->showEntries(loaded.names);
     show();
     selectTab(Preliminary);
     if (!loaded.damage.isEmpty())
@@ -214,27 +197,27 @@ void FrmTab::selectTab(Tab tab)
 
 QString FrmTab::analysisName() const
 {
-    return m_nameLabels[kAnalysisNameMember]->text();
+    return m_pricing->nameLabel()->text();
 }
 
 void FrmTab::setAnalysisName(const QString& name)
 {
-    m_nameLabels[kAnalysisNameMember]->setText(name);
+    m_pricing->nameLabel()->setText(name);
 }
 
 QString FrmTab::markUpText() const
 {
-    return m_pricing.markUp->text();
+    return m_pricing->markUpText();
 }
 
 void FrmTab::forgetListEntry(int row)
 {
-    takeEntryQuietly(m_list, row);
+    m_preliminary->forgetEntry(row);
 }
 
 void FrmTab::clearTitle()
 {
-    m_title->clear();
+    m_preliminary->clearTitle();
 }
 
 void FrmTab::showHelp(int command)
@@ -270,17 +253,12 @@ bool FrmTab::closeOtherWindows()
 
 void FrmTab::showDataFolderAfresh()
 {
-    for (QLineEdit* edit : std::as_const(m_boxes))
-        edit->clear();
-    for (QLineEdit* edit : m_pricing.boxes())
-        edit->clear();
-    m_title->clear(); // and so the current name
-    for (QLabel* label : m_nameLabels)
+    for (BoxesPage* page : m_boxPages)
+        page->clearBoxes();
+    m_pricing->clearInputs();
+    m_preliminary->clearTitle(); // and so the current name
+    for (QLabel* label : nameLabels())
         label->clear();
-    {
-        const QSignalBlocker quiet(m_list);
-        m_list->clear();
-        m_list->addItems(equipmentlist::load(m_platform.folder()).names);
-    }
+    m_preliminary->showEntriesQuietly(equipmentlist::load(m_platform.folder()).names);
     selectTab(Preliminary);
 }

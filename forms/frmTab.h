@@ -10,22 +10,22 @@
 
 #include "DataChanges.h"
 #include "MainWindowLink.h"
-#include "ReverseEngineeringTab.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <optional>
 
+class BoxesPage;
 struct BudgetOutcome;
 class Platform;
+class PreliminaryPage;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QWidget;
+class ReverseEngineeringPage;
 
 class FrmTab : public QMainWindow, public MainWindowLink {
     Q_OBJECT
@@ -35,12 +35,13 @@ public:
     // Start-up: credit line, equipment list, window shown on the first tab.
     void load();
 
-    QLabel* nameLabel(int member) const { return m_nameLabels.at(member); }
+    // The name label on the tab after the first, by member: 0 on "2.", up to 4 on "6.".
+    QLabel* nameLabel(int member) const;
 
     // Why a name whose files other listed names already use cannot be "started" or "used".
     static QString sharedFilesRefusal(const QString& name, const QStringList& sharing, const QString& refused);
 
-    // What the windows opened from here, and the Reverse Engineering tab's handlers, ask of it.
+    // What the windows opened from here, and the Reverse Engineering page, ask of it.
     QWidget& ownerWindow() override { return *this; }
     void selectTab(Tab tab) override;
     QString currentName() const override { return m_currentName; }
@@ -61,16 +62,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addPages();
+    void linkPages();
     void buildMenus();
-    QWidget* buildPreliminaryTab();
-    QWidget* buildBoxesTab(Tab tab);
-    QWidget* buildReverseEngineeringTab();
-    QWidget* buildNameRow(int member, QWidget* extra = nullptr);
-    void keepStorableText();
-    void followListChoices();
 
     void refreshList();
     // The list's entries read again from the list file, keeping the tab and saying nothing.
@@ -113,7 +109,8 @@ private:
     void typeTexts(const InputTexts& texts);
     void putBack(const TypedBoxes& typed);
 
-    QLineEdit* box(InputBox which) const { return m_boxes[which]; }
+    QLineEdit* box(InputBox which) const;
+    std::array<QLabel*, 5> nameLabels() const;
     QString boxText(InputBox which) const;
     InputTexts boxTexts() const; // every box's text as typed
 
@@ -121,17 +118,7 @@ private:
     DataChanges m_changes;
     QString m_currentName;
     QTabWidget* m_tabs = nullptr;
-    QListWidget* m_list = nullptr;
-    QLineEdit* m_title = nullptr;
-    QLabel* m_credit = nullptr;
-    QPushButton* m_refresh = nullptr;
-    QPushButton* m_start = nullptr;
-    QRadioButton* m_recalculateWorkSpace = nullptr;
-    QRadioButton* m_savedWorkSpace = nullptr;
-    QPushButton* m_calculateOnTab = nullptr; // Calculate BHR on "5. Indirect Costs"
-    QPushButton* m_calc = nullptr;           // the window's own, always covered
-    ReverseEngineeringControls m_pricing;    // handed to the Reverse Engineering tab's handlers
-    int m_rowBeforePress = -1;               // the list's chosen row when the mouse went down on it
-    std::array<QLabel*, 5> m_nameLabels{};
-    BoxTable<QLineEdit*> m_boxes; // the input boxes of the tabs 2 to 5
+    PreliminaryPage* m_preliminary = nullptr;
+    std::array<BoxesPage*, 4> m_boxPages{}; // the tabs 2 to 5
+    ReverseEngineeringPage* m_pricing = nullptr;
 };

@@ -5,24 +5,13 @@
 #include "EquipmentList.h"
 #include "HandOverFiles.h"
 #include "LeftFilesQuestion.h"
-#include "ListEntries.h"
 #include "Platform.h"
+#include "PreliminaryPage.h"
 #include "RecordLayout.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QSignalBlocker>
 #include <QStatusBar>
 
 namespace {
-
-int rowOf(const QListWidget* list, const QString& name)
-{
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->text() == name)
-            return row;
-    return -1;
-}
 
 QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, const QString& to)
 {
@@ -48,17 +37,14 @@ QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, 
 
 void FrmTab::showEquipment(const QString& name)
 {
-    int row = rowOf(m_list, name);
+    int row = m_preliminary->rowOf(name);
     if (row < 0) {
         reloadListEntries(); // a name started since the list was last filled
-        row = rowOf(m_list, name);
+        row = m_preliminary->rowOf(name);
     }
     if (row < 0)
         return;
-    {
-        const QSignalBlocker quiet(m_list); // the choice runs once, below, even when it was already made
-        m_list->setCurrentRow(row);
-    }
+    m_preliminary->chooseQuietly(row); // the choice runs once, below, even when it was already made
     selectListEntry(row);
     show();
     raise();
@@ -67,13 +53,10 @@ void FrmTab::showEquipment(const QString& name)
 
 void FrmTab::reloadListEntries()
 {
-    const QListWidgetItem* chosen = m_list->currentItem();
-    const QString chosenName = chosen && chosen->isSelected() ? chosen->text() : QString();
-    const QSignalBlocker quiet(m_list);
-    m_list->clear();
-    addNames(m_list, equipmentlist::load(m_platform.folder()).names);
-    if (const int row = rowOf(m_list, chosenName); !chosenName.isEmpty() && row >= 0)
-        m_list->setCurrentRow(row);
+    const QString chosenName = m_preliminary->chosenEntry().value_or(QString());
+    m_preliminary->showEntriesQuietly(equipmentlist::load(m_platform.folder()).names);
+    if (const int row = m_preliminary->rowOf(chosenName); !chosenName.isEmpty() && row >= 0)
+        m_preliminary->chooseQuietly(row);
 }
 
 // Save As: the boxes as they stand go under the new name, and the window then works on the copy,
@@ -139,11 +122,8 @@ FrmTab::CopyStep FrmTab::copyBoxesTo(const QString& from, const QString& to)
 void FrmTab::workOnCopy(const QString& name)
 {
     reloadListEntries();
-    {
-        const QSignalBlocker quiet(m_list); // choosing the entry would load the files just written
-        m_list->setCurrentRow(rowOf(m_list, name));
-    }
-    m_title->setText(name);
+    m_preliminary->chooseQuietly(m_preliminary->rowOf(name)); // choosing it would load the files just written
+    m_preliminary->setTitle(name);
     m_currentName = name;
     showNameOnEveryTab();
     if (const StoreResult written = handover::writeName(m_platform.folder(), name); !written.ok())

@@ -6,13 +6,13 @@
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Platform.h"
+#include "PreliminaryPage.h"
 #include "RecordLayout.h"
 #include "SharedFiles.h"
 #include "WorkSpace.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 const QString kNoNameMessage = QStringLiteral("You must have a valid File to Analyze. Click OK and begin again");
@@ -21,12 +21,12 @@ const QString kNoNameMessage = QStringLiteral("You must have a valid File to Ana
 void FrmTab::selectListEntry(int row)
 {
     // An entry the name box could not hold whole, or that names no usable files, never enters it.
-    const QString entry = m_list->item(row)->text();
+    const QString entry = m_preliminary->entry(row);
     if (!entry.isEmpty() && refuseName(entry))
         return;
     selectTab(General);
-    m_title->setText(entry);
-    m_currentName = m_title->text();
+    m_preliminary->setTitle(entry);
+    m_currentName = m_preliminary->title();
     if (m_currentName.isEmpty()) {
         m_platform.messages().tell(kNoNameMessage);
         return;
@@ -39,16 +39,14 @@ void FrmTab::selectListEntry(int row)
 
 void FrmTab::startAnalysis()
 {
-    if (m_title->text().isEmpty()) {
+    if (m_preliminary->title().isEmpty()) {
         m_platform.messages().tell(kNoNameMessage);
         return;
     }
-    QString name = m_title->text();
-    if (QListWidgetItem* selected = m_list->currentItem(); selected && selected->isSelected())
-        name = selected->text();
+    const QString name = m_preliminary->chosenEntry().value_or(m_preliminary->title());
     if (refuseName(name) || refuseSharedFiles(name))
         return;
-    m_title->setText(name);
+    m_preliminary->setTitle(name);
     m_currentName = name;
     if (!addToList(name))
         return;
@@ -106,7 +104,7 @@ bool FrmTab::refuseSharedFiles(const QString& name)
 
 void FrmTab::showNameOnEveryTab()
 {
-    for (QLabel* label : m_nameLabels)
+    for (QLabel* label : nameLabels())
         label->setText(m_currentName);
 }
 

@@ -1,0 +1,40 @@
+#include "PageParts.h"
+
+#include "ElidedLabel.h"
+
+#include <QHBoxLayout>
+
+namespace pageparts {
+
+QFont boldFont(const QWidget* widget, qreal points)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    if (points > 0)
+        font.setPointSizeF(points);
+    return font;
+}
+
+NameRow nameRow(int member, QWidget* extra)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLabel* caption = label("Label14", QStringLiteral("Name of Equipment:"), row);
+    caption->setProperty("index", member);
+    caption->setFont(boldFont(caption));
+    QLabel* name = named(new ElidedLabel(row), "lblName"); // a long name never widens the window
+    name->setProperty("index", member);
+    name->setFont(boldFont(name));
+    name->setFrameShape(QFrame::Box);
+    name->setMinimumWidth(220);
+    layout->addStretch();
+    layout->addWidget(caption);
+    if (extra)
+        layout->addWidget(extra);
+    layout->addWidget(name);
+    layout->addStretch();
+    return {row, name};
+}
+
+} // namespace pageparts
