@@ -88,13 +88,13 @@ BENCHMARK(rateReportToPdf)->Unit(benchmark::kMillisecond);
 
 // The window opened from the main window and painted, each time afresh; gives the time of the
 // opening and painting.
-template <typename Window> static Stopwatch openRepeatedly(benchmark::State& state, Platform& platform)
+template <auto open> static Stopwatch openRepeatedly(benchmark::State& state, Platform& platform)
 {
     FrmTab window(platform);
     Stopwatch watch;
     for (auto _ : state) {
         watch.start();
-        Window* opened = Window::open(platform, window);
+        auto* opened = (window.openWindows().*open)();
         opened->repaint();
         watch.stop();
         state.PauseTiming();
@@ -116,7 +116,7 @@ static void plantOverviewShown(benchmark::State& state)
         return;
     }
     RecordedPlatform platform(plant.folder().path(), 2026);
-    const Stopwatch watch = openRepeatedly<FrmPlant>(state, platform);
+    const Stopwatch watch = openRepeatedly<&OpenWindows::plant>(state, platform);
     const IterationTime shown = IterationTime::of(watch, long(state.iterations()));
     if (state.range(0) == plantfixture::kCenters)
         smaller = shown;
@@ -142,7 +142,7 @@ static void plantOverviewClosed(benchmark::State& state)
     FrmTab window(platform);
     for (auto _ : state) {
         state.PauseTiming();
-        FrmPlant* overview = FrmPlant::open(platform, window);
+        FrmPlant* overview = window.openWindows().plant();
         overview->repaint();
         state.ResumeTiming();
         overview->close();
@@ -225,7 +225,7 @@ static void plantOverviewOnADamagedList(benchmark::State& state)
         state.SkipWithError("the list could not be written");
         return;
     }
-    openRepeatedly<FrmPlant>(state, platform);
+    openRepeatedly<&OpenWindows::plant>(state, platform);
 }
 BENCHMARK(plantOverviewOnADamagedList)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -244,7 +244,7 @@ static void plantOverviewOnDamagedFiles(benchmark::State& state)
         state.SkipWithError("the damaged files could not be made");
         return;
     }
-    openRepeatedly<FrmPlant>(state, platform);
+    openRepeatedly<&OpenWindows::plant>(state, platform);
 }
 BENCHMARK(plantOverviewOnDamagedFiles)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -254,7 +254,7 @@ static FrmDrivers* driversWindow(MainWindowDriver& ui, int page)
     const BoxEntries boxes = workedExampleBoxes();
     if (calculateBudget(ui.folder(), "AB Press 2", textsOf(boxes)).kind != BudgetOutcome::Kind::Completed)
         return nullptr;
-    FrmDrivers* window = FrmDrivers::open(ui.platform(), ui.window(), "AB Press 2");
+    FrmDrivers* window = ui.window().openWindows().drivers("AB Press 2");
     window->findChild<QTabWidget*>("tabPages")->setCurrentIndex(page);
     window->repaint();
     return window;
@@ -321,7 +321,7 @@ static void jobCostWindowOpened(benchmark::State& state)
         return;
     }
     RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
-    openRepeatedly<FrmJobCost>(state, platform);
+    openRepeatedly<&OpenWindows::jobCost>(state, platform);
 }
 BENCHMARK(jobCostWindowOpened)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -336,7 +336,7 @@ static void jobCostedOnThousandCenters(benchmark::State& state)
     RecordedPlatform platform(plantfixture::plant().folder().path(), 2026);
     FrmTab window(platform);
     window.findChild<QLineEdit*>(QStringLiteral("txtPercent"))->setText(QStringLiteral("25"));
-    FrmJobCost* jobs = FrmJobCost::open(platform, window);
+    FrmJobCost* jobs = window.openWindows().jobCost();
     auto* quantity = jobs->findChild<QLineEdit*>(QStringLiteral("txtQuantity"));
     const QAbstractItemModel* table = jobs->findChild<QTableView*>(QStringLiteral("tblCenters"))->model();
     int pieces = 10000;

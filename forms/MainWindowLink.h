@@ -8,6 +8,7 @@
 #include <QString>
 
 class DataChanges;
+class OpenWindows;
 class QWidget;
 
 // What the windows opened from the main window, and its Reverse Engineering page, may ask of
@@ -46,6 +47,9 @@ public:
 
     // The mark-up typed on the Reverse Engineering tab, in percent, as typed.
     virtual QString markUpText() const = 0;
+
+    // The windows opened from the main window, each open at most once.
+    virtual OpenWindows& openWindows() = 0;
 
     // The notice that every writing action gives and every window showing figures follows.
     virtual DataChanges& dataChanges() = 0;

@@ -5,6 +5,7 @@
 #include "EquipmentList.h"
 #include "FileNames.h"
 #include "HandOverFiles.h"
+#include "MainWindowLink.h"
 #include "Platform.h"
 #include "ResultFile.h"
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "ResultRecord.h"
-#include "SingleWindow.h"
 
-#include <QPointer>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
+class MainWindowLink;
 class Platform;
 class QLabel;
 class QWidget;
@@ -41,18 +40,5 @@ void follow(QWidget* window, Platform& platform, MainWindowLink& mainWindow, std
 // it shows it whole.
 QLabel* heading(QWidget* parent);
 void showName(QLabel* heading, const std::optional<QString>& name);
-
-// Opens a window that shows what a Calculate has just written. One that is open already is
-// brought to the front and, since its files have changed, reads them afresh.
-template <typename Window>
-Window* openAfterCalculate(QPointer<Window>& open, Platform& platform, MainWindowLink& mainWindow,
-                           void (Window::*readAgain)())
-{
-    const bool wasOpen = !open.isNull();
-    showSingleWindow(open, &mainWindow.ownerWindow(), platform, mainWindow);
-    if (wasOpen)
-        (open->*readAgain)();
-    return open;
-}
 
 } // namespace resultwindows

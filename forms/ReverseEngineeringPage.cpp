@@ -6,13 +6,12 @@
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
 #include "NumberReading.h"
+#include "OpenWindows.h"
 #include "PageParts.h"
 #include "Platform.h"
 #include "PricingFile.h"
 #include "ResultFile.h"
 #include "ResultRecord.h"
-#include "frmCenter.h"
-#include "frmName.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -99,7 +98,7 @@ ReverseEngineeringPage::ReverseEngineeringPage(Platform& platform, MainWindowLin
         BoxHint::attach(box, BoxHint::Content::Number);
     m_markUp->installEventFilter(this);
     connect(calculate, &QPushButton::clicked, this, &ReverseEngineeringPage::calculate);
-    connect(newName, &QPushButton::clicked, this, [this] { FrmName::open(m_platform, m_mainWindow); });
+    connect(newName, &QPushButton::clicked, this, [this] { m_mainWindow.openWindows().naming(); });
 }
 
 QLayout* ReverseEngineeringPage::buildInputGrid()
@@ -215,7 +214,7 @@ void ReverseEngineeringPage::calculate()
         return;
     if (failed(savePricingFile(m_platform.folder(), analysed, fields)))
         return;
-    FrmCenter::open(m_platform, m_mainWindow);
+    m_mainWindow.openWindows().center();
 }
 
 // Without a current name the analysis runs under the name label's, "None" when that is empty.

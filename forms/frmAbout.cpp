@@ -6,14 +6,12 @@
 #include "ProgramFacts.h"
 #include "ProgramFiles.h"
 #include "ProgramIcon.h"
-#include "SingleWindow.h"
 #include "SystemInformation.h"
 
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -53,12 +51,6 @@ QString dataFolderLine(const QString& path)
 }
 
 } // namespace
-
-FrmAbout* FrmAbout::open(Platform& platform, QWidget* owner)
-{
-    static QPointer<FrmAbout> openWindow;
-    return showSingleWindow(openWindow, owner, platform);
-}
 
 FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
 {

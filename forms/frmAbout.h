@@ -9,9 +9,6 @@ class Platform;
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Opens the window without waiting, or brings the open one to the front.
-    static FrmAbout* open(Platform& platform, QWidget* owner);
-
     FrmAbout(Platform& platform, QWidget* parent);
 
 private:

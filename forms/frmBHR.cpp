@@ -4,6 +4,7 @@
 #include "DisplayPattern.h"
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
+#include "OpenWindows.h"
 #include "Platform.h"
 #include "RateReport.h"
 #include "RateTable.h"
@@ -12,7 +13,6 @@
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
 #include "TextBoxes.h"
-#include "frmDrivers.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -39,24 +39,7 @@ const AmountRows::Entry kAmountBoxes[] = {
 const QString kPrintCaption = QStringLiteral("Print BHR");
 const QString kReportName = QStringLiteral("Budgeted Hourly Rate Report");
 
-QPointer<FrmBHR>& openRates()
-{
-    static QPointer<FrmBHR> rates;
-    return rates;
-}
-
 } // namespace
-
-FrmBHR* FrmBHR::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    return showSingleWindow(openRates(), &mainWindow.ownerWindow(), platform, mainWindow);
-}
-
-void FrmBHR::readAgainIfOpen()
-{
-    if (openRates())
-        openRates()->showResults();
-}
 
 FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
@@ -139,7 +122,7 @@ void FrmBHR::buildButtons(QVBoxLayout* layout)
     drivers->setObjectName(QStringLiteral("cmdDrivers"));
     connect(drivers, &QPushButton::clicked, this, [this] {
         if (!m_name.isEmpty())
-            FrmDrivers::open(m_platform, m_mainWindow, m_name);
+            m_mainWindow.openWindows().drivers(m_name);
     });
     auto* exit = new QPushButton(QStringLiteral("Exit"), this);
     exit->setObjectName(QStringLiteral("Command1"));

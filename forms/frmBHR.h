@@ -28,17 +28,14 @@ class FrmBHR : public QWidget {
 public:
     FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
-    // Opens the window, or brings the open one to the front without reading anything again.
-    static FrmBHR* open(Platform& platform, MainWindowLink& mainWindow);
-    // A Calculate has replaced the result file: an open rate window shows the new figures.
-    static void readAgainIfOpen();
+    // The name and the results read again from the files, after a Calculate replaced them.
+    void showResults();
 
 private:
     void buildAmounts(class QGridLayout* grid);
     void buildTable(class QVBoxLayout* layout);
     void buildChoice(class QVBoxLayout* layout);
     void buildButtons(class QVBoxLayout* layout);
-    void showResults();
     void showResultsOf(const resultwindows::CurrentResults& current);
     void chooseLevel(int level);
     std::optional<PrintJob> reportJob();

@@ -3,10 +3,10 @@
 #include "AmountRows.h"
 #include "DisplayPattern.h"
 #include "MainWindowLink.h"
+#include "OpenWindows.h"
 #include "Platform.h"
 #include "ResultWindows.h"
 #include "ScrollingPage.h"
-#include "frmBHR.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -52,13 +52,6 @@ const AmountRows::Entry kBudgetBoxes[] = {
 
 } // namespace
 
-FrmBudget* FrmBudget::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    static QPointer<FrmBudget> budget;
-    FrmBHR::readAgainIfOpen();
-    return resultwindows::openAfterCalculate(budget, platform, mainWindow, &FrmBudget::showBudget);
-}
-
 FrmBudget::FrmBudget(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
@@ -95,7 +88,7 @@ void FrmBudget::buildBoxes()
     layout->addWidget(next, 0, Qt::AlignRight);
     connect(next, &QPushButton::clicked, this, [this] {
         close();
-        FrmBHR::open(m_platform, m_mainWindow);
+        m_mainWindow.openWindows().rates();
     });
 }
 

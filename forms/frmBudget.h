@@ -18,13 +18,11 @@ class FrmBudget : public QWidget {
 public:
     FrmBudget(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
-    // Shows the results a Calculate BHR has just saved: opens the window, or brings the open one
-    // to the front and reads the files again; an open rate window reads them again too.
-    static FrmBudget* open(Platform& platform, MainWindowLink& mainWindow);
+    // The name and the results read again from the files, after a Calculate replaced them.
+    void showBudget();
 
 private:
     void buildBoxes();
-    void showBudget();
     void showResults(const resultwindows::CurrentResults& current);
 
     Platform& m_platform;

@@ -7,6 +7,7 @@
 #include "HandOverFiles.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
+#include "OpenWindows.h"
 #include "Platform.h"
 #include "PricingFile.h"
 #include "ResultWindows.h"
@@ -44,12 +45,6 @@ QString joined(const QStringList& lines, bool breakAfterLast)
     return lines.join(u'\n') + (breakAfterLast && !lines.isEmpty() ? QStringLiteral("\n") : QString());
 }
 } // namespace
-
-FrmCenter* FrmCenter::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    static QPointer<FrmCenter> center;
-    return resultwindows::openAfterCalculate(center, platform, mainWindow, &FrmCenter::analyse);
-}
 
 FrmCenter::FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
@@ -179,7 +174,7 @@ void FrmCenter::saveReportAsPdf()
 // The check of what this window shows, owned like this window by the main window.
 void FrmCenter::openMarketCheck()
 {
-    FrmMarketCheck* check = FrmMarketCheck::open(m_platform, &m_mainWindow.ownerWindow(), m_name, m_analysis);
+    FrmMarketCheck* check = m_mainWindow.openWindows().marketCheck(m_name, m_analysis);
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, check, &FrmMarketCheck::followChange,
             Qt::UniqueConnection);
     connect(check, &FrmMarketCheck::wrote, &m_mainWindow.dataChanges(), &DataChanges::announce, Qt::UniqueConnection);

@@ -21,15 +21,13 @@ class FrmCenter : public QWidget {
 public:
     FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
-    // Shows the analysis of the pricing file a Calculate has just saved: opens the window, or
-    // brings the open one to the front and works the analysis out afresh.
-    static FrmCenter* open(Platform& platform, MainWindowLink& mainWindow);
+    // The analysis worked out afresh from the pricing file a Calculate has just saved.
+    void analyse();
 
 private:
     void buildLayout();
     void buildTexts(QVBoxLayout* layout);
     void buildButtons(QVBoxLayout* layout);
-    void analyse();
     int settleName();
     void tellFailures(int count);
     void printReport();

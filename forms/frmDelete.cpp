@@ -7,13 +7,11 @@
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
 #include "Platform.h"
-#include "SingleWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -47,11 +45,6 @@ QFont boldFont(const QFont& base, qreal points = 0)
 }
 
 } // namespace
-
-FrmDelete* FrmDelete::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    return showSingleWindowOf<FrmDelete>(platform, mainWindow);
-}
 
 FrmDelete::FrmDelete(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)

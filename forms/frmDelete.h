@@ -12,9 +12,6 @@ class QListWidget;
 class FrmDelete : public QWidget {
     Q_OBJECT
 public:
-    // Opens the window without waiting, or brings the open one to the front.
-    static FrmDelete* open(Platform& platform, MainWindowLink& mainWindow);
-
     FrmDelete(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
 
 private:

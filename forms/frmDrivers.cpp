@@ -15,7 +15,6 @@
 #include "ResultFile.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
-#include "SingleWindow.h"
 #include "TextTableView.h"
 #include "TextsCalculation.h"
 #include "WhatIfInputs.h"
@@ -24,7 +23,6 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -56,12 +54,6 @@ bool ratesDiffer(const ResultRecord& saved, const ResultRecord& worked)
 }
 
 } // namespace
-
-FrmDrivers* FrmDrivers::open(Platform& platform, MainWindowLink& mainWindow, const QString& name)
-{
-    static QHash<QString, QPointer<FrmDrivers>> open;
-    return showSingleWindow(open[name], &mainWindow.ownerWindow(), platform, mainWindow, name);
-}
 
 FrmDrivers::FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QString& name, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow), m_name(name)

@@ -29,9 +29,6 @@ class WhatIfInputs;
 class FrmDrivers : public QWidget {
     Q_OBJECT
 public:
-    // Opens the window of that center, or brings its open one to the front as it stands.
-    static FrmDrivers* open(Platform& platform, MainWindowLink& mainWindow, const QString& name);
-
     FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QString& name, QWidget* parent = nullptr);
 
     const QString& centerName() const { return m_name; }

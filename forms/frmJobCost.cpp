@@ -14,7 +14,6 @@
 #include "Platform.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
-#include "SingleWindow.h"
 #include "StorableTextValidator.h"
 #include "TextBoxes.h"
 
@@ -84,11 +83,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 }
 
 } // namespace
-
-FrmJobCost* FrmJobCost::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    return showSingleWindowOf<FrmJobCost>(platform, mainWindow);
-}
 
 FrmJobCost::FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)

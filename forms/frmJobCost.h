@@ -30,9 +30,6 @@ class QTableView;
 class FrmJobCost : public QWidget {
     Q_OBJECT
 public:
-    // Opens the window without waiting, or brings the open one to the front.
-    static FrmJobCost* open(Platform& platform, MainWindowLink& mainWindow);
-
     FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
     ~FrmJobCost() override;
 

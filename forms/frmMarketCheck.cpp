@@ -14,7 +14,6 @@
 #include "ResultFile.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
-#include "SingleWindow.h"
 #include "TextBoxes.h"
 #include "WindowHeading.h"
 
@@ -22,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -60,17 +58,6 @@ QLineEdit* promptedBox(QGridLayout* grid, const char* name, const QString& promp
     return box;
 }
 } // namespace
-
-FrmMarketCheck* FrmMarketCheck::open(Platform& platform, QWidget* owner, const QString& name,
-                                     const CenterAnalysis& analysis)
-{
-    static QPointer<FrmMarketCheck> window;
-    const bool wasOpen = !window.isNull();
-    showSingleWindow(window, owner, platform, name, analysis);
-    if (wasOpen)
-        window->showAnalysis(name, analysis);
-    return window;
-}
 
 FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const CenterAnalysis& analysis, QWidget* parent)
     : QWidget(parent), m_platform(platform)

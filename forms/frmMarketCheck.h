@@ -27,11 +27,6 @@ public:
     FrmMarketCheck(Platform& platform, const QString& name, const CenterAnalysis& analysis, QWidget* parent = nullptr);
     ~FrmMarketCheck() override;
 
-    // Opens the check of this analysis beside the window that owns it, or brings the open one
-    // to the front with this analysis, keeping what the user typed.
-    static FrmMarketCheck* open(Platform& platform, QWidget* owner, const QString& name,
-                                const CenterAnalysis& analysis);
-
     // Takes up another analysis. The typical job follows it unless the user has typed one.
     void showAnalysis(const QString& name, const CenterAnalysis& analysis);
 

@@ -8,18 +8,12 @@
 #include "MainWindowLink.h"
 #include "Platform.h"
 #include "SharedFiles.h"
-#include "SingleWindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-FrmName* FrmName::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    return showSingleWindowOf<FrmName>(platform, mainWindow);
-}
 
 FrmName::FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)

@@ -16,8 +16,6 @@ class FrmName : public QWidget {
 public:
     FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
-    static FrmName* open(Platform& platform, MainWindowLink& mainWindow);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -11,6 +11,7 @@
 #include "FrozenColumnTable.h"
 #include "MainWindowLink.h"
 #include "NamedWidget.h"
+#include "OpenWindows.h"
 #include "PlantChart.h"
 #include "PlantExport.h"
 #include "PlantTableModel.h"
@@ -18,9 +19,6 @@
 #include "RecalculateSummary.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
-#include "SingleWindow.h"
-#include "frmDrivers.h"
-#include "frmRateChanges.h"
 
 #include <QAction>
 #include <QChart>
@@ -28,7 +26,6 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QShortcut>
@@ -92,13 +89,6 @@ QStringList filesRead(const plantoverview::Overview& overview)
 }
 
 } // namespace
-
-FrmPlant* FrmPlant::open(Platform& platform, MainWindowLink& mainWindow)
-{
-    static QPointer<FrmPlant> open;
-    // The files may have changed since: the overview is only useful when current.
-    return showSingleWindowAfresh(open, &mainWindow.ownerWindow(), platform, mainWindow);
-}
 
 FrmPlant::FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
@@ -187,7 +177,7 @@ QWidget* FrmPlant::buildButtons()
     ButtonRow row(this);
     row.add("cmdRecalculateAll", QStringLiteral("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
     row.add("cmdWhyMoved", QStringLiteral("Why Rates &Moved\u2026"),
-            [this] { FrmRateChanges::open(m_platform, m_mainWindow, chosenName()); });
+            [this] { m_mainWindow.openWindows().rateChanges(chosenName()); });
     row.add("cmdDrivers", QStringLiteral("&What Drives This Rate\u2026"), &FrmPlant::openDrivers);
     row.addStretch();
     row.add("cmdExport", QStringLiteral("&Export CSV\u2026"), &FrmPlant::exportTable);
@@ -238,7 +228,7 @@ QString FrmPlant::chosenName() const
 void FrmPlant::openDrivers()
 {
     if (const QString name = chosenName(); !name.isEmpty())
-        FrmDrivers::open(m_platform, m_mainWindow, name);
+        m_mainWindow.openWindows().drivers(name);
     else
         m_platform.messages().tell(QStringLiteral("Choose a center in the table first."), kTitle);
 }

@@ -24,9 +24,6 @@ struct Message;
 class FrmPlant : public QWidget {
     Q_OBJECT
 public:
-    // Opens the window without waiting, or brings the open one to the front, read afresh.
-    static FrmPlant* open(Platform& platform, MainWindowLink& mainWindow);
-
     FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
 
     void refresh();

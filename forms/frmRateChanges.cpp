@@ -12,13 +12,11 @@
 #include "ResultRecord.h"
 #include "SaveAsPdf.h"
 #include "ScrollingPage.h"
-#include "SingleWindow.h"
 #include "TextTableView.h"
 #include "WaterfallChart.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPointer>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
@@ -46,14 +44,6 @@ QString pictureTitle(const stalecenters::Explained& center, const ratechange::Le
 }
 
 } // namespace
-
-FrmRateChanges* FrmRateChanges::open(Platform& platform, MainWindowLink& mainWindow, const QString& chosen)
-{
-    static QPointer<FrmRateChanges> open;
-    FrmRateChanges* window = showSingleWindowAfresh(open, &mainWindow.ownerWindow(), platform, mainWindow);
-    window->choose(chosen);
-    return window;
-}
 
 FrmRateChanges::FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)

@@ -18,13 +18,10 @@ class QTableWidget;
 class FrmRateChanges : public QWidget {
     Q_OBJECT
 public:
-    // Opens the window, or brings the open one to the front read afresh; with a name, that
-    // center is the chosen one when it is stale.
-    static FrmRateChanges* open(Platform& platform, MainWindowLink& mainWindow, const QString& chosen = {});
-
     FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     void refresh();
+    // With a name, that center is the chosen one when it is stale.
     void choose(const QString& name);
 
 private:

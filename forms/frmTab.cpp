@@ -11,10 +11,6 @@
 #include "ProgramIcon.h"
 #include "ReverseEngineeringPage.h"
 #include "ScrollingPage.h"
-#include "frmAbout.h"
-#include "frmDelete.h"
-#include "frmJobCost.h"
-#include "frmPlant.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,18 +96,18 @@ void FrmTab::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* remove = file->addAction(QStringLiteral("&Delete Equip"));
     remove->setObjectName(QStringLiteral("mnuDelete"));
-    connect(remove, &QAction::triggered, this, [this] { FrmDelete::open(m_platform, *this); });
+    connect(remove, &QAction::triggered, this, [this] { m_openWindows.deleteEquipment(); });
     QAction* saveAs = file->addAction(QStringLiteral("Save as &new name\u2026"));
     saveAs->setObjectName(QStringLiteral("mnuSaveAsNew"));
     connect(saveAs, &QAction::triggered, this, &FrmTab::saveAsNewName);
     QAction* plant = file->addAction(QStringLiteral("P&lant Overview\u2026"));
     plant->setObjectName(QStringLiteral("mnuPlant"));
     plant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(plant, &QAction::triggered, this, [this] { FrmPlant::open(m_platform, *this); });
+    connect(plant, &QAction::triggered, this, [this] { m_openWindows.plant(); });
     QAction* jobCost = file->addAction(QStringLiteral("&Job Cost\u2026"));
     jobCost->setObjectName(QStringLiteral("mnuJobCost"));
     jobCost->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
-    connect(jobCost, &QAction::triggered, this, [this] { FrmJobCost::open(m_platform, *this); });
+    connect(jobCost, &QAction::triggered, this, [this] { m_openWindows.jobCost(); });
     file->addSeparator();
     new DataFolderMenu(m_platform, *this, *file);
     file->addSeparator();
@@ -140,7 +136,7 @@ void FrmTab::buildMenus()
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { FrmAbout::open(m_platform, this); });
+    connect(about, &QAction::triggered, this, [this] { m_openWindows.about(); });
 }
 
 QLabel* FrmTab::nameLabel(int member) const

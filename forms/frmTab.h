@@ -10,6 +10,7 @@
 
 #include "DataChanges.h"
 #include "MainWindowLink.h"
+#include "OpenWindows.h"
 
 #include <QMainWindow>
 
@@ -53,6 +54,7 @@ public:
     void showEquipment(const QString& name) override;
     QString markUpText() const override;
     DataChanges& dataChanges() override { return m_changes; }
+    OpenWindows& openWindows() override { return m_openWindows; }
     QList<InputBox> unsavedPlantBoxes() const override;
     StoreResult savePlantBoxes() override;
     void calculateWith(const QString& name, const InputTexts& texts) override;
@@ -116,6 +118,7 @@ private:
 
     Platform& m_platform;
     DataChanges m_changes;
+    OpenWindows m_openWindows{m_platform, *this};
     QString m_currentName;
     QTabWidget* m_tabs = nullptr;
     PreliminaryPage* m_preliminary = nullptr;

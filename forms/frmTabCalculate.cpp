@@ -5,7 +5,6 @@
 #include "Platform.h"
 #include "RecordLayout.h"
 #include "SharedFiles.h"
-#include "frmBudget.h"
 
 #include <QHash>
 #include <QLineEdit>
@@ -30,7 +29,7 @@ void FrmTab::calculateBudget(bool turnToLastTab)
     }
     if (turnToLastTab)
         selectTab(ReverseEngineering);
-    FrmBudget::open(m_platform, *this);
+    m_openWindows.budget();
 }
 
 // When another listed name uses the same files, calculating replaces that equipment's saved

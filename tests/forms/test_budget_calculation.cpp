@@ -246,9 +246,8 @@ void TestBudgetCalculation::missingOrShortFilesAreNamed()
         QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
     if (resultLines > 0)
         QVERIFY(ui.folder().replace("Kord55", QStringList(resultLines, " 1 ")).ok());
-    QPointer<QWidget> opened = window == "frmBudget"
-                                   ? static_cast<QWidget*>(FrmBudget::open(ui.platform(), ui.window()))
-                                   : FrmBHR::open(ui.platform(), ui.window());
+    QPointer<QWidget> opened = window == "frmBudget" ? static_cast<QWidget*>(ui.window().openWindows().budget())
+                                                     : ui.window().openWindows().rates();
     QCOMPARE(ui.messages().size(), 1);
     QVERIFY2(ui.messages().first().contains(named), qPrintable(ui.messages().first()));
     for (const QString& box : emptyBoxes)
@@ -267,7 +266,7 @@ void TestBudgetCalculation::nextOpensTheRatesInPlaceOfTheBudget()
     MainWindowDriver ui;
     QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
     saveResults(ui.folder(), "Kord", {{89, 69.01}});
-    FrmBudget* budget = FrmBudget::open(ui.platform(), ui.window());
+    FrmBudget* budget = ui.window().openWindows().budget();
     QTest::mouseClick(budget->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QVERIFY(!budget->isVisible());
     auto* rates = ui.openWindow<FrmBHR>();

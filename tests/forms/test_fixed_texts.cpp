@@ -83,12 +83,11 @@ void TestFixedTexts::initTestCase()
     m_ui->start();
     m_splash = std::make_unique<FrmSplash>(m_ui->platform());
     m_splash->timer()->stop(); // it stays open for as long as the test reads it
-    Platform& platform = m_ui->platform();
     FrmTab& main = m_ui->window();
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             &main, m_splash.get(), FrmBudget::open(platform, main), FrmBHR::open(platform, main),
-             FrmCenter::open(platform, main), FrmName::open(platform, main), FrmDelete::open(platform, main),
-             FrmAbout::open(platform, &main)})
+    OpenWindows& open = main.openWindows();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&main, m_splash.get(), open.budget(), open.rates(), open.center(),
+                                         open.naming(), open.deleteEquipment(), open.about()})
         m_windows.insert(window->objectName(), window);
 }
 

@@ -76,7 +76,7 @@ void TestRates::workedExampleInTheRateWindow()
 {
     MainWindowDriver ui;
     saveWorkedExample(ui.folder(), "AB Press 2");
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
+    FrmBHR* rates = ui.window().openWindows().rates();
 
     QCOMPARE(rates->findChild<QLabel*>("lblHead1")->text(), "Budgeted Hourly Cost Analysis For AB Press 2");
     QCOMPARE(boxLines(rates, "txtHead2").first(), " 100       3904         $64.91          $69.01        $34.51");
@@ -99,7 +99,7 @@ void TestRates::choosingALevelSavesItsDigitAndExitReturns()
     MainWindowDriver ui;
     saveWorkedExample(ui.folder(), "Kord");
     QVERIFY(ui.folder().replace("Name1.Dat", {"2"}).ok());
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
+    FrmBHR* rates = ui.window().openWindows().rates();
     QVERIFY(rates->findChild<QRadioButton*>("Option5")->isChecked());
     QVERIFY(!rates->findChild<QRadioButton*>("Option2")->isChecked());
     clickIn(rates, "Option5");
@@ -119,7 +119,7 @@ void TestRates::reportMatchesTheReferencePage()
 {
     MainWindowDriver ui;
     saveWorkedExample(ui.folder(), "AB Press 2");
-    FrmBHR* rates = FrmBHR::open(ui.platform(), ui.window());
+    FrmBHR* rates = ui.window().openWindows().rates();
     QVERIFY(QTest::qWaitForWindowExposed(rates));
     auto* print = rates->findChild<QPushButton*>("cmdPrintBHR");
     const PaintedCaption painted(print);
@@ -177,8 +177,8 @@ void TestRates::amountsAreNeverCut()
     MainWindowDriver ui;
     QVERIFY(ui.folder().replace("Name.tmp", {"Kord"}).ok());
     saveResults(ui.folder(), "Kord", {{slot, value}});
-    QWidget* window = place.startsWith("frmBudget") ? static_cast<QWidget*>(FrmBudget::open(ui.platform(), ui.window()))
-                                                    : FrmBHR::open(ui.platform(), ui.window());
+    QWidget* window = place.startsWith("frmBudget") ? static_cast<QWidget*>(ui.window().openWindows().budget())
+                                                    : ui.window().openWindows().rates();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QString box = place.section(u'.', 1);
     QCOMPARE(firstLine(window, box), shown);

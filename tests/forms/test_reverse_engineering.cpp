@@ -304,7 +304,7 @@ void TestReverseEngineering::windowName()
         QVERIFY(ui.folder().replace(filenames::kNameFile, nameFile).ok());
     startOnLastTab(ui, QString());
     ui.window().nameLabel(4)->setText(label);
-    FrmCenter* center = FrmCenter::open(ui.platform(), ui.window());
+    FrmCenter* center = ui.window().openWindows().center();
     QVERIFY(center->isVisible());
     QCOMPARE(center->findChild<QLabel*>("lblHead1")->text(), "Equipment is Specified as " + shown);
     QCOMPARE(ui.messages(), QStringList(errors, kLoadError));

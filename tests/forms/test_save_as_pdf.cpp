@@ -26,8 +26,8 @@ void saveWorkedExamples(const DataFolder& folder, const QString& name)
 QWidget* openReportWindow(const QString& window, MainWindowDriver& ui)
 {
     if (window == "frmBHR")
-        return FrmBHR::open(ui.platform(), ui.window());
-    return FrmCenter::open(ui.platform(), ui.window());
+        return ui.window().openWindows().rates();
+    return ui.window().openWindows().center();
 }
 
 } // namespace

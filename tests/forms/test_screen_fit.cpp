@@ -34,10 +34,10 @@ constexpr int kPanelAndTitleBar = 72;
 
 using Opener = std::function<QWidget*(MainWindowDriver&)>;
 
-// A window that opens from the main window with the platform alone.
-template <typename Window> QWidget* opened(MainWindowDriver& ui)
+// A window that the main window opens without being told more.
+template <auto open> QWidget* opened(MainWindowDriver& ui)
 {
-    return Window::open(ui.platform(), ui.window());
+    return (ui.window().openWindows().*open)();
 }
 
 // How the user opens each window. A new window is one more line here.
@@ -52,23 +52,23 @@ const std::vector<std::pair<const char*, Opener>>& windows()
              splash->show();
              return splash;
          }},
-        {"frmBudget", opened<FrmBudget>},
-        {"frmBHR", opened<FrmBHR>},
-        {"frmCenter", opened<FrmCenter>},
-        {"frmName", opened<FrmName>},
-        {"frmDelete", opened<FrmDelete>},
-        {"frmAbout", [](MainWindowDriver& ui) -> QWidget* { return FrmAbout::open(ui.platform(), &ui.window()); }},
-        {"frmPlant", opened<FrmPlant>},
-        {"frmRateChanges", opened<FrmRateChanges>},
+        {"frmBudget", opened<&OpenWindows::budget>},
+        {"frmBHR", opened<&OpenWindows::rates>},
+        {"frmCenter", opened<&OpenWindows::center>},
+        {"frmName", opened<&OpenWindows::naming>},
+        {"frmDelete", opened<&OpenWindows::deleteEquipment>},
+        {"frmAbout", opened<&OpenWindows::about>},
+        {"frmPlant", opened<&OpenWindows::plant>},
+        {"frmRateChanges", [](MainWindowDriver& ui) -> QWidget* { return ui.window().openWindows().rateChanges({}); }},
         {"frmDrivers",
          [](MainWindowDriver& ui) -> QWidget* {
-             clickIn(FrmBHR::open(ui.platform(), ui.window()), "cmdDrivers");
+             clickIn(ui.window().openWindows().rates(), "cmdDrivers");
              return ui.openWindow<FrmDrivers>();
          }},
-        {"frmJobCost", opened<FrmJobCost>},
+        {"frmJobCost", opened<&OpenWindows::jobCost>},
         {"frmMarketCheck",
          [](MainWindowDriver& ui) -> QWidget* {
-             clickIn(FrmCenter::open(ui.platform(), ui.window()), "cmdMarketCheck");
+             clickIn(ui.window().openWindows().center(), "cmdMarketCheck");
              return ui.openWindow<FrmMarketCheck>();
          }},
     };

@@ -105,7 +105,7 @@ void TestWhatDrives::calculate(MainWindowDriver& ui, const QString& name, const 
 FrmDrivers* TestWhatDrives::openFromRateWindow()
 {
     calculate(*m_ui, kCenter);
-    clickIn(FrmBHR::open(m_ui->platform(), m_ui->window()), "cmdDrivers");
+    clickIn(m_ui->window().openWindows().rates(), "cmdDrivers");
     auto* window = m_ui->openWindow<FrmDrivers>();
     if (window && !QTest::qWaitForWindowExposed(window))
         qWarning("the window was not shown");
@@ -225,7 +225,7 @@ void TestWhatDrives::saveAsNewNameCopiesTheWhatIf()
     makeWhatIf(window, whatIf);
     window->close(); // forgets the what-if
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    window = FrmDrivers::open(m_ui->platform(), m_ui->window(), kCenter);
+    window = m_ui->window().openWindows().drivers(kCenter);
     QCOMPARE(control<QLineEdit>(window, "txtWhatIf_txtCost")->text(), QStringLiteral("100000"));
     makeWhatIf(window, whatIf);
     const Files before = filesIn(m_ui->folder());
