@@ -43,9 +43,9 @@ BoxesPage::BoxesPage(MainWindowLink::Tab tab, QWidget* parent) : QWidget(parent)
     const NameRow nameRow = pageparts::nameRow(tab - MainWindowLink::General);
     m_name = nameRow.name;
     grid->addWidget(nameRow.row, 0, 0, 1, 2);
-    int row = addPromptRows(tab);
+    int row = addPromptRows(*grid, tab);
     if (tab == MainWindowLink::WagesAndEfficiency)
-        row = addWorkSpaceOptions(row);
+        row = addWorkSpaceOptions(*grid, row);
     grid->setRowStretch(row, 1);
     if (tab == MainWindowLink::IndirectCosts) {
         auto* calculateOnTab = named(new QPushButton(QStringLiteral("Calculate BHR"), this), "Command2");
@@ -60,9 +60,8 @@ BoxesPage::BoxesPage(MainWindowLink::Tab tab, QWidget* parent) : QWidget(parent)
 
 // The tab's input boxes, each on its own row with its prompt on the left; returns the row after
 // the last.
-int BoxesPage::addPromptRows(MainWindowLink::Tab tab)
+int BoxesPage::addPromptRows(QGridLayout& grid, MainWindowLink::Tab tab)
 {
-    auto* grid = static_cast<QGridLayout*>(layout());
     int row = 1;
     for (const inputboxes::Entry& entry : inputboxes::all()) {
         if (boxplaces::tabOf(entry.box) != tab)
@@ -70,22 +69,22 @@ int BoxesPage::addPromptRows(MainWindowLink::Tab tab)
         QLabel* prompt = label(boxplaces::promptLabelName(entry.box), inputboxes::prompt(entry.box), this);
         if (const QString hint = hintOf(entry.box); !hint.isEmpty())
             prompt->setToolTip(hint);
-        grid->addWidget(prompt, row, 0);
+        grid.addWidget(prompt, row, 0);
         QLineEdit* box = promptedBox(boxplaces::objectName(entry.box), prompt, this);
         m_boxes[entry.box] = box;
-        grid->addWidget(box, row++, 1);
+        grid.addWidget(box, row++, 1);
     }
     return row;
 }
 
-int BoxesPage::addWorkSpaceOptions(int row)
+int BoxesPage::addWorkSpaceOptions(QGridLayout& grid, int row)
 {
     auto* options = new QHBoxLayout;
     auto* recalculate = named(new QRadioButton(QStringLiteral("ReCalculate WorkSpace"), this), "Option1");
     auto* saved = named(new QRadioButton(QStringLiteral("Use Previous Saved Value of WorkSpace"), this), "Option2");
     options->addWidget(recalculate);
     options->addWidget(saved);
-    static_cast<QGridLayout*>(layout())->addLayout(options, row, 0, 1, 2);
+    grid.addLayout(options, row, 0, 1, 2);
     connect(recalculate, &QRadioButton::clicked, this, &BoxesPage::recalculateWorkSpace);
     connect(saved, &QRadioButton::clicked, this, &BoxesPage::useSavedWorkSpace);
     return row + 1;

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -27,8 +28,8 @@ signals:
     void calculate();
 
 private:
-    int addPromptRows(MainWindowLink::Tab tab);
-    int addWorkSpaceOptions(int row);
+    int addPromptRows(QGridLayout& grid, MainWindowLink::Tab tab);
+    int addWorkSpaceOptions(QGridLayout& grid, int row);
 
     BoxTable<QLineEdit*> m_boxes;
     QLabel* m_name = nullptr;

@@ -32,12 +32,12 @@ PreliminaryPage::PreliminaryPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(logo);
     layout->addWidget(m_credit);
     layout->addSpacing(12);
-    buildGrid(layout);
+    buildGrid(*layout);
     BoxHint::attach(m_title, BoxHint::Content::Text);
     followListChoices();
 }
 
-void PreliminaryPage::buildGrid(QLayout* pageLayout)
+void PreliminaryPage::buildGrid(QVBoxLayout& pageLayout)
 {
     auto* grid = new QGridLayout;
     grid->addWidget(label("lblTitle", QStringLiteral(" Click on Name of Equipment or enter New Name Below :"), this), 0,
@@ -57,11 +57,10 @@ void PreliminaryPage::buildGrid(QLayout* pageLayout)
     grid->addWidget(start, 4, 1);
     auto* exit = named(new QPushButton(QStringLiteral("Exit"), this), "cmdExit");
 
-    auto* layout = static_cast<QVBoxLayout*>(pageLayout);
-    layout->addLayout(grid);
-    layout->addSpacing(12);
-    layout->addWidget(exit, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    pageLayout.addLayout(grid);
+    pageLayout.addSpacing(12);
+    pageLayout.addWidget(exit, 0, Qt::AlignHCenter);
+    pageLayout.addStretch();
     connect(refresh, &QPushButton::clicked, this, &PreliminaryPage::refreshPressed);
     connect(start, &QPushButton::clicked, this, &PreliminaryPage::startPressed);
     connect(exit, &QPushButton::clicked, this, &PreliminaryPage::exitPressed);

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QVBoxLayout;
 
 // The main window's first tab: the equipment list to choose from, the box for a new name, Start
 // Analysis, Refresh List and Exit. What a choice or a start does is the main window's: the page
@@ -47,7 +48,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildGrid(QLayout* pageLayout);
+    void buildGrid(QVBoxLayout& pageLayout);
     void followListChoices();
 
     QListWidget* m_list = nullptr;
