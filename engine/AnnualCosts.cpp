@@ -109,12 +109,16 @@ void CostCalculation::insuranceAndPension()
     setResult(slot::repairs, [this] { return input(slot::repairs); });
 }
 
-// Supplies to repairs, added one at a time.
+// Supplies to repairs, added one at a time. The slot holds the sum so far at each step, so that
+// an overflow leaves it where the adding stopped; the sum is carried along rather than read back.
 void CostCalculation::totalVariableCosts()
 {
-    setResult(slot::variableCosts, [] { return CheckedNumber(0.0); });
-    for (int cost = slot::supplies; cost <= slot::repairs; ++cost)
-        setResult(slot::variableCosts, [this, cost] { return result(slot::variableCosts) + result(cost); });
+    CheckedNumber total = 0.0;
+    m_record.setResult(slot::variableCosts, total.value());
+    for (int cost = slot::supplies; cost <= slot::repairs; ++cost) {
+        total = total + result(cost);
+        m_record.setResult(slot::variableCosts, total.value());
+    }
 }
 
 // Factory cost, with general factory expense, with selling overhead: the annual center cost.

@@ -44,11 +44,6 @@ constexpr BoxSlot kBoxSlots[] = {
     {InputBox::Efficiency4, slot::efficiency(4)},
 };
 
-// In the order of the motor texts: horsepower of motors 1 to 5, then their percent usage.
-constexpr InputBox kMotorBoxes[] = {
-    InputBox::Horsepower1, InputBox::Horsepower2, InputBox::Horsepower3, InputBox::Horsepower4, InputBox::Horsepower5,
-    InputBox::Usage1,      InputBox::Usage2,      InputBox::Usage3,      InputBox::Usage4,      InputBox::Usage5};
-
 constexpr bool inSlotOrder()
 {
     for (std::size_t i = 1; i < std::size(kBoxSlots); ++i)
@@ -78,14 +73,4 @@ std::optional<double> savedFigure(const ResultRecord& record, InputBox box)
     if (const std::optional<int> slot = slotFedBy(box))
         return record.input(*slot);
     return std::nullopt;
-}
-
-InputBox horsepowerBox(int motor)
-{
-    return kMotorBoxes[motor];
-}
-
-InputBox usageBox(int motor)
-{
-    return kMotorBoxes[kMotors + motor];
 }

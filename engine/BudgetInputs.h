@@ -23,7 +23,15 @@ std::optional<int> slotFedBy(InputBox box);
 // nothing for a box that feeds no slot of its own.
 std::optional<double> savedFigure(const ResultRecord& record, InputBox box);
 
-inline constexpr int kMotors = 5;
-// The horsepower and percent usage boxes of motors 0 to 4.
-InputBox horsepowerBox(int motor);
-InputBox usageBox(int motor);
+// The horsepower and percent usage boxes of one motor.
+struct MotorBoxes {
+    InputBox horsepower;
+    InputBox usage;
+};
+
+// Motors 1 to 5.
+inline constexpr MotorBoxes kMotorBoxes[] = {{InputBox::Horsepower1, InputBox::Usage1},
+                                             {InputBox::Horsepower2, InputBox::Usage2},
+                                             {InputBox::Horsepower3, InputBox::Usage3},
+                                             {InputBox::Horsepower4, InputBox::Usage4},
+                                             {InputBox::Horsepower5, InputBox::Usage5}};

@@ -32,8 +32,8 @@ void CostCalculation::run()
     totalCosts();
     paidHours();
     chargeableHours();
-    hourlyRates(slot::rateA, slot::factoryAndGeneralCost); // (A) manufacturing cost per hour
-    hourlyRates(slot::rateB, slot::annualCenterCost);      // (B) budgeted hourly cost
+    hourlyRates<slot::rateA>(slot::factoryAndGeneralCost); // (A) manufacturing cost per hour
+    hourlyRates<slot::rateB>(slot::annualCenterCost);      // (B) budgeted hourly cost
     employeeRates();
 }
 
@@ -53,8 +53,8 @@ void CostCalculation::readInputValues()
 double CostCalculation::effectiveHorsepower() const
 {
     CheckedNumber sum = 0.0;
-    for (int motor = 0; motor < kMotors; ++motor)
-        sum = sum + (numberOf(m_texts[horsepowerBox(motor)]) * numberOf(m_texts[usageBox(motor)])) / 100;
+    for (const MotorBoxes& motor : kMotorBoxes)
+        sum = sum + (numberOf(m_texts[motor.horsepower]) * numberOf(m_texts[motor.usage])) / 100;
     return numbers::asBoxTextReads(sum.value());
 }
 

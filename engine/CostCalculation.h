@@ -4,8 +4,6 @@
 #include "InputTexts.h"
 #include "ResultRecord.h"
 
-#include <optional>
-
 // One run of the cost formulas, from the box texts to the filled record. Each formula is one
 // statement: it assigns its slot, or a division by zero leaves the slot as it was and the run
 // goes on, the empty value counting as 0 in later formulas. An overflow leaves run() as an
@@ -37,7 +35,8 @@ private:
     // Chargeable hours and the three hourly rates at the four efficiency levels.
     void paidHours();
     void chargeableHours();
-    void hourlyRates(int (*rate)(int level), int costSlot); // rate: the rate's slot at a level
+    // rate: the rate's slot at a level, fixed when compiled so that the slots are known in the loop
+    template <int (*rate)(int level)> void hourlyRates(int costSlot);
     void employeeRates();
 
     CheckedNumber input(int slot) const { return m_record.input(slot); }
@@ -45,32 +44,30 @@ private:
 
     template <typename Formula> void setResult(int slot, Formula formula);
     template <typename Formula> void setInput(int slot, Formula formula);
-    template <typename Formula> static std::optional<double> evaluate(Formula formula);
+    template <typename Formula, typename Store> static void settle(Formula formula, Store store);
 
     const InputTexts& m_texts;
     ResultRecord& m_record;
 };
 
-// The formula's value, or nothing when it divides a non-zero value by zero.
-template <typename Formula> std::optional<double> CostCalculation::evaluate(Formula formula)
+// Hands the formula's value to the store, or nothing when the formula divides a non-zero value
+// by zero: the slot then keeps what it held.
+template <typename Formula, typename Store> void CostCalculation::settle(Formula formula, Store store)
 {
     try {
-        return formula().value();
+        store(formula().value());
     } catch (const ArithmeticFailure& failure) {
         if (failure.kind() != FailureKind::DivisionByZero)
             throw;
-        return std::nullopt;
     }
 }
 
 template <typename Formula> void CostCalculation::setResult(int slot, Formula formula)
 {
-    if (const std::optional<double> value = evaluate(formula))
-        m_record.setResult(slot, *value);
+    settle(formula, [this, slot](double value) { m_record.setResult(slot, value); });
 }
 
 template <typename Formula> void CostCalculation::setInput(int slot, Formula formula)
 {
-    if (const std::optional<double> value = evaluate(formula))
-        m_record.setInput(slot, *value);
+    settle(formula, [this, slot](double value) { m_record.setInput(slot, value); });
 }

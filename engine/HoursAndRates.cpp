@@ -31,7 +31,7 @@ void CostCalculation::chargeableHours()
 
 // A cost per chargeable hour at each level, times the employees since the hours are counted per
 // employee. The level's percentage is copied beside the rate even when the rate fails.
-void CostCalculation::hourlyRates(int (*rate)(int level), int costSlot)
+template <int (*rate)(int level)> void CostCalculation::hourlyRates(int costSlot)
 {
     for (int level = 1; level <= slot::kLevels; ++level) {
         setInput(rate(level), [this, level] { return input(slot::efficiency(level)); });
@@ -40,6 +40,10 @@ void CostCalculation::hourlyRates(int (*rate)(int level), int costSlot)
         });
     }
 }
+
+// The two rates run() works out: (A) manufacturing cost per hour and (B) budgeted hourly cost.
+template void CostCalculation::hourlyRates<slot::rateA>(int costSlot);
+template void CostCalculation::hourlyRates<slot::rateB>(int costSlot);
 
 // (C) the budgeted hourly cost per employee.
 void CostCalculation::employeeRates()

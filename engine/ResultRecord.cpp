@@ -52,10 +52,11 @@ static_assert(ResultRecord::kLevels == slot::kLevels);
 
 } // namespace
 
+// A result's value counts only while its slot has one, and setResult() writes both, so the
+// values themselves need no clearing.
 void ResultRecord::clear()
 {
     m_hasResult = {};
-    m_results = {};
     m_inputs = {};
 }
 

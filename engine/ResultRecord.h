@@ -92,8 +92,9 @@ private:
     // Slot 0 has no entry, so that a slot number outside 1 to 103 is caught by at().
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot - 1); }
 
-    // Apart rather than as optionals, so that clearing the record is two plain fills.
+    // Apart rather than as optionals, so that clearing the record is two plain fills, and the
+    // result values need none.
     std::array<bool, kSlots> m_hasResult;
-    std::array<double, kSlots> m_results;
+    std::array<double, kSlots> m_results{};
     std::array<double, kSlots> m_inputs;
 };

@@ -14,10 +14,6 @@
 namespace numbers {
 namespace {
 
-bool isIgnored(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -46,7 +42,7 @@ public:
 private:
     void skipIgnored()
     {
-        while (!atEnd() && isIgnored(m_text[m_pos]))
+        while (!atEnd() && plain::isIgnored(m_text[m_pos].unicode()))
             ++m_pos;
     }
     QStringView m_text;
@@ -112,52 +108,11 @@ bool isTooLarge(const NumberScan& scan)
     return magnitude + exponentValue(scan.exponent) > 0;
 }
 
-// The usual text, a few digits with perhaps a point and a sign, read in one pass without the
-// general parser. Taken only where the value is then exact and so the same as the general
-// reading's: digits that make a whole number of at most 2^53 and at most 22 places after the
-// point (10^22 is the largest power of ten a double holds exactly), so one division rounds it
-// once. Anything else, an exponent among it, is left to the general reading.
-std::optional<double> readPlainDecimal(QStringView text)
-{
-    constexpr int kMostDigits = 19; // no 19-digit number overflows 64 bits
-    constexpr int kExactPlaces = 22;
-    constexpr std::uint64_t kExactWhole = std::uint64_t(1) << 53;
-    static constexpr double kPowersOfTen[kExactPlaces + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const char16_t* c = text.utf16();
-    const char16_t* const end = c + text.size();
-    const auto ignored = [](char16_t ch) { return ch == u' ' || ch == u'\t' || ch == u'\n'; };
-    while (c != end && ignored(*c))
-        ++c;
-    const bool negative = c != end && *c == u'-';
-    if (c != end && (*c == u'-' || *c == u'+'))
-        ++c;
-    std::uint64_t mantissa = 0;
-    int digits = 0;
-    int digitsBeforePoint = -1; // until the point is met
-    for (; c != end; ++c) {
-        if (const unsigned digit = unsigned(*c) - u'0'; digit < 10) {
-            mantissa = mantissa * 10 + digit; // wraps beyond 19 digits, which are then refused below
-            ++digits;
-        } else if (*c == u'.' && digitsBeforePoint < 0) {
-            digitsBeforePoint = digits;
-        } else if (!ignored(*c)) {
-            break;
-        }
-    }
-    const int places = digitsBeforePoint < 0 ? 0 : digits - digitsBeforePoint;
-    if (digits > kMostDigits || mantissa > kExactWhole || places > kExactPlaces ||
-        (c != end && (*c == u'e' || *c == u'E')))
-        return std::nullopt;
-    if (digits == 0)
-        return 0.0;
-    const double value = static_cast<double>(mantissa) / kPowersOfTen[places];
-    return negative ? -value : value;
-}
+} // namespace
 
-// Kept out of read() so that the usual text pays nothing for the general parser's set-up.
-[[gnu::noinline]] double readGeneral(QStringView text)
+namespace detail {
+
+double readGeneral(QStringView text)
 {
     const NumberScan scan = scanLeadingNumber(text);
     if (scan.mantissa.find_first_of("0123456789") == std::string::npos)
@@ -176,14 +131,7 @@ std::optional<double> readPlainDecimal(QStringView text)
     return scan.negative ? -value : value;
 }
 
-} // namespace
-
-double read(QStringView text)
-{
-    if (const std::optional<double> plain = readPlainDecimal(text))
-        return *plain;
-    return readGeneral(text);
-}
+} // namespace detail
 
 std::optional<double> readIfFinite(QStringView text)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlainDecimal.h"
+
 #include <QStringView>
 
 #include <optional>
@@ -12,7 +14,7 @@ namespace numbers {
 // ("1,500" reads 1, "$12.50" reads 0). Throws ArithmeticFailure(Overflow) beyond a double;
 // a value too small for a double reads as 0. Both are judged by the value the text stands for,
 // whatever the length of its exponent or its leading zeros.
-double read(QStringView text);
+inline double read(QStringView text);
 
 // read() for the windows: nothing where the text holds a number too large for a double.
 std::optional<double> readIfFinite(QStringView text);
@@ -30,5 +32,16 @@ double intOf(double value);
 
 // The value held in single precision; throws ArithmeticFailure(Overflow) beyond a float.
 float toSingle(double value);
+
+namespace detail {
+// read() for any text but the usual one; call read() instead.
+double readGeneral(QStringView text);
+} // namespace detail
+
+inline double read(QStringView text)
+{
+    const plain::PlainDecimal plain = plain::scanPlainDecimal(text);
+    return plain.isExact() ? plain.value() : detail::readGeneral(text);
+}
 
 } // namespace numbers
