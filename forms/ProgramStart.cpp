@@ -5,19 +5,21 @@
 #include "frmSplash.h"
 #include "frmTab.h"
 
-ProgramStart::ProgramStart(Platform& platform) : m_platform(platform)
+ProgramStart::ProgramStart(Platform& platform, Splash splash) : m_platform(platform)
 {
-    m_splash = new FrmSplash(platform);
+    if (splash == Splash::ShownAlready)
+        return;
+    m_splash = new FrmSplash(platform.currentYear());
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &FrmSplash::handedOver, this, &ProgramStart::openMainWindow);
     // Queued, so that the splash's first paint reaches the screen before the clean-up runs.
-    connect(m_splash, &FrmSplash::firstPainted, this, &ProgramStart::removeLeftovers, Qt::QueuedConnection);
+    connect(m_splash, &FrmSplash::firstPainted, this, &ProgramStart::splashPainted, Qt::QueuedConnection);
     m_splash->show();
 }
 
-// Copies left by a save that was cut off last time; the data files themselves are whole. Before
-// the main window reads any file, whether or not the splash was painted first.
-void ProgramStart::removeLeftovers()
+// Removes the copies left by a save that was cut off last time; the data files themselves are
+// whole. Runs before the main window reads any file, whether or not the splash was painted first.
+void ProgramStart::splashPainted()
 {
     if (m_cleanedUp)
         return;
@@ -34,7 +36,7 @@ void ProgramStart::openMainWindow()
 {
     if (m_main)
         return;
-    removeLeftovers();
+    splashPainted();
     m_main = std::make_unique<FrmTab>(m_platform);
     // A data folder chosen earlier that is missing is said first: the list that follows is
     // that of another folder.

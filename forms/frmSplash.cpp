@@ -2,7 +2,6 @@
 
 #include "CreditLines.h"
 #include "NamedWidget.h"
-#include "Platform.h"
 #include "ProgramFacts.h"
 #include "ProgramIcon.h"
 
@@ -28,7 +27,7 @@ QLabel* splashLabel(const char* name, const QString& text, qreal points, bool bo
 
 } // namespace
 
-FrmSplash::FrmSplash(Platform& platform, QWidget* parent)
+FrmSplash::FrmSplash(int year, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -42,7 +41,6 @@ FrmSplash::FrmSplash(Platform& platform, QWidget* parent)
     auto* logo = new QLabel(m_frame);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(programPixmap(120));
-    const int year = platform.currentYear();
     auto* grid = new QGridLayout(m_frame);
     grid->addWidget(logo, 0, 0, 6, 1, Qt::AlignCenter);
     grid->addWidget(splashLabel("lblCompany", credits::publisherLine(), 12, true, m_frame), 0, 1, 1, 2);

@@ -2,16 +2,16 @@
 
 #include <QWidget>
 
-class Platform;
 class QFrame;
 class QTimer;
 
-// The first window: title and version for two and a half seconds, then the main window.
+// The first window: title and version for two and a half seconds, then the main window. The
+// copyright line names the given year.
 // The timer, a character key or a click on the bare frame hands over, exactly once.
 class FrmSplash : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmSplash(Platform& platform, QWidget* parent = nullptr);
+    explicit FrmSplash(int year, QWidget* parent = nullptr);
 
     QTimer* timer() const { return m_timer; }
     // Whether the splash has been painted; some platforms paint it as it is shown.

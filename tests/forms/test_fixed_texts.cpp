@@ -81,7 +81,7 @@ void TestFixedTexts::initTestCase()
     QVERIFY(m_ui->folder().replace("Kord6", workedExamplePricing()).ok());
     saveResults(m_ui->folder(), "Kord", {{89, 69.01}});
     m_ui->start();
-    m_splash = std::make_unique<FrmSplash>(m_ui->platform());
+    m_splash = std::make_unique<FrmSplash>(m_ui->platform().currentYear());
     m_splash->timer()->stop(); // it stays open for as long as the test reads it
     FrmTab& main = m_ui->window();
     OpenWindows& open = main.openWindows();

@@ -47,7 +47,7 @@ const std::vector<std::pair<const char*, Opener>>& windows()
         {"frmTab", [](MainWindowDriver& ui) -> QWidget* { return &ui.window(); }},
         {"frmSplash",
          [](MainWindowDriver& ui) -> QWidget* {
-             auto* splash = new FrmSplash(ui.platform(), &ui.window()); // goes with the main window
+             auto* splash = new FrmSplash(ui.platform().currentYear(), &ui.window()); // goes with the main window
              splash->timer()->stop();
              splash->show();
              return splash;

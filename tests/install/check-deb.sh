@@ -38,6 +38,8 @@ for file in ./usr/bin/hourlyrates \
     ./usr/share/doc/hourlyrates/copyright; do
     grep -qF " $file" <<<"$contents" || fail "$file is not in $(basename "$deb")"
 done
+grep -qE " \./usr/lib/[^/]+/hourlyrates/libhourlyrates-windows\.so$" <<<"$contents" ||
+    fail "the windows' library is not in $(basename "$deb")"
 depends="$(dpkg-deb -f "$deb" Depends)"
 for library in libqt6widgets6 libqt6printsupport6 libqt6charts6 libqt6gui6 libqt6core6; do
     grep -q "$library" <<<"$depends" || fail "the package does not depend on $library (Depends: $depends)"

@@ -31,6 +31,8 @@ for file in usr/bin/hourlyrates \
     usr/share/hourlyrates/help/index.html; do
     [ -f "$dest/$file" ] || fail "$file is not installed"
 done
+windows_library="$(echo "$dest"/usr/lib/*/hourlyrates/libhourlyrates-windows.so)"
+[ -f "$windows_library" ] || fail "the windows' library is not installed"
 desktop-file-validate "$share/applications/$app_id.desktop" || fail "the menu entry is not valid"
 appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" || fail "the AppStream file is not valid"
 
@@ -50,11 +52,12 @@ start_briefly "$dest/usr/bin/hourlyrates" "$scratch/home"
 [ -d "$scratch/home/.local/share/$user_data" ] || fail "the user's data folder was not made"
 [ "$(ls -A "$dest/usr/bin")" = "hourlyrates" ] || fail "files were written next to the executable: $(ls -A "$dest/usr/bin")"
 
-# A portable set-up: the program folder holds the list file, so it stays the data folder. The
-# program shows it by clearing away the cut-off save copy left there.
+# A portable set-up: the program and its windows' library in a folder that holds the list file,
+# so it stays the data folder. The program shows it by clearing away the cut-off save copy left
+# there.
 portable="$scratch/portable"
 mkdir "$portable" "$scratch/home2"
-cp "$dest/usr/bin/hourlyrates" "$portable/"
+cp "$dest/usr/bin/hourlyrates" "$windows_library" "$portable/"
 printf 'Press\r\n' >"$portable/budget.fyl"
 printf 'Press\r\n' >"$portable/budget.fyl.aBcDeF"
 start_briefly "$portable/hourlyrates" "$scratch/home2"

@@ -1,0 +1,25 @@
+// The library of the program's windows: the desktop platform and the start that opens the main
+// window after the splash that the program has already shown.
+#include "ProgramModule.h"
+
+#include "Platform.h"
+#include "ProgramStart.h"
+
+namespace {
+
+class LoadedProgram : public ProgramModule {
+public:
+    void splashPainted() override { m_start.splashPainted(); }
+    void openMainWindow() override { m_start.openMainWindow(); }
+
+private:
+    DesktopPlatform m_platform;
+    ProgramStart m_start{m_platform, ProgramStart::Splash::ShownAlready};
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT ProgramModule* hourlyratesProgram()
+{
+    return new LoadedProgram;
+}
