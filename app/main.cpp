@@ -1,4 +1,5 @@
 #include "ApplicationSetUp.h"
+#include "PagePictures.h"
 #include "Platform.h"
 #include "ProgramStart.h"
 
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     setUpApplication();
-    DesktopPlatform platform;
+    DesktopPlatform platform(drawPagePicture);
     ProgramStart start(platform);
     return QApplication::exec();
 }

@@ -6,7 +6,8 @@
 
 // Lays printer operations out as fixed-pitch text, one character per column, so tests can
 // compare a report line by line. markedLines() also shows where the face changed:
-// <font NAME>, <size N>, <b> </b>, <u> </u>, and <end> where the document was ended.
+// <font NAME>, <size N>, <b> </b>, <u> </u>, and <end> where the document was ended; pictures()
+// what the page's pictures show.
 class TextPagePrinter : public PrinterBackend {
 public:
     static TextPagePrinter of(const PrintJob& job);
@@ -15,6 +16,7 @@ public:
     QStringList lines() const;
     QStringList markedLines() const;
     bool documentEnded() const { return m_ended; }
+    const QList<PagePicture>& pictures() const { return m_pictures; }
 
 private:
     void append(const QString& text, const QString& marks);
@@ -24,5 +26,6 @@ private:
     QStringList m_marked;
     QString m_current;
     QString m_currentMarked;
+    QList<PagePicture> m_pictures;
     bool m_ended = false;
 };
