@@ -6,8 +6,7 @@
 
 // Lays printer operations out as fixed-pitch text, one character per column, so tests can
 // compare a report line by line. markedLines() also shows where the face changed:
-// <font NAME>, <size N>, <b> </b>, <u> </u>, and <end> where the document was ended; pictures()
-// what the page's pictures show.
+// <font NAME>, <size N>, <b> </b>, <u> </u>, and <end> where the document was ended.
 class TextPagePrinter : public PrinterBackend {
 public:
     static TextPagePrinter of(const PrintJob& job);
@@ -16,7 +15,7 @@ public:
     QStringList lines() const;
     QStringList markedLines() const;
     bool documentEnded() const { return m_ended; }
-    const QList<PagePicture>& pictures() const { return m_pictures; }
+    const QList<PagePicture>& pictures() const { return m_pictures; } // what the page's pictures show
 
 private:
     void append(const QString& text, const QString& marks);
