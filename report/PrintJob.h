@@ -10,7 +10,6 @@
 // A printed report as the sequence of printer operations that produces it. Reports are built
 // here without any printer, their pictures as the figures they show; a printer backend plays the
 // operations back.
-
 struct PrintOperation {
     enum class Kind { FontName, FontSize, Bold, Underline, Print, EndLine, MoveToColumn, Picture, EndDocument };
     Kind kind = Kind::Print;

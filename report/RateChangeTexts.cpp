@@ -135,7 +135,7 @@ PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int y
     for (const QString& method : methods)
         job.printLine(method);
     for (const stalecenters::Explained& center : centers)
-        if (const auto shown = picture(center, level); shown && center.name == chosen)
+        if (const auto shown = center.name == chosen ? picture(center, level) : std::nullopt)
             job.picture(shown->title, kPictureMillimetres, *shown);
     return job.endDocument();
 }
