@@ -1,7 +1,9 @@
-// The library of the program's windows: the desktop platform and the start that opens the main
-// window after the splash that the program has already shown.
+// The library of the program's windows: the desktop platform, which draws the printed pages'
+// pictures with the windows' charts, and the start that opens the main window after the splash
+// that the program has already shown.
 #include "ProgramModule.h"
 
+#include "PagePictures.h"
 #include "Platform.h"
 #include "ProgramStart.h"
 
@@ -13,7 +15,7 @@ public:
     void openMainWindow() override { m_start.openMainWindow(); }
 
 private:
-    DesktopPlatform m_platform;
+    DesktopPlatform m_platform{drawPagePicture};
     ProgramStart m_start{m_platform, ProgramStart::Splash::ShownAlready};
 };
 

@@ -50,6 +50,7 @@ struct CostSplit {
     double generalFactory = 0;
     double selling = 0;
     double total() const { return fixed + wages + power + variable + generalFactory + selling; }
+    bool operator==(const CostSplit&) const = default;
 };
 CostSplit costSplit(const ResultRecord& record);
 

@@ -18,6 +18,7 @@ struct Driver {
     // The rate with the input moved down and up; nothing where the formulas give none.
     std::optional<double> down;
     std::optional<double> up;
+    bool operator==(const Driver&) const = default;
 };
 
 struct [[nodiscard]] Drivers {
@@ -25,6 +26,7 @@ struct [[nodiscard]] Drivers {
     std::optional<double> rate; // as the texts give it; nothing where the formulas give none
     QList<Driver> moving;       // the inputs that move the rate, the largest effect first
     QList<InputBox> still;      // those that do not move it at all, in the order of the tabs
+    bool operator==(const Drivers&) const = default;
 };
 
 Drivers drivers(const InputTexts& texts, int level);

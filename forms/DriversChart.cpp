@@ -2,7 +2,6 @@
 
 #include "BoxWords.h"
 #include "ChartAxes.h"
-#include "ChartDrawing.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -91,13 +90,6 @@ QChart* build(const ratedrivers::Drivers& drivers, int mostShown)
     chart->addAxis(change, Qt::AlignBottom);
     bars->attachAxis(change);
     return chart;
-}
-
-Drawing drawing(ratedrivers::Drivers drivers)
-{
-    return [drivers = std::move(drivers)](QPainter& painter, const QRectF& area) {
-        drawChart(painter, area, build(drivers));
-    };
 }
 
 } // namespace driverschart

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PrintJob.h"
 #include "RateDrivers.h"
 
 class QChart;
@@ -19,8 +18,5 @@ QChart* build(const ratedrivers::Drivers& drivers, int mostShown = kMostShown);
 
 // How many inputs a picture of that height has room for, each with its line of text.
 int barsThatFit(int height, const QFont& font);
-
-// The same picture drawn onto a printed page.
-Drawing drawing(ratedrivers::Drivers drivers);
 
 } // namespace driverschart

@@ -1,7 +1,6 @@
 #include "MarketChart.h"
 
 #include "ChartAxes.h"
-#include "ChartDrawing.h"
 #include "MarketCheckTexts.h"
 
 #include <QCategoryAxis>
@@ -98,26 +97,24 @@ QCategoryAxis* quantityAxis(double from, double to)
     return chartaxes::labelled(from, to, kQuantityTicks, kQuantityPattern, texts::kQuantityAxisTitle);
 }
 
-QChart* priceChart(const MarketCheck& check)
+QChart* priceChart(const pagepicture::MarketPrices& shown)
 {
-    const PriceLines lines = priceLines(check);
+    const PriceLines& lines = shown.lines;
     if (lines.cost.isEmpty())
         return new QChart;
     QList<QList<QPointF>> all{lines.retail, lines.cost};
     QList<QAbstractSeries*> series{line(QStringLiteral("Market retail"), lines.retail, kRetailPen),
                                    line(QStringLiteral("Market cost"), lines.cost, kCostPen)};
-    QList<QPointF> atJob{{check.job, check.marketCost}};
-    for (int i = 0; i < kLevels && check.hasRates(); ++i) {
+    for (int i = 0; i < shown.efficiencies.size(); ++i) {
         all << lines.press[i];
-        series << line(QStringLiteral("Press at ") + texts::percent(check.levels[i].efficiency), lines.press[i],
+        series << line(QStringLiteral("Press at ") + texts::percent(shown.efficiencies[i]), lines.press[i],
                        kLevelPens[i]);
-        atJob << QPointF(check.job, check.levels[i].jobCost);
     }
-    if (check.hasRates())
+    if (!shown.efficiencies.isEmpty())
         series << marks(QStringLiteral("Cross-over"), lines.crossings, QScatterSeries::MarkerShapeCircle, Qt::red);
     const double top = highest(all) * 1.05;
-    QLineSeries* jobLine = upright(check.job, top);
-    series << jobLine << marks(texts::kJobMark, atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    QLineSeries* jobLine = upright(lines.job, top);
+    series << jobLine << marks(texts::kJobMark, shown.atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
     QCategoryAxis* price =
         chartaxes::labelled(0, top, kValueTicks, QStringLiteral("$###,###,##0.##"), texts::kPriceAxisTitle);
     return plotted(series, quantityAxis(lines.cost.first().x(), lines.cost.last().x()), price, jobLine);
@@ -132,9 +129,9 @@ double efficiencyTop(const EfficiencyCurve& curve)
     return std::max({levels, curve.job.y(), climb, 1.0}) * 1.1;
 }
 
-QChart* breakEvenChart(const MarketCheck& check)
+QChart* breakEvenChart(const pagepicture::BreakEven& shown)
 {
-    const EfficiencyCurve curve = efficiencyCurve(check);
+    const EfficiencyCurve& curve = shown.curve;
     if (curve.needed.isEmpty())
         return new QChart;
     const double from = curve.needed.first().x();
@@ -144,7 +141,7 @@ QChart* breakEvenChart(const MarketCheck& check)
         series << line(QStringLiteral("Level %1: ").arg(i + 1) + texts::percent(curve.levels[i]),
                        {{from, curve.levels[i]}, {to, curve.levels[i]}}, kLevelPens[i]);
     const double top = efficiencyTop(curve);
-    QLineSeries* jobLine = upright(check.job, top);
+    QLineSeries* jobLine = upright(curve.job.x(), top);
     series << jobLine << marks(texts::kJobMark, {curve.job}, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
     QCategoryAxis* efficiency =
         chartaxes::labelled(0, top, kValueTicks, QStringLiteral("##0"), texts::kEfficiencyAxisTitle);
@@ -153,14 +150,14 @@ QChart* breakEvenChart(const MarketCheck& check)
 
 } // namespace
 
-QChart* marketChart(MarketPicture picture, const MarketCheck& check)
+QChart* marketChart(const pagepicture::MarketPrices& shown)
 {
-    return picture == MarketPicture::Price ? priceChart(check) : breakEvenChart(check);
+    return priceChart(shown);
 }
 
-void drawMarketChart(QPainter& painter, const QRectF& area, MarketPicture picture, const MarketCheck& check)
+QChart* marketChart(const pagepicture::BreakEven& shown)
 {
-    drawChart(painter, area, marketChart(picture, check));
+    return breakEvenChart(shown);
 }
 
 MarketChart::MarketChart(MarketPicture picture, QWidget* parent) : QChartView(parent), m_picture(picture)
@@ -172,7 +169,8 @@ MarketChart::MarketChart(MarketPicture picture, QWidget* parent) : QChartView(pa
 
 void MarketChart::showCheck(const MarketCheck& check)
 {
-    replaceChart(marketChart(m_picture, check));
+    replaceChart(m_picture == MarketPicture::Price ? marketChart(pagepicture::marketPrices(check))
+                                                   : marketChart(pagepicture::breakEven(check)));
 }
 
 void MarketChart::clear()

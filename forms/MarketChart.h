@@ -1,11 +1,9 @@
 #pragma once
 
 #include "MarketCheck.h"
+#include "PagePicture.h"
 
 #include <QChartView>
-
-class QPainter;
-class QRectF;
 
 // The market check's two pictures, on axes labelled in the program's formats. Each line has a
 // pen style of its own, so that both read on a black-and-white page.
@@ -18,11 +16,9 @@ enum class MarketPicture {
     BreakEven
 };
 
-QChart* marketChart(MarketPicture picture, const marketcheck::MarketCheck& check);
-
-// The same picture drawn into the rectangle of a painter, for the printed page.
-void drawMarketChart(QPainter& painter, const QRectF& area, MarketPicture picture,
-                     const marketcheck::MarketCheck& check);
+// New charts of the two pictures; the caller owns them (or hands them to a view or a scene).
+QChart* marketChart(const pagepicture::MarketPrices& shown);
+QChart* marketChart(const pagepicture::BreakEven& shown);
 
 // A picture in the window; it takes whatever room the window gives it.
 class MarketChart : public QChartView {

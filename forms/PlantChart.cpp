@@ -1,7 +1,6 @@
 #include "PlantChart.h"
 
 #include "ChartAxes.h"
-#include "ResultRecord.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -18,6 +17,8 @@
 #include <algorithm>
 #include <utility>
 
+using Center = pagepicture::CenterCost;
+
 namespace {
 
 constexpr int kLabelWidth = 110;       // pixels a center's name may take under its bar
@@ -25,10 +26,10 @@ constexpr double kDrawingWidth = 1000; // the picture is laid out at this width,
 constexpr int kManyCenters = 12;       // beyond this the names turn to fit
 constexpr int kAmountTicks = 5;        // labels up each side
 
-QBarSet* costSet(const QString& label, const QList<plantchart::Center>& centers, double plantoverview::CostSplit::*part)
+QBarSet* costSet(const QString& label, const QList<Center>& centers, double plantoverview::CostSplit::*part)
 {
     auto* set = new QBarSet(label);
-    for (const plantchart::Center& center : centers)
+    for (const Center& center : centers)
         set->append(center.split.*part);
     return set;
 }
@@ -36,15 +37,6 @@ QBarSet* costSet(const QString& label, const QList<plantchart::Center>& centers,
 } // namespace
 
 namespace plantchart {
-
-QList<Center> centersOf(const plantoverview::Overview& overview)
-{
-    QList<Center> centers;
-    for (const plantoverview::CenterRow& row : overview.centers)
-        if (row.record)
-            centers.append({row.name, plantoverview::costSplit(*row.record), row.record->rate(HourlyRate::B, 1)});
-    return centers;
-}
 
 namespace {
 
@@ -111,8 +103,9 @@ int barsThatFit(int width, const QFont& font)
     return std::clamp(static_cast<int>((width - kAxesRoom) / bar), 1, kMostShown);
 }
 
-QChart* build(const QList<Center>& all, int mostShown)
+QChart* build(const pagepicture::PlantCosts& costs, int mostShown)
 {
+    const QList<Center>& all = costs.centers;
     const QList<Center> centers = drawn(all, mostShown);
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -148,21 +141,19 @@ QChart* build(const QList<Center>& all, int mostShown)
     return chart;
 }
 
-Drawing drawing(QList<Center> centers)
+void draw(QPainter& painter, const QRectF& area, const pagepicture::PlantCosts& costs)
 {
-    return [centers = std::move(centers)](QPainter& painter, const QRectF& area) {
-        if (area.width() <= 0 || area.height() <= 0)
-            return;
-        QGraphicsScene scene;
-        QChart* chart = build(centers);
-        scene.addItem(chart); // the scene owns it from here
-        const QRectF laidOut(0, 0, kDrawingWidth, kDrawingWidth * area.height() / area.width());
-        chart->setGeometry(laidOut);
-        if (QGraphicsLayout* layout = chart->layout())
-            layout->activate();
-        scene.setSceneRect(laidOut);
-        scene.render(&painter, area, laidOut);
-    };
+    if (area.width() <= 0 || area.height() <= 0)
+        return;
+    QGraphicsScene scene;
+    QChart* chart = build(costs);
+    scene.addItem(chart); // the scene owns it from here
+    const QRectF laidOut(0, 0, kDrawingWidth, kDrawingWidth * area.height() / area.width());
+    chart->setGeometry(laidOut);
+    if (QGraphicsLayout* layout = chart->layout())
+        layout->activate();
+    scene.setSceneRect(laidOut);
+    scene.render(&painter, area, laidOut);
 }
 
 } // namespace plantchart

@@ -2,7 +2,6 @@
 
 #include "ChangeText.h"
 #include "ChartAxes.h"
-#include "ChartDrawing.h"
 #include "DisplayPattern.h"
 
 #include <QBarCategoryAxis>
@@ -18,7 +17,7 @@
 namespace waterfallchart {
 namespace {
 
-using ratechangetexts::Step;
+using pagepicture::Step;
 
 constexpr int kRateTicks = 6;
 
@@ -55,12 +54,13 @@ std::pair<double, double> rateRange(const QList<Step>& steps)
 
 } // namespace
 
-QChart* build(const QList<Step>& steps, const QString& title)
+QChart* build(const pagepicture::RateSteps& shown)
 {
+    const QList<Step>& steps = shown.steps;
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setTitle(title);
+    chart->setTitle(shown.title);
     chart->legend()->setAlignment(Qt::AlignBottom);
     if (steps.isEmpty())
         return chart;
@@ -95,13 +95,6 @@ QChart* build(const QList<Step>& steps, const QString& title)
     chart->addAxis(axis, Qt::AlignLeft);
     bars->attachAxis(axis);
     return chart;
-}
-
-Drawing drawing(QList<Step> steps, QString title)
-{
-    return [steps = std::move(steps), title = std::move(title)](QPainter& painter, const QRectF& area) {
-        drawChart(painter, area, build(steps, title));
-    };
 }
 
 } // namespace waterfallchart

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "PrintJob.h"
-#include "RateChangeTexts.h"
-
-#include <QList>
+#include "PagePicture.h"
 
 class QChart;
 
@@ -13,9 +10,6 @@ class QChart;
 namespace waterfallchart {
 
 // A new chart; the caller owns it (or hands it to a view or a scene).
-QChart* build(const QList<ratechangetexts::Step>& steps, const QString& title);
-
-// The same picture drawn onto a printed page.
-Drawing drawing(QList<ratechangetexts::Step> steps, QString title);
+QChart* build(const pagepicture::RateSteps& shown);
 
 } // namespace waterfallchart

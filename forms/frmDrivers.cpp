@@ -254,10 +254,8 @@ bool FrmDrivers::eventFilter(QObject* watched, QEvent* event)
 PrintJob FrmDrivers::pageJob()
 {
     const InputTexts texts = m_inputs->texts();
-    ratedrivers::Drivers drivers = ratedrivers::drivers(texts, level());
-    const Drawing tornado = driverschart::drawing(drivers);
-    return ratedriverstexts::printed({m_name, std::move(drivers), texts, m_saved, m_inputs->saved(), m_whatIf},
-                                     tornado);
+    return ratedriverstexts::printed(
+        {m_name, ratedrivers::drivers(texts, level()), texts, m_saved, m_inputs->saved(), m_whatIf});
 }
 
 void FrmDrivers::printPage()

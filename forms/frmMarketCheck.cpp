@@ -33,7 +33,6 @@ namespace texts = marketchecktexts;
 
 namespace {
 const QString kReportName = QStringLiteral("Market Check");
-constexpr double kPictureMillimetres = 100;
 constexpr int kTableColumns = 81; // the level table's line with "every quantity" at its end
 
 QLabel* wrapping(const char* name, QWidget* parent)
@@ -267,14 +266,7 @@ void FrmMarketCheck::showCheck(const std::optional<MarketCheck>& checked)
 
 PrintJob FrmMarketCheck::pageJob() const
 {
-    PrintJob job = marketCheckReport(m_name, m_analysis, *m_check);
-    const MarketCheck check = *m_check;
-    for (const MarketPicture picture : {MarketPicture::Price, MarketPicture::BreakEven})
-        job.picture(picture == MarketPicture::Price ? texts::kPriceCaption : texts::kBreakEvenCaption,
-                    kPictureMillimetres, [check, picture](QPainter& painter, const QRectF& area) {
-                        drawMarketChart(painter, area, picture, check);
-                    });
-    return job.endDocument();
+    return marketCheckReport(m_name, m_analysis, *m_check);
 }
 
 void FrmMarketCheck::printPage()

@@ -43,7 +43,6 @@ const QString kTitle = QStringLiteral("Plant Overview");
 const QString kRecalculateTitle = QStringLiteral("Recalculate All");
 constexpr int kNameColumnWidth = 220; // wider names are elided rather than widening the table
 constexpr int kRowsMeasured = 20;     // column widths follow the first rows, so a long list opens at once
-constexpr double kPictureMillimetres = 110;
 
 constexpr int kSettleMilliseconds = 300; // a run of changes by another program is looked at once
 
@@ -125,11 +124,12 @@ void FrmPlant::build()
 
     auto* split = new QSplitter(Qt::Vertical, this);
     buildTable(split);
-    m_chart = named(
-        new BarChartView(
-            [this](int mostShown) { return plantchart::build(plantchart::centersOf(m_model->overview()), mostShown); },
-            split),
-        "chtCosts");
+    m_chart = named(new BarChartView(
+                        [this](int mostShown) {
+                            return plantchart::build(pagepicture::plantCosts(m_model->overview()), mostShown);
+                        },
+                        split),
+                    "chtCosts");
     m_chart->setMinimumHeight(180);
     split->addWidget(m_table);
     split->addWidget(m_chart);
@@ -332,10 +332,7 @@ void FrmPlant::exportTable()
 
 PrintJob FrmPlant::printedOverview() const
 {
-    PrintJob job = plantexport::printedTable(m_model->overview(), m_platform.currentYear());
-    job.picture(QStringLiteral("Annual cost by center"), kPictureMillimetres,
-                plantchart::drawing(plantchart::centersOf(m_model->overview())));
-    return job.endDocument();
+    return plantexport::printed(m_model->overview(), m_platform.currentYear());
 }
 
 void FrmPlant::printOverview()

@@ -25,7 +25,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Why Rates Moved");
-constexpr double kPictureMillimetres = 100;
 
 QString summaryOf(qsizetype stale)
 {
@@ -36,11 +35,6 @@ QString summaryOf(qsizetype stale)
                           "picture.")
         .arg(stale == 1 ? QStringLiteral("1 center is stale") : QStringLiteral("%1 centers are stale").arg(stale),
              stale == 1 ? QStringLiteral("its") : QStringLiteral("their"));
-}
-
-QString pictureTitle(const stalecenters::Explained& center, const ratechange::LevelChange& change)
-{
-    return QStringLiteral("%1: %2").arg(center.name, ratechangetexts::sentence(change));
 }
 
 } // namespace
@@ -138,26 +132,15 @@ void FrmRateChanges::showTable()
 void FrmRateChanges::showChosen()
 {
     const qsizetype row = m_table->selectedItems().isEmpty() ? -1 : m_table->selectedItems().first()->row();
-    QList<ratechangetexts::Step> steps;
-    QString title;
-    if (row >= 0 && row < m_centers.size() && m_centers[row].explanation)
-        if (const std::optional<ratechange::LevelChange>& change = m_centers[row].explanation->at(level())) {
-            steps = ratechangetexts::waterfall(*change);
-            title = pictureTitle(m_centers[row], *change);
-        }
-    m_waterfall->replaceChart(waterfallchart::build(steps, title));
+    std::optional<pagepicture::RateSteps> shown;
+    if (row >= 0 && row < m_centers.size())
+        shown = ratechangetexts::picture(m_centers[row], level());
+    m_waterfall->replaceChart(waterfallchart::build(shown.value_or(pagepicture::RateSteps{})));
 }
 
 PrintJob FrmRateChanges::pageJob() const
 {
-    PrintJob job = ratechangetexts::printed(m_centers, level(), m_platform.currentYear());
-    for (const stalecenters::Explained& center : m_centers)
-        if (center.name == chosenName() && center.explanation && center.explanation->at(level())) {
-            const ratechange::LevelChange& change = *center.explanation->at(level());
-            job.picture(pictureTitle(center, change), kPictureMillimetres,
-                        waterfallchart::drawing(ratechangetexts::waterfall(change), pictureTitle(center, change)));
-        }
-    return job.endDocument();
+    return ratechangetexts::printed(m_centers, level(), m_platform.currentYear(), chosenName());
 }
 
 void FrmRateChanges::printPage()

@@ -6,8 +6,8 @@
 
 using Kind = PrintOperation::Kind;
 
-PainterPrinter::PainterPrinter(QPaintDevice& device, std::function<bool()> newPage)
-    : m_device(device), m_newPage(std::move(newPage)), m_painter(&device)
+PainterPrinter::PainterPrinter(QPaintDevice& device, std::function<bool()> newPage, PicturePainter pictures)
+    : m_device(device), m_newPage(std::move(newPage)), m_pictures(std::move(pictures)), m_painter(&device)
 {
     m_font = QFont(QStringLiteral("Courier New"));
     m_font.setStyleHint(QFont::TypeWriter);
@@ -94,9 +94,9 @@ void PainterPrinter::picture(const PrintOperation& op)
     qreal height = op.millimetres / 25.4 * m_device.logicalDpiY();
     if (!roomFor(height))
         height = m_device.height() - m_y;
-    if (op.drawing && *op.drawing) {
+    if (op.picture && m_pictures) {
         m_painter.save();
-        (*op.drawing)(m_painter, QRectF(0, m_y, m_device.width(), height));
+        m_pictures(m_painter, QRectF(0, m_y, m_device.width(), height), *op.picture);
         m_painter.restore();
     }
     m_y += height;

@@ -9,13 +9,17 @@
 
 class QPaintDevice;
 
+// Draws a page's picture into a rectangle of the page, in the painter's units.
+using PicturePainter = std::function<void(QPainter& painter, const QRectF& area, const PagePicture& picture)>;
+
 // Paints printer operations on a page through QPainter. Columns are character cells of the
 // current font; a line is as high as the current font's line spacing. Text that would run off
 // the right edge goes on at the next line, broken at a blank where it has one. When the page is
 // full, `newPage` is asked for the next one (a printer's newPage()); without it the text runs on.
+// Pictures are drawn by `pictures`; without it their room stays blank.
 class PainterPrinter : public PrinterBackend {
 public:
-    PainterPrinter(QPaintDevice& device, std::function<bool()> newPage = {});
+    PainterPrinter(QPaintDevice& device, std::function<bool()> newPage = {}, PicturePainter pictures = {});
 
     void apply(const PrintOperation& operation) override;
     bool isActive() const { return m_painter.isActive(); }
@@ -31,6 +35,7 @@ private:
 
     QPaintDevice& m_device;
     std::function<bool()> m_newPage;
+    PicturePainter m_pictures;
     QPainter m_painter;
     QFont m_font;
     qreal m_x = 0;

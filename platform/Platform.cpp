@@ -6,11 +6,11 @@
 #include <QDate>
 #include <QStandardPaths>
 
-DesktopPlatform::DesktopPlatform()
+DesktopPlatform::DesktopPlatform(PicturePainter pictures)
     : m_programFolder(QCoreApplication::applicationDirPath()),
       m_start(datalocation::startFolder(
           m_programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), m_memory.remembered())),
-      m_folder(m_start.folder), m_printing(m_messages, m_folder), m_help(m_messages)
+      m_folder(m_start.folder), m_printing(m_messages, m_folder, std::move(pictures)), m_help(m_messages)
 {
 }
 

@@ -40,8 +40,8 @@ class DesktopPlatform : public Platform {
 public:
     // The data folder is the one the user chose to use, while it is there; otherwise the folder
     // of the executable when it already holds the data files, otherwise the user's own data
-    // folder (see DataLocation.h).
-    DesktopPlatform();
+    // folder (see DataLocation.h). The printed pages' pictures are drawn by `pictures`.
+    explicit DesktopPlatform(PicturePainter pictures);
 
     MessageBoxes& messages() override { return m_messages; }
     PrintService& printing() override { return m_printing; }

@@ -24,18 +24,19 @@ void layOutPage(const PrintJob& job, QPrinter& printer)
 }
 } // namespace
 
-bool paintJob(const PrintJob& job, QPrinter& printer)
+bool paintJob(const PrintJob& job, QPrinter& printer, const PicturePainter& pictures)
 {
     layOutPage(job, printer);
-    PainterPrinter page(printer, [&printer] { return printer.newPage(); });
+    PainterPrinter page(
+        printer, [&printer] { return printer.newPage(); }, pictures);
     if (!page.isActive())
         return false;
     play(job, page);
     return true;
 }
 
-DesktopPrintService::DesktopPrintService(MessageBoxes& messages, const DataFolder& folder)
-    : m_messages(messages), m_folder(folder)
+DesktopPrintService::DesktopPrintService(MessageBoxes& messages, const DataFolder& folder, PicturePainter pictures)
+    : m_messages(messages), m_folder(folder), m_pictures(std::move(pictures))
 {
 }
 
@@ -72,7 +73,7 @@ PrintService::Outcome DesktopPrintService::print(const PrintJob& job, const QStr
         return writePdf(job, reportFilePath(folder, documentName, equipmentName), documentName, false);
     }
     printer().setDocName(documentName);
-    if (hasPrinter() && paintJob(job, printer()))
+    if (hasPrinter() && paintJob(job, printer(), m_pictures))
         return {true, {}};
     return writePdf(job, reportFilePath(m_folder.path(), documentName, equipmentName), documentName, true);
 }
@@ -83,19 +84,19 @@ PrintService::Outcome DesktopPrintService::saveAsPdf(const PrintJob& job, const 
     return writePdf(job, path, documentName, false);
 }
 
-bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName)
+bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName, const PicturePainter& pictures)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(documentName);
-    return paintJob(job, pdf);
+    return paintJob(job, pdf, pictures);
 }
 
 PrintService::Outcome DesktopPrintService::writePdf(const PrintJob& job, const QString& path,
                                                     const QString& documentName, bool fallback)
 {
-    if (!paintPdf(job, path, documentName)) {
+    if (!paintPdf(job, path, documentName, m_pictures)) {
         m_messages.tell((fallback ? QStringLiteral("No printer could take the report, and it could not be saved as %1 "
                                                    "either. Nothing was printed.")
                                   : QStringLiteral("The report could not be saved as %1. Nothing was printed."))

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "PainterPrinter.h"
 #include "PrintJob.h"
 
 #include <QPrinter>
-
-#include <memory>
 
 #include <memory>
 
@@ -37,8 +36,8 @@ public:
 class DesktopPrintService : public PrintService {
 public:
     // The folder is followed while the program runs: a report with nowhere else to go lands in
-    // the data folder in use at the time.
-    DesktopPrintService(MessageBoxes& messages, const DataFolder& folder);
+    // the data folder in use at the time. Pages' pictures are drawn by `pictures`.
+    DesktopPrintService(MessageBoxes& messages, const DataFolder& folder, PicturePainter pictures = {});
 
     void showSetup(QWidget* parent) override;
     Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
@@ -55,11 +54,13 @@ private:
 
     MessageBoxes& m_messages;
     const DataFolder& m_folder;
+    PicturePainter m_pictures;
     std::unique_ptr<QPrinter> m_printer;
 };
 
 // Paints the job on a printer, on pages turned as the job asks with margins of at least 15 mm;
-// false when the printer could not be started.
-bool paintJob(const PrintJob& job, QPrinter& printer);
+// false when the printer could not be started. Pictures are drawn by `pictures`, or left blank.
+bool paintJob(const PrintJob& job, QPrinter& printer, const PicturePainter& pictures = {});
 // Paints the job into a PDF file at the path; false when the file could not be written.
-bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName);
+bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName,
+              const PicturePainter& pictures = {});

@@ -144,6 +144,7 @@ struct PriceLines {
     std::array<QList<QPointF>, kLevels> press;
     QList<QPointF> crossings;
     double job = 0;
+    bool operator==(const PriceLines&) const = default;
 };
 PriceLines priceLines(const MarketCheck& check);
 
@@ -153,6 +154,7 @@ struct EfficiencyCurve {
     QList<QPointF> needed;
     std::array<double, kLevels> levels{};
     QPointF job;
+    bool operator==(const EfficiencyCurve&) const = default;
 };
 EfficiencyCurve efficiencyCurve(const MarketCheck& check);
 

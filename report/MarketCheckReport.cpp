@@ -26,5 +26,9 @@ PrintJob marketCheckReport(const QString& name, const CenterAnalysis& analysis, 
     job.endLine().bold(true);
     for (const QString& paragraph : marketchecktexts::verdict(check))
         indented(job, paragraph);
-    return job.bold(false).endLine();
+    constexpr double kPictureMillimetres = 100;
+    job.bold(false).endLine().picture(marketchecktexts::kPriceCaption, kPictureMillimetres,
+                                      pagepicture::marketPrices(check));
+    return job.picture(marketchecktexts::kBreakEvenCaption, kPictureMillimetres, pagepicture::breakEven(check))
+        .endDocument();
 }

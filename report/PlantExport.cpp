@@ -166,8 +166,9 @@ QByteArray csv(const plantoverview::Overview& overview)
     return bytes;
 }
 
-PrintJob printedTable(const plantoverview::Overview& overview, int year)
+PrintJob printed(const plantoverview::Overview& overview, int year)
 {
+    constexpr double kPictureMillimetres = 110;
     PrintJob job;
     job.landscape().fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
     job.printLine(QStringLiteral("Plant Overview %1").arg(year)).bold(false).fontSize(8).endLine();
@@ -177,7 +178,8 @@ PrintJob printedTable(const plantoverview::Overview& overview, int year)
     printColumnHeadings(job);
     for (const CenterRow& row : overview.centers)
         printRow(job, row);
-    return job;
+    job.picture(QStringLiteral("Annual cost by center"), kPictureMillimetres, pagepicture::plantCosts(overview));
+    return job.endDocument();
 }
 
 } // namespace plantexport

@@ -35,8 +35,8 @@ const QList<FigureColumn>& figureColumns();
 // CR LF.
 QByteArray csv(const plantoverview::Overview& overview);
 
-// The printed table (landscape): a heading with the year, one line per center with the program's
-// display formats, and the state of each. The window adds its picture after it.
-PrintJob printedTable(const plantoverview::Overview& overview, int year);
+// The printed overview (landscape): a heading with the year, one line per center with the
+// program's display formats and the state of each, then the picture of annual cost by center.
+PrintJob printed(const plantoverview::Overview& overview, int year);
 
 } // namespace plantexport

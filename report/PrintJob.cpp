@@ -77,11 +77,11 @@ PrintJob& PrintJob::printNumber(double value)
 {
     return print(numbers::printForm(value));
 }
-PrintJob& PrintJob::picture(const QString& caption, double heightMillimetres, Drawing draw)
+PrintJob& PrintJob::picture(const QString& caption, double heightMillimetres, PagePicture shown)
 {
     PrintOperation op = withText(Kind::Picture, caption);
     op.millimetres = heightMillimetres;
-    op.drawing = std::make_shared<const Drawing>(std::move(draw));
+    op.picture = std::move(shown);
     return add(op);
 }
 

@@ -1,29 +1,24 @@
 #pragma once
 
+#include "PagePicture.h"
+
 #include <QList>
 #include <QString>
 
-#include <functional>
-#include <memory>
-
-class QPainter;
-class QRectF;
+#include <optional>
 
 // A printed report as the sequence of printer operations that produces it. Reports are built
-// here without any printer; a printer backend plays the operations back.
-// A picture on the page, drawn by the window that owns it: given a painter and the rectangle to
-// fill, in the painter's units.
-using Drawing = std::function<void(QPainter& painter, const QRectF& area)>;
-
+// here without any printer, their pictures as the figures they show; a printer backend plays the
+// operations back.
 struct PrintOperation {
     enum class Kind { FontName, FontSize, Bold, Underline, Print, EndLine, MoveToColumn, Picture, EndDocument };
     Kind kind = Kind::Print;
-    QString text;                           // FontName, Print
-    double points = 0;                      // FontSize
-    bool on = false;                        // Bold, Underline
-    int column = 0;                         // MoveToColumn, counted from 1
-    double millimetres = 0;                 // Picture: its height on the page; it takes the page's width
-    std::shared_ptr<const Drawing> drawing; // Picture
+    QString text;                       // FontName, Print
+    double points = 0;                  // FontSize
+    bool on = false;                    // Bold, Underline
+    int column = 0;                     // MoveToColumn, counted from 1
+    double millimetres = 0;             // Picture: its height on the page; it takes the page's width
+    std::optional<PagePicture> picture; // Picture
 
     bool operator==(const PrintOperation&) const = default;
 };
@@ -41,7 +36,7 @@ public:
     PrintJob& printNumber(double value); // in the print form, staying on the line
     // A picture across the page's width, on a line of its own, on the next page when it does not
     // fit on this one. A text page shows it as "[picture: <caption>]".
-    PrintJob& picture(const QString& caption, double heightMillimetres, Drawing draw);
+    PrintJob& picture(const QString& caption, double heightMillimetres, PagePicture shown);
     PrintJob& endDocument();
 
     // Wide tables are printed on pages turned sideways.

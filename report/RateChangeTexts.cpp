@@ -97,6 +97,14 @@ QList<Step> waterfall(const LevelChange& change)
     return steps;
 }
 
+std::optional<pagepicture::RateSteps> picture(const stalecenters::Explained& center, int level)
+{
+    if (!center.explanation || !center.explanation->at(level))
+        return std::nullopt;
+    const LevelChange& change = *center.explanation->at(level);
+    return pagepicture::RateSteps{QStringLiteral("%1: %2").arg(center.name, sentence(change)), waterfall(change)};
+}
+
 TextTable table(const QList<stalecenters::Explained>& centers, int level)
 {
     TextTable shown{{QStringLiteral("Center"), QStringLiteral("Saved rate (B)"), QStringLiteral("Today's rate (B)"),
@@ -107,8 +115,9 @@ TextTable table(const QList<stalecenters::Explained>& centers, int level)
     return shown;
 }
 
-PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int year)
+PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int year, const QString& chosen)
 {
+    constexpr double kPictureMillimetres = 100;
     PrintJob job;
     job.landscape().fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
     job.printLine(QStringLiteral("Why Rates Moved %1").arg(year)).bold(false).fontSize(8).endLine();
@@ -125,7 +134,10 @@ PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int y
             methods.append(methodLine(*center.explanation));
     for (const QString& method : methods)
         job.printLine(method);
-    return job;
+    for (const stalecenters::Explained& center : centers)
+        if (const auto shown = center.name == chosen ? picture(center, level) : std::nullopt)
+            job.picture(shown->title, kPictureMillimetres, *shown);
+    return job.endDocument();
 }
 
 } // namespace ratechangetexts

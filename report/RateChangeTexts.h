@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PagePicture.h"
 #include "PrintJob.h"
 #include "RateChange.h"
 #include "StaleCenters.h"
@@ -7,6 +8,8 @@
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // How a change in rate (B) reads, split over the inputs that made it: as a sentence
 // ("+$0.11: power price +$0.09, rent +$0.02"), as a table of the stale centers, as the steps of
@@ -31,21 +34,17 @@ QString sentence(const ratechange::LevelChange& change);
 // How the parts were found, in a sentence.
 QString methodLine(const ratechange::Explanation& explanation);
 
-// One bar of the waterfall: the saved rate, each part from where the one before it ended, and
-// today's rate. Totals stand on the axis.
-struct Step {
-    QString label;
-    double from = 0;
-    double to = 0;
-    bool total = false;
-};
+using Step = pagepicture::Step;
 QList<Step> waterfall(const ratechange::LevelChange& change);
+// The center's waterfall at the level, under "<name>: <sentence>"; nothing where its change
+// there cannot be split.
+std::optional<pagepicture::RateSteps> picture(const stalecenters::Explained& center, int level);
 
 // A row per stale center at the level: the saved and today's rate (B), the change, what it is
 // made of (or why it cannot be split).
 TextTable table(const QList<stalecenters::Explained>& centers, int level);
 
-// The page: heading, the table and the method; the window adds the picture of one center.
-PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int year);
+// The page: heading, the table and the method, then the waterfall of the chosen center.
+PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int year, const QString& chosen);
 
 } // namespace ratechangetexts

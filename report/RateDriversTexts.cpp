@@ -106,7 +106,7 @@ TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf)
     return shown;
 }
 
-PrintJob printed(const PrintedDrivers& page, Drawing picture)
+PrintJob printed(const PrintedDrivers& page)
 {
     constexpr double kPictureMillimetres = 85;
     const bool whatIf = page.texts != page.savedTexts;
@@ -116,7 +116,7 @@ PrintJob printed(const PrintedDrivers& page, Drawing picture)
     job.printLine(QStringLiteral("WHAT DRIVES THE RATE OF: ") + page.name).fontSize(8).bold(false).endLine();
     job.printLine(heading + QStringLiteral(", each input moved 10% down and 10% up") +
                   (whatIf ? QStringLiteral(", with the what-if figures below") : QString()));
-    job.picture(heading, kPictureMillimetres, std::move(picture)).endLine();
+    job.picture(heading, kPictureMillimetres, pagepicture::RateDrivers{page.drivers}).endLine();
     printTables(job, page.drivers, page.texts);
     if (whatIf)
         printWhatIf(job, page.saved, page.savedTexts, page.texts, page.whatIf);

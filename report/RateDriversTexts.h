@@ -30,7 +30,7 @@ TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optio
 // A row per input whose what-if text differs from the saved one.
 TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf);
 
-// The page: the heading, the picture the window draws, the table of what moves the rate and what
+// The page: the heading, the tornado picture, the table of what moves the rate and what
 // does not, then, when the user has typed a what-if, its inputs and the twelve rates.
 struct PrintedDrivers {
     QString name;
@@ -40,6 +40,6 @@ struct PrintedDrivers {
     InputTexts savedTexts;
     std::optional<ResultRecord> whatIf;
 };
-PrintJob printed(const PrintedDrivers& page, Drawing picture);
+PrintJob printed(const PrintedDrivers& page);
 
 } // namespace ratedriverstexts

@@ -16,7 +16,6 @@
 #include "frmMarketCheck.h"
 
 #include <QStandardPaths>
-#include <QXYSeries>
 
 namespace {
 enum class Results { Calculated, Missing, Short };
@@ -74,20 +73,13 @@ QStringList figuresOf(const QWidget* window)
     return control<QLabel>(window, "lblFigures")->text().split(u'\n');
 }
 
-// The names of a picture's series, and where its typical job stands.
+// The names of a picture's series.
 QStringList seriesOf(const QWidget* window, const char* chart)
 {
     QStringList names;
     for (const QAbstractSeries* series : control<MarketChart>(window, chart)->chart()->series())
         names << series->name();
     return names;
-}
-double jobMarkedIn(const QWidget* window, const char* chart)
-{
-    for (QAbstractSeries* series : control<MarketChart>(window, chart)->chart()->series())
-        if (series->name() == QStringLiteral("Typical job"))
-            return static_cast<QXYSeries*>(series)->at(0).x();
-    return -1;
 }
 } // namespace
 
@@ -142,8 +134,6 @@ void TestMarketCheckWindow::openedBesideTheAnalysis()
                           "Press at 60 %", "Cross-over", "", "Typical job"}));
     QCOMPARE(seriesOf(check, "chtBreakEven"), QStringList({"Break-even", "Level 1: 100 %", "Level 2: 80 %",
                                                            "Level 3: 70 %", "Level 4: 60 %", "", "Typical job"}));
-    QCOMPARE(jobMarkedIn(check, "chtPrice"), 3162.0);
-    QCOMPARE(jobMarkedIn(check, "chtBreakEven"), 3162.0);
     auto* pictures = control<QTabWidget>(check, "tabPictures");
     check->resize(1200, 650); // the figures at their full width, the pictures beside them
     for (int page = 0; page < pictures->count(); ++page) {
@@ -363,8 +353,11 @@ void TestMarketCheckWindow::pageGoesOut()
     QVERIFY(lines.contains("   " + kFirstLevel));
     for (const QString& verdict : kVerdictFor1000)
         QVERIFY2(lines.contains("   " + verdict), qPrintable(verdict));
-    QVERIFY(lines.contains("[picture: Price by quantity]"));
-    QVERIFY(lines.contains("[picture: Break-even efficiency by job size]"));
+    // The pictures mark the job at the market's $100.00 and at each level's cost, and its need.
+    const auto prices = std::get<pagepicture::MarketPrices>(page.pictures().value(0));
+    QCOMPARE(prices.efficiencies, QList<double>({100, 80, 70, 60}));
+    QCOMPARE(qRound64(prices.atJob.first().y() * 100), 10000); // in cents
+    QCOMPARE(std::get<pagepicture::BreakEven>(page.pictures().value(1)).curve.job.x(), 1000.0);
     if (button == "cmdSavePdf") {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");

@@ -1,4 +1,4 @@
-// The plant overview as a CSV file for spreadsheets and as a printed table.
+// The plant overview as a CSV file for spreadsheets and as a printed table with its picture.
 
 #include "EquipmentList.h"
 #include "PlantExport.h"
@@ -95,8 +95,8 @@ class TestPlantExport : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void csvReadsBackAsTheResultFiles_data();
-    void csvReadsBackAsTheResultFiles();
+    void csvAndPictureReadBackAsTheResultFiles_data();
+    void csvAndPictureReadBackAsTheResultFiles();
     void printedTableShowsEachCenter_data();
     void printedTableShowsEachCenter();
     void csvRunsNoFormula_data();
@@ -116,7 +116,7 @@ void TestPlantExport::initTestCase()
     QCOMPARE(m_overview.centers.size(), kNames.size());
 }
 
-void TestPlantExport::csvReadsBackAsTheResultFiles_data()
+void TestPlantExport::csvAndPictureReadBackAsTheResultFiles_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("state");
@@ -127,7 +127,7 @@ void TestPlantExport::csvReadsBackAsTheResultFiles_data()
                                                                   : "current");
 }
 
-void TestPlantExport::csvReadsBackAsTheResultFiles()
+void TestPlantExport::csvAndPictureReadBackAsTheResultFiles()
 {
     QFETCH(QString, name);
     QFETCH(QString, state);
@@ -142,6 +142,15 @@ void TestPlantExport::csvReadsBackAsTheResultFiles()
     QCOMPARE(fields.last(), state);
 
     const LoadedRecord saved = loadResultFile(DataFolder(m_dir.path()), name);
+    // The printed page's picture: a bar for each center with results, of its cost and rate (B).
+    const PagePicture picture = TextPagePrinter::of(plantexport::printed(m_overview, 2026)).pictures().value(0);
+    const QList<pagepicture::CenterCost> bars = std::get<pagepicture::PlantCosts>(picture).centers;
+    const auto bar = std::find_if(bars.cbegin(), bars.cend(), [&name](const auto& b) { return b.name == name; });
+    QCOMPARE(bar != bars.cend(), saved.ok());
+    if (saved.ok()) {
+        QCOMPARE(bar->split.total(), *saved.record.result(slot::annualCenterCost));
+        QCOMPARE(bar->rateB1, saved.record.result(slot::rateB(1)));
+    }
     for (int column = 0; column < kFigureColumns.size(); ++column) {
         const QString field = fields.at(column + 1);
         if (!saved.ok()) {
@@ -175,10 +184,11 @@ void TestPlantExport::printedTableShowsEachCenter()
 {
     QFETCH(QStringList, row);
     QFETCH(QString, details);
-    const PrintJob job = plantexport::printedTable(m_overview, 2026);
+    const PrintJob job = plantexport::printed(m_overview, 2026);
     QVERIFY(job.isLandscape());
     const QStringList lines = TextPagePrinter::of(job).lines();
     QCOMPARE(lines.first(), "Plant Overview 2026");
+    QCOMPARE(lines.last(), "[picture: Annual cost by center]");
     for (const QString& line : lines)
         QVERIFY2(line.size() <= 130, qPrintable(lines.join("\n")));
 
@@ -260,7 +270,7 @@ void TestPlantExport::unreadablePlantLeavesEveryStateUnknown()
     const plantoverview::Overview overview = plantoverview::read(DataFolder(dir.path()));
 
     const QList<QStringList> records = readCsv(QString::fromUtf8(plantexport::csv(overview)));
-    const QString printed = TextPagePrinter::of(plantexport::printedTable(overview, 2026)).lines().join(u' ');
+    const QString printed = TextPagePrinter::of(plantexport::printed(overview, 2026)).lines().join(u' ');
     QCOMPARE(overview.centers.size(), kNames.size());
     for (qsizetype i = 0; i < kNames.size(); ++i) {
         const QString state = plantoverview::stateText(overview.centers.at(i));

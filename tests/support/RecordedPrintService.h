@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PagePictures.h"
 #include "PrintService.h"
 #include "TextPagePrinter.h"
 
@@ -21,7 +22,7 @@ public:
     {
         pages.append(TextPagePrinter::of(job));
         savedPdfs.append(path);
-        return {paintPdf(job, path, documentName), path};
+        return {paintPdf(job, path, documentName, drawPagePicture), path};
     }
 
     int setupsShown = 0;

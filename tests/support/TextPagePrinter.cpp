@@ -54,6 +54,7 @@ void TextPagePrinter::apply(const PrintOperation& op)
             endLine();
         append(QStringLiteral("[picture: %1]").arg(op.text), {});
         endLine();
+        m_pictures.append(*op.picture);
         break;
     case Kind::EndDocument:
         m_ended = true;

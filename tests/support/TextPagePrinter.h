@@ -15,6 +15,7 @@ public:
     QStringList lines() const;
     QStringList markedLines() const;
     bool documentEnded() const { return m_ended; }
+    const QList<PagePicture>& pictures() const { return m_pictures; } // what the page's pictures show
 
 private:
     void append(const QString& text, const QString& marks);
@@ -24,5 +25,6 @@ private:
     QStringList m_marked;
     QString m_current;
     QString m_currentMarked;
+    QList<PagePicture> m_pictures;
     bool m_ended = false;
 };
