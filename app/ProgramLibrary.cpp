@@ -1,4 +1,4 @@
-#include "ProgramLibrary.h"
+#include "app/ProgramLibrary.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramModule.h"
+#include "app/ProgramModule.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 // The library of the program's windows: the desktop platform, which draws the printed pages'
 // pictures with the windows' charts, and the start that opens the main window after the splash
 // that the program has already shown.
-#include "ProgramModule.h"
+#include "app/ProgramModule.h"
 
-#include "PagePictures.h"
-#include "Platform.h"
-#include "ProgramStart.h"
+#include "forms/PagePictures.h"
+#include "forms/ProgramStart.h"
+#include "platform/Platform.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ApplicationSetUp.h"
-#include "ProgramFacts.h"
-#include "ProgramLibrary.h"
-#include "frmSplash.h"
+#include "app/ProgramLibrary.h"
+#include "forms/ApplicationSetUp.h"
+#include "forms/frmSplash.h"
+#include "platform/ProgramFacts.h"
 
 #include <QApplication>
 #include <QDate>

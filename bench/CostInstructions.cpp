@@ -2,8 +2,8 @@
 // many times as the argument says. scripts/count-cost-instructions.sh counts the instructions of
 // a run with one and a run with two under callgrind: the difference is one calculation, with
 // start-up and one-time set-up of the libraries left out.
-#include "CostFormulas.h"
-#include "WorkedExample.h"
+#include "engine/CostFormulas.h"
+#include "tests/engine/WorkedExample.h"
 
 #include <cstdio>
 #include <cstdlib>

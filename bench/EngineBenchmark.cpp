@@ -1,14 +1,14 @@
 // The cost engine's work on one Calculate BHR: the formulas from the typed texts to the filled
 // record, and the result file written and read back; and what drives one center's rate.
 
-#include "CostFormulas.h"
-#include "InputTexts.h"
-#include "RateChange.h"
-#include "RateDrivers.h"
-#include "ResultFile.h"
-#include "TextsCalculation.h"
-#include "WorkedExample.h"
-#include "WorkedExampleBoxes.h"
+#include "engine/CostFormulas.h"
+#include "engine/RateChange.h"
+#include "engine/RateDrivers.h"
+#include "engine/ResultFile.h"
+#include "engine/TextsCalculation.h"
+#include "store/InputTexts.h"
+#include "tests/engine/WorkedExample.h"
+#include "tests/support/WorkedExampleBoxes.h"
 
 #include <QTemporaryDir>
 

@@ -1,15 +1,15 @@
 // The whole plant at once: the overview of 1,000 saved centers, Recalculate all over them against
 // 1,000 separate calculations and saves, and the equipment list of 10,000 names.
 
-#include "CenterRecompute.h"
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "PlantFixture.h"
-#include "PlantOverview.h"
-#include "RecalculateAll.h"
-#include "ResultFile.h"
-#include "StaleCenters.h"
-#include "Stopwatch.h"
+#include "bench/PlantFixture.h"
+#include "bench/Stopwatch.h"
+#include "engine/CenterRecompute.h"
+#include "engine/PlantOverview.h"
+#include "engine/RecalculateAll.h"
+#include "engine/ResultFile.h"
+#include "engine/StaleCenters.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
 
 #include <QTemporaryDir>
 

@@ -4,9 +4,9 @@
 // files copied for the others, then the power price, the rent and the social security rate
 // changed in the plant file so that every one of them is stale.
 
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "PlantFolder.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "tests/support/PlantFolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

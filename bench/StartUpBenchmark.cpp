@@ -2,7 +2,7 @@
 // Qt window to its first paint, each started afresh. Reported per data folder (no list, 5 names,
 // 10,000 names): the processor time of the program's process, and its ratio and that of the peak
 // memory to the bare window's.
-#include "PlantFixture.h"
+#include "bench/PlantFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>

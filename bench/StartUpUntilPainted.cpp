@@ -2,8 +2,8 @@
 // benchmark runs it as a process of its own and counts the processor time it took. It takes the
 // program's steps up to the splash (app/main.cpp) and links what the program links, so the
 // windows' library, loaded only after the first paint, is not part of it.
-#include "ApplicationSetUp.h"
-#include "frmSplash.h"
+#include "forms/ApplicationSetUp.h"
+#include "forms/frmSplash.h"
 
 #include <QApplication>
 #include <QDate>

@@ -4,20 +4,20 @@
 // windows opened on damaged files of 100 MB, the tornado and a what-if keystroke of What Drives
 // This Rate, and a job costed on 1,000 centers.
 
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "BudgetCalculation.h"
-#include "PlantFixture.h"
-#include "PressFigures.h"
-#include "PrintService.h"
-#include "ProgramStart.h"
-#include "RateReport.h"
-#include "ResultFile.h"
-#include "Stopwatch.h"
-#include "frmBudget.h"
-#include "frmDrivers.h"
-#include "frmJobCost.h"
-#include "frmPlant.h"
+#include "bench/PlantFixture.h"
+#include "bench/Stopwatch.h"
+#include "engine/BudgetCalculation.h"
+#include "engine/ResultFile.h"
+#include "forms/ProgramStart.h"
+#include "forms/frmBudget.h"
+#include "forms/frmDrivers.h"
+#include "forms/frmJobCost.h"
+#include "forms/frmPlant.h"
+#include "platform/PrintService.h"
+#include "report/RateReport.h"
+#include "store/PressFigures.h"
 
 #include <QComboBox>
 #include <QLineEdit>

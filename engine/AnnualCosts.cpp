@@ -1,8 +1,8 @@
 // The annual cost of the center, slot by slot in the order the slots depend on each other.
 // Products and sums run left to right as bracketed, which fixes the last digit of each value.
 
-#include "CostCalculation.h"
-#include "ResultSlots.h"
+#include "engine/CostCalculation.h"
+#include "engine/ResultSlots.h"
 
 namespace slot = resultslots;
 

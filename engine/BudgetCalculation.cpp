@@ -1,10 +1,10 @@
-#include "BudgetCalculation.h"
+#include "engine/BudgetCalculation.h"
 
-#include "CostFormulas.h"
-#include "FileNames.h"
-#include "HandOverFiles.h"
-#include "RecordLayout.h"
-#include "ResultFile.h"
+#include "engine/CostFormulas.h"
+#include "engine/ResultFile.h"
+#include "store/FileNames.h"
+#include "store/HandOverFiles.h"
+#include "store/RecordLayout.h"
 
 namespace {
 

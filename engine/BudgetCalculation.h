@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "InputTexts.h"
+#include "store/DataFolder.h"
+#include "store/InputTexts.h"
 
 // What Calculate BHR does with the boxes: saves the plant file and the equipment's input files
 // as typed, runs the cost formulas, saves the result file and records the name in Name.tmp.

@@ -1,6 +1,6 @@
-#include "BudgetInputs.h"
+#include "engine/BudgetInputs.h"
 
-#include "ResultSlots.h"
+#include "engine/ResultSlots.h"
 
 namespace {
 

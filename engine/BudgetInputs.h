@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputBoxes.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "store/InputBoxes.h"
 
 #include <optional>
 #include <span>

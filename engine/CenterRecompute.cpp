@@ -1,7 +1,7 @@
-#include "CenterRecompute.h"
+#include "engine/CenterRecompute.h"
 
-#include "CostFormulas.h"
-#include "FileNames.h"
+#include "engine/CostFormulas.h"
+#include "store/FileNames.h"
 
 namespace centerrecompute {
 namespace {

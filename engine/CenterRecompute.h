@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "InputTexts.h"
-#include "RecordLayout.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "store/DataFolder.h"
+#include "store/InputTexts.h"
+#include "store/RecordLayout.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ArithmeticFailure.h"
+#include "textrules/ArithmeticFailure.h"
 
 // A double whose arithmetic throws ArithmeticFailure instead of giving an infinity or NaN, so
 // that each cost formula is written the way it reads, one checked operation at a time.

@@ -1,9 +1,9 @@
-#include "CostCalculation.h"
+#include "engine/CostCalculation.h"
 
-#include "BudgetInputs.h"
-#include "NumberReading.h"
-#include "NumberText.h"
-#include "ResultSlots.h"
+#include "engine/BudgetInputs.h"
+#include "engine/ResultSlots.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CheckedNumber.h"
-#include "InputTexts.h"
-#include "ResultRecord.h"
+#include "engine/CheckedNumber.h"
+#include "engine/ResultRecord.h"
+#include "store/InputTexts.h"
 
 // One run of the cost formulas, from the box texts to the filled record. Each formula is one
 // statement: it assigns its slot, or a division by zero leaves the slot as it was and the run

@@ -1,6 +1,6 @@
-#include "CostFormulas.h"
+#include "engine/CostFormulas.h"
 
-#include "CostCalculation.h"
+#include "engine/CostCalculation.h"
 
 CostOutcome calculateCosts(const InputTexts& texts, ResultRecord& record)
 {

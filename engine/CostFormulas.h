@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputTexts.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "store/InputTexts.h"
 
 enum class CostOutcome {
     Completed, // the record is filled and ready to be saved

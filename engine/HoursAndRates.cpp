@@ -1,7 +1,7 @@
 // Chargeable hours at the four efficiency levels and the hourly rates from them.
 
-#include "CostCalculation.h"
-#include "ResultSlots.h"
+#include "engine/CostCalculation.h"
+#include "engine/ResultSlots.h"
 
 namespace slot = resultslots;
 

@@ -1,8 +1,8 @@
-#include "PlantChanges.h"
+#include "engine/PlantChanges.h"
 
-#include "BudgetInputs.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "engine/BudgetInputs.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 namespace plantchanges {
 namespace {

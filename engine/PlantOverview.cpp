@@ -1,14 +1,14 @@
-#include "PlantOverview.h"
+#include "engine/PlantOverview.h"
 
-#include "BoxWords.h"
-#include "BudgetInputs.h"
-#include "CenterRecompute.h"
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "NumberText.h"
-#include "PlantChanges.h"
-#include "ResultFile.h"
-#include "SharedFiles.h"
+#include "engine/BudgetInputs.h"
+#include "engine/CenterRecompute.h"
+#include "engine/PlantChanges.h"
+#include "engine/ResultFile.h"
+#include "store/BoxWords.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/SharedFiles.h"
+#include "textrules/NumberText.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "RateChange.h"
+#include "engine/RateChange.h"
 
-#include "CostFormulas.h"
-#include "PlantChanges.h"
+#include "engine/CostFormulas.h"
+#include "engine/PlantChanges.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputTexts.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "store/InputTexts.h"
 
 #include <QList>
 

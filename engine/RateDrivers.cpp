@@ -1,6 +1,6 @@
-#include "RateDrivers.h"
+#include "engine/RateDrivers.h"
 
-#include "TextsCalculation.h"
+#include "engine/TextsCalculation.h"
 
 #include <algorithm>
 #include <cmath>

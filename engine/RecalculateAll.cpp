@@ -1,10 +1,10 @@
-#include "RecalculateAll.h"
+#include "engine/RecalculateAll.h"
 
-#include "CenterRecompute.h"
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "ResultFile.h"
-#include "SharedFiles.h"
+#include "engine/CenterRecompute.h"
+#include "engine/ResultFile.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/SharedFiles.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "RateChange.h"
-#include "ResultRecord.h"
+#include "engine/RateChange.h"
+#include "engine/ResultRecord.h"
+#include "store/DataFolder.h"
 
 #include <QList>
 #include <QString>

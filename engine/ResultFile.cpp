@@ -1,11 +1,11 @@
-#include "ResultFile.h"
+#include "engine/ResultFile.h"
 
-#include "ArithmeticFailure.h"
-#include "FieldText.h"
-#include "FileLimits.h"
-#include "FileNames.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "store/FieldText.h"
+#include "store/FileLimits.h"
+#include "store/FileNames.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <QStringList>
 

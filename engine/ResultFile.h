@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "store/DataFolder.h"
 
 #include <QString>
 

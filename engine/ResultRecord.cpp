@@ -1,6 +1,6 @@
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
 
-#include "ResultSlots.h"
+#include "engine/ResultSlots.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "StaleCenters.h"
+#include "engine/StaleCenters.h"
 
-#include "CenterRecompute.h"
+#include "engine/CenterRecompute.h"
 
 namespace stalecenters {
 

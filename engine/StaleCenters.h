@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "PlantOverview.h"
-#include "RateChange.h"
+#include "engine/PlantOverview.h"
+#include "engine/RateChange.h"
+#include "store/DataFolder.h"
 
 #include <QList>
 #include <QString>

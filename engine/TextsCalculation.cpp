@@ -1,8 +1,8 @@
-#include "TextsCalculation.h"
+#include "engine/TextsCalculation.h"
 
-#include "CostFormulas.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "engine/CostFormulas.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <cmath>
 

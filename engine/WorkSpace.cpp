@@ -1,7 +1,7 @@
-#include "WorkSpace.h"
+#include "engine/WorkSpace.h"
 
-#include "ArithmeticFailure.h"
-#include "NumberReading.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/NumberReading.h"
 
 std::optional<double> workSpaceFromCostRatio(const QString& costText, const QString& totalCostText,
                                              const QString& totalFeetText)

@@ -1,4 +1,4 @@
-#include "AccessiblePrompt.h"
+#include "forms/AccessiblePrompt.h"
 
 #include <QWidget>
 

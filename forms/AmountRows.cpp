@@ -1,8 +1,8 @@
-#include "AmountRows.h"
+#include "forms/AmountRows.h"
 
-#include "NamedWidget.h"
-#include "ResultTexts.h"
-#include "TextBoxes.h"
+#include "forms/NamedWidget.h"
+#include "forms/TextBoxes.h"
+#include "report/ResultTexts.h"
 
 #include <QFontMetricsF>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ApplicationSetUp.h"
+#include "forms/ApplicationSetUp.h"
 
-#include "ProgramFacts.h"
+#include "platform/ProgramFacts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "BarChartView.h"
+#include "forms/BarChartView.h"
 
-#include "PlantChart.h"
+#include "forms/PlantChart.h"
 
 BarChartView::BarChartView(Builder build, QWidget* parent) : QChartView(parent), m_build(std::move(build))
 {

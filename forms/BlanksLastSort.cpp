@@ -1,4 +1,4 @@
-#include "BlanksLastSort.h"
+#include "forms/BlanksLastSort.h"
 
 namespace {
 bool blank(const QVariant& value)

@@ -1,6 +1,6 @@
-#include "BoxHint.h"
+#include "forms/BoxHint.h"
 
-#include "ReadingHint.h"
+#include "textrules/ReadingHint.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

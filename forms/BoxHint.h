@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StorableTextValidator.h"
+#include "forms/StorableTextValidator.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "BoxPlaces.h"
+#include "forms/BoxPlaces.h"
 
 #include <array>
 

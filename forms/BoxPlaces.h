@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputBoxes.h"
-#include "MainWindowLink.h"
+#include "forms/MainWindowLink.h"
+#include "store/InputBoxes.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "BoxesPage.h"
+#include "forms/BoxesPage.h"
 
-#include "BoxHint.h"
-#include "BoxPlaces.h"
-#include "BoxWords.h"
-#include "PageParts.h"
+#include "forms/BoxHint.h"
+#include "forms/BoxPlaces.h"
+#include "forms/PageParts.h"
+#include "store/BoxWords.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InputTexts.h"
-#include "MainWindowLink.h"
+#include "forms/MainWindowLink.h"
+#include "store/InputTexts.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NamedWidget.h"
+#include "forms/NamedWidget.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

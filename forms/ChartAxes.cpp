@@ -1,6 +1,6 @@
-#include "ChartAxes.h"
+#include "forms/ChartAxes.h"
 
-#include "DisplayPattern.h"
+#include "textrules/DisplayPattern.h"
 
 #include <QCategoryAxis>
 #include <QFontMetrics>

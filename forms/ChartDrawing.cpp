@@ -1,4 +1,4 @@
-#include "ChartDrawing.h"
+#include "forms/ChartDrawing.h"
 
 #include <QChart>
 #include <QGraphicsLayout>

@@ -1,4 +1,4 @@
-#include "CreditLines.h"
+#include "forms/CreditLines.h"
 
 namespace credits {
 QString copyrightLine(int year)

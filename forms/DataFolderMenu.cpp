@@ -1,9 +1,9 @@
-#include "DataFolderMenu.h"
+#include "forms/DataFolderMenu.h"
 
-#include "DataBackup.h"
-#include "FileNames.h"
-#include "MainWindowLink.h"
-#include "Platform.h"
+#include "forms/MainWindowLink.h"
+#include "platform/Platform.h"
+#include "store/DataBackup.h"
+#include "store/FileNames.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "DriversChart.h"
+#include "forms/DriversChart.h"
 
-#include "BoxWords.h"
-#include "ChartAxes.h"
+#include "forms/ChartAxes.h"
+#include "store/BoxWords.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

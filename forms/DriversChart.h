@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RateDrivers.h"
+#include "engine/RateDrivers.h"
 
 class QChart;
 class QFont;

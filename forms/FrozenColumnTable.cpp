@@ -1,4 +1,4 @@
-#include "FrozenColumnTable.h"
+#include "forms/FrozenColumnTable.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

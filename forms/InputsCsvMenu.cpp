@@ -1,11 +1,11 @@
-#include "InputsCsvMenu.h"
+#include "forms/InputsCsvMenu.h"
 
-#include "DataChanges.h"
-#include "ImportSummary.h"
-#include "InputsImport.h"
-#include "InputsTable.h"
-#include "MainWindowLink.h"
-#include "Platform.h"
+#include "forms/DataChanges.h"
+#include "forms/MainWindowLink.h"
+#include "platform/Platform.h"
+#include "report/ImportSummary.h"
+#include "store/InputsImport.h"
+#include "store/InputsTable.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "JobCostChart.h"
+#include "forms/JobCostChart.h"
 
-#include "ChartAxes.h"
-#include "JobCostTexts.h"
+#include "forms/ChartAxes.h"
+#include "report/JobCostTexts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,6 +1,6 @@
-#include "JobCostTableModel.h"
+#include "forms/JobCostTableModel.h"
 
-#include "JobCostTexts.h"
+#include "report/JobCostTexts.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JobCost.h"
+#include "pricing/JobCost.h"
 
 #include <QAbstractTableModel>
 

@@ -1,7 +1,7 @@
-#include "LeftFilesQuestion.h"
+#include "forms/LeftFilesQuestion.h"
 
-#include "MessageBoxes.h"
-#include "SharedFiles.h"
+#include "platform/MessageBoxes.h"
+#include "store/SharedFiles.h"
 
 bool mayTakeOverFiles(MessageBoxes& messages, const QString& name, const QStringList& present, const QString& question)
 {

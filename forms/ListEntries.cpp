@@ -1,4 +1,4 @@
-#include "ListEntries.h"
+#include "forms/ListEntries.h"
 
 #include <QFontMetrics>
 #include <QListWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "InputBoxes.h"
-#include "InputTexts.h"
+#include "store/DataFolder.h"
+#include "store/InputBoxes.h"
+#include "store/InputTexts.h"
 
 #include <QList>
 #include <QString>

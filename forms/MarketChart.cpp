@@ -1,7 +1,7 @@
-#include "MarketChart.h"
+#include "forms/MarketChart.h"
 
-#include "ChartAxes.h"
-#include "MarketCheckTexts.h"
+#include "forms/ChartAxes.h"
+#include "report/MarketCheckTexts.h"
 
 #include <QCategoryAxis>
 #include <QLegendMarker>

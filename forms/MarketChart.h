@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MarketCheck.h"
-#include "PagePicture.h"
+#include "pricing/MarketCheck.h"
+#include "report/PagePicture.h"
 
 #include <QChartView>
 

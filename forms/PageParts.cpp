@@ -1,6 +1,6 @@
-#include "PageParts.h"
+#include "forms/PageParts.h"
 
-#include "ElidedLabel.h"
+#include "forms/ElidedLabel.h"
 
 #include <QHBoxLayout>
 

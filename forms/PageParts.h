@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccessiblePrompt.h"
-#include "NamedWidget.h"
+#include "forms/AccessiblePrompt.h"
+#include "forms/NamedWidget.h"
 
 #include <QFont>
 #include <QLabel>

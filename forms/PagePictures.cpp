@@ -1,10 +1,10 @@
-#include "PagePictures.h"
+#include "forms/PagePictures.h"
 
-#include "ChartDrawing.h"
-#include "DriversChart.h"
-#include "MarketChart.h"
-#include "PlantChart.h"
-#include "WaterfallChart.h"
+#include "forms/ChartDrawing.h"
+#include "forms/DriversChart.h"
+#include "forms/MarketChart.h"
+#include "forms/PlantChart.h"
+#include "forms/WaterfallChart.h"
 
 namespace {
 

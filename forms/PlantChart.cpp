@@ -1,6 +1,6 @@
-#include "PlantChart.h"
+#include "forms/PlantChart.h"
 
-#include "ChartAxes.h"
+#include "forms/ChartAxes.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

@@ -1,7 +1,7 @@
-#include "PlantTableModel.h"
+#include "forms/PlantTableModel.h"
 
-#include "DisplayPattern.h"
-#include "PlantExport.h"
+#include "report/PlantExport.h"
+#include "textrules/DisplayPattern.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlantOverview.h"
+#include "engine/PlantOverview.h"
 
 #include <QAbstractTableModel>
 

@@ -1,10 +1,10 @@
-#include "PreliminaryPage.h"
+#include "forms/PreliminaryPage.h"
 
-#include "BoxHint.h"
-#include "FileNames.h"
-#include "ListEntries.h"
-#include "PageParts.h"
-#include "ProgramIcon.h"
+#include "forms/BoxHint.h"
+#include "forms/ListEntries.h"
+#include "forms/PageParts.h"
+#include "forms/ProgramIcon.h"
+#include "store/FileNames.h"
 
 #include <QEvent>
 #include <QGridLayout>

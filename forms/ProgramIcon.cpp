@@ -1,4 +1,4 @@
-#include "ProgramIcon.h"
+#include "forms/ProgramIcon.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "ProgramStart.h"
+#include "forms/ProgramStart.h"
 
-#include "LeftoverFiles.h"
-#include "Platform.h"
-#include "frmSplash.h"
-#include "frmTab.h"
+#include "forms/frmSplash.h"
+#include "forms/frmTab.h"
+#include "platform/Platform.h"
+#include "store/LeftoverFiles.h"
 
 ProgramStart::ProgramStart(Platform& platform, Splash splash) : m_platform(platform)
 {

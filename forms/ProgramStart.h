@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "frmSplash.h"
-#include "frmTab.h"
+#include "forms/frmSplash.h"
+#include "forms/frmTab.h"
 class Platform;
 
 // Opens the splash window and, when it hands over, the main window. What can wait, the clean-up

@@ -1,13 +1,13 @@
-#include "ResultWindows.h"
+#include "forms/ResultWindows.h"
 
-#include "DataChanges.h"
-#include "ElidedLabel.h"
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "HandOverFiles.h"
-#include "MainWindowLink.h"
-#include "Platform.h"
-#include "ResultFile.h"
+#include "engine/ResultFile.h"
+#include "forms/DataChanges.h"
+#include "forms/ElidedLabel.h"
+#include "forms/MainWindowLink.h"
+#include "platform/Platform.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/HandOverFiles.h"
 
 namespace resultwindows {
 

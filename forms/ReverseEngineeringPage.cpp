@@ -1,17 +1,17 @@
-#include "ReverseEngineeringPage.h"
+#include "forms/ReverseEngineeringPage.h"
 
-#include "BoxHint.h"
+#include "forms/BoxHint.h"
 
-#include "DisplayPattern.h"
-#include "HandOverFiles.h"
-#include "MainWindowLink.h"
-#include "NumberReading.h"
-#include "OpenWindows.h"
-#include "PageParts.h"
-#include "Platform.h"
-#include "PricingFile.h"
-#include "ResultFile.h"
-#include "ResultRecord.h"
+#include "engine/ResultFile.h"
+#include "engine/ResultRecord.h"
+#include "forms/MainWindowLink.h"
+#include "forms/OpenWindows.h"
+#include "forms/PageParts.h"
+#include "platform/Platform.h"
+#include "store/HandOverFiles.h"
+#include "store/PricingFile.h"
+#include "textrules/DisplayPattern.h"
+#include "textrules/NumberReading.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>

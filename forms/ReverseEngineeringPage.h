@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PricingCheck.h"
+#include "pricing/PricingCheck.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "SaveAsPdf.h"
+#include "forms/SaveAsPdf.h"
 
-#include "Platform.h"
-#include "ReportFile.h"
+#include "platform/Platform.h"
+#include "platform/ReportFile.h"
 
 bool saveAsPdf(Platform& platform, QWidget* parent, const PrintJob& job, const QString& reportName,
                const QString& equipmentName)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintJob.h"
+#include "report/PrintJob.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "StorableTextValidator.h"
+#include "forms/StorableTextValidator.h"
 
-#include "FieldText.h"
+#include "store/FieldText.h"
 
 StorableTextValidator::StorableTextValidator(QObject* parent, Rule rule)
     : QValidator(parent), m_rule(rule ? rule : &fieldtext::problem)

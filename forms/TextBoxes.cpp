@@ -1,6 +1,6 @@
-#include "TextBoxes.h"
+#include "forms/TextBoxes.h"
 
-#include "NamedWidget.h"
+#include "forms/NamedWidget.h"
 
 #include <QFontMetrics>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
-#include "TextTableView.h"
+#include "forms/TextTableView.h"
 
-#include "NamedWidget.h"
+#include "forms/NamedWidget.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

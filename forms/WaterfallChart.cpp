@@ -1,8 +1,8 @@
-#include "WaterfallChart.h"
+#include "forms/WaterfallChart.h"
 
-#include "ChangeText.h"
-#include "ChartAxes.h"
-#include "DisplayPattern.h"
+#include "forms/ChartAxes.h"
+#include "report/ChangeText.h"
+#include "textrules/DisplayPattern.h"
 
 #include <QBarCategoryAxis>
 #include <QBarLegendMarker>

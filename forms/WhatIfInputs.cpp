@@ -1,12 +1,12 @@
-#include "WhatIfInputs.h"
+#include "forms/WhatIfInputs.h"
 
-#include "AccessiblePrompt.h"
-#include "BoxHint.h"
-#include "BoxPlaces.h"
-#include "BoxWords.h"
-#include "DisplayPattern.h"
-#include "NumberReading.h"
-#include "TextsCalculation.h"
+#include "engine/TextsCalculation.h"
+#include "forms/AccessiblePrompt.h"
+#include "forms/BoxHint.h"
+#include "forms/BoxPlaces.h"
+#include "store/BoxWords.h"
+#include "textrules/DisplayPattern.h"
+#include "textrules/NumberReading.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InputTexts.h"
+#include "store/InputTexts.h"
 
 #include <QWidget>
 

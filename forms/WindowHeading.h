@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ElidedLabel.h"
-#include "NamedWidget.h"
+#include "forms/ElidedLabel.h"
+#include "forms/NamedWidget.h"
 
 // The heading at the top of a window about one center, centred and bold in a larger face. A long
 // equipment name in it never widens the window.

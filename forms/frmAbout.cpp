@@ -1,12 +1,12 @@
-#include "frmAbout.h"
+#include "forms/frmAbout.h"
 
-#include "CreditLines.h"
-#include "NamedWidget.h"
-#include "Platform.h"
-#include "ProgramFacts.h"
-#include "ProgramFiles.h"
-#include "ProgramIcon.h"
-#include "SystemInformation.h"
+#include "forms/CreditLines.h"
+#include "forms/NamedWidget.h"
+#include "forms/ProgramIcon.h"
+#include "platform/Platform.h"
+#include "platform/ProgramFacts.h"
+#include "platform/ProgramFiles.h"
+#include "platform/SystemInformation.h"
 
 #include <QDir>
 #include <QFrame>

@@ -1,12 +1,12 @@
-#include "frmBudget.h"
+#include "forms/frmBudget.h"
 
-#include "AmountRows.h"
-#include "DisplayPattern.h"
-#include "MainWindowLink.h"
-#include "OpenWindows.h"
-#include "Platform.h"
-#include "ResultWindows.h"
-#include "ScrollingPage.h"
+#include "forms/AmountRows.h"
+#include "forms/MainWindowLink.h"
+#include "forms/OpenWindows.h"
+#include "forms/ResultWindows.h"
+#include "forms/ScrollingPage.h"
+#include "platform/Platform.h"
+#include "textrules/DisplayPattern.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CenterAnalysis.h"
-#include "PrintJob.h"
+#include "pricing/CenterAnalysis.h"
+#include "report/PrintJob.h"
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
-#include "frmDelete.h"
+#include "forms/frmDelete.h"
 
-#include "AccessiblePrompt.h"
-#include "DataChanges.h"
-#include "EquipmentList.h"
-#include "ListEntries.h"
-#include "MainWindowLink.h"
-#include "NamedWidget.h"
-#include "Platform.h"
+#include "forms/AccessiblePrompt.h"
+#include "forms/DataChanges.h"
+#include "forms/ListEntries.h"
+#include "forms/MainWindowLink.h"
+#include "forms/NamedWidget.h"
+#include "platform/Platform.h"
+#include "store/EquipmentList.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "InputTexts.h"
-#include "PrintJob.h"
-#include "RateDrivers.h"
-#include "ResultRecord.h"
+#include "engine/RateDrivers.h"
+#include "engine/ResultRecord.h"
+#include "report/PrintJob.h"
+#include "store/InputTexts.h"
 
 #include <QWidget>
 

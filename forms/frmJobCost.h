@@ -1,10 +1,10 @@
 #pragma once
 
-#include "JobCost.h"
-#include "JobFile.h"
-#include "PlantOverview.h"
-#include "PressFigures.h"
-#include "PrintJob.h"
+#include "engine/PlantOverview.h"
+#include "pricing/JobCost.h"
+#include "report/PrintJob.h"
+#include "store/JobFile.h"
+#include "store/PressFigures.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CenterAnalysis.h"
-#include "MarketCheck.h"
-#include "PressFigures.h"
-#include "PrintJob.h"
+#include "pricing/CenterAnalysis.h"
+#include "pricing/MarketCheck.h"
+#include "report/PrintJob.h"
+#include "store/PressFigures.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "frmName.h"
+#include "forms/frmName.h"
 
-#include "AccessiblePrompt.h"
-#include "BoxHint.h"
-#include "EquipmentList.h"
-#include "HandOverFiles.h"
-#include "LeftFilesQuestion.h"
-#include "MainWindowLink.h"
-#include "Platform.h"
-#include "SharedFiles.h"
+#include "forms/AccessiblePrompt.h"
+#include "forms/BoxHint.h"
+#include "forms/LeftFilesQuestion.h"
+#include "forms/MainWindowLink.h"
+#include "platform/Platform.h"
+#include "store/EquipmentList.h"
+#include "store/HandOverFiles.h"
+#include "store/SharedFiles.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintJob.h"
-#include "StaleCenters.h"
+#include "engine/StaleCenters.h"
+#include "report/PrintJob.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "frmSplash.h"
+#include "forms/frmSplash.h"
 
-#include "CreditLines.h"
-#include "NamedWidget.h"
-#include "ProgramFacts.h"
-#include "ProgramIcon.h"
+#include "forms/CreditLines.h"
+#include "forms/NamedWidget.h"
+#include "forms/ProgramIcon.h"
+#include "platform/ProgramFacts.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,16 +1,16 @@
-#include "frmTab.h"
+#include "forms/frmTab.h"
 
-#include "BoxPlaces.h"
-#include "BoxesPage.h"
-#include "CreditLines.h"
-#include "DataFolderMenu.h"
-#include "EquipmentList.h"
-#include "InputsCsvMenu.h"
-#include "Platform.h"
-#include "PreliminaryPage.h"
-#include "ProgramIcon.h"
-#include "ReverseEngineeringPage.h"
-#include "ScrollingPage.h"
+#include "forms/BoxPlaces.h"
+#include "forms/BoxesPage.h"
+#include "forms/CreditLines.h"
+#include "forms/DataFolderMenu.h"
+#include "forms/InputsCsvMenu.h"
+#include "forms/PreliminaryPage.h"
+#include "forms/ProgramIcon.h"
+#include "forms/ReverseEngineeringPage.h"
+#include "forms/ScrollingPage.h"
+#include "platform/Platform.h"
+#include "store/EquipmentList.h"
 
 #include <QApplication>
 #include <QCloseEvent>

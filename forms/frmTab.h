@@ -8,9 +8,9 @@
 // The Reverse Engineering tab feeds pricing/ the same way through the pricing file.
 // Windows never compute: arithmetic lives in engine/ and pricing/, file layouts in store/.
 
-#include "DataChanges.h"
-#include "MainWindowLink.h"
-#include "OpenWindows.h"
+#include "forms/DataChanges.h"
+#include "forms/MainWindowLink.h"
+#include "forms/OpenWindows.h"
 
 #include <QMainWindow>
 

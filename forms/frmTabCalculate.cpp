@@ -1,10 +1,10 @@
 // Calculate BHR: the main window's boxes become saved files and results.
-#include "frmTab.h"
+#include "forms/frmTab.h"
 
-#include "BudgetCalculation.h"
-#include "Platform.h"
-#include "RecordLayout.h"
-#include "SharedFiles.h"
+#include "engine/BudgetCalculation.h"
+#include "platform/Platform.h"
+#include "store/RecordLayout.h"
+#include "store/SharedFiles.h"
 
 #include <QHash>
 #include <QLineEdit>

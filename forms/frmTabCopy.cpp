@@ -1,13 +1,13 @@
 // The main window's side of the plant overview and of saving an equipment under a new name.
-#include "frmTab.h"
+#include "forms/frmTab.h"
 
-#include "EquipmentCopy.h"
-#include "EquipmentList.h"
-#include "HandOverFiles.h"
-#include "LeftFilesQuestion.h"
-#include "Platform.h"
-#include "PreliminaryPage.h"
-#include "RecordLayout.h"
+#include "forms/LeftFilesQuestion.h"
+#include "forms/PreliminaryPage.h"
+#include "platform/Platform.h"
+#include "store/EquipmentCopy.h"
+#include "store/EquipmentList.h"
+#include "store/HandOverFiles.h"
+#include "store/RecordLayout.h"
 
 #include <QStatusBar>
 

@@ -1,15 +1,15 @@
 // Selecting, starting and loading an equipment record in the main window.
-#include "frmTab.h"
+#include "forms/frmTab.h"
 
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "NumberReading.h"
-#include "NumberText.h"
-#include "Platform.h"
-#include "PreliminaryPage.h"
-#include "RecordLayout.h"
-#include "SharedFiles.h"
-#include "WorkSpace.h"
+#include "engine/WorkSpace.h"
+#include "forms/PreliminaryPage.h"
+#include "platform/Platform.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/RecordLayout.h"
+#include "store/SharedFiles.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // The main window's side of a what-if: its figures typed into the boxes of its center, then
 // calculated there or saved under a new name, exactly as the user would do it by hand.
-#include "frmTab.h"
+#include "forms/frmTab.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QLineEdit>
 

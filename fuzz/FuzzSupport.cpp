@@ -1,6 +1,6 @@
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
 
-#include "SingleByteText.h"
+#include "textrules/SingleByteText.h"
 
 #include <QFile>
 #include <QTemporaryDir>

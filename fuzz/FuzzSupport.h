@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataFolder.h"
+#include "store/DataFolder.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 // Any values that replace accepts read back as written, but for blanks before a value; values
 // it refuses leave the file as it was.
-#include "DataFolder.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/DataFolder.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,10 +1,10 @@
 // The equipment list under any list file and any run of additions and removals: after an
 // addition the name is there once more (or already was), after a removal it is gone and every
 // other name keeps its place.
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "FuzzSupport.h"
-#include "SingleByteText.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "textrules/SingleByteText.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 // The field rule on any file content: it always ends, hands out no more values than the lines
 // and commas allow, and on content without commas and double quotes gives each line back with
 // the blanks before it dropped.
-#include "FieldReader.h"
-#include "FuzzSupport.h"
-#include "SingleByteText.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/FieldReader.h"
+#include "textrules/SingleByteText.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // Every name that the name check lets through names files that lie in the program folder
 // itself: each file name is one path component, and the file made under it is in the folder.
-#include "FileNames.h"
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/FileNames.h"
 
 #include <QDir>
 #include <QFileInfo>

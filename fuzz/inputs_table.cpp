@@ -1,9 +1,9 @@
 // The spreadsheet table of inputs on any bytes: reading always ends; a table read and written
 // back row by row reads back the same; and an import plan accounts for every row below the
 // heading once, as changed, unchanged or refused.
-#include "CsvTable.h"
-#include "FuzzSupport.h"
-#include "InputsImport.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/CsvTable.h"
+#include "store/InputsImport.h"
 
 #include <cstddef>
 #include <cstdint>

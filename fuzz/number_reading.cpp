@@ -1,8 +1,8 @@
 // Number reading against the plain reference reading: the same value, or an overflow on both.
-#include "ArithmeticFailure.h"
-#include "FuzzSupport.h"
-#include "NumberReading.h"
-#include "ReferenceNumber.h"
+#include "fuzz/FuzzSupport.h"
+#include "fuzz/ReferenceNumber.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/NumberReading.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Every finite double written as number text reads back, within its 15 significant digits,
 // and never as an overflow: in a box and in the number form of the files.
-#include "ArithmeticFailure.h"
-#include "FuzzSupport.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "fuzz/FuzzSupport.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,11 +1,11 @@
 // The plant file, input files 2 to 4 and the pricing file loaded from any bytes: nothing
 // breaks, and each box gets the value of its own line as far as the file goes.
-#include "FieldReader.h"
-#include "FileNames.h"
-#include "FuzzSupport.h"
-#include "PricingFile.h"
-#include "RecordLayout.h"
-#include "SingleByteText.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/FieldReader.h"
+#include "store/FileNames.h"
+#include "store/PricingFile.h"
+#include "store/RecordLayout.h"
+#include "textrules/SingleByteText.h"
 
 #include <QStringList>
 

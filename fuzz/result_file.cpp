@@ -1,10 +1,10 @@
 // The result file: any bytes load without harm, and a record saved and loaded again gives the
 // values its number text holds.
-#include "FileNames.h"
-#include "FuzzSupport.h"
-#include "NumberReading.h"
-#include "NumberText.h"
-#include "ResultFile.h"
+#include "engine/ResultFile.h"
+#include "fuzz/FuzzSupport.h"
+#include "store/FileNames.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <cmath>
 #include <cstddef>

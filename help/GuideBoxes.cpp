@@ -5,8 +5,8 @@
 // without boxes, stops the build.
 //   guideboxes <guide with the markers> <guide to write>
 
-#include "BoxPlaces.h"
-#include "BoxWords.h"
+#include "forms/BoxPlaces.h"
+#include "store/BoxWords.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
-#include "DataLocation.h"
+#include "platform/DataLocation.h"
 
-#include "FileNames.h"
+#include "store/FileNames.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "FolderMemory.h"
+#include "platform/FolderMemory.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,7 +1,7 @@
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
-#include "MessageBoxes.h"
-#include "ProgramFiles.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramFiles.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpWindow.h"
+#include "platform/HelpWindow.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "platform/HelpWindow.h"
 
 #include <QPushButton>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
-#include "ProgramFacts.h"
-#include "TableQuestion.h"
+#include "platform/ProgramFacts.h"
+#include "platform/TableQuestion.h"
 
 #include <QApplication>
 #include <QInputDialog>

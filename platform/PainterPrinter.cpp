@@ -1,4 +1,4 @@
-#include "PainterPrinter.h"
+#include "platform/PainterPrinter.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrinterBackend.h"
+#include "platform/PrinterBackend.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 
-#include "DataLocation.h"
+#include "platform/DataLocation.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "DataLocation.h"
-#include "FileDialogs.h"
-#include "FolderMemory.h"
-#include "HelpViewer.h"
-#include "MessageBoxes.h"
-#include "PrintService.h"
-#include "SystemTools.h"
+#include "platform/DataLocation.h"
+#include "platform/FileDialogs.h"
+#include "platform/FolderMemory.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PrintService.h"
+#include "platform/SystemTools.h"
+#include "store/DataFolder.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
-#include "PrintService.h"
+#include "platform/PrintService.h"
 
-#include "MessageBoxes.h"
-#include "PainterPrinter.h"
-#include "ReportFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PainterPrinter.h"
+#include "platform/ReportFile.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "PainterPrinter.h"
-#include "PrintJob.h"
+#include "platform/PainterPrinter.h"
+#include "report/PrintJob.h"
+#include "store/DataFolder.h"
 
 #include <QPrinter>
 

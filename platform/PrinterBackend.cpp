@@ -1,4 +1,4 @@
-#include "PrinterBackend.h"
+#include "platform/PrinterBackend.h"
 
 void play(const PrintJob& job, PrinterBackend& backend)
 {

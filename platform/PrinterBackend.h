@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintJob.h"
+#include "report/PrintJob.h"
 
 // Something that carries out printer operations: a real page or a recorded text page.
 class PrinterBackend {

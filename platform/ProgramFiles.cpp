@@ -1,4 +1,4 @@
-#include "ProgramFiles.h"
+#include "platform/ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "SystemInformation.h"
+#include "platform/SystemInformation.h"
 
 #include <optional>
 

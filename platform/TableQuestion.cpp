@@ -1,4 +1,4 @@
-#include "TableQuestion.h"
+#include "platform/TableQuestion.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

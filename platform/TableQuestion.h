@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextTable.h"
+#include "report/TextTable.h"
 
 #include <QDialog>
 

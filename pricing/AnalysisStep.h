@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ArithmeticFailure.h"
+#include "textrules/ArithmeticFailure.h"
 
 #include <optional>
 

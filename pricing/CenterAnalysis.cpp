@@ -1,9 +1,9 @@
-#include "CenterAnalysis.h"
+#include "pricing/CenterAnalysis.h"
 
-#include "AnalysisStep.h"
-#include "NumberReading.h"
-#include "QuantitySeries.h"
-#include "StraightLine.h"
+#include "pricing/AnalysisStep.h"
+#include "pricing/QuantitySeries.h"
+#include "pricing/StraightLine.h"
+#include "textrules/NumberReading.h"
 
 using analysisstep::need;
 

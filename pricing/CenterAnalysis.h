@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PricingFields.h"
+#include "store/PricingFields.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
-#include "JobCost.h"
+#include "pricing/JobCost.h"
 
-#include "NumberReading.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "textrules/NumberReading.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MarketCheck.h"
-#include "PlantOverview.h"
-#include "PressFigures.h"
+#include "engine/PlantOverview.h"
+#include "pricing/MarketCheck.h"
+#include "store/PressFigures.h"
 
 #include <QList>
 #include <QString>

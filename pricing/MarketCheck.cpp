@@ -1,6 +1,6 @@
-#include "MarketCheck.h"
+#include "pricing/MarketCheck.h"
 
-#include "NumberReading.h"
+#include "textrules/NumberReading.h"
 
 #include <algorithm>
 #include <cmath>

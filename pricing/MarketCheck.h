@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CenterAnalysis.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "pricing/CenterAnalysis.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,8 +1,8 @@
-#include "PricingCheck.h"
+#include "pricing/PricingCheck.h"
 
-#include "ArithmeticFailure.h"
-#include "NumberReading.h"
-#include "StraightLine.h"
+#include "pricing/StraightLine.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/NumberReading.h"
 
 namespace {
 

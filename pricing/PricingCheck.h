@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PricingFields.h"
+#include "store/PricingFields.h"
 
 // Whether typed pricing inputs can be analysed, checked in this order: both quantities at least
 // 1 (after rounding), an hourly cost above 0, then both prices above the set-up price (the price

@@ -1,4 +1,4 @@
-#include "QuantitySeries.h"
+#include "pricing/QuantitySeries.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "StraightLine.h"
+#include "pricing/StraightLine.h"
 
-#include "ArithmeticFailure.h"
-#include "NumberReading.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/NumberReading.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
-#include "CenterTexts.h"
+#include "report/CenterTexts.h"
 
-#include "DisplayPattern.h"
-#include "NumberText.h"
+#include "textrules/DisplayPattern.h"
+#include "textrules/NumberText.h"
 
 namespace centertexts {
 namespace {

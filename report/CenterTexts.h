@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CenterAnalysis.h"
+#include "pricing/CenterAnalysis.h"
 
 #include <QStringList>
 

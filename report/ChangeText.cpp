@@ -1,6 +1,6 @@
-#include "ChangeText.h"
+#include "report/ChangeText.h"
 
-#include "DisplayPattern.h"
+#include "textrules/DisplayPattern.h"
 
 namespace changetext {
 namespace {

@@ -1,6 +1,6 @@
-#include "ImportSummary.h"
+#include "report/ImportSummary.h"
 
-#include "BoxWords.h"
+#include "store/BoxWords.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InputsImport.h"
-#include "InputsTable.h"
-#include "TextTable.h"
+#include "report/TextTable.h"
+#include "store/InputsImport.h"
+#include "store/InputsTable.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "JobCostTexts.h"
+#include "report/JobCostTexts.h"
 
-#include "DisplayPattern.h"
-#include "ReadingHint.h"
+#include "textrules/DisplayPattern.h"
+#include "textrules/ReadingHint.h"
 
 #include <algorithm>
 

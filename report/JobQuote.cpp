@@ -1,6 +1,6 @@
-#include "JobQuote.h"
+#include "report/JobQuote.h"
 
-#include "JobCostTexts.h"
+#include "report/JobCostTexts.h"
 
 namespace texts = jobcosttexts;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JobCost.h"
-#include "PrintJob.h"
+#include "pricing/JobCost.h"
+#include "report/PrintJob.h"
 
 // The printed quote of a job on one center, on one page: the job, the center and its rate, the
 // press hours, the cost, the mark-up, the price and the price list. Ended and ready to print;

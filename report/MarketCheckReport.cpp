@@ -1,6 +1,6 @@
-#include "MarketCheckReport.h"
+#include "report/MarketCheckReport.h"
 
-#include "MarketCheckTexts.h"
+#include "report/MarketCheckTexts.h"
 
 namespace {
 

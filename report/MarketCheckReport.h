@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MarketCheck.h"
-#include "PrintJob.h"
+#include "pricing/MarketCheck.h"
+#include "report/PrintJob.h"
 
 // The printed page: heading, the market's price, the press's own figures, the figures and the
 // verdict, every line three columns in, wrapped lines too; then the pictures of price and

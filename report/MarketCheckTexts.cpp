@@ -1,6 +1,6 @@
-#include "MarketCheckTexts.h"
+#include "report/MarketCheckTexts.h"
 
-#include "DisplayPattern.h"
+#include "textrules/DisplayPattern.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CenterAnalysis.h"
-#include "MarketCheck.h"
+#include "pricing/CenterAnalysis.h"
+#include "pricing/MarketCheck.h"
 
 #include <QStringList>
 

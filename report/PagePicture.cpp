@@ -1,6 +1,6 @@
-#include "PagePicture.h"
+#include "report/PagePicture.h"
 
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
 
 namespace pagepicture {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MarketCheck.h"
-#include "PlantOverview.h"
-#include "RateDrivers.h"
+#include "engine/PlantOverview.h"
+#include "engine/RateDrivers.h"
+#include "pricing/MarketCheck.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,7 +1,7 @@
-#include "PlantExport.h"
+#include "report/PlantExport.h"
 
-#include "CsvTable.h"
-#include "DisplayPattern.h"
+#include "store/CsvTable.h"
+#include "textrules/DisplayPattern.h"
 
 #include <functional>
 #include <optional>

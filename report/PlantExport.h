@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PlantOverview.h"
-#include "PrintJob.h"
+#include "engine/PlantOverview.h"
+#include "report/PrintJob.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "PrintJob.h"
+#include "report/PrintJob.h"
 
-#include "NumberText.h"
+#include "textrules/NumberText.h"
 
 using Kind = PrintOperation::Kind;
 

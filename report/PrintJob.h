@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PagePicture.h"
+#include "report/PagePicture.h"
 
 #include <QList>
 #include <QString>

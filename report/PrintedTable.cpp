@@ -1,4 +1,4 @@
-#include "PrintedTable.h"
+#include "report/PrintedTable.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintJob.h"
-#include "TextTable.h"
+#include "report/PrintJob.h"
+#include "report/TextTable.h"
 
 #include <QList>
 

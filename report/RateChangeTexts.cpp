@@ -1,10 +1,10 @@
-#include "RateChangeTexts.h"
+#include "report/RateChangeTexts.h"
 
-#include "BoxWords.h"
-#include "ChangeText.h"
-#include "DisplayPattern.h"
-#include "PrintedTable.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "report/ChangeText.h"
+#include "report/PrintedTable.h"
+#include "store/BoxWords.h"
+#include "textrules/DisplayPattern.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PagePicture.h"
-#include "PrintJob.h"
-#include "RateChange.h"
-#include "StaleCenters.h"
-#include "TextTable.h"
+#include "engine/RateChange.h"
+#include "engine/StaleCenters.h"
+#include "report/PagePicture.h"
+#include "report/PrintJob.h"
+#include "report/TextTable.h"
 
 #include <QList>
 #include <QString>

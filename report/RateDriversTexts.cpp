@@ -1,10 +1,10 @@
-#include "RateDriversTexts.h"
+#include "report/RateDriversTexts.h"
 
-#include "BoxWords.h"
-#include "ChangeText.h"
-#include "DisplayPattern.h"
-#include "PrintedTable.h"
-#include "RateChangeTexts.h"
+#include "report/ChangeText.h"
+#include "report/PrintedTable.h"
+#include "report/RateChangeTexts.h"
+#include "store/BoxWords.h"
+#include "textrules/DisplayPattern.h"
 
 namespace ratedriverstexts {
 namespace {

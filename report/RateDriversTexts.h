@@ -1,10 +1,10 @@
 #pragma once
 
-#include "InputTexts.h"
-#include "PrintJob.h"
-#include "RateDrivers.h"
-#include "ResultRecord.h"
-#include "TextTable.h"
+#include "engine/RateDrivers.h"
+#include "engine/ResultRecord.h"
+#include "report/PrintJob.h"
+#include "report/TextTable.h"
+#include "store/InputTexts.h"
 
 #include <QString>
 

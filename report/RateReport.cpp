@@ -1,8 +1,8 @@
-#include "RateReport.h"
+#include "report/RateReport.h"
 
-#include "DisplayPattern.h"
-#include "RateTable.h"
-#include "ResultTexts.h"
+#include "report/RateTable.h"
+#include "report/ResultTexts.h"
+#include "textrules/DisplayPattern.h"
 
 #include <utility>
 

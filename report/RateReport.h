@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintJob.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "report/PrintJob.h"
 
 #include <QString>
 

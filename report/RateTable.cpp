@@ -1,8 +1,8 @@
-#include "RateTable.h"
+#include "report/RateTable.h"
 
-#include "DisplayPattern.h"
-#include "NumberText.h"
-#include "ResultTexts.h"
+#include "report/ResultTexts.h"
+#include "textrules/DisplayPattern.h"
+#include "textrules/NumberText.h"
 
 #include <algorithm>
 

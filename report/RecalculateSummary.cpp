@@ -1,9 +1,9 @@
-#include "RecalculateSummary.h"
+#include "report/RecalculateSummary.h"
 
-#include "ChangeText.h"
-#include "DisplayPattern.h"
-#include "RateChangeTexts.h"
-#include "ResultRecord.h"
+#include "engine/ResultRecord.h"
+#include "report/ChangeText.h"
+#include "report/RateChangeTexts.h"
+#include "textrules/DisplayPattern.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecalculateAll.h"
-#include "TextTable.h"
+#include "engine/RecalculateAll.h"
+#include "report/TextTable.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ResultTexts.h"
+#include "report/ResultTexts.h"
 
-#include "DisplayPattern.h"
+#include "textrules/DisplayPattern.h"
 
 #include <algorithm>
 

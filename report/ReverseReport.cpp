@@ -1,6 +1,6 @@
-#include "ReverseReport.h"
+#include "report/ReverseReport.h"
 
-#include "CenterTexts.h"
+#include "report/CenterTexts.h"
 
 using centertexts::money;
 

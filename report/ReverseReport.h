@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CenterAnalysis.h"
-#include "PrintJob.h"
+#include "pricing/CenterAnalysis.h"
+#include "report/PrintJob.h"
 
 // The printed reverse-engineering report: the heading with the name, the speed sentence, the
 // prices, the cost sentence and the table of cost and retail by quantity, ended as a document.

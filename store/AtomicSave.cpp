@@ -1,4 +1,4 @@
-#include "AtomicSave.h"
+#include "store/AtomicSave.h"
 
 #include <QFile>
 #include <QFileInfo>

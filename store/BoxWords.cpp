@@ -1,4 +1,4 @@
-#include "BoxWords.h"
+#include "store/BoxWords.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "CsvTable.h"
+#include "store/CsvTable.h"
 
-#include "SingleByteText.h"
+#include "textrules/SingleByteText.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

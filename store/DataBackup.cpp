@@ -1,6 +1,6 @@
-#include "DataBackup.h"
+#include "store/DataBackup.h"
 
-#include "FileNames.h"
+#include "store/FileNames.h"
 
 #include <QDir>
 #include <QFileInfo>

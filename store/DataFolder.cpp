@@ -1,9 +1,9 @@
-#include "DataFolder.h"
+#include "store/DataFolder.h"
 
-#include "AtomicSave.h"
-#include "FieldText.h"
-#include "FileLimits.h"
-#include "SingleByteText.h"
+#include "store/AtomicSave.h"
+#include "store/FieldText.h"
+#include "store/FileLimits.h"
+#include "textrules/SingleByteText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FieldReader.h"
-#include "FieldText.h"
+#include "store/FieldReader.h"
+#include "store/FieldText.h"
 
 #include <QString>
 #include <QStringList>

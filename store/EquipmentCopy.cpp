@@ -1,8 +1,8 @@
-#include "EquipmentCopy.h"
+#include "store/EquipmentCopy.h"
 
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "SharedFiles.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/SharedFiles.h"
 
 #include <QFileInfo>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "EquipmentList.h"
+#include "store/EquipmentList.h"
 
-#include "FileLimits.h"
-#include "FileNames.h"
-#include "SingleByteText.h"
+#include "store/FileLimits.h"
+#include "store/FileNames.h"
+#include "textrules/SingleByteText.h"
 
 #include <QSet>
 

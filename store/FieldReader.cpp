@@ -1,4 +1,4 @@
-#include "FieldReader.h"
+#include "store/FieldReader.h"
 
 FieldReader::FieldReader(QString content) : m_text(std::move(content)) {}
 

@@ -1,6 +1,6 @@
-#include "FieldText.h"
+#include "store/FieldText.h"
 
-#include "SingleByteText.h"
+#include "textrules/SingleByteText.h"
 
 namespace fieldtext {
 namespace {

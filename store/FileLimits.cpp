@@ -1,7 +1,7 @@
-#include "FileLimits.h"
+#include "store/FileLimits.h"
 
-#include "DisplayPattern.h"
-#include "InputBoxes.h"
+#include "store/InputBoxes.h"
+#include "textrules/DisplayPattern.h"
 
 namespace filelimits {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileNames.h"
+#include "store/FileNames.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "FileNames.h"
+#include "store/FileNames.h"
 
-#include "FieldText.h"
+#include "store/FieldText.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "FilesState.h"
+#include "store/FilesState.h"
 
 #include <QDataStream>
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "HandOverFiles.h"
+#include "store/HandOverFiles.h"
 
-#include "FileNames.h"
+#include "store/FileNames.h"
 
 namespace handover {
 namespace {

@@ -1,4 +1,4 @@
-#include "InputBoxes.h"
+#include "store/InputBoxes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InputBoxes.h"
+#include "store/InputBoxes.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
-#include "InputsImport.h"
+#include "store/InputsImport.h"
 
-#include "BoxWords.h"
-#include "CsvTable.h"
-#include "EquipmentList.h"
-#include "FieldReader.h"
-#include "FieldText.h"
-#include "FileNames.h"
-#include "InputsTable.h"
-#include "RecordLayout.h"
-#include "SharedFiles.h"
+#include "store/BoxWords.h"
+#include "store/CsvTable.h"
+#include "store/EquipmentList.h"
+#include "store/FieldReader.h"
+#include "store/FieldText.h"
+#include "store/FileNames.h"
+#include "store/InputsTable.h"
+#include "store/RecordLayout.h"
+#include "store/SharedFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "InputsTable.h"
+#include "store/InputsTable.h"
 
-#include "BoxWords.h"
-#include "CsvTable.h"
-#include "EquipmentList.h"
-#include "FileNames.h"
-#include "RecordLayout.h"
+#include "store/BoxWords.h"
+#include "store/CsvTable.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/RecordLayout.h"
 
 #include <QSaveFile>
 

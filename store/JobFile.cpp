@@ -1,7 +1,7 @@
-#include "JobFile.h"
+#include "store/JobFile.h"
 
-#include "FieldText.h"
-#include "FileNames.h"
+#include "store/FieldText.h"
+#include "store/FileNames.h"
 
 #include <QCollator>
 #include <QDir>

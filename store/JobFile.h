@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "FileLimits.h"
+#include "store/DataFolder.h"
+#include "store/FileLimits.h"
 
 #include <QList>
 #include <QString>

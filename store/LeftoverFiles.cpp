@@ -1,8 +1,8 @@
-#include "LeftoverFiles.h"
+#include "store/LeftoverFiles.h"
 
-#include "AtomicSave.h"
-#include "EquipmentList.h"
-#include "FileNames.h"
+#include "store/AtomicSave.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
 
 #include <QDir>
 #include <QRegularExpression>

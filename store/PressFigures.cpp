@@ -1,6 +1,6 @@
-#include "PressFigures.h"
+#include "store/PressFigures.h"
 
-#include "FileNames.h"
+#include "store/FileNames.h"
 
 namespace pressfigures {
 

@@ -1,6 +1,6 @@
-#include "PricingFile.h"
+#include "store/PricingFile.h"
 
-#include "FileNames.h"
+#include "store/FileNames.h"
 
 #include <array>
 

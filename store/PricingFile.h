@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "PricingFields.h"
+#include "store/DataFolder.h"
+#include "store/PricingFields.h"
 
 // The equipment's pricing file: the six inputs of its last reverse-engineering Calculate,
 // one text per line as typed.

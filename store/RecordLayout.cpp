@@ -1,7 +1,7 @@
-#include "RecordLayout.h"
+#include "store/RecordLayout.h"
 
-#include "FileNames.h"
-#include "InputBoxes.h"
+#include "store/FileNames.h"
+#include "store/InputBoxes.h"
 
 namespace recordlayout {
 namespace {

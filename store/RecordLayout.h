@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataFolder.h"
-#include "InputTexts.h"
+#include "store/DataFolder.h"
+#include "store/InputTexts.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "SharedFiles.h"
+#include "store/SharedFiles.h"
 
-#include "EquipmentList.h"
-#include "FileNames.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
 
 #include <QFileInfo>
 

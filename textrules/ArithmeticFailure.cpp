@@ -1,4 +1,4 @@
-#include "ArithmeticFailure.h"
+#include "textrules/ArithmeticFailure.h"
 
 namespace {
 const char* describe(FailureKind kind)

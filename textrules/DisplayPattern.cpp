@@ -1,6 +1,6 @@
-#include "DisplayPattern.h"
+#include "textrules/DisplayPattern.h"
 
-#include "NumberText.h"
+#include "textrules/NumberText.h"
 
 namespace numbers {
 namespace {

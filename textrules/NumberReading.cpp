@@ -1,6 +1,6 @@
-#include "NumberReading.h"
+#include "textrules/NumberReading.h"
 
-#include "ArithmeticFailure.h"
+#include "textrules/ArithmeticFailure.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlainDecimal.h"
+#include "textrules/PlainDecimal.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "textrules/NumberText.h"
 
-#include "NumberReading.h"
+#include "textrules/NumberReading.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ReadingHint.h"
+#include "textrules/ReadingHint.h"
 
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "SingleByteText.h"
+#include "textrules/SingleByteText.h"
 
 #include <array>
 

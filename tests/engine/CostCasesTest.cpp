@@ -1,9 +1,9 @@
 // The cost formulas away from the worked example: the two ways a calculation fails, the payroll
 // tax maximums, the wages that make an employee, and the motors' horsepower.
 
-#include "CostFormulas.h"
-#include "Figures.h"
-#include "WorkedExample.h"
+#include "engine/CostFormulas.h"
+#include "tests/engine/Figures.h"
+#include "tests/engine/WorkedExample.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // Saving the result record as the equipment's result file and reading it back.
 
-#include "ResultFile.h"
-#include "Figures.h"
-#include "FileContents.h"
-#include "ReferencePage.h"
+#include "engine/ResultFile.h"
+#include "tests/engine/Figures.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/ReferencePage.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkedExampleBoxes.h"
+#include "tests/support/WorkedExampleBoxes.h"
 
 // A press with two operators, as typed into the boxes: the worked example the expected figures of
 // the cost tests are calculated from by hand.

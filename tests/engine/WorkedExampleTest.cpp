@@ -1,12 +1,12 @@
 // The worked example: a press with two operators, from the typed texts to the saved result file.
 
-#include "WorkedExample.h"
-#include "CostFormulas.h"
-#include "Figures.h"
-#include "ResultFile.h"
+#include "tests/engine/WorkedExample.h"
+#include "engine/CostFormulas.h"
+#include "engine/ResultFile.h"
+#include "tests/engine/Figures.h"
 
-#include "FileContents.h"
-#include "ReferencePage.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/ReferencePage.h"
 
 #include <QTemporaryDir>
 

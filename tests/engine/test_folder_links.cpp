@@ -1,12 +1,12 @@
 // A symbolic link in the data folder that leads out of it: every save that would go through it
 // is refused, naming the file, and the file it leads to stays as it was.
 
-#include "EquipmentList.h"
-#include "FileContents.h"
-#include "HandOverFiles.h"
-#include "PlantFolder.h"
-#include "PricingFile.h"
-#include "RecalculateAll.h"
+#include "engine/RecalculateAll.h"
+#include "store/EquipmentList.h"
+#include "store/HandOverFiles.h"
+#include "store/PricingFile.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/PlantFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 // The plant overview's judgement of each center, and Recalculate all: what it plans, what it
 // writes, and what a failure or a cancelled run leaves behind.
 
-#include "EquipmentList.h"
-#include "FileContents.h"
-#include "FileSizeLimit.h"
-#include "PlantFolder.h"
-#include "PlantOverview.h"
-#include "RecalculateAll.h"
-#include "RecordLayout.h"
+#include "engine/PlantOverview.h"
+#include "engine/RecalculateAll.h"
+#include "store/EquipmentList.h"
+#include "store/RecordLayout.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/PlantFolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

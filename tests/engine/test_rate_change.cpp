@@ -2,14 +2,14 @@
 // calculation, and the split of a change in rate (B) over the plant-wide inputs against two
 // separate calculations of the old and the new rate.
 
-#include "BoxPlaces.h"
-#include "CostFormulas.h"
-#include "InputTexts.h"
-#include "PlantChanges.h"
-#include "RateChange.h"
-#include "RateDrivers.h"
-#include "ResultSlots.h"
-#include "WorkedExampleBoxes.h"
+#include "engine/CostFormulas.h"
+#include "engine/PlantChanges.h"
+#include "engine/RateChange.h"
+#include "engine/RateDrivers.h"
+#include "engine/ResultSlots.h"
+#include "forms/BoxPlaces.h"
+#include "store/InputTexts.h"
+#include "tests/support/WorkedExampleBoxes.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "FakeSystemTools.h"
-#include "MainWindowDriver.h"
-#include "frmAbout.h"
+#include "forms/frmAbout.h"
+#include "tests/support/FakeSystemTools.h"
+#include "tests/support/MainWindowDriver.h"
 
 #include <QAction>
 #include <QFileInfo>

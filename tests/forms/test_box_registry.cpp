@@ -1,5 +1,5 @@
-#include "BoxPlaces.h"
-#include "MainWindowDriver.h"
+#include "forms/BoxPlaces.h"
+#include "tests/support/MainWindowDriver.h"
 
 #include <QLabel>
 #include <QLineEdit>

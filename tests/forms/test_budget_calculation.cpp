@@ -1,8 +1,8 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "frmBHR.h"
-#include "frmBudget.h"
+#include "forms/frmBHR.h"
+#include "forms/frmBudget.h"
+#include "store/FileNames.h"
 
 namespace {
 const QString kOverflow = QStringLiteral("Please fill out all necessary info on ");

@@ -1,10 +1,10 @@
 // The shop's data under its own control: the data folder shown, backed up, and exchanged for
 // another one that the next start remembers.
 
-#include "DataLocation.h"
-#include "FolderMemory.h"
-#include "MainWindowDriver.h"
-#include "frmBudget.h"
+#include "forms/frmBudget.h"
+#include "platform/DataLocation.h"
+#include "platform/FolderMemory.h"
+#include "tests/support/MainWindowDriver.h"
 
 #include <QAction>
 #include <QMap>

@@ -1,7 +1,7 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "frmDelete.h"
+#include "forms/frmDelete.h"
+#include "store/FileNames.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "BoxPlaces.h"
-#include "FileNames.h"
-#include "RecordLayout.h"
+#include "forms/BoxPlaces.h"
+#include "store/FileNames.h"
+#include "store/RecordLayout.h"
 
 namespace {
 const QString kNoName = QStringLiteral("You must have a valid File to Analyze. Click OK and begin again");

@@ -1,14 +1,14 @@
 // Every fixed text of every window, exactly as the user reads it: captions, prompts, button and
 // menu texts, hints and window titles, each looked up by its window and the control's name.
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "frmAbout.h"
-#include "frmBHR.h"
-#include "frmBudget.h"
-#include "frmCenter.h"
-#include "frmDelete.h"
-#include "frmName.h"
-#include "frmSplash.h"
+#include "forms/frmAbout.h"
+#include "forms/frmBHR.h"
+#include "forms/frmBudget.h"
+#include "forms/frmCenter.h"
+#include "forms/frmDelete.h"
+#include "forms/frmName.h"
+#include "forms/frmSplash.h"
 
 #include <QGroupBox>
 #include <QMenu>

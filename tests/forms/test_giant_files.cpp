@@ -1,11 +1,11 @@
 // Data files far larger than any the program writes: the window still opens, names the file and
 // its size limit, uses what can be read, and reads no more of the file than its limit.
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "PlantFolder.h"
-#include "frmJobCost.h"
-#include "frmPlant.h"
+#include "forms/frmJobCost.h"
+#include "forms/frmPlant.h"
+#include "store/FileNames.h"
+#include "tests/support/PlantFolder.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

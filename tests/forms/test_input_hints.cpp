@@ -1,8 +1,8 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "frmDelete.h"
-#include "frmName.h"
+#include "forms/frmDelete.h"
+#include "forms/frmName.h"
+#include "store/FileNames.h"
 
 #include <QAction>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // The input boxes of every center to a spreadsheet and back: what an import saves is what typing
 // the same texts and Calculate BHR saves, and a refused row changes nothing.
 
-#include "CsvTable.h"
-#include "MainWindowDriver.h"
-#include "PlantFolder.h"
+#include "store/CsvTable.h"
+#include "tests/support/MainWindowDriver.h"
+#include "tests/support/PlantFolder.h"
 
 #include <QAction>
 #include <QTemporaryDir>

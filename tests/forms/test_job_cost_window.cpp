@@ -1,14 +1,14 @@
 // The Job Cost window, opened from the File menu and driven the way a user drives it: a job worked
 // by hand on two centers of the worked example, what it says when something is missing, a job
 // saved, opened again and changed, the press figures kept between windows, and the quote on paper.
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "PaintedPage.h"
-#include "PlantFolder.h"
-#include "frmCenter.h"
-#include "frmJobCost.h"
-#include "frmMarketCheck.h"
+#include "forms/frmCenter.h"
+#include "forms/frmJobCost.h"
+#include "forms/frmMarketCheck.h"
+#include "store/FileNames.h"
+#include "tests/support/PaintedPage.h"
+#include "tests/support/PlantFolder.h"
 
 #include <QAction>
 #include <QBarSeries>

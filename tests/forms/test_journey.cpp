@@ -1,12 +1,12 @@
 // One whole analysis through the real windows, as a user takes it: from the splash to both
 // printed reports.
 
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "ProgramStart.h"
-#include "frmBHR.h"
-#include "frmBudget.h"
-#include "frmCenter.h"
+#include "forms/ProgramStart.h"
+#include "forms/frmBHR.h"
+#include "forms/frmBudget.h"
+#include "forms/frmCenter.h"
 
 #include <QTimer>
 

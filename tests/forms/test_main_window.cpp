@@ -1,7 +1,7 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "frmName.h"
+#include "forms/frmName.h"
+#include "store/FileNames.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>

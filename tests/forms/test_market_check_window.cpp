@@ -1,19 +1,19 @@
 // The market check window, opened from the analysis window and driven the way a user drives it:
 // what it says for each input, how it follows its center's results, and its page on the printer
 // and in a PDF file.
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "CostFormulas.h"
-#include "FileNames.h"
-#include "MarketChart.h"
-#include "MarketCheckReport.h"
-#include "PaintedPage.h"
-#include "PainterPrinter.h"
-#include "PricingExamples.h"
-#include "ResultSlots.h"
-#include "WorkedExample.h"
-#include "frmCenter.h"
-#include "frmMarketCheck.h"
+#include "engine/CostFormulas.h"
+#include "engine/ResultSlots.h"
+#include "forms/MarketChart.h"
+#include "forms/frmCenter.h"
+#include "forms/frmMarketCheck.h"
+#include "platform/PainterPrinter.h"
+#include "report/MarketCheckReport.h"
+#include "store/FileNames.h"
+#include "tests/engine/WorkedExample.h"
+#include "tests/pricing/PricingExamples.h"
+#include "tests/support/PaintedPage.h"
 
 #include <QStandardPaths>
 

@@ -1,11 +1,11 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "BudgetCalculation.h"
-#include "PaintedPage.h"
-#include "RateReport.h"
-#include "ReferencePage.h"
-#include "frmBHR.h"
-#include "frmBudget.h"
+#include "engine/BudgetCalculation.h"
+#include "forms/frmBHR.h"
+#include "forms/frmBudget.h"
+#include "report/RateReport.h"
+#include "tests/support/PaintedPage.h"
+#include "tests/support/ReferencePage.h"
 
 #include <QStandardPaths>
 

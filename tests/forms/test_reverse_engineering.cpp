@@ -1,12 +1,12 @@
 // The Reverse Engineering tab, the analysis window, its printed report and the naming window,
 // driven the way a user drives them.
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "ReferencePage.h"
-#include "ResultFile.h"
-#include "frmCenter.h"
-#include "frmName.h"
+#include "engine/ResultFile.h"
+#include "forms/frmCenter.h"
+#include "forms/frmName.h"
+#include "store/FileNames.h"
+#include "tests/support/ReferencePage.h"
 
 namespace {
 const QStringList kWorkedExample = workedExamplePricing();

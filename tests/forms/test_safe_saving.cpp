@@ -1,9 +1,9 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "FileNames.h"
-#include "FileSizeLimit.h"
-#include "frmBudget.h"
-#include "frmCenter.h"
+#include "forms/frmBudget.h"
+#include "forms/frmCenter.h"
+#include "store/FileNames.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 

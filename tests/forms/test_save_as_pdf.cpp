@@ -1,11 +1,11 @@
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "BudgetCalculation.h"
-#include "FileNames.h"
-#include "HandOverFiles.h"
-#include "PaintedPage.h"
-#include "frmBHR.h"
-#include "frmCenter.h"
+#include "engine/BudgetCalculation.h"
+#include "forms/frmBHR.h"
+#include "forms/frmCenter.h"
+#include "store/FileNames.h"
+#include "store/HandOverFiles.h"
+#include "tests/support/PaintedPage.h"
 
 #include <QStandardPaths>
 

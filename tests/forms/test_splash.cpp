@@ -1,7 +1,7 @@
-#include "ProgramStart.h"
-#include "RecordedPlatform.h"
-#include "frmSplash.h"
-#include "frmTab.h"
+#include "forms/ProgramStart.h"
+#include "forms/frmSplash.h"
+#include "forms/frmTab.h"
+#include "tests/support/RecordedPlatform.h"
 
 #include <QApplication>
 #include <QFile>

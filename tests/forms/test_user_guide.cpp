@@ -1,5 +1,5 @@
 // The user guide as the build writes it, read against the main window it describes.
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
 #include <QFile>
 #include <QMenu>

@@ -1,18 +1,18 @@
 // What drives a center's rate, its what-if, and why the stale centers' rates moved, through the
 // real windows: what they show, what they print, and what lands in the files.
 
-#include "MainWindowDriver.h"
+#include "tests/support/MainWindowDriver.h"
 
-#include "CostFormulas.h"
-#include "DisplayPattern.h"
-#include "FileNames.h"
-#include "InputTexts.h"
-#include "PaintedPage.h"
-#include "ResultSlots.h"
-#include "frmBHR.h"
-#include "frmDrivers.h"
-#include "frmPlant.h"
-#include "frmRateChanges.h"
+#include "engine/CostFormulas.h"
+#include "engine/ResultSlots.h"
+#include "forms/frmBHR.h"
+#include "forms/frmDrivers.h"
+#include "forms/frmPlant.h"
+#include "forms/frmRateChanges.h"
+#include "store/FileNames.h"
+#include "store/InputTexts.h"
+#include "tests/support/PaintedPage.h"
+#include "textrules/DisplayPattern.h"
 
 #include <QAction>
 #include <QBarCategoryAxis>

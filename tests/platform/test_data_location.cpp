@@ -1,9 +1,9 @@
-#include "DataLocation.h"
-#include "EquipmentList.h"
-#include "ProgramStart.h"
-#include "RecordedPlatform.h"
-#include "frmAbout.h"
-#include "frmTab.h"
+#include "forms/ProgramStart.h"
+#include "forms/frmAbout.h"
+#include "forms/frmTab.h"
+#include "platform/DataLocation.h"
+#include "store/EquipmentList.h"
+#include "tests/support/RecordedPlatform.h"
 
 #include <QAction>
 #include <QDir>

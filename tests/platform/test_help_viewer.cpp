@@ -1,6 +1,6 @@
-#include "HelpViewer.h"
-#include "HelpWindow.h"
-#include "RecordedMessageBoxes.h"
+#include "platform/HelpViewer.h"
+#include "platform/HelpWindow.h"
+#include "tests/support/RecordedMessageBoxes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "PaintedPage.h"
-#include "RecordedMessageBoxes.h"
-#include "SamplePrintJob.h"
+#include "tests/support/PaintedPage.h"
+#include "tests/support/RecordedMessageBoxes.h"
+#include "tests/support/SamplePrintJob.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "FakeSystemTools.h"
-#include "SystemInformation.h"
+#include "platform/SystemInformation.h"
+#include "tests/support/FakeSystemTools.h"
 
 #include <QTest>
 

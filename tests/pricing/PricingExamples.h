@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PricingFields.h"
+#include "store/PricingFields.h"
 
 // The worked example of the reverse engineering: 1000 pieces sell for $125, 10000 for $890,
 // with a 25 % mark-up on an hourly cost of $60.

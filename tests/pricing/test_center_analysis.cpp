@@ -1,8 +1,8 @@
 // What two known prices imply about a center: the worked example, the table's quantities, and
 // how failures are counted.
-#include "CenterAnalysis.h"
-#include "PricingExamples.h"
-#include "QuantitySeries.h"
+#include "pricing/CenterAnalysis.h"
+#include "pricing/QuantitySeries.h"
+#include "tests/pricing/PricingExamples.h"
 
 #include <QTest>
 

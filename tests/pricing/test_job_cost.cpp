@@ -1,11 +1,11 @@
 // One job costed on every center: a job worked by hand on two centers of the worked example, the
 // price list around it, what keeps a center from being costed, how typed figures are read, and
 // the cheapest center at random inputs against a calculation of this test's own.
-#include "CostFormulas.h"
-#include "JobCost.h"
-#include "JobCostTexts.h"
-#include "ResultSlots.h"
-#include "WorkedExample.h"
+#include "engine/CostFormulas.h"
+#include "engine/ResultSlots.h"
+#include "pricing/JobCost.h"
+#include "report/JobCostTexts.h"
+#include "tests/engine/WorkedExample.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // Whether a press can live at the market's prices for a typical job: hand-worked scenarios on the
 // worked examples of the cost formulas and the reverse engineering, and the verdict at random
 // inputs against a calculation of this test's own.
-#include "CostFormulas.h"
-#include "MarketCheck.h"
-#include "MarketCheckTexts.h"
-#include "PricingExamples.h"
-#include "ResultSlots.h"
-#include "WorkedExample.h"
+#include "engine/CostFormulas.h"
+#include "engine/ResultSlots.h"
+#include "pricing/MarketCheck.h"
+#include "report/MarketCheckTexts.h"
+#include "tests/engine/WorkedExample.h"
+#include "tests/pricing/PricingExamples.h"
 
 #include <QRegularExpression>
 #include <QTest>

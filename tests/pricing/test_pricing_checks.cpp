@@ -1,6 +1,6 @@
 // Which typed pricing inputs Calculate accepts, and which check speaks first.
-#include "PricingCheck.h"
-#include "PricingExamples.h"
+#include "pricing/PricingCheck.h"
+#include "tests/pricing/PricingExamples.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 // The plant overview as a CSV file for spreadsheets and as a printed table with its picture.
 
-#include "EquipmentList.h"
-#include "PlantExport.h"
-#include "PlantFolder.h"
-#include "ResultFile.h"
-#include "ResultSlots.h"
-#include "TextPagePrinter.h"
+#include "engine/ResultFile.h"
+#include "engine/ResultSlots.h"
+#include "report/PlantExport.h"
+#include "store/EquipmentList.h"
+#include "tests/support/PlantFolder.h"
+#include "tests/support/TextPagePrinter.h"
 
-#include "FileContents.h"
+#include "tests/support/FileContents.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 // The printed pages and the rate table, laid out as text without any window.
-#include "RateReport.h"
-#include "RateTable.h"
-#include "SamplePrintJob.h"
-#include "TextPagePrinter.h"
+#include "report/RateReport.h"
+#include "report/RateTable.h"
+#include "tests/support/SamplePrintJob.h"
+#include "tests/support/TextPagePrinter.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,14 +1,14 @@
-#include "DataFolder.h"
-#include "EquipmentList.h"
-#include "FieldReader.h"
-#include "FieldText.h"
-#include "FileNames.h"
-#include "FileSizeLimit.h"
-#include "HandOverFiles.h"
-#include "LeftoverFiles.h"
-#include "PricingFile.h"
+#include "store/DataFolder.h"
+#include "store/EquipmentList.h"
+#include "store/FieldReader.h"
+#include "store/FieldText.h"
+#include "store/FileNames.h"
+#include "store/HandOverFiles.h"
+#include "store/LeftoverFiles.h"
+#include "store/PricingFile.h"
+#include "tests/support/FileSizeLimit.h"
 
-#include "FileContents.h"
+#include "tests/support/FileContents.h"
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>

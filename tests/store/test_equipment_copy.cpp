@@ -1,9 +1,9 @@
 // Copying an equipment's saved files under a new name, for a what-if.
 
-#include "EquipmentCopy.h"
-#include "EquipmentList.h"
-#include "FileContents.h"
-#include "FileNames.h"
+#include "store/EquipmentCopy.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "tests/support/FileContents.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "EquipmentList.h"
-#include "FileNames.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
 
-#include "FileContents.h"
+#include "tests/support/FileContents.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 // The input boxes of every center as a spreadsheet table: how the table is read, and which rows
 // an import refuses and why.
 
-#include "CsvTable.h"
-#include "FileContents.h"
-#include "FileNames.h"
-#include "InputsImport.h"
-#include "InputsTable.h"
-#include "RecordLayout.h"
-#include "WorkedExampleBoxes.h"
+#include "store/CsvTable.h"
+#include "store/FileNames.h"
+#include "store/InputsImport.h"
+#include "store/InputsTable.h"
+#include "store/RecordLayout.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/WorkedExampleBoxes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // The files a job costed on every center leaves in the data folder: each saved job, and the
 // press figures typed for the next job; their names, and that they read back whole.
 
-#include "FileContents.h"
-#include "FileNames.h"
-#include "JobFile.h"
-#include "PressFigures.h"
+#include "store/FileNames.h"
+#include "store/JobFile.h"
+#include "store/PressFigures.h"
+#include "tests/support/FileContents.h"
 
 #include <QTemporaryDir>
 #include <QTest>

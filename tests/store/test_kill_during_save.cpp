@@ -1,8 +1,8 @@
-#include "DataFolder.h"
-#include "EquipmentList.h"
-#include "FileContents.h"
-#include "FileNames.h"
-#include "LeftoverFiles.h"
+#include "store/DataFolder.h"
+#include "store/EquipmentList.h"
+#include "store/FileNames.h"
+#include "store/LeftoverFiles.h"
+#include "tests/support/FileContents.h"
 
 #include <QDir>
 #include <QRandomGenerator>

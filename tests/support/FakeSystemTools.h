@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemTools.h"
+#include "platform/SystemTools.h"
 
 #include <QList>
 #include <QMap>

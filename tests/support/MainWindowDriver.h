@@ -3,11 +3,11 @@
 // Drives the real main window the way a user does: typing into boxes, clicking buttons and
 // list entries, reading what the boxes and files show.
 
-#include "FileContents.h"
-#include "RecordedPlatform.h"
-#include "ResultFile.h"
-#include "WorkedExampleBoxes.h"
-#include "frmTab.h"
+#include "engine/ResultFile.h"
+#include "forms/frmTab.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/RecordedPlatform.h"
+#include "tests/support/WorkedExampleBoxes.h"
 
 #include <QApplication>
 #include <QDir>

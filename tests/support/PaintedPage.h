@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintService.h"
+#include "platform/PrintService.h"
 
 #include <QImage>
 #include <QMarginsF>

@@ -3,9 +3,9 @@
 // A plant of saved centers in a folder, each calculated as Calculate BHR calculates it, from the
 // worked example's boxes with some of them typed differently.
 
-#include "BudgetCalculation.h"
-#include "FileNames.h"
-#include "WorkedExampleBoxes.h"
+#include "engine/BudgetCalculation.h"
+#include "store/FileNames.h"
+#include "tests/support/WorkedExampleBoxes.h"
 
 #include <QHash>
 #include <QString>

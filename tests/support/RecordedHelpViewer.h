@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
 class RecordedHelpViewer : public HelpViewer {
 public:

@@ -1,4 +1,4 @@
-#include "RecordedMessageBoxes.h"
+#include "tests/support/RecordedMessageBoxes.h"
 
 QStringList RecordedMessageBoxes::texts() const
 {

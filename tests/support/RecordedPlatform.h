@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Platform.h"
-#include "RecordedFileDialogs.h"
-#include "RecordedHelpViewer.h"
-#include "RecordedMessageBoxes.h"
-#include "RecordedPrintService.h"
+#include "platform/Platform.h"
+#include "tests/support/RecordedFileDialogs.h"
+#include "tests/support/RecordedHelpViewer.h"
+#include "tests/support/RecordedMessageBoxes.h"
+#include "tests/support/RecordedPrintService.h"
 
 #include <QTemporaryDir>
 

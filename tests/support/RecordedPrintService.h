@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PagePictures.h"
-#include "PrintService.h"
-#include "TextPagePrinter.h"
+#include "forms/PagePictures.h"
+#include "platform/PrintService.h"
+#include "tests/support/TextPagePrinter.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "ReferencePage.h"
+#include "tests/support/ReferencePage.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintJob.h"
+#include "report/PrintJob.h"
 
 // A short page that uses every printer operation: faces, columns, a column already passed,
 // printed numbers and underlining.

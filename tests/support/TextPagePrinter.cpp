@@ -1,4 +1,4 @@
-#include "TextPagePrinter.h"
+#include "tests/support/TextPagePrinter.h"
 
 using Kind = PrintOperation::Kind;
 

@@ -2,8 +2,8 @@
 
 // The worked example of the cost formulas as a user types it into the main window's boxes.
 
-#include "BoxPlaces.h"
-#include "InputTexts.h"
+#include "forms/BoxPlaces.h"
+#include "store/InputTexts.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ArithmeticFailure.h"
-#include "DisplayPattern.h"
-#include "NumberReading.h"
-#include "NumberText.h"
+#include "textrules/ArithmeticFailure.h"
+#include "textrules/DisplayPattern.h"
+#include "textrules/NumberReading.h"
+#include "textrules/NumberText.h"
 
 #include <QRandomGenerator>
 #include <QTest>

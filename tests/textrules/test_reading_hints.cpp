@@ -1,4 +1,4 @@
-#include "ReadingHint.h"
+#include "textrules/ReadingHint.h"
 
 #include <QTest>
 
