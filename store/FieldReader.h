@@ -15,6 +15,9 @@ public:
     explicit FieldReader(QString content);
 
     std::optional<QString> next();
+    // The same value as next() gives, seen in place: valid while the reader lives, and without a
+    // copy, for files of many values such as the result file.
+    std::optional<QStringView> nextView();
     // Every value not yet read, in order.
     QStringList rest();
     bool atEnd() const;
@@ -23,8 +26,8 @@ private:
     bool atLineEnd() const;
     void skipLineEnd();
     void skipToDelimiter();
-    QString readQuoted();
-    QString readPlain();
+    QStringView readQuoted();
+    QStringView readPlain();
 
     QString m_text;
     qsizetype m_pos = 0;
