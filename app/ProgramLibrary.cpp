@@ -1,6 +1,7 @@
 #include "app/ProgramLibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
@@ -14,7 +15,8 @@ QString libraryPath()
     const QString besideProgram = programFolder + QLatin1Char('/') + QLatin1String(kLibraryName);
     if (QFileInfo::exists(besideProgram))
         return besideProgram;
-    return programFolder + QStringLiteral("/../" WINDOWS_LIBRARY_FOLDER "/") + QLatin1String(kLibraryName);
+    return QDir::cleanPath(programFolder + QStringLiteral("/../" WINDOWS_LIBRARY_FOLDER "/") +
+                           QLatin1String(kLibraryName));
 }
 
 } // namespace
@@ -22,7 +24,12 @@ QString libraryPath()
 std::unique_ptr<ProgramModule> loadProgram(QString& error)
 {
     // Never unloaded: the windows' code runs until the program ends.
-    QLibrary library(libraryPath());
+    const QString path = libraryPath();
+    if (!QFileInfo::exists(path)) {
+        error = QStringLiteral("%1 is missing.").arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    QLibrary library(path);
     const auto make = reinterpret_cast<MakeProgram>(library.resolve(kMakeProgramSymbol));
     if (!make) {
         error = library.errorString();
