@@ -104,11 +104,11 @@ Plan plan(const DataFolder& folder)
 SaveOutcome save(const DataFolder& folder, const Plan& plan, const std::function<bool(int done, int total)>& proceed)
 {
     // A plan holds each result file once; one put together by hand must still not write a file twice.
-    QList<DataFolder::FileValues> files;
+    QList<DataFolder::FileContent> files;
     QList<QString> names;
     QSet<QString> planned;
     for (const PlannedCenter& center : plan.centers) {
-        DataFolder::FileValues file = resultFileValues(center.name, center.newRecord);
+        DataFolder::FileContent file = resultFileContent(center.name, center.newRecord);
         if (planned.contains(file.fileName))
             continue;
         planned.insert(file.fileName);

@@ -6,23 +6,33 @@
 #include "textrules/ArithmeticFailure.h"
 #include "textrules/NumberReading.h"
 #include "textrules/NumberText.h"
+#include "textrules/PlainDecimal.h"
 
-#include <QStringList>
+#include <algorithm>
 
 static_assert(kResultFileLines == filelimits::kResultFileLines, "the result file's size limit counts its lines");
 
 namespace {
 
-QStringList linesOf(const ResultRecord& record)
+char* endLine(char* out)
 {
-    QStringList lines;
-    lines.reserve(kResultFileLines);
+    return std::copy(kLineEnd.begin(), kLineEnd.end(), out);
+}
+
+// Numbers in the print form are single-byte text with no comma or quote, so they go into the
+// file's bytes as they are, with no text object per line.
+QByteArray bytesOf(const ResultRecord& record)
+{
+    QByteArray bytes(kResultFileLines * (numbers::kLongestPrintForm + kLineEnd.size()), Qt::Uninitialized);
+    char* out = bytes.data();
     for (int slot = 1; slot <= ResultRecord::kSlots; ++slot) {
-        const std::optional<double> result = record.result(slot);
-        lines << (result ? numbers::printForm(*result) : QString());
-        lines << numbers::printForm(record.input(slot));
+        if (const std::optional<double> result = record.result(slot))
+            out = numbers::writePrintForm(out, *result);
+        out = endLine(out);
+        out = endLine(numbers::writePrintForm(out, record.input(slot)));
     }
-    return lines;
+    bytes.truncate(out - bytes.constData());
+    return bytes;
 }
 
 // Number reading turns any text into a number ("abc" reads 0), so a line is first checked to
@@ -76,6 +86,10 @@ Line failed(const QString& error)
 // Texts go in with one arg() call, so that a "%" in a file name is never taken for a place holder.
 Line numberOn(QStringView text, int lineNumber, const QString& fileName)
 {
+    // The usual line, a plain decimal and nothing else, is a number as it stands: read in one pass.
+    if (const numbers::plain::PlainDecimal plain = numbers::plain::scanPlainDecimal(text);
+        plain.digits > 0 && plain.endsText && plain.isExact())
+        return {plain.value(), QString()};
     if (!holdsNumber(text))
         return failed(QStringLiteral("Line %1 of the result file %2 does not hold a number: \"%3\".")
                           .arg(QString::number(lineNumber), fileName, fieldtext::excerpt(text.toString())));
@@ -121,12 +135,12 @@ QString readSlots(FieldReader& fields, const QString& fileName, ResultRecord& re
 
 StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName, const ResultRecord& record)
 {
-    return folder.replace(filenames::resultFile(equipmentName), linesOf(record));
+    return folder.replaceBytes(filenames::resultFile(equipmentName), bytesOf(record));
 }
 
-DataFolder::FileValues resultFileValues(const QString& equipmentName, const ResultRecord& record)
+DataFolder::FileContent resultFileContent(const QString& equipmentName, const ResultRecord& record)
 {
-    return {filenames::resultFile(equipmentName), linesOf(record)};
+    return {filenames::resultFile(equipmentName), bytesOf(record)};
 }
 
 LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName)

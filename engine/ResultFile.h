@@ -13,8 +13,8 @@ inline constexpr int kResultFileLines = 2 * ResultRecord::kSlots;
 // Writes all 206 lines in place of the file's content; the old file stays whole on failure.
 StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName, const ResultRecord& record);
 
-// The result file's lines, for saving several result files together (DataFolder::replaceTogether).
-DataFolder::FileValues resultFileValues(const QString& equipmentName, const ResultRecord& record);
+// The result file's content, for saving several result files together (DataFolder::replaceTogether).
+DataFolder::FileContent resultFileContent(const QString& equipmentName, const ResultRecord& record);
 
 struct [[nodiscard]] LoadedRecord {
     // On failure: the slots read before the problem, the others as cleared.

@@ -24,6 +24,17 @@ QString badNameError(const QString& fileName)
     return QStringLiteral("The file name \"%1\" cannot be used in the program folder.").arg(fileName);
 }
 
+// Why the bytes may not stand as the file, or nothing. A file its readers would take for
+// damaged is never written.
+StoreResult refusalOf(const QString& fileName, const QByteArray& bytes)
+{
+    if (hasFolderPart(fileName))
+        return {badNameError(fileName)};
+    if (bytes.size() > filelimits::bytesFor(fileName))
+        return {filelimits::tooLarge(fileName)};
+    return {};
+}
+
 } // namespace
 
 DataFolder::DataFolder(QString folderPath) : m_path(std::move(folderPath)) {}
@@ -54,7 +65,7 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
             return {QStringLiteral("The text \"%1\" cannot be saved in %2: %3.")
                         .arg(fieldtext::excerpt(value), fileName, fieldtext::problem(value))};
         }
-        bytes += "\r\n";
+        bytes += kLineEnd;
     }
     return {};
 }
@@ -89,7 +100,7 @@ StoreResult DataFolder::replace(const QString& fileName, const QStringList& valu
     return replaceBytes(fileName, bytes);
 }
 
-DataFolder::ReplacedTogether DataFolder::replaceTogether(const QList<FileValues>& files,
+DataFolder::ReplacedTogether DataFolder::replaceTogether(const QList<FileContent>& files,
                                                          const std::function<bool(int done, int total)>& proceed) const
 {
     // Files that cannot be saved as they are keep their refusal; the others go to the disk together.
@@ -97,15 +108,11 @@ DataFolder::ReplacedTogether DataFolder::replaceTogether(const QList<FileValues>
     QList<atomicsave::FileToSave> batch;
     QList<qsizetype> batched; // where each of the batch stands among the files
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const FileValues& file = files.at(i);
-        QByteArray bytes;
-        StoreResult ready = hasFolderPart(file.fileName) ? StoreResult{badNameError(file.fileName)}
-                                                         : encodeLines(file.values, file.fileName, bytes);
-        if (ready.ok() && bytes.size() > filelimits::bytesFor(file.fileName))
-            ready = {filelimits::tooLarge(file.fileName)};
+        const FileContent& file = files.at(i);
+        StoreResult ready = refusalOf(file.fileName, file.bytes);
         results.append(ready);
         if (ready.ok()) {
-            batch.append({filePath(file.fileName), bytes});
+            batch.append({filePath(file.fileName), file.bytes});
             batched.append(i);
         }
     }
@@ -119,11 +126,8 @@ DataFolder::ReplacedTogether DataFolder::replaceTogether(const QList<FileValues>
 
 StoreResult DataFolder::replaceBytes(const QString& fileName, const QByteArray& bytes) const
 {
-    if (hasFolderPart(fileName))
-        return {badNameError(fileName)};
-    // A file its readers would take for damaged is never written.
-    if (bytes.size() > filelimits::bytesFor(fileName))
-        return {filelimits::tooLarge(fileName)};
+    if (StoreResult refused = refusalOf(fileName, bytes); !refused.ok())
+        return refused;
     return atomicsave::save(filePath(fileName), bytes);
 }
 

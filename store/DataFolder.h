@@ -3,6 +3,7 @@
 #include "store/FieldReader.h"
 #include "store/FieldText.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -54,18 +55,18 @@ public:
                         fieldtext::LeadingBlanks blanks = fieldtext::LeadingBlanks::MayDrop) const;
     // The same with the file's bytes as they are to stand.
     StoreResult replaceBytes(const QString& fileName, const QByteArray& bytes) const;
-    // Several files replaced together, each as replace() does it, at a fraction of the cost of
-    // one save each (see atomicsave::saveTogether). Before each file `proceed(done, total)` is
+    // Several files replaced together, each as replaceBytes() does it, at a fraction of the cost
+    // of one save each (see atomicsave::saveTogether). Before each file `proceed(done, total)` is
     // asked; false stops there, and then no file is replaced.
-    struct FileValues {
+    struct FileContent {
         QString fileName;
-        QStringList values;
+        QByteArray bytes;
     };
     struct [[nodiscard]] ReplacedTogether {
         QList<StoreResult> results; // one per file, in order; none when cancelled
         bool cancelled = false;
     };
-    ReplacedTogether replaceTogether(const QList<FileValues>& files,
+    ReplacedTogether replaceTogether(const QList<FileContent>& files,
                                      const std::function<bool(int done, int total)>& proceed = {}) const;
     // Adds one value as a new last line, creating the file when missing.
     StoreResult append(const QString& fileName, const QString& value) const;
@@ -79,7 +80,10 @@ private:
     QString m_path;
 };
 
-// The lines as the data files hold them: one byte per character, each line ended by CR LF.
+// How every line of the data files ends.
+inline constexpr QByteArrayView kLineEnd = "\r\n";
+
+// The lines as the data files hold them: one byte per character, each line ended by kLineEnd.
 // Fails (with the reason) when a character cannot be stored.
 StoreResult encodeLines(const QStringList& values, const QString& fileName, QByteArray& bytes,
                         fieldtext::LeadingBlanks blanks = fieldtext::LeadingBlanks::MayDrop);

@@ -47,20 +47,28 @@ QStringView FieldReader::readQuoted()
     return value;
 }
 
-// Runs to a comma or a line end, looked for character by character in one tight loop: the files
-// are mostly such values.
+// Runs to a comma or a line end, looked for character by character in one tight loop, and steps
+// past it there: the files are mostly such values.
 QStringView FieldReader::readPlain()
 {
     const qsizetype start = m_pos;
     const char16_t* const text = QStringView(m_text).utf16();
     const qsizetype size = m_text.size();
+    qsizetype delimiter = 0; // the length of what ends the value
     for (; m_pos < size; ++m_pos) {
         const char16_t c = text[m_pos];
-        if (c == u',' || c == u'\n' || (c == u'\r' && m_pos + 1 < size && text[m_pos + 1] == u'\n'))
+        if (c == u',' || c == u'\n') {
+            delimiter = 1;
             break;
+        }
+        if (c == u'\r' && m_pos + 1 < size && text[m_pos + 1] == u'\n') {
+            delimiter = 2;
+            break;
+        }
     }
     const QStringView value = QStringView(m_text).mid(start, m_pos - start);
-    skipToDelimiter();
+    m_valueAfterComma = m_pos < size && text[m_pos] == u',';
+    m_pos += delimiter;
     return value;
 }
 

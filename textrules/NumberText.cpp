@@ -129,9 +129,15 @@ char* positionalForm(char* out, const Digits& d)
     return std::copy(d.text + wholeDigits, d.text + d.count, out);
 }
 
-// The box text of the value into the buffer; gives its end.
+// The box text of the value into the buffer; gives its end. A whole number of at most 15
+// digits is its own text, written without looking for its digits; the data files are mostly such.
 char* writeBoxText(char* out, double value)
 {
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        if (value < 0)
+            *out++ = '-';
+        return std::to_chars(out, out + kSignificantDigits, static_cast<long long>(std::fabs(value))).ptr;
+    }
     const Digits d = writtenDigits(value);
     if (d.count == 1 && d.text[0] == '0') {
         *out++ = '0';
@@ -197,15 +203,21 @@ double asBoxTextReads(double value)
     return back;
 }
 
-QString printForm(double value)
+static_assert(kLongestPrintForm >= kLongestText + 2, "a blank goes before and after the box text");
+
+char* writePrintForm(char* out, double value)
 {
-    char buffer[kLongestText + 2];
-    char* out = buffer;
     if (!(value < 0))
         *out++ = ' ';
     out = writeBoxText(out, value);
     *out++ = ' ';
-    return QString::fromLatin1(buffer, out - buffer);
+    return out;
+}
+
+QString printForm(double value)
+{
+    char buffer[kLongestPrintForm];
+    return QString::fromLatin1(buffer, writePrintForm(buffer, value) - buffer);
 }
 
 } // namespace numbers

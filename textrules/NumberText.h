@@ -18,6 +18,11 @@ double asBoxTextReads(double value);
 // The number form of the data files and the printer: a blank (or "-") before, one blank after,
 // so 1234.5 gives " 1234.5 " and -.25 gives "-.25 ".
 QString printForm(double value);
+// The same characters written at `out`, one byte each, giving their end; room for
+// kLongestPrintForm bytes is needed. A data file of hundreds of numbers is so written with no
+// text object per number.
+inline constexpr int kLongestPrintForm = 50;
+char* writePrintForm(char* out, double value);
 
 // The decimal digits of |value| rounded to 15 significant digits, and the power of ten of the
 // first one: 1234.5 gives ("12345", 3). Zero gives ("0", 0). Shared by the text rules.

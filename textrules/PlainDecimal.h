@@ -49,6 +49,7 @@ struct PlainDecimal {
     std::ptrdiff_t digits = 0;
     std::ptrdiff_t places = 0; // digits after the point
     bool goesOn = false;       // an exponent, or more digits after blanks, follow
+    bool endsText = false;     // nothing but blanks follows
 
     // Whether the value is exact and so the same as the general reading's: a whole number of
     // at most 2^53 over a power of ten of at most 19 places, which a double holds exactly, so one
@@ -94,6 +95,7 @@ inline PlainDecimal scanPlainDecimal(QStringView text)
     plain.mantissa = mantissa;
     c = skipIgnored(c, end);
     plain.goesOn = c != end && continuesAfterBlanks(*c);
+    plain.endsText = c == end;
     return plain;
 }
 

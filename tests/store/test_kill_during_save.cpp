@@ -43,9 +43,9 @@ QString togetherFile(int file)
             (void)equipmentlist::addIfAbsent(folder, QStringLiteral("Press, big"));
         else
             (void)equipmentlist::remove(folder, QStringLiteral("Press, big"));
-        QList<DataFolder::FileValues> files;
+        QList<DataFolder::FileContent> files;
         for (int file = 0; file < kTogether; ++file)
-            files.append({togetherFile(file), plantLines(round % 2)});
+            files.append({togetherFile(file), plantBytes(round % 2)});
         (void)folder.replaceTogether(files);
     }
 }
