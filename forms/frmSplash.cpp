@@ -15,9 +15,37 @@
 
 namespace {
 
+// One line of plain text, measured once: a label measures itself for three widths before it is
+// laid out, each time shaping its text anew.
+class SplashLine : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        if (m_size.isEmpty()) {
+            const QMargins around = contentsMargins() + margin();
+            m_size =
+                fontMetrics().size(0, text()) + QSize(around.left() + around.right(), around.top() + around.bottom());
+        }
+        return m_size;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            m_size = {};
+        QLabel::changeEvent(event);
+    }
+
+private:
+    mutable QSize m_size;
+};
+
 QLabel* splashLabel(const char* name, const QString& text, qreal points, bool bold, QWidget* parent)
 {
-    auto* label = named(new QLabel(text, parent), name);
+    auto* label = named(new SplashLine(text, parent), name);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
     font.setBold(bold);
