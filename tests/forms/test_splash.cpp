@@ -1,3 +1,4 @@
+#include "forms/ProgramIcon.h"
 #include "forms/ProgramStart.h"
 #include "forms/frmSplash.h"
 #include "forms/frmTab.h"
@@ -76,9 +77,9 @@ void TestSplash::showsVersionAndYear()
         yearShown = yearShown || label->text().contains("2029");
     QVERIFY(yearShown);
     QVERIFY(splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash()->findChild<QLabel*>("imgLogo")->pixmap().toImage(), programPixmap(120).toImage());
     QCOMPARE(splash()->timer()->interval(), 2500);
-    QVERIFY(splash()->timer()->isSingleShot());
-    QVERIFY(splash()->timer()->isActive());
+    QVERIFY(splash()->timer()->isSingleShot() && splash()->timer()->isActive());
     QVERIFY(!m_start->mainWindow());
 }
 
@@ -112,8 +113,7 @@ void TestSplash::handsOverOnce()
         QTest::mouseClick(frame(), Qt::LeftButton, {}, bareFramePoint());
     QCOMPARE(handedOver.count(), 1);
     QVERIFY(m_start->mainWindow() && m_start->mainWindow()->isVisible());
-    QVERIFY(!splash()->isVisible());
-    QVERIFY(!splash()->timer()->isActive());
+    QVERIFY(!splash()->isVisible() && !splash()->timer()->isActive());
 
     // A second key or click before the splash is gone, and the timer, open nothing more.
     QTest::keyClick(splash(), Qt::Key_B);
