@@ -9,7 +9,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -161,36 +168,72 @@ OpenedFile DataFolder::read(const QString& fileName) const
     return opened;
 }
 
+namespace {
+
+// Up to `most` bytes from the open file: fewer only at its end. Fails with the reason's number.
+std::optional<QByteArray> readUpTo(int fd, qint64 most, qint64 sizeNow, int& error)
+{
+    QByteArray bytes(qMin(most, sizeNow + 1), Qt::Uninitialized);
+    qsizetype have = 0;
+    for (;;) {
+        if (have == bytes.size()) {
+            if (have == most)
+                break;
+            bytes.resize(qMin(most, 2 * bytes.size() + 1)); // the file grew while it was read
+        }
+        const ssize_t got = ::read(fd, bytes.data() + have, std::size_t(bytes.size() - have));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            error = errno;
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        have += got;
+    }
+    bytes.truncate(have);
+    return bytes;
+}
+
+FileBytes unreadable(const QString& fileName, const QString& reason)
+{
+    return {FileState::Unreadable, {}, QStringLiteral("Could not read %1: %2").arg(fileName, reason)};
+}
+
+} // namespace
+
 // At most one byte more than the limit is read, so a giant file costs no more than a whole one.
 // The line that the limit cuts is dropped: a cut name or number would read as another one.
+// Opened, looked at and read with one call each, as whole plants of files are read at a time;
+// without waiting, so that a named pipe in a file's place is refused rather than waited on.
 FileBytes DataFolder::readBytes(const QString& fileName) const
 {
-    FileBytes read;
-    if (hasFolderPart(fileName)) {
-        read.state = FileState::BadName;
-        read.error = badNameError(fileName);
-        return read;
+    if (hasFolderPart(fileName))
+        return {FileState::BadName, {}, badNameError(fileName)};
+    const int fd = ::open(QFile::encodeName(filePath(fileName)).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {FileState::Missing, {}, QStringLiteral("The file %1 was not found.").arg(fileName)};
+        return unreadable(fileName, QString::fromLocal8Bit(std::strerror(errno)));
     }
-    QFile file(filePath(fileName));
-    const QFileInfo info(file.fileName());
-    if (!info.exists()) {
-        read.state = FileState::Missing;
-        read.error = QStringLiteral("The file %1 was not found.").arg(fileName);
-        return read;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return unreadable(fileName, QString::fromLocal8Bit(std::strerror(error)));
     }
-    if (!info.isFile()) {
-        read.state = FileState::Unreadable;
-        read.error = QStringLiteral("Could not read %1: it is a folder, not a file.").arg(fileName);
-        return read;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.state = FileState::Unreadable;
-        read.error = QStringLiteral("Could not read %1: %2").arg(fileName, file.errorString());
-        return read;
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return unreadable(fileName, QStringLiteral("it is a folder, not a file."));
     }
     const qint64 limit = filelimits::bytesFor(fileName);
-    read.bytes = file.read(limit + 1);
-    read.state = FileState::Ok;
+    int error = 0;
+    const std::optional<QByteArray> bytes = readUpTo(fd, limit + 1, info.st_size, error);
+    ::close(fd);
+    if (!bytes)
+        return unreadable(fileName, QString::fromLocal8Bit(std::strerror(error)));
+    FileBytes read{FileState::Ok, *bytes, {}};
     if (read.bytes.size() > limit) {
         read.state = FileState::Damaged;
         read.error = filelimits::damaged(fileName);

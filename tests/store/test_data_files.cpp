@@ -16,6 +16,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestDataFiles : public QObject {
     Q_OBJECT
 private slots:
@@ -347,13 +349,19 @@ void TestDataFiles::startUpCleanUpKeepsEveryDataFile()
     QVERIFY(QFile::exists(dir.filePath("budget.fyl")));
 }
 
+// A missing file is told apart from a folder or a named pipe in a file's place, which are refused
+// at once: a pipe is never waited on.
 void TestDataFiles::missingFileIsToldApart()
 {
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
-    OpenedFile missing = folder.read(QStringLiteral("Kord3"));
-    QCOMPARE(missing.state, FileState::Missing);
-    QVERIFY(missing.error.contains("Kord3"));
+    QVERIFY(QDir(dir.path()).mkdir("Kord2") && ::mkfifo(QFile::encodeName(folder.filePath("Kord4")), 0600) == 0);
+    for (const auto& [name, state] :
+         {std::pair{"Kord3", FileState::Missing}, {"Kord2", FileState::Unreadable}, {"Kord4", FileState::Unreadable}}) {
+        const OpenedFile file = folder.read(QString::fromLatin1(name));
+        QCOMPARE(file.state, state);
+        QVERIFY(file.error.contains(QLatin1String(name)));
+    }
     QVERIFY(filenames::nameProblem(QStringLiteral("Press 1/2 sheet")).isEmpty()); // slash past the stem
 }
 
