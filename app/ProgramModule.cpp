@@ -7,6 +7,9 @@
 #include "forms/ProgramStart.h"
 #include "platform/Platform.h"
 
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 class LoadedProgram : public ProgramModule {

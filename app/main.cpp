@@ -9,6 +9,9 @@
 
 #include <csignal>
 
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 // The splash comes first, with nothing loaded but Qt Widgets; the windows' library is loaded

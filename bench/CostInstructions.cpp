@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace store;
+using namespace engine;
+
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 1;

@@ -14,6 +14,9 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace store;
+using namespace engine;
+
 static void calculateWorkedExample(benchmark::State& state)
 {
     const InputTexts inputs = workedExampleInputs();

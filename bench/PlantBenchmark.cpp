@@ -18,6 +18,9 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace store;
+using namespace engine;
+
 using namespace plantfixture;
 
 namespace {

@@ -40,32 +40,33 @@ public:
     explicit Plant(int centers = kCenters) : m_folder(m_dir.path())
     {
         const QString first = centerName(0);
-        m_ready = calculateCenter(m_folder, first, workedExampleTexts()).kind == BudgetOutcome::Kind::Completed;
+        m_ready = calculateCenter(m_folder, first, workedExampleTexts()).kind == engine::BudgetOutcome::Kind::Completed;
         QStringList names;
         for (int center = 0; center < centers && m_ready; ++center) {
             const QString name = centerName(center);
             names.append(name);
-            QStringList files = {filenames::resultFile(first)};
+            QStringList files = {store::filenames::resultFile(first)};
             for (int digit = 2; digit <= 4; ++digit)
-                files.append(filenames::inputFile(first, digit));
+                files.append(store::filenames::inputFile(first, digit));
             for (const QString& file : files) {
-                const QString target = QString(file)
-                                           .replace(filenames::stem(first), filenames::stem(name))
-                                           .replace(filenames::resultStem(first), filenames::resultStem(name));
+                const QString target =
+                    QString(file)
+                        .replace(store::filenames::stem(first), store::filenames::stem(name))
+                        .replace(store::filenames::resultStem(first), store::filenames::resultStem(name));
                 if (center > 0)
                     m_ready = m_ready && copyBytes(m_dir.filePath(file), m_dir.filePath(target));
             }
         }
-        m_ready = m_ready && m_folder.replace(filenames::kListFile, names).ok() &&
-                  savePlantFile(m_folder, textsOf(typed(workedExampleTexts(), kPlantChanges))).ok();
+        m_ready = m_ready && m_folder.replace(store::filenames::kListFile, names).ok() &&
+                  engine::savePlantFile(m_folder, textsOf(typed(workedExampleTexts(), kPlantChanges))).ok();
     }
 
     bool ready() const { return m_ready; }
-    const DataFolder& folder() const { return m_folder; }
+    const store::DataFolder& folder() const { return m_folder; }
 
 private:
     QTemporaryDir m_dir;
-    DataFolder m_folder;
+    store::DataFolder m_folder;
     bool m_ready = false;
 };
 

@@ -18,6 +18,9 @@
 #include <optional>
 #include <vector>
 
+using namespace store;
+using namespace engine;
+
 extern char** environ;
 
 namespace {

@@ -9,6 +9,8 @@
 #include <QDate>
 #include <QTimer>
 
+using namespace forms;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

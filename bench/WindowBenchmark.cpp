@@ -29,6 +29,12 @@
 
 #include <optional>
 
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+using namespace forms;
+
 static void startUpToSplashPainted(benchmark::State& state)
 {
     QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #include "engine/CostCalculation.h"
 #include "engine/ResultSlots.h"
 
+namespace engine {
+
 namespace slot = resultslots;
 
 // Wage * weekly hours * 52 weeks, for each of the three employees.
@@ -132,3 +134,5 @@ void CostCalculation::totalCosts()
     setResult(slot::annualCenterCost,
               [this] { return result(slot::factoryAndGeneralCost) + result(slot::sellingOverhead); });
 }
+
+} // namespace engine

@@ -6,6 +6,10 @@
 #include "store/HandOverFiles.h"
 #include "store/RecordLayout.h"
 
+using namespace store;
+
+namespace engine {
+
 namespace {
 
 BudgetOutcome notSaved(const QString& error)
@@ -46,3 +50,5 @@ BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipment
         return notSaved(saved.error);
     return {};
 }
+
+} // namespace engine

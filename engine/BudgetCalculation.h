@@ -3,6 +3,8 @@
 #include "store/DataFolder.h"
 #include "store/InputTexts.h"
 
+namespace engine {
+
 // What Calculate BHR does with the boxes: saves the plant file and the equipment's input files
 // as typed, runs the cost formulas, saves the result file and records the name in Name.tmp.
 struct [[nodiscard]] BudgetOutcome {
@@ -15,7 +17,10 @@ struct [[nodiscard]] BudgetOutcome {
     QString error;
 };
 
-BudgetOutcome calculateBudget(const DataFolder& folder, const QString& equipmentName, const InputTexts& texts);
+BudgetOutcome calculateBudget(const store::DataFolder& folder, const QString& equipmentName,
+                              const store::InputTexts& texts);
 
 // Saves the plant-wide boxes alone, as typed, into the plant file shared by all equipment.
-StoreResult savePlantFile(const DataFolder& folder, const InputTexts& texts);
+store::StoreResult savePlantFile(const store::DataFolder& folder, const store::InputTexts& texts);
+
+} // namespace engine

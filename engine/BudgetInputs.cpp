@@ -2,6 +2,10 @@
 
 #include "engine/ResultSlots.h"
 
+using namespace store;
+
+namespace engine {
+
 namespace {
 
 namespace slot = resultslots;
@@ -74,3 +78,5 @@ std::optional<double> savedFigure(const ResultRecord& record, InputBox box)
         return record.input(*slot);
     return std::nullopt;
 }
+
+} // namespace engine

@@ -3,6 +3,10 @@
 #include "engine/CostFormulas.h"
 #include "store/FileNames.h"
 
+using namespace store;
+
+namespace engine {
+
 namespace centerrecompute {
 namespace {
 
@@ -88,3 +92,5 @@ Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QS
 }
 
 } // namespace centerrecompute
+
+} // namespace engine

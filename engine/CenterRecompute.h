@@ -7,6 +7,8 @@
 
 #include <QString>
 
+namespace engine {
+
 // One equipment worked out afresh from its saved files, as Calculate BHR would work it out from
 // the boxes that selecting the equipment fills: today's plant file and its input files 2, 3 and
 // 4, with the saved work space exactly as stored (it is the text the last calculation used).
@@ -14,11 +16,11 @@ namespace centerrecompute {
 
 // The plant file's box texts, read once and shared by every equipment.
 struct [[nodiscard]] PlantTexts {
-    InputTexts texts; // the plant-wide boxes' texts; the others empty
-    QString problem;  // why the plant file could not be read; empty when it was
+    store::InputTexts texts; // the plant-wide boxes' texts; the others empty
+    QString problem;         // why the plant file could not be read; empty when it was
     bool ok() const { return problem.isEmpty(); }
 };
-PlantTexts readPlant(const DataFolder& folder);
+PlantTexts readPlant(const store::DataFolder& folder);
 
 // Every box's text as selecting the equipment would fill the boxes from its files.
 struct [[nodiscard]] CenterTexts {
@@ -28,11 +30,11 @@ struct [[nodiscard]] CenterTexts {
         Unreadable,   // an input file could not be read whole: see problem
     };
     Kind kind = Kind::Read;
-    InputTexts texts;
+    store::InputTexts texts;
     QString problem;
     bool ok() const { return kind == Kind::Read; }
 };
-CenterTexts readCenter(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);
+CenterTexts readCenter(const store::DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);
 
 struct [[nodiscard]] Recomputed {
     enum class Kind {
@@ -44,9 +46,11 @@ struct [[nodiscard]] Recomputed {
     Kind kind = Kind::Completed;
     ResultRecord record; // Completed: the new record; Overflow: as far as the formulas got
     QString problem;
-    InputTexts texts; // Completed and Overflow: the texts the formulas ran on
+    store::InputTexts texts; // Completed and Overflow: the texts the formulas ran on
 };
 
-Recomputed recompute(const DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);
+Recomputed recompute(const store::DataFolder& folder, const PlantTexts& plant, const QString& equipmentName);
 
 } // namespace centerrecompute
+
+} // namespace engine

@@ -2,6 +2,8 @@
 
 #include "textrules/ArithmeticFailure.h"
 
+namespace engine {
+
 // A double whose arithmetic throws ArithmeticFailure instead of giving an infinity or NaN, so
 // that each cost formula is written the way it reads, one checked operation at a time.
 class CheckedNumber {
@@ -16,21 +18,23 @@ private:
 
 inline CheckedNumber operator+(CheckedNumber a, CheckedNumber b)
 {
-    return checked::add(a.value(), b.value());
+    return textrules::checked::add(a.value(), b.value());
 }
 inline CheckedNumber operator-(CheckedNumber a, CheckedNumber b)
 {
-    return checked::sub(a.value(), b.value());
+    return textrules::checked::sub(a.value(), b.value());
 }
 inline CheckedNumber operator*(CheckedNumber a, CheckedNumber b)
 {
-    return checked::mul(a.value(), b.value());
+    return textrules::checked::mul(a.value(), b.value());
 }
 inline CheckedNumber operator/(CheckedNumber a, CheckedNumber b)
 {
-    return checked::div(a.value(), b.value());
+    return textrules::checked::div(a.value(), b.value());
 }
 inline bool operator>(CheckedNumber a, CheckedNumber b)
 {
     return a.value() > b.value();
 }
+
+} // namespace engine

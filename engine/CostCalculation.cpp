@@ -5,6 +5,10 @@
 #include "textrules/NumberReading.h"
 #include "textrules/NumberText.h"
 
+using namespace textrules;
+
+namespace engine {
+
 namespace {
 
 namespace slot = resultslots;
@@ -68,3 +72,5 @@ int CostCalculation::employeeCount() const
             ++count;
     return count;
 }
+
+} // namespace engine

@@ -4,13 +4,15 @@
 #include "engine/ResultRecord.h"
 #include "store/InputTexts.h"
 
+namespace engine {
+
 // One run of the cost formulas, from the box texts to the filled record. Each formula is one
 // statement: it assigns its slot, or a division by zero leaves the slot as it was and the run
 // goes on, the empty value counting as 0 in later formulas. An overflow leaves run() as an
 // ArithmeticFailure.
 class CostCalculation {
 public:
-    CostCalculation(const InputTexts& texts, ResultRecord& record) : m_texts(texts), m_record(record) {}
+    CostCalculation(const store::InputTexts& texts, ResultRecord& record) : m_texts(texts), m_record(record) {}
 
     void run();
 
@@ -46,7 +48,7 @@ private:
     template <typename Formula> void setInput(int slot, Formula formula);
     template <typename Formula, typename Store> static void settle(Formula formula, Store store);
 
-    const InputTexts& m_texts;
+    const store::InputTexts& m_texts;
     ResultRecord& m_record;
 };
 
@@ -56,8 +58,8 @@ template <typename Formula, typename Store> void CostCalculation::settle(Formula
 {
     try {
         store(formula().value());
-    } catch (const ArithmeticFailure& failure) {
-        if (failure.kind() != FailureKind::DivisionByZero)
+    } catch (const textrules::ArithmeticFailure& failure) {
+        if (failure.kind() != textrules::FailureKind::DivisionByZero)
             throw;
     }
 }
@@ -71,3 +73,5 @@ template <typename Formula> void CostCalculation::setInput(int slot, Formula for
 {
     settle(formula, [this, slot](double value) { m_record.setInput(slot, value); });
 }
+
+} // namespace engine

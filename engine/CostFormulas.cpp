@@ -2,6 +2,11 @@
 
 #include "engine/CostCalculation.h"
 
+using namespace textrules;
+using namespace store;
+
+namespace engine {
+
 CostOutcome calculateCosts(const InputTexts& texts, ResultRecord& record)
 {
     record.clear();
@@ -13,3 +18,5 @@ CostOutcome calculateCosts(const InputTexts& texts, ResultRecord& record)
     }
     return CostOutcome::Completed;
 }
+
+} // namespace engine

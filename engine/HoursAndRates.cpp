@@ -3,6 +3,8 @@
 #include "engine/CostCalculation.h"
 #include "engine/ResultSlots.h"
 
+namespace engine {
+
 namespace slot = resultslots;
 
 // Paid hours of all employees, and those paid but not worked: vacation and holiday days at
@@ -51,3 +53,5 @@ void CostCalculation::employeeRates()
     for (int level = 1; level <= slot::kLevels; ++level)
         setResult(slot::rateC(level), [this, level] { return result(slot::rateB(level)) / input(slot::employees); });
 }
+
+} // namespace engine

@@ -4,6 +4,11 @@
 #include "textrules/NumberReading.h"
 #include "textrules/NumberText.h"
 
+using namespace textrules;
+using namespace store;
+
+namespace engine {
+
 namespace plantchanges {
 namespace {
 
@@ -56,3 +61,5 @@ InputTexts withSavedFigures(InputTexts texts, const ResultRecord& saved, const Q
 }
 
 } // namespace plantchanges
+
+} // namespace engine

@@ -13,6 +13,11 @@
 #include <QFileInfo>
 #include <QHash>
 
+using namespace textrules;
+using namespace store;
+
+namespace engine {
+
 namespace plantoverview {
 namespace {
 
@@ -166,3 +171,5 @@ QString stateText(const CenterRow& row)
 }
 
 } // namespace plantoverview
+
+} // namespace engine

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace engine {
+
 // Every listed equipment at once: its saved results and whether they still follow from today's
 // plant file. Read from the list file, the plant file, and each name's input and result files.
 namespace plantoverview {
@@ -38,7 +40,7 @@ struct [[nodiscard]] Overview {
     QString plantProblem;     // why the plant file could not be read; then no row is Stale or Current
 };
 
-Overview read(const DataFolder& folder);
+Overview read(const store::DataFolder& folder);
 
 // The parts that make up a center's total annual cost, for the plant picture: the four that the
 // budget window totals, then the general factory expense and the selling overhead.
@@ -59,3 +61,5 @@ CostSplit costSplit(const ResultRecord& record);
 QString stateText(const CenterRow& row);
 
 } // namespace plantoverview
+
+} // namespace engine

@@ -9,6 +9,10 @@
 #include <numeric>
 #include <vector>
 
+using namespace store;
+
+namespace engine {
+
 namespace ratechange {
 namespace {
 
@@ -198,3 +202,5 @@ QList<qint64> partsInCents(const LevelChange& change)
 }
 
 } // namespace ratechange
+
+} // namespace engine

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+namespace engine {
+
 // Why a rate moved: the change in rate (B) between two sets of box texts, split over the inputs
 // whose texts differ. Each input's part is its Shapley value: the change it makes when it takes
 // its new text, averaged over every order in which the changed inputs could take theirs. So the
@@ -21,7 +23,7 @@ inline constexpr int kMostAveraged = 12;
 enum class Method { Averaged, InTabOrder };
 
 struct Part {
-    std::optional<InputBox> box; // nothing: the center's own figures, changed since its rates were saved
+    std::optional<store::InputBox> box; // nothing: the center's own figures, changed since its rates were saved
     double amount = 0;
 };
 
@@ -34,7 +36,7 @@ struct LevelChange {
 
 struct [[nodiscard]] Explanation {
     Method method = Method::Averaged;
-    QList<InputBox> changed; // in the order of the tabs
+    QList<store::InputBox> changed; // in the order of the tabs
     // By level 1 to 4; nothing where either side has no rate (B) at that level, or the formulas
     // stop for some mix of old and new texts.
     std::array<std::optional<LevelChange>, ResultRecord::kLevels> levels;
@@ -43,13 +45,13 @@ struct [[nodiscard]] Explanation {
 };
 
 // The change from the texts before to the texts after.
-Explanation explain(const InputTexts& before, const InputTexts& after);
+Explanation explain(const store::InputTexts& before, const store::InputTexts& after);
 
 // A center's saved rates against today's plant file: the plant-wide figures that changed since
 // are set back to those its result file holds, and the saved rates are the ones before. Where
 // those figures give a rate that differs from the saved one by half a cent or more, the center's
 // own figures changed since it was saved, and that difference is a part of its own.
-Explanation explainSaved(const InputTexts& today, const ResultRecord& saved);
+Explanation explainSaved(const store::InputTexts& today, const ResultRecord& saved);
 
 // The parts in whole cents, adding up to the whole change in cents: each part rounded down, and
 // the cents still missing given to the parts that lost most by it.
@@ -57,3 +59,5 @@ QList<qint64> partsInCents(const LevelChange& change);
 qint64 cents(double amount);
 
 } // namespace ratechange
+
+} // namespace engine

@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace store;
+
+namespace engine {
+
 namespace ratedrivers {
 namespace {
 
@@ -64,3 +68,5 @@ Drivers drivers(const InputTexts& texts, int level)
 }
 
 } // namespace ratedrivers
+
+} // namespace engine

@@ -9,6 +9,10 @@
 #include <QHash>
 #include <QSet>
 
+using namespace store;
+
+namespace engine {
+
 namespace recalculation {
 namespace {
 
@@ -128,3 +132,5 @@ SaveOutcome save(const DataFolder& folder, const Plan& plan, const std::function
 }
 
 } // namespace recalculation
+
+} // namespace engine

@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+namespace engine {
+
 // Recalculate all: every listed equipment with its three input files, worked out afresh from
 // those files and today's plant file by the same cost formulas as Calculate BHR. The plan is
 // worked out first, without writing anything, so that the user can see old and new rates
@@ -34,7 +36,7 @@ struct [[nodiscard]] Plan {
     QString plantProblem; // non-empty when the plant file cannot be read: then nothing is planned
 };
 
-Plan plan(const DataFolder& folder);
+Plan plan(const store::DataFolder& folder);
 
 struct SaveFailure {
     QString name;
@@ -52,7 +54,9 @@ struct [[nodiscard]] SaveOutcome {
 // are on the disk. Before each file `proceed(done, total)` is asked; false stops there, and then
 // every file keeps what it held. A file that fails keeps its old content and is listed; the others
 // are still saved. Nothing but result files is written.
-SaveOutcome save(const DataFolder& folder, const Plan& plan,
+SaveOutcome save(const store::DataFolder& folder, const Plan& plan,
                  const std::function<bool(int done, int total)>& proceed = {});
 
 } // namespace recalculation
+
+} // namespace engine

@@ -10,6 +10,11 @@
 
 #include <algorithm>
 
+using namespace textrules;
+using namespace store;
+
+namespace engine {
+
 static_assert(kResultFileLines == filelimits::kResultFileLines, "the result file's size limit counts its lines");
 
 namespace {
@@ -159,3 +164,5 @@ LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentNa
         loaded.error = file.error;
     return loaded;
 }
+
+} // namespace engine

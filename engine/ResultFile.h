@@ -5,16 +5,19 @@
 
 #include <QString>
 
+namespace engine {
+
 // The result record as the equipment's result file: for each slot from 1 to 103 its result
 // value, then its input value, one number per line in the number form of the data files; an
 // empty line stands for an empty result value.
 inline constexpr int kResultFileLines = 2 * ResultRecord::kSlots;
 
 // Writes all 206 lines in place of the file's content; the old file stays whole on failure.
-StoreResult saveResultFile(const DataFolder& folder, const QString& equipmentName, const ResultRecord& record);
+store::StoreResult saveResultFile(const store::DataFolder& folder, const QString& equipmentName,
+                                  const ResultRecord& record);
 
 // The result file's content, for saving several result files together (DataFolder::replaceTogether).
-DataFolder::FileContent resultFileContent(const QString& equipmentName, const ResultRecord& record);
+store::DataFolder::FileContent resultFileContent(const QString& equipmentName, const ResultRecord& record);
 
 struct [[nodiscard]] LoadedRecord {
     // On failure: the slots read before the problem, the others as cleared.
@@ -27,4 +30,6 @@ struct [[nodiscard]] LoadedRecord {
 // A missing, unreadable, short or damaged (larger than any result file can be) file and a line
 // that is not a number (or one too large for a double) are reported in `error`, quoting at most
 // the start of a long line. Lines after the first 206 are not read.
-LoadedRecord loadResultFile(const DataFolder& folder, const QString& equipmentName);
+LoadedRecord loadResultFile(const store::DataFolder& folder, const QString& equipmentName);
+
+} // namespace engine

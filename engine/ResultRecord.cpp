@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace engine {
+
 namespace {
 
 namespace slot = resultslots;
@@ -117,3 +119,5 @@ double ResultRecord::powerTotal() const
         total += result(part).value_or(0.0);
     return total;
 }
+
+} // namespace engine

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+namespace engine {
+
 // The annual costs of a center's budget, as the budget window and the rate report list them.
 enum class AnnualCost {
     Rent,
@@ -98,3 +100,5 @@ private:
     std::array<double, kSlots> m_results{};
     std::array<double, kSlots> m_inputs;
 };
+
+} // namespace engine

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace engine {
+
 // The slots of the result record by what they hold: where the cost formulas put each figure and
 // the result file keeps it, so they are fixed, gaps included. Windows, reports and pricing read
 // the figures by name (ResultRecord.h). Levels count 1 to 4, employees 1 to 3.
@@ -108,3 +110,5 @@ constexpr int rateC(int level)
 } // budgeted employee cost per hour
 
 } // namespace resultslots
+
+} // namespace engine

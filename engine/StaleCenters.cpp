@@ -2,6 +2,10 @@
 
 #include "engine/CenterRecompute.h"
 
+using namespace store;
+
+namespace engine {
+
 namespace stalecenters {
 
 QList<Explained> explain(const DataFolder& folder, const plantoverview::Overview& overview)
@@ -25,3 +29,5 @@ QList<Explained> explain(const DataFolder& folder, const plantoverview::Overview
 }
 
 } // namespace stalecenters
+
+} // namespace engine

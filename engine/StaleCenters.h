@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace engine {
+
 // Why the rates of the stale centers have moved since they were saved: each one's files read as
 // selecting it would read them, and its change in rate (B) split over the plant-wide inputs that
 // changed.
@@ -22,6 +24,8 @@ struct Explained {
 };
 
 // Every stale center of the overview, in its order; none when the plant file cannot be read.
-QList<Explained> explain(const DataFolder& folder, const plantoverview::Overview& overview);
+QList<Explained> explain(const store::DataFolder& folder, const plantoverview::Overview& overview);
 
 } // namespace stalecenters
+
+} // namespace engine

@@ -6,6 +6,11 @@
 
 #include <cmath>
 
+using namespace textrules;
+using namespace store;
+
+namespace engine {
+
 namespace textscalculation {
 
 std::optional<ResultRecord> calculated(const InputTexts& texts)
@@ -25,3 +30,5 @@ std::optional<QString> movedBy(const QString& text, double factor)
 }
 
 } // namespace textscalculation
+
+} // namespace engine

@@ -3,6 +3,10 @@
 #include "textrules/ArithmeticFailure.h"
 #include "textrules/NumberReading.h"
 
+using namespace textrules;
+
+namespace engine {
+
 std::optional<double> workSpaceFromCostRatio(const QString& costText, const QString& totalCostText,
                                              const QString& totalFeetText)
 {
@@ -13,3 +17,5 @@ std::optional<double> workSpaceFromCostRatio(const QString& costText, const QStr
         return std::nullopt;
     }
 }
+
+} // namespace engine

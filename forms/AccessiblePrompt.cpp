@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace forms {
+
 void nameAfterPrompt(QWidget* box, const QString& prompt)
 {
     QString name = prompt.trimmed();
@@ -9,3 +11,5 @@ void nameAfterPrompt(QWidget* box, const QString& prompt)
         name.chop(1);
     box->setAccessibleName(name.trimmed());
 }
+
+} // namespace forms

@@ -14,6 +14,11 @@
 
 #include <algorithm>
 
+using namespace engine;
+using namespace report;
+
+namespace forms {
+
 namespace {
 // Room for a 15-character amount text, the frame and margins included.
 int standardWidth(const QLineEdit* box)
@@ -94,3 +99,5 @@ QLineEdit* AmountRows::add(const char* boxName, const char* labelName, const QSt
     m_grid->addWidget(box, m_row++, column);
     return box;
 }
+
+} // namespace forms

@@ -12,6 +12,8 @@ class QGridLayout;
 class QLineEdit;
 class QWidget;
 
+namespace forms {
+
 // The column of labelled amounts that the result windows show: labels right-aligned on the left,
 // item amounts in the middle column, grand totals in the right one, rules above subtotals.
 class AmountRows {
@@ -24,7 +26,7 @@ public:
         const char* box;
         const char* label;
         const char* caption;
-        AnnualCost cost;
+        engine::AnnualCost cost;
         Column column;
         Rule rule;
     };
@@ -48,7 +50,7 @@ private:
 
 // Short names for the tables of entries, which read best one row to a line.
 namespace amountrow {
-using C = AnnualCost;
+using C = engine::AnnualCost;
 constexpr auto M = AmountRows::Middle;
 constexpr auto R = AmountRows::Right;
 constexpr auto None = AmountRows::NoRule;
@@ -59,7 +61,7 @@ constexpr auto Double = AmountRows::DoubleRule;
 // Each entry's annual cost from the record, in the pattern, in the box addAll() gave it; every box
 // empty without a record, rather than the figures of an earlier reading.
 void showAmounts(const QList<QLineEdit*>& boxes, std::span<const AmountRows::Entry> entries,
-                 const std::optional<ResultRecord>& record, const QString& pattern);
+                 const std::optional<engine::ResultRecord>& record, const QString& pattern);
 
 // The bold fixed-pitch face that makes blank-padded amounts line up on their right edges.
 void useAmountFace(QWidget* widget);
@@ -67,3 +69,5 @@ void useAmountFace(QWidget* widget);
 // Puts the amount text into its box, widening the box where the text needs more room than it
 // has: an amount is never shown in part.
 void showAmount(QLineEdit* box, const QString& text);
+
+} // namespace forms

@@ -5,6 +5,10 @@
 #include <QApplication>
 #include <QFont>
 
+using namespace platform;
+
+namespace forms {
+
 void setUpApplication()
 {
     QApplication::setApplicationName(program::kTitle);
@@ -15,3 +19,5 @@ void setUpApplication()
     // Reports and tables are laid out for Courier New; where it is absent its metric twin serves.
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
+
+} // namespace forms

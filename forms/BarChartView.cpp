@@ -2,6 +2,8 @@
 
 #include "forms/PlantChart.h"
 
+namespace forms {
+
 BarChartView::BarChartView(Builder build, QWidget* parent) : QChartView(parent), m_build(std::move(build))
 {
     setRenderHint(QPainter::Antialiasing);
@@ -26,3 +28,5 @@ int BarChartView::barsThatFit() const
 {
     return plantchart::barsThatFit(width(), font());
 }
+
+} // namespace forms

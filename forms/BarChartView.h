@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace forms {
+
 // A picture of a bar a center that draws as many bars as its width has room for, each with its
 // name's line of text under it: a wider or narrower view draws its chart anew when another
 // number fits.
@@ -26,3 +28,5 @@ private:
     Builder m_build;
     int m_barsDrawn = 0; // how many the picture had room for when it was drawn
 };
+
+} // namespace forms

@@ -1,5 +1,7 @@
 #include "forms/BlanksLastSort.h"
 
+namespace forms {
+
 namespace {
 bool blank(const QVariant& value)
 {
@@ -16,3 +18,5 @@ bool BlanksLastSort::lessThan(const QModelIndex& left, const QModelIndex& right)
         return sortOrder() == Qt::AscendingOrder ? rightBlank : leftBlank;
     return QSortFilterProxyModel::lessThan(left, right);
 }
+
+} // namespace forms

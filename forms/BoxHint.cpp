@@ -7,6 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace textrules;
+
+namespace forms {
+
 BoxHint* BoxHint::attach(QLineEdit* box, Content content, StorableTextValidator::Rule rule)
 {
     return new BoxHint(box, content, rule);
@@ -102,3 +106,5 @@ void BoxHint::showNote(const QString& note)
     m_note->setVisible(!note.isEmpty());
     m_box->setAccessibleDescription(note); // read out with the box, not only seen beside it
 }
+
+} // namespace forms

@@ -8,6 +8,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace forms {
+
 // A small note to the right of a box, shown only while it has something to say: for a number
 // box, what its text will read as when that is not what the user sees; for any box, why the
 // last keystroke was refused, until the next accepted edit or a few seconds have passed. It
@@ -33,3 +35,5 @@ private:
     Content m_content;
     QTimer m_refusalShown;
 };
+
+} // namespace forms

@@ -2,6 +2,10 @@
 
 #include <array>
 
+using namespace store;
+
+namespace forms {
+
 namespace boxplaces {
 namespace {
 
@@ -95,3 +99,5 @@ MainWindowLink::Tab tabOf(InputBox box)
 }
 
 } // namespace boxplaces
+
+} // namespace forms

@@ -10,6 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace store;
+
+namespace forms {
+
 using namespace pageparts;
 
 namespace {
@@ -96,3 +100,5 @@ void BoxesPage::clearBoxes()
         if (box)
             box->clear();
 }
+
+} // namespace forms

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+namespace forms {
+
 // The row of buttons along the foot of a window: each named and wired to its handler on the
 // window, in the order added, with stretches where the groups part.
 template <typename Window> class ButtonRow {
@@ -31,3 +33,5 @@ private:
     QWidget* m_row;
     QHBoxLayout* m_buttons;
 };
+
+} // namespace forms

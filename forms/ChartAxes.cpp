@@ -8,6 +8,10 @@
 
 #include <cmath>
 
+using namespace textrules;
+
+namespace forms {
+
 namespace {
 
 // A step of 1, 2 or 5 times a power of ten giving about `ticks` labels over the range.
@@ -55,3 +59,5 @@ QStringList barNames(const QStringList& names, const QFont& font, int width)
 }
 
 } // namespace chartaxes
+
+} // namespace forms

@@ -6,6 +6,8 @@
 class QCategoryAxis;
 class QFont;
 
+namespace forms {
+
 // Chart axes whose labels read as the program's figures do, at round values.
 namespace chartaxes {
 
@@ -17,3 +19,5 @@ QCategoryAxis* labelled(double from, double to, int ticks, const QString& patter
 QStringList barNames(const QStringList& names, const QFont& font, int width);
 
 } // namespace chartaxes
+
+} // namespace forms

@@ -6,6 +6,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+namespace forms {
+
 void drawChart(QPainter& painter, const QRectF& area, QChart* chart)
 {
     const double scale = painter.device() ? 96.0 / painter.device()->logicalDpiX() : 1.0;
@@ -18,3 +20,5 @@ void drawChart(QPainter& painter, const QRectF& area, QChart* chart)
     scene.setSceneRect(laidOut);
     scene.render(&painter, area, laidOut);
 }
+
+} // namespace forms

@@ -1,5 +1,7 @@
 #include "forms/CreditLines.h"
 
+namespace forms {
+
 namespace credits {
 QString copyrightLine(int year)
 {
@@ -20,3 +22,5 @@ QString legalNotice(const QString& licenceText)
         .arg(licenceText);
 }
 } // namespace credits
+
+} // namespace forms

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace forms {
+
 // The publisher's credit lines shown by the windows that carry them.
 namespace credits {
 QString copyrightLine(int year);
@@ -10,3 +12,5 @@ QString publisherLine();
 // warranty; the full text is at `licenceText` (a file path or a web address).
 QString legalNotice(const QString& licenceText);
 } // namespace credits
+
+} // namespace forms

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+namespace forms {
+
 // What a writing action changed in the data folder. It is announced once, after the action is
 // done, so that every open window showing figures from those files reads them again instead
 // of showing what the files no longer hold.
@@ -35,3 +37,5 @@ public:
 signals:
     void changed(const DataChange& change);
 };
+
+} // namespace forms

@@ -9,6 +9,11 @@
 #include <QDir>
 #include <QMenu>
 
+using namespace store;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 const QString kOpenTitle = QStringLiteral("Open Data Folder");
@@ -137,3 +142,5 @@ DataFolderMenu::FolderUse DataFolderMenu::mayUse(const QString& folder)
         return FolderUse::Refused;
     return FolderUse::StartsAnew;
 }
+
+} // namespace forms

@@ -3,10 +3,15 @@
 #include <QObject>
 #include <QString>
 
-class MainWindowLink;
+namespace platform {
 class Platform;
+}
 class QMenu;
 class QWidget;
+
+namespace forms {
+
+class MainWindowLink;
 
 // The File menu's commands for the folder the data files are in: show it in the file manager,
 // copy every data file into a dated backup folder, and use another folder from now on and at the
@@ -14,7 +19,7 @@ class QWidget;
 class DataFolderMenu : public QObject {
     Q_OBJECT
 public:
-    DataFolderMenu(Platform& platform, MainWindowLink& mainWindow, QMenu& menu);
+    DataFolderMenu(platform::Platform& platform, MainWindowLink& mainWindow, QMenu& menu);
 
 private:
     void openFolder();
@@ -27,6 +32,8 @@ private:
     void tell(const QString& text, const QString& title, bool warning);
     QWidget* owner() const;
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
 };
+
+} // namespace forms

@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+using namespace forms;
+
 namespace {
 
 constexpr int kLogoSize = 120;
@@ -36,11 +38,12 @@ int main(int argc, char* argv[])
     QTextStream out(&file);
     out << "// Written by draw_splash_logo when the program was built.\n"
            "#include \"forms/ProgramIcon.h\"\n\n#include <QImage>\n\n"
-           "namespace {\nconst QRgb kPixels[] = {\n";
+           "namespace forms {\nnamespace {\nconst QRgb kPixels[] = {\n";
     writePixels(out, image);
     out << "};\n} // namespace\n\nQPixmap splashLogo()\n{\n"
         << Qt::dec << "    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(kPixels), " << kLogoSize
-        << ", " << kLogoSize << ", " << kLogoSize * 4 << ", QImage::Format_ARGB32_Premultiplied));\n}\n";
+        << ", " << kLogoSize << ", " << kLogoSize * 4
+        << ", QImage::Format_ARGB32_Premultiplied));\n}\n\n} // namespace forms\n";
     out.flush();
     return out.status() == QTextStream::Ok && file.commit() ? 0 : 1;
 }

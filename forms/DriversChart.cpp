@@ -14,6 +14,11 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace store;
+using namespace engine;
+
+namespace forms {
+
 namespace driverschart {
 namespace {
 
@@ -93,3 +98,5 @@ QChart* build(const ratedrivers::Drivers& drivers, int mostShown)
 }
 
 } // namespace driverschart
+
+} // namespace forms

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace forms {
+
 // A one-line label for a text of any length, such as an equipment name: it needs the width of a
 // few characters and asks for no more than a line's, shows what does not fit as "…", and shows
 // the whole text when the pointer rests on it. text() stays the whole text, for screen readers too.
@@ -56,3 +58,5 @@ private:
         return contentsRect().adjusted(inset, margin(), -inset, -margin());
     }
 };
+
+} // namespace forms

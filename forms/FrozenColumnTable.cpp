@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+namespace forms {
+
 FrozenColumnTable::FrozenColumnTable(QWidget* parent) : QTableView(parent)
 {
     m_frozen = new QTableView(this);
@@ -114,3 +116,5 @@ void FrozenColumnTable::placeFrozenView()
     m_frozen->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), columnWidth(0),
                           viewport()->height() + horizontalHeader()->height());
 }
+
+} // namespace forms

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+namespace forms {
+
 // A table whose first column stays in view when the table scrolls sideways: a second view of the
 // same rows, showing that column alone, lies over it and follows its scrolling, sizes, sorting
 // and selection.
@@ -27,3 +29,5 @@ private:
 
     QTableView* m_frozen = nullptr;
 };
+
+} // namespace forms

@@ -11,6 +11,12 @@
 #include <QDir>
 #include <QMenu>
 
+using namespace store;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 const QString kExportTitle = QStringLiteral("Export Inputs");
 const QString kImportTitle = QStringLiteral("Import Inputs");
@@ -108,3 +114,5 @@ bool InputsCsvMenu::agreed(const inputsimport::Plan& plan, bool& withPlant)
                                              kImportTitle, no) == MessageBoxes::Answer::Yes;
     return !plan.centers.isEmpty() || withPlant;
 }
+
+} // namespace forms

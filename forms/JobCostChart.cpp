@@ -12,6 +12,11 @@
 
 #include <algorithm>
 
+using namespace pricing;
+using namespace report;
+
+namespace forms {
+
 using namespace jobcost;
 
 namespace {
@@ -106,3 +111,5 @@ QChart* build(const Costing& costing, int level, const QString& quotedCenter, in
 }
 
 } // namespace jobcostchart
+
+} // namespace forms

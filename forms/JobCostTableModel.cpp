@@ -6,6 +6,12 @@
 #include <QColor>
 #include <QFont>
 
+using namespace store;
+using namespace pricing;
+using namespace report;
+
+namespace forms {
+
 using namespace jobcost;
 namespace texts = jobcosttexts;
 
@@ -188,3 +194,5 @@ bool JobCostTableModel::setData(const QModelIndex& index, const QVariant& value,
     emit pressFiguresTyped(name, typed);
     return true;
 }
+
+} // namespace forms

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+namespace forms {
+
 // The job costed on every center, a row each: the centers that can be costed first, in list
 // order, then those that cannot, with what they lack. Each press's speed and set-up time are
 // typed in its row.
@@ -15,7 +17,7 @@ public:
     explicit JobCostTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     // The costing, with its price and difference to the cheapest at the level (1 to 4).
-    void setCosting(const jobcost::Costing* costing, int level);
+    void setCosting(const pricing::jobcost::Costing* costing, int level);
     // No costing any more, as when the window that holds it is taken down.
     void forgetCosting();
     QString nameAt(int row) const;
@@ -30,12 +32,14 @@ public:
 
 signals:
     // The user typed a press's speed or set-up time; the other figure stays as it was.
-    void pressFiguresTyped(const QString& center, const pressfigures::Typed& typed);
+    void pressFiguresTyped(const QString& center, const store::pressfigures::Typed& typed);
 
 private:
-    QString figureText(const jobcost::CenterCost& center, int column) const;
+    QString figureText(const pricing::jobcost::CenterCost& center, int column) const;
 
-    const jobcost::Costing* m_costing = nullptr; // the window's own
-    QStringList m_names;                         // the centers' names, row by row
+    const pricing::jobcost::Costing* m_costing = nullptr; // the window's own
+    QStringList m_names;                                  // the centers' names, row by row
     int m_level = 1;
 };
+
+} // namespace forms

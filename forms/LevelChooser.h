@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+namespace forms {
+
 // "Rate (B) at level:" and the box that chooses the level, on a line of their own in the layout.
 inline QComboBox* addLevelChooser(QBoxLayout* layout, QWidget* parent)
 {
@@ -19,3 +21,5 @@ inline QComboBox* addLevelChooser(QBoxLayout* layout, QWidget* parent)
     layout->addLayout(chooser);
     return level;
 }
+
+} // namespace forms

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace forms {
+
 void takeEntryQuietly(QListWidget* list, int row)
 {
     if (!list || row < 0 || row >= list->count())
@@ -33,3 +35,5 @@ void addNames(QListWidget* list, const QStringList& names)
     constexpr int kMargins = 8; // the row's own margins around its text
     first->setSizeHint(QSize(widest + kMargins, std::max(shown.height(), metrics.height())));
 }
+
+} // namespace forms

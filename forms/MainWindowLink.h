@@ -7,9 +7,12 @@
 #include <QList>
 #include <QString>
 
+class QWidget;
+
+namespace forms {
+
 class DataChanges;
 class OpenWindows;
-class QWidget;
 
 // What the windows opened from the main window, and its Reverse Engineering page, may ask of
 // it. They hold this rather than the main window itself: none of them needs to know its tabs,
@@ -56,20 +59,22 @@ public:
 
     // The plant-wide boxes the user has typed into whose text differs from the plant file, in
     // the order of the tab; none when the plant file cannot be read.
-    virtual QList<InputBox> unsavedPlantBoxes() const = 0;
+    virtual QList<store::InputBox> unsavedPlantBoxes() const = 0;
     // Saves the plant-wide boxes as typed into the plant file, and announces it.
-    virtual StoreResult savePlantBoxes() = 0;
+    virtual store::StoreResult savePlantBoxes() = 0;
 
     // A what-if made real: the equipment of that name in the boxes (loaded unless it is the
     // current one), every box given its text as if the user typed it, and Calculate BHR run as
     // its button on "5. Indirect Costs" runs it, questions and all.
-    virtual void calculateWith(const QString& name, const InputTexts& texts) = 0;
+    virtual void calculateWith(const QString& name, const store::InputTexts& texts) = 0;
     // File > Save as new name on that equipment with the texts in its boxes as if typed; when no
     // copy is made, the boxes get back what they held.
-    virtual void saveAsNewNameWith(const QString& name, const InputTexts& texts) = 0;
+    virtual void saveAsNewNameWith(const QString& name, const store::InputTexts& texts) = 0;
     // Closes every other window of the program; false when one stays open (it told the user why).
     virtual bool closeOtherWindows() = 0;
     // After the data folder changed: the boxes, names and pricing inputs emptied, no entry chosen,
     // and the equipment list read from the new folder, quietly, on the first tab.
     virtual void showDataFolderAfresh() = 0;
 };
+
+} // namespace forms

@@ -11,6 +11,11 @@
 
 #include <algorithm>
 
+using namespace pricing;
+using namespace report;
+
+namespace forms {
+
 using namespace marketcheck;
 namespace texts = marketchecktexts;
 
@@ -185,3 +190,5 @@ void MarketChart::replaceChart(QChart* chart)
     setChart(chart);
     delete old;
 }
+
+} // namespace forms

@@ -5,6 +5,8 @@
 
 #include <QChartView>
 
+namespace forms {
+
 // The market check's two pictures, on axes labelled in the program's formats. Each line has a
 // pen style of its own, so that both read on a black-and-white page.
 enum class MarketPicture {
@@ -17,8 +19,8 @@ enum class MarketPicture {
 };
 
 // New charts of the two pictures; the caller owns them (or hands them to a view or a scene).
-QChart* marketChart(const pagepicture::MarketPrices& shown);
-QChart* marketChart(const pagepicture::BreakEven& shown);
+QChart* marketChart(const report::pagepicture::MarketPrices& shown);
+QChart* marketChart(const report::pagepicture::BreakEven& shown);
 
 // A picture in the window; it takes whatever room the window gives it.
 class MarketChart : public QChartView {
@@ -28,10 +30,12 @@ public:
     // Room for the lines to part beside the legend; it can shrink to a cramped minimum.
     QSize sizeHint() const override { return {420, 440}; }
     // Shows the check's picture, as much of it as the check has worked out.
-    void showCheck(const marketcheck::MarketCheck& check);
+    void showCheck(const pricing::marketcheck::MarketCheck& check);
     void clear();
 
 private:
     void replaceChart(QChart* chart);
     MarketPicture m_picture;
 };
+
+} // namespace forms

@@ -13,6 +13,11 @@
 #include "forms/frmPlant.h"
 #include "forms/frmRateChanges.h"
 
+using namespace pricing;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 // The one way each of them opens: made when none is open, brought to the front, and taken up
@@ -122,3 +127,5 @@ FrmJobCost* OpenWindows::jobCost()
     return bringUp(
         m_jobCost, [this] { return new FrmJobCost(m_platform, m_mainWindow, owner()); }, asItStands);
 }
+
+} // namespace forms

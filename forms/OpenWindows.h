@@ -4,7 +4,16 @@
 #include <QPointer>
 #include <QString>
 
+namespace pricing {
 struct CenterAnalysis;
+}
+namespace platform {
+class Platform;
+}
+class QWidget;
+
+namespace forms {
+
 class FrmAbout;
 class FrmBHR;
 class FrmBudget;
@@ -17,8 +26,6 @@ class FrmName;
 class FrmPlant;
 class FrmRateChanges;
 class MainWindowLink;
-class Platform;
-class QWidget;
 
 // The windows opened from the main window, which owns them and takes them down with it. Each is
 // open at most once, the one of what drives a rate once per center. They open without waiting.
@@ -30,14 +37,14 @@ class QWidget;
 // stand: they follow each change the program announces, or show nothing from the files.
 class OpenWindows {
 public:
-    OpenWindows(Platform& platform, MainWindowLink& mainWindow);
+    OpenWindows(platform::Platform& platform, MainWindowLink& mainWindow);
 
     FrmAbout* about();
     // An open rate window reads the new results too.
     FrmBudget* budget();
     FrmBHR* rates();
     FrmCenter* center();
-    FrmMarketCheck* marketCheck(const QString& name, const CenterAnalysis& analysis);
+    FrmMarketCheck* marketCheck(const QString& name, const pricing::CenterAnalysis& analysis);
     FrmPlant* plant();
     // With a name, that center is the one chosen.
     FrmRateChanges* rateChanges(const QString& chosen);
@@ -49,7 +56,7 @@ public:
 private:
     QWidget* owner() const;
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QPointer<FrmAbout> m_about;
     QPointer<FrmBudget> m_budget;
@@ -63,3 +70,5 @@ private:
     QPointer<FrmName> m_naming;
     QPointer<FrmJobCost> m_jobCost;
 };
+
+} // namespace forms

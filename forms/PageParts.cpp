@@ -4,6 +4,8 @@
 
 #include <QHBoxLayout>
 
+namespace forms {
+
 namespace pageparts {
 
 QFont boldFont(const QWidget* widget, qreal points)
@@ -38,3 +40,5 @@ NameRow nameRow(int member, QWidget* extra)
 }
 
 } // namespace pageparts
+
+} // namespace forms

@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace forms {
+
 // The pieces the main window's tab pages are built of.
 namespace pageparts {
 
@@ -43,3 +45,5 @@ struct NameRow {
 NameRow nameRow(int member, QWidget* extra = nullptr);
 
 } // namespace pageparts
+
+} // namespace forms

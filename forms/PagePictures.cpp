@@ -6,6 +6,10 @@
 #include "forms/PlantChart.h"
 #include "forms/WaterfallChart.h"
 
+using namespace report;
+
+namespace forms {
+
 namespace {
 
 void draw(QPainter& painter, const QRectF& area, const pagepicture::MarketPrices& shown)
@@ -35,3 +39,5 @@ void drawPagePicture(QPainter& painter, const QRectF& area, const PagePicture& p
 {
     std::visit([&painter, &area](const auto& shown) { draw(painter, area, shown); }, picture);
 }
+
+} // namespace forms

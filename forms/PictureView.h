@@ -2,6 +2,8 @@
 
 #include <QChartView>
 
+namespace forms {
+
 // A picture in a window that asks for a modest room and takes whatever the window gives it, so
 // that a page holding it fits a small screen; a plain chart view asks for its chart's whole size.
 class PictureView : public QChartView {
@@ -21,3 +23,5 @@ public:
         delete old;
     }
 };
+
+} // namespace forms

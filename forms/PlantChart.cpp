@@ -17,6 +17,11 @@
 #include <algorithm>
 #include <utility>
 
+using namespace engine;
+using namespace report;
+
+namespace forms {
+
 using Center = pagepicture::CenterCost;
 
 namespace {
@@ -157,3 +162,5 @@ void draw(QPainter& painter, const QRectF& area, const pagepicture::PlantCosts& 
 }
 
 } // namespace plantchart
+
+} // namespace forms

@@ -5,6 +5,12 @@
 
 #include <utility>
 
+using namespace textrules;
+using namespace engine;
+using namespace report;
+
+namespace forms {
+
 namespace {
 
 using plantoverview::CenterRow;
@@ -103,3 +109,5 @@ QVariant PlantTableModel::headerData(int section, Qt::Orientation orientation, i
     static const QStringList headings = plantexport::columnHeadings();
     return section >= 0 && section < headings.size() ? QVariant(headings.at(section)) : QVariant();
 }
+
+} // namespace forms

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+namespace forms {
+
 // The rows of the plant overview table: one per listed name, with its figures as the display
 // formats show them and, for sorting, as numbers.
 class PlantTableModel : public QAbstractTableModel {
@@ -33,8 +35,8 @@ public:
 
     explicit PlantTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void setOverview(plantoverview::Overview overview);
-    const plantoverview::Overview& overview() const { return m_overview; }
+    void setOverview(engine::plantoverview::Overview overview);
+    const engine::plantoverview::Overview& overview() const { return m_overview; }
     QString nameAt(int row) const { return m_overview.centers.at(row).name; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -43,5 +45,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    plantoverview::Overview m_overview;
+    engine::plantoverview::Overview m_overview;
 };
+
+} // namespace forms

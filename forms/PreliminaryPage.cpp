@@ -13,6 +13,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+using namespace store;
+
+namespace forms {
+
 using namespace pageparts;
 
 PreliminaryPage::PreliminaryPage(QWidget* parent) : QWidget(parent)
@@ -165,3 +169,5 @@ void PreliminaryPage::clearTitle()
 {
     m_title->clear();
 }
+
+} // namespace forms

@@ -9,6 +9,8 @@ class QLineEdit;
 class QListWidget;
 class QVBoxLayout;
 
+namespace forms {
+
 // The main window's first tab: the equipment list to choose from, the box for a new name, Start
 // Analysis, Refresh List and Exit. What a choice or a start does is the main window's: the page
 // says which entry was chosen and which button was pressed.
@@ -56,3 +58,5 @@ private:
     QLabel* m_credit = nullptr;
     int m_rowBeforePress = -1; // the list's chosen row when the mouse went down on it
 };
+
+} // namespace forms

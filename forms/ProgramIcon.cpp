@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QPainter>
 
+namespace forms {
+
 QPixmap programPixmap(int size)
 {
     QPixmap pixmap(size, size);
@@ -29,3 +31,5 @@ QIcon programIcon()
         icon.addPixmap(programPixmap(size));
     return icon;
 }
+
+} // namespace forms

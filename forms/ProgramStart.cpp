@@ -5,6 +5,11 @@
 #include "platform/Platform.h"
 #include "store/LeftoverFiles.h"
 
+using namespace store;
+using namespace platform;
+
+namespace forms {
+
 ProgramStart::ProgramStart(Platform& platform, Splash splash) : m_platform(platform)
 {
     if (splash == Splash::ShownAlready)
@@ -44,3 +49,5 @@ void ProgramStart::openMainWindow()
         m_platform.messages().tell(note, {}, MessageBoxes::Icon::Warning);
     m_main->load();
 }
+
+} // namespace forms

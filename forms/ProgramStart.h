@@ -7,7 +7,11 @@
 
 #include "forms/frmSplash.h"
 #include "forms/frmTab.h"
+namespace platform {
 class Platform;
+}
+
+namespace forms {
 
 // Opens the splash window and, when it hands over, the main window. What can wait, the clean-up
 // of copies left by a cut-off save, runs once the splash is on the screen. The program itself
@@ -17,7 +21,7 @@ class ProgramStart : public QObject {
     Q_OBJECT
 public:
     enum class Splash { Own, ShownAlready };
-    explicit ProgramStart(Platform& platform, Splash splash = Splash::Own);
+    explicit ProgramStart(platform::Platform& platform, Splash splash = Splash::Own);
     ~ProgramStart() override;
 
     FrmSplash* splash() const { return m_splash; }
@@ -27,8 +31,10 @@ public:
     void openMainWindow();
 
 private:
-    Platform& m_platform;
+    platform::Platform& m_platform;
     QPointer<FrmSplash> m_splash;
     std::unique_ptr<FrmTab> m_main;
     bool m_cleanedUp = false;
 };
+
+} // namespace forms

@@ -9,6 +9,12 @@
 #include "store/FileNames.h"
 #include "store/HandOverFiles.h"
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+
+namespace forms {
+
 namespace resultwindows {
 
 CurrentResults read(Platform& platform)
@@ -87,3 +93,5 @@ void showName(QLabel* heading, const std::optional<QString>& name)
 }
 
 } // namespace resultwindows
+
+} // namespace forms

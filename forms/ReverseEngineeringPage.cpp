@@ -20,6 +20,14 @@
 
 #include <tuple>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace pricing;
+using namespace platform;
+
+namespace forms {
+
 using namespace pageparts;
 
 namespace {
@@ -244,3 +252,5 @@ bool ReverseEngineeringPage::failed(const StoreResult& result)
         m_platform.messages().tell(result.error);
     return !result.ok();
 }
+
+} // namespace forms

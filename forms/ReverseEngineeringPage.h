@@ -7,13 +7,20 @@
 #include <array>
 #include <utility>
 
-class MainWindowLink;
+namespace platform {
 class Platform;
+}
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+namespace store {
 struct StoreResult;
+}
+
+namespace forms {
+
+class MainWindowLink;
 
 // The main window's Reverse Engineering tab: entering the mark-up box proposes the quantities and
 // takes the hourly cost from the results at the chosen efficiency level; Calculate checks and
@@ -22,7 +29,7 @@ struct StoreResult;
 class ReverseEngineeringPage : public QWidget {
     Q_OBJECT
 public:
-    ReverseEngineeringPage(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    ReverseEngineeringPage(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     QLabel* nameLabel() const { return m_name; }
     QString markUpText() const;
@@ -44,10 +51,10 @@ private:
     void takeHourlyCost(const QString& option, const QString& equipmentName);
     void calculate();
     bool settleName();
-    bool refused(PricingCheck check);
-    bool failed(const StoreResult& result);
+    bool refused(pricing::PricingCheck check);
+    bool failed(const store::StoreResult& result);
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QLabel* m_name = nullptr;
     QLineEdit* m_markUp = nullptr;     // txtPercent
@@ -57,3 +64,5 @@ private:
     QLineEdit* m_price2 = nullptr;     // txtP2
     QLineEdit* m_hourlyCost = nullptr; // txtHrCost
 };
+
+} // namespace forms

@@ -3,6 +3,11 @@
 #include "platform/Platform.h"
 #include "platform/ReportFile.h"
 
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 bool saveAsPdf(Platform& platform, QWidget* parent, const PrintJob& job, const QString& reportName,
                const QString& equipmentName)
 {
@@ -15,3 +20,5 @@ bool saveAsPdf(Platform& platform, QWidget* parent, const PrintJob& job, const Q
         path += QStringLiteral(".pdf");
     return platform.printing().saveAsPdf(job, path, reportName).printed;
 }
+
+} // namespace forms

@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
+namespace forms {
+
 // Holds a page of controls that scrolls when its window is smaller than the page, so that on a
 // small screen every control stays within reach. It asks for the room its page needs, where a
 // plain scroll area would ask for a fixed few lines. The Tab key passes it by: it shows nothing
@@ -50,3 +52,5 @@ inline void resizeWithinScreen(QWidget* window, QSize wanted)
         wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.9);
     window->resize(wanted);
 }
+
+} // namespace forms

@@ -2,6 +2,10 @@
 
 #include "store/FieldText.h"
 
+using namespace store;
+
+namespace forms {
+
 StorableTextValidator::StorableTextValidator(QObject* parent, Rule rule)
     : QValidator(parent), m_rule(rule ? rule : &fieldtext::problem)
 {
@@ -15,3 +19,5 @@ QValidator::State StorableTextValidator::validate(QString& input, int&) const
     emit refused(problem);
     return Invalid;
 }
+
+} // namespace forms

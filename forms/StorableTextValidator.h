@@ -2,6 +2,8 @@
 
 #include <QValidator>
 
+namespace forms {
+
 // Keeps text out of a box that the data files cannot give back as typed (a character one byte
 // cannot hold, a leading double quote, a double quote beside a comma), so that nothing typed is
 // changed or dropped when it is saved. Each refusal says why, so the window can tell the user.
@@ -21,3 +23,5 @@ signals:
 private:
     Rule m_rule;
 };
+
+} // namespace forms

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+namespace forms {
+
 QPlainTextEdit* readOnlyTextBox(const char* name, QWidget* parent, const QFont& font, int lines, int columns)
 {
     auto* box = named(new QPlainTextEdit(parent), name);
@@ -30,3 +32,5 @@ QFont fixedPitchFace(double points, bool bold)
     font.setBold(bold);
     return font;
 }
+
+} // namespace forms

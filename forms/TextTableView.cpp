@@ -5,6 +5,10 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+using namespace report;
+
+namespace forms {
+
 namespace texttableview {
 
 QTableWidget* create(const char* name, QWidget* parent)
@@ -45,3 +49,5 @@ void show(QTableWidget* view, const TextTable& table, const QList<int>& textColu
 }
 
 } // namespace texttableview
+
+} // namespace forms

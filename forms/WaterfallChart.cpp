@@ -14,6 +14,11 @@
 
 #include <algorithm>
 
+using namespace textrules;
+using namespace report;
+
+namespace forms {
+
 namespace waterfallchart {
 namespace {
 
@@ -98,3 +103,5 @@ QChart* build(const pagepicture::RateSteps& shown)
 }
 
 } // namespace waterfallchart
+
+} // namespace forms

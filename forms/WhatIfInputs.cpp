@@ -17,6 +17,12 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+
+namespace forms {
+
 namespace {
 
 enum Column { NameColumn, TextColumn, ShareColumn, PercentColumn, SavedColumn };
@@ -184,3 +190,5 @@ void WhatIfInputs::showShare(Row& row)
     font.setBold(row.text->text() != m_saved[row.box]);
     row.name->setFont(font);
 }
+
+} // namespace forms

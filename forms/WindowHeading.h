@@ -3,6 +3,8 @@
 #include "forms/ElidedLabel.h"
 #include "forms/NamedWidget.h"
 
+namespace forms {
+
 // The heading at the top of a window about one center, centred and bold in a larger face. A long
 // equipment name in it never widens the window.
 inline QLabel* windowHeading(QWidget* parent)
@@ -15,3 +17,5 @@ inline QLabel* windowHeading(QWidget* parent)
     heading->setFont(face);
     return heading;
 }
+
+} // namespace forms

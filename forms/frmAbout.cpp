@@ -14,6 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 const QString kDescription = QStringLiteral(
@@ -99,3 +103,5 @@ void FrmAbout::startSysInfo()
     if (!sysinfo::start(m_platform.system()))
         m_platform.messages().tell(sysinfo::kUnavailableMessage);
 }
+
+} // namespace forms

@@ -23,6 +23,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 using namespace amountrow;
@@ -207,3 +215,5 @@ void FrmBHR::exitToMainWindow()
     m_mainWindow.ownerWindow().show();
     m_mainWindow.ownerWindow().raise();
 }
+
+} // namespace forms

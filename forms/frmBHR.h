@@ -8,16 +8,23 @@
 
 #include <optional>
 
-namespace resultwindows {
-struct CurrentResults;
-}
-class MainWindowLink;
+namespace platform {
 class Platform;
+}
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QGridLayout;
+class QVBoxLayout;
+
+namespace forms {
+
+namespace resultwindows {
+struct CurrentResults;
+}
+class MainWindowLink;
 
 // The hourly rates of the current equipment: the overhead totals, the definitions of the rates,
 // the rate table at the four efficiency levels, and the choice of the level whose rate (B) the
@@ -26,27 +33,27 @@ class QRadioButton;
 class FrmBHR : public QWidget {
     Q_OBJECT
 public:
-    FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    FrmBHR(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     // The name and the results read again from the files, after a Calculate replaced them.
     void showResults();
 
 private:
-    void buildAmounts(class QGridLayout* grid);
-    void buildTable(class QVBoxLayout* layout);
-    void buildChoice(class QVBoxLayout* layout);
-    void buildButtons(class QVBoxLayout* layout);
+    void buildAmounts(QGridLayout* grid);
+    void buildTable(QVBoxLayout* layout);
+    void buildChoice(QVBoxLayout* layout);
+    void buildButtons(QVBoxLayout* layout);
     void showResultsOf(const resultwindows::CurrentResults& current);
     void chooseLevel(int level);
-    std::optional<PrintJob> reportJob();
+    std::optional<report::PrintJob> reportJob();
     void printReport();
     void saveReportAsPdf();
     void exitToMainWindow();
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QString m_name;
-    ResultRecord m_record;
+    engine::ResultRecord m_record;
     QLabel* m_heading = nullptr;
     QLabel* m_gone = nullptr;
     QList<QLineEdit*> m_amounts;              // in the order of the amounts they show
@@ -56,3 +63,5 @@ private:
     QList<QRadioButton*> m_levelOptions;      // Option1 to Option4
     QPushButton* m_print = nullptr;
 };
+
+} // namespace forms

@@ -14,6 +14,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace textrules;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 using namespace amountrow;
@@ -105,3 +110,5 @@ void FrmBudget::showResults(const resultwindows::CurrentResults& current)
     resultwindows::showName(m_heading, current.name);
     showAmounts(m_amounts, kBudgetBoxes, current.record, numbers::kIndentedAmountPattern);
 }
+
+} // namespace forms

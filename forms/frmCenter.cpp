@@ -23,6 +23,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace store;
+using namespace pricing;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");
 const QString kReportError = QStringLiteral("An Error occured. Exiting calculations");
@@ -192,3 +199,5 @@ std::optional<PrintJob> FrmCenter::reportJob()
         return std::nullopt;
     return reverseReport(m_name, analysis);
 }
+
+} // namespace forms

@@ -7,11 +7,16 @@
 
 #include <optional>
 
-class MainWindowLink;
+namespace platform {
 class Platform;
+}
 class QLabel;
 class QPlainTextEdit;
 class QVBoxLayout;
+
+namespace forms {
+
+class MainWindowLink;
 
 // What two known retail prices imply about a production center: speeds, prices, cost before
 // mark-up, set-up time and a table by quantity, worked out from the pricing file when the window
@@ -19,7 +24,7 @@ class QVBoxLayout;
 class FrmCenter : public QWidget {
     Q_OBJECT
 public:
-    FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    FrmCenter(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     // The analysis worked out afresh from the pricing file a Calculate has just saved.
     void analyse();
@@ -33,12 +38,12 @@ private:
     void printReport();
     void saveReportAsPdf();
     void openMarketCheck();
-    std::optional<PrintJob> reportJob();
+    std::optional<report::PrintJob> reportJob();
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QString m_name;
-    CenterAnalysis m_analysis; // as the window shows it, for the market check
+    pricing::CenterAnalysis m_analysis; // as the window shows it, for the market check
     QLabel* m_heading = nullptr;
     QLabel* m_gone = nullptr;
     QPlainTextEdit* m_speeds = nullptr;       // txtHead1
@@ -46,3 +51,5 @@ private:
     QPlainTextEdit* m_tableHeading = nullptr; // txtHead3
     QPlainTextEdit* m_tableRows = nullptr;    // txtHead4
 };
+
+} // namespace forms

@@ -15,6 +15,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace store;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 const QString kConfirmQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");
@@ -154,3 +159,5 @@ int FrmDelete::selectedRow() const
     const QList<QListWidgetItem*> chosen = m_list->selectedItems();
     return chosen.isEmpty() ? -1 : m_list->row(chosen.first());
 }
+
+} // namespace forms

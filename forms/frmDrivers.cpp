@@ -30,6 +30,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 const QString kReportName = QStringLiteral("What Drives This Rate");
@@ -268,3 +276,5 @@ void FrmDrivers::savePage()
 {
     saveAsPdf(m_platform, this, pageJob(), kReportName, m_name);
 }
+
+} // namespace forms

@@ -9,15 +9,20 @@
 
 #include <optional>
 
-struct DataChange;
-class MainWindowLink;
-class PictureView;
+namespace platform {
 class Platform;
+}
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
+
+namespace forms {
+
+struct DataChange;
+class MainWindowLink;
+class PictureView;
 class WhatIfInputs;
 
 // What drives one center's rate, and what if its inputs were other figures. The first page
@@ -29,7 +34,8 @@ class WhatIfInputs;
 class FrmDrivers : public QWidget {
     Q_OBJECT
 public:
-    FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QString& name, QWidget* parent = nullptr);
+    FrmDrivers(platform::Platform& platform, MainWindowLink& mainWindow, const QString& name,
+               QWidget* parent = nullptr);
 
     const QString& centerName() const { return m_name; }
 
@@ -49,17 +55,17 @@ private:
     void showLevels();
     QString staleNote() const;
     int level() const;
-    PrintJob pageJob();
+    report::PrintJob pageJob();
     void printPage();
     void savePage();
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QString m_name;
-    bool m_readable = false;             // the center's files could be read
-    std::optional<ResultRecord> m_saved; // its result file, when it could be read
-    std::optional<ResultRecord> m_whatIf;
-    ratedrivers::Drivers m_drivers;
+    bool m_readable = false;                     // the center's files could be read
+    std::optional<engine::ResultRecord> m_saved; // its result file, when it could be read
+    std::optional<engine::ResultRecord> m_whatIf;
+    engine::ratedrivers::Drivers m_drivers;
     bool m_driversShown = false; // the first page shows the figures as they stand
     int m_barsDrawn = 0;         // how many the picture had room for when it was drawn
 
@@ -79,3 +85,5 @@ private:
     QPushButton* m_print = nullptr;
     QPushButton* m_savePdf = nullptr;
 };
+
+} // namespace forms

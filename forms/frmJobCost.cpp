@@ -32,6 +32,14 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace store;
+using namespace engine;
+using namespace pricing;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 using namespace jobcost;
 namespace texts = jobcosttexts;
 
@@ -500,3 +508,5 @@ QString FrmJobCost::quoteFileName() const
     const QString jobFile = filenames::jobFile(m_description->text());
     return jobFile.isEmpty() ? QString() : jobFile.chopped(filenames::kJobExtension.size());
 }
+
+} // namespace forms

@@ -10,17 +10,22 @@
 
 #include <optional>
 
-struct DataChange;
-class JobCostTableModel;
-class MainWindowLink;
+namespace platform {
 class Platform;
-class BarChartView;
+}
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace forms {
+
+struct DataChange;
+class JobCostTableModel;
+class MainWindowLink;
+class BarChartView;
 
 // "This job, 12,000 pieces: which press, and what do we quote?" The user types a job, and each
 // press's speed and set-up time in the table; the window costs the job on every listed center
@@ -30,7 +35,7 @@ class QTableView;
 class FrmJobCost : public QWidget {
     Q_OBJECT
 public:
-    FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
+    FrmJobCost(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
     ~FrmJobCost() override;
 
 protected:
@@ -46,34 +51,34 @@ private:
     void readOverview();
     QString readPressFigures();
     void followChange(const DataChange& change);
-    void keepPressFigures(const QString& center, const pressfigures::Typed& typed);
+    void keepPressFigures(const QString& center, const store::pressfigures::Typed& typed);
     void recost();
     void fitColumns();
     void showCenters();
     void showPriceList();
     int level() const;
-    const jobcost::CenterCost* quotedCenter() const;
+    const pricing::jobcost::CenterCost* quotedCenter() const;
     bool canQuote() const;
 
-    jobfile::SavedJob typedJob() const;
+    store::jobfile::SavedJob typedJob() const;
     bool hasUnsavedChanges() const;
     bool settleUnsavedChanges();
     void fillSavedJobs(const QString& selected);
     bool saveJob();
     void openJob();
-    PrintJob quotePage() const;
+    report::PrintJob quotePage() const;
     QString quoteFileName() const;
     void printQuote();
     void saveQuoteAsPdf();
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
-    plantoverview::Overview m_overview;
-    pressfigures::ByCenter m_pressFigures;
-    std::optional<jobcost::Job> m_job;
-    jobcost::Costing m_costing;
-    QString m_chosenCenter;       // the center the user chose to quote on; empty: the cheapest
-    jobfile::SavedJob m_savedJob; // as last saved or opened, to know what would be lost
+    engine::plantoverview::Overview m_overview;
+    store::pressfigures::ByCenter m_pressFigures;
+    std::optional<pricing::jobcost::Job> m_job;
+    pricing::jobcost::Costing m_costing;
+    QString m_chosenCenter;              // the center the user chose to quote on; empty: the cheapest
+    store::jobfile::SavedJob m_savedJob; // as last saved or opened, to know what would be lost
     bool m_announcing = false;
     bool m_columnsFitted = false; // once fitted, columns only widen
 
@@ -92,3 +97,5 @@ private:
     QPushButton* m_print = nullptr;
     QPushButton* m_savePdf = nullptr;
 };
+
+} // namespace forms

@@ -28,6 +28,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace pricing;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 using namespace marketcheck;
 namespace texts = marketchecktexts;
 
@@ -282,3 +291,5 @@ void FrmMarketCheck::savePage()
     if (m_check)
         saveAsPdf(m_platform, this, pageJob(), kReportName, m_name);
 }
+
+} // namespace forms

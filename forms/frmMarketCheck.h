@@ -9,13 +9,18 @@
 
 #include <optional>
 
-struct DataChange;
-class MarketChart;
+namespace platform {
 class Platform;
+}
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace forms {
+
+struct DataChange;
+class MarketChart;
 
 // Whether the press can live at the market's prices for the jobs a shop runs: the user types
 // its own speed and set-up time and a typical job, and the window sets the market's price for
@@ -24,11 +29,12 @@ class QPushButton;
 class FrmMarketCheck : public QWidget {
     Q_OBJECT
 public:
-    FrmMarketCheck(Platform& platform, const QString& name, const CenterAnalysis& analysis, QWidget* parent = nullptr);
+    FrmMarketCheck(platform::Platform& platform, const QString& name, const pricing::CenterAnalysis& analysis,
+                   QWidget* parent = nullptr);
     ~FrmMarketCheck() override;
 
     // Takes up another analysis. The typical job follows it unless the user has typed one.
-    void showAnalysis(const QString& name, const CenterAnalysis& analysis);
+    void showAnalysis(const QString& name, const pricing::CenterAnalysis& analysis);
 
     // The equipment whose rates the check compares, and a fresh reading of its saved results
     // (after a Calculate BHR or a Recalculate All), keeping what the user typed.
@@ -49,18 +55,18 @@ private:
     void readResults();
     void rememberPressFigures();
     void check();
-    void showCheck(const std::optional<marketcheck::MarketCheck>& checked);
-    PrintJob pageJob() const;
+    void showCheck(const std::optional<pricing::marketcheck::MarketCheck>& checked);
+    report::PrintJob pageJob() const;
     void printPage();
     void savePage();
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     QString m_name;
-    CenterAnalysis m_analysis;
-    marketcheck::Results m_results;                  // read when the analysis arrives or the center changes
-    std::optional<marketcheck::MarketCheck> m_check; // only when it has the press's rates
-    QString m_proposedJob;                           // the job the analysis proposed
-    pressfigures::Typed m_kept;                      // the center's press figures as kept in the data folder
+    pricing::CenterAnalysis m_analysis;
+    pricing::marketcheck::Results m_results;                  // read when the analysis arrives or the center changes
+    std::optional<pricing::marketcheck::MarketCheck> m_check; // only when it has the press's rates
+    QString m_proposedJob;                                    // the job the analysis proposed
+    store::pressfigures::Typed m_kept;                        // the center's press figures as kept in the data folder
 
     QLabel* m_heading = nullptr;
     QLabel* m_marketLine = nullptr;
@@ -74,3 +80,5 @@ private:
     QPushButton* m_print = nullptr;
     QPushButton* m_savePdf = nullptr;
 };
+
+} // namespace forms

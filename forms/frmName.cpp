@@ -15,6 +15,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace store;
+using namespace platform;
+
+namespace forms {
+
 FrmName::FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
@@ -88,3 +93,5 @@ bool FrmName::mayTakeOverFilesOf(const QString& name)
                                            "the pricing file. Use the name \"%1\"?")
                                 .arg(name));
 }
+
+} // namespace forms

@@ -2,9 +2,14 @@
 
 #include <QWidget>
 
-class MainWindowLink;
+namespace platform {
 class Platform;
+}
 class QLineEdit;
+
+namespace forms {
+
+class MainWindowLink;
 
 // Revises the name under which the Reverse Engineering tab's analysis runs: a typed name goes
 // to the tab's name label and to Name.tmp. A name whose files another name left behind is taken
@@ -14,7 +19,7 @@ class QLineEdit;
 class FrmName : public QWidget {
     Q_OBJECT
 public:
-    FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    FrmName(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -23,7 +28,9 @@ private:
     bool accept(); // false when the name could not be saved, or was not to take over files
     bool mayTakeOverFilesOf(const QString& name);
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     QLineEdit* m_name = nullptr;
 };
+
+} // namespace forms

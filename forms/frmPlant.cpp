@@ -37,6 +37,13 @@
 #include <array>
 #include <utility>
 
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 const QString kTitle = QStringLiteral("Plant Overview");
@@ -345,3 +352,5 @@ void FrmPlant::saveOverviewAsPdf()
 {
     saveAsPdf(m_platform, this, printedOverview(), kTitle);
 }
+
+} // namespace forms

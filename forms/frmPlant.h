@@ -2,20 +2,29 @@
 
 #include <QWidget>
 
-class MainWindowLink;
+namespace platform {
 class Platform;
-class FrozenColumnTable;
-class PlantTableModel;
+}
+namespace report {
 class PrintJob;
-class BarChartView;
+}
 class QFileSystemWatcher;
 class QLabel;
 class QModelIndex;
 class QSortFilterProxyModel;
 class QTableView;
+namespace report {
 namespace recalculatesummary {
 struct Message;
-}
+} // namespace recalculatesummary
+} // namespace report
+
+namespace forms {
+
+class MainWindowLink;
+class FrozenColumnTable;
+class PlantTableModel;
+class BarChartView;
 
 // Every listed equipment at once: its rates, whether they still follow from today's plant
 // figures, and its annual cost in a picture. Reads the files afresh on opening, on Refresh and
@@ -24,7 +33,7 @@ struct Message;
 class FrmPlant : public QWidget {
     Q_OBJECT
 public:
-    FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
+    FrmPlant(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent);
 
     void refresh();
 
@@ -38,13 +47,13 @@ private:
     void recalculateAll();
     bool settleUnsavedPlantBoxes();
     void noticeOutsideChange();
-    void tellSummary(const recalculatesummary::Message& message);
+    void tellSummary(const report::recalculatesummary::Message& message);
     void exportTable();
     void printOverview();
     void saveOverviewAsPdf();
-    PrintJob printedOverview() const;
+    report::PrintJob printedOverview() const;
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
     PlantTableModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
@@ -55,3 +64,5 @@ private:
     QFileSystemWatcher* m_watcher = nullptr;
     QByteArray m_folderState; // the data files as they were when the overview was last read
 };
+
+} // namespace forms

@@ -22,6 +22,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 const QString kTitle = QStringLiteral("Why Rates Moved");
@@ -153,3 +160,5 @@ void FrmRateChanges::savePage()
 {
     saveAsPdf(m_platform, this, pageJob(), kTitle);
 }
+
+} // namespace forms

@@ -5,12 +5,17 @@
 
 #include <QWidget>
 
-class MainWindowLink;
-class PictureView;
+namespace platform {
 class Platform;
+}
 class QComboBox;
 class QLabel;
 class QTableWidget;
+
+namespace forms {
+
+class MainWindowLink;
+class PictureView;
 
 // Why the rates of the stale centers moved since they were saved: for each, the change in rate
 // (B) at the chosen level split over the plant-wide inputs that changed, in a table, and for the
@@ -18,7 +23,7 @@ class QTableWidget;
 class FrmRateChanges : public QWidget {
     Q_OBJECT
 public:
-    FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    FrmRateChanges(platform::Platform& platform, MainWindowLink& mainWindow, QWidget* parent = nullptr);
 
     void refresh();
     // With a name, that center is the chosen one when it is stale.
@@ -31,13 +36,13 @@ private:
     void showChosen();
     int level() const;
     QString chosenName() const;
-    PrintJob pageJob() const;
+    report::PrintJob pageJob() const;
     void printPage();
     void savePage();
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     MainWindowLink& m_mainWindow;
-    QList<stalecenters::Explained> m_centers;
+    QList<engine::stalecenters::Explained> m_centers;
 
     QLabel* m_summary = nullptr;
     QComboBox* m_level = nullptr;
@@ -45,3 +50,5 @@ private:
     PictureView* m_waterfall = nullptr;
     QLabel* m_method = nullptr;
 };
+
+} // namespace forms

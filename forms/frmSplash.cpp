@@ -13,6 +13,10 @@
 #include <QScreen>
 #include <QTimer>
 
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 // One line of plain text, measured once: a label measures itself for three widths before it is
@@ -147,3 +151,5 @@ void FrmSplash::handOver()
     close();
     emit handedOver();
 }
+
+} // namespace forms

@@ -5,6 +5,8 @@
 class QFrame;
 class QTimer;
 
+namespace forms {
+
 // The first window: title and version for two and a half seconds, then the main window. The
 // copyright line names the given year.
 // The timer, a character key or a click on the bare frame hands over, exactly once.
@@ -36,3 +38,5 @@ private:
     bool m_handedOver = false;
     bool m_painted = false;
 };
+
+} // namespace forms

@@ -21,6 +21,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 const QString kHelpFile = QStringLiteral("BudgetAnalysis.hlp");
 } // namespace
@@ -258,3 +264,5 @@ void FrmTab::showDataFolderAfresh()
     m_preliminary->showEntriesQuietly(equipmentlist::load(m_platform.folder()).names);
     selectTab(Preliminary);
 }
+
+} // namespace forms

@@ -17,21 +17,28 @@
 #include <array>
 #include <optional>
 
-class BoxesPage;
+namespace engine {
 struct BudgetOutcome;
+}
+namespace platform {
 class Platform;
-class PreliminaryPage;
+}
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+
+namespace forms {
+
+class BoxesPage;
+class PreliminaryPage;
 class ReverseEngineeringPage;
 
 class FrmTab : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 public:
-    explicit FrmTab(Platform& platform, QWidget* parent = nullptr);
+    explicit FrmTab(platform::Platform& platform, QWidget* parent = nullptr);
 
     // Start-up: credit line, equipment list, window shown on the first tab.
     void load();
@@ -55,10 +62,10 @@ public:
     QString markUpText() const override;
     DataChanges& dataChanges() override { return m_changes; }
     OpenWindows& openWindows() override { return m_openWindows; }
-    QList<InputBox> unsavedPlantBoxes() const override;
-    StoreResult savePlantBoxes() override;
-    void calculateWith(const QString& name, const InputTexts& texts) override;
-    void saveAsNewNameWith(const QString& name, const InputTexts& texts) override;
+    QList<store::InputBox> unsavedPlantBoxes() const override;
+    store::StoreResult savePlantBoxes() override;
+    void calculateWith(const QString& name, const store::InputTexts& texts) override;
+    void saveAsNewNameWith(const QString& name, const store::InputTexts& texts) override;
     bool closeOtherWindows() override;
     void showDataFolderAfresh() override;
 
@@ -99,24 +106,24 @@ private:
     // Calculate BHR: the tab's button turns to the last tab, the window's own does not.
     void calculateBudget(bool turnToLastTab);
     bool mayReplaceSharedFiles();
-    void announceCalculation(const BudgetOutcome& outcome);
+    void announceCalculation(const engine::BudgetOutcome& outcome);
     // A what-if's center in the boxes, and its figures typed into them; put back as they stood when
     // Save As makes no copy.
     struct TypedBoxes {
-        InputTexts texts;
-        BoxTable<bool> modified;
+        store::InputTexts texts;
+        store::BoxTable<bool> modified;
     };
     bool showCenter(const QString& name);
     TypedBoxes typedBoxes() const;
-    void typeTexts(const InputTexts& texts);
+    void typeTexts(const store::InputTexts& texts);
     void putBack(const TypedBoxes& typed);
 
-    QLineEdit* box(InputBox which) const;
+    QLineEdit* box(store::InputBox which) const;
     std::array<QLabel*, 5> nameLabels() const;
-    QString boxText(InputBox which) const;
-    InputTexts boxTexts() const; // every box's text as typed
+    QString boxText(store::InputBox which) const;
+    store::InputTexts boxTexts() const; // every box's text as typed
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     DataChanges m_changes;
     OpenWindows m_openWindows{m_platform, *this};
     QString m_currentName;
@@ -125,3 +132,5 @@ private:
     std::array<BoxesPage*, 4> m_boxPages{}; // the tabs 2 to 5
     ReverseEngineeringPage* m_pricing = nullptr;
 };
+
+} // namespace forms

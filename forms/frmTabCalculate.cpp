@@ -9,6 +9,12 @@
 #include <QHash>
 #include <QLineEdit>
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+
+namespace forms {
+
 void FrmTab::calculateBudget(bool turnToLastTab)
 {
     if (m_currentName.isEmpty()) {
@@ -17,7 +23,7 @@ void FrmTab::calculateBudget(bool turnToLastTab)
     }
     if (!mayReplaceSharedFiles())
         return;
-    const BudgetOutcome outcome = ::calculateBudget(m_platform.folder(), m_currentName, boxTexts());
+    const BudgetOutcome outcome = engine::calculateBudget(m_platform.folder(), m_currentName, boxTexts());
     announceCalculation(outcome);
     if (outcome.kind == BudgetOutcome::Kind::Overflow) {
         m_platform.messages().tell(QStringLiteral("Please fill out all necessary info on ") + m_currentName);
@@ -91,3 +97,5 @@ StoreResult FrmTab::savePlantBoxes()
         m_changes.announce({DataChange::File::Plant, {}});
     return saved;
 }
+
+} // namespace forms

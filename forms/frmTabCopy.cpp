@@ -11,6 +11,11 @@
 
 #include <QStatusBar>
 
+using namespace store;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 
 QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, const QString& to)
@@ -130,3 +135,5 @@ void FrmTab::workOnCopy(const QString& name)
         m_platform.messages().tell(written.error);
     statusBar()->showMessage(QStringLiteral("Saved as %1. You are now working on %1.").arg(name));
 }
+
+} // namespace forms

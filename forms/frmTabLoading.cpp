@@ -14,6 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace platform;
+
+namespace forms {
+
 namespace {
 const QString kNoNameMessage = QStringLiteral("You must have a valid File to Analyze. Click OK and begin again");
 }
@@ -186,3 +193,5 @@ void FrmTab::setEfficiencyDefaults()
     box(InputBox::Efficiency3)->setText(QStringLiteral("70"));
     box(InputBox::Efficiency4)->setText(QStringLiteral("60"));
 }
+
+} // namespace forms

@@ -6,6 +6,12 @@
 
 #include <QLineEdit>
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+
+namespace forms {
+
 void FrmTab::calculateWith(const QString& name, const InputTexts& texts)
 {
     if (!showCenter(name))
@@ -71,3 +77,5 @@ void FrmTab::putBack(const TypedBoxes& typed)
         edit->setModified(typed.modified[entry.box]);
     }
 }
+
+} // namespace forms

@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace textrules;
+using namespace store;
+
 namespace fuzz {
 
 void require(bool holds, const char* property)

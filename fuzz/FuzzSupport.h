@@ -17,7 +17,7 @@ namespace fuzz {
 void require(bool holds, const char* property);
 
 // A data folder in a temporary folder made once for this process and used by every input.
-const DataFolder& scratchFolder();
+const store::DataFolder& scratchFolder();
 
 // Puts the bytes into the scratch folder's file as they are.
 void placeFile(const QString& fileName, const QByteArray& bytes);

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace store;
+
 namespace {
 
 const QString kFile = QStringLiteral("Fuzz2");

@@ -11,6 +11,9 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace textrules;
+using namespace store;
+
 namespace {
 
 constexpr qsizetype kMostOperations = 16;

@@ -10,6 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace textrules;
+using namespace store;
+
 namespace {
 
 // The values the field rule gives a content without commas and double quotes: one per line,

@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace store;
+
 namespace {
 
 void checkFileName(const QString& fileName)

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace store;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+using namespace textrules;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

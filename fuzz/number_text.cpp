@@ -11,6 +11,8 @@
 #include <cstring>
 #include <limits>
 
+using namespace textrules;
+
 namespace {
 
 double readBack(const QString& text)

@@ -13,6 +13,9 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace textrules;
+using namespace store;
+
 namespace {
 
 const QString kName = QStringLiteral("Fuzz");

@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <cstring>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+
 namespace {
 
 const QString kName = QStringLiteral("Fuzz");

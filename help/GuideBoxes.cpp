@@ -16,6 +16,9 @@
 #include <cstdio>
 #include <set>
 
+using namespace store;
+using namespace forms;
+
 namespace {
 
 const QString kMarkerStart = QStringLiteral("<!-- boxes of tab ");

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+using namespace store;
+
+namespace platform {
+
 namespace datalocation {
 
 bool fileExists(const QString& filePath)
@@ -56,3 +60,5 @@ bool sameFolder(const QString& one, const QString& other)
 }
 
 } // namespace datalocation
+
+} // namespace platform

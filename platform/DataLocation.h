@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace platform {
+
 // Where the data files live. A program folder that already holds them (a portable set-up)
 // keeps being used, so nothing moves; otherwise the data goes to the user's own data folder,
 // created on first start, so that an installed program never writes next to its executable.
@@ -35,3 +37,5 @@ QString folderProblem(const QString& folder);
 bool sameFolder(const QString& one, const QString& other);
 
 } // namespace datalocation
+
+} // namespace platform

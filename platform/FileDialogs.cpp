@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+namespace platform {
+
 QString DesktopFileDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                                          const QString& filter)
 {
@@ -18,3 +20,5 @@ QString DesktopFileDialogs::existingFolder(QWidget* parent, const QString& capti
 {
     return QFileDialog::getExistingDirectory(parent, caption, startFolder);
 }
+
+} // namespace platform

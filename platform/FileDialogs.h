@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace platform {
+
 // The desktop's file dialogs: where the user wants a file saved, which file to read, which folder
 // to use.
 class FileDialogs {
@@ -28,3 +30,5 @@ public:
                          const QString& filter) override;
     QString existingFolder(QWidget* parent, const QString& caption, const QString& startFolder) override;
 };
+
+} // namespace platform

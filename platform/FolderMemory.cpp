@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+namespace platform {
+
 namespace {
 const QString kDataFolderKey = QStringLiteral("dataFolder");
 }
@@ -31,3 +33,5 @@ bool SettingsFolderMemory::remember(const QString& folder, QString& error)
     error = QStringLiteral("the settings file %1 could not be written").arg(QDir::toNativeSeparators(m_file));
     return false;
 }
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace platform {
+
 // Remembers the data folder the user chose, so that the next start uses it again. It is kept
 // apart from the data files, in the user's own settings, and holds nothing else.
 class FolderMemory {
@@ -26,3 +28,5 @@ public:
 private:
     QString m_file;
 };
+
+} // namespace platform

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace platform {
+
 namespace helpguide {
 
 QString find(const QString& programFolder)
@@ -56,3 +58,5 @@ void DesktopHelpViewer::showInOwnWindow(const QString& guide, Command command)
         place.setFragment(QStringLiteral("index"));
     m_window->showGuide(place);
 }
+
+} // namespace platform

@@ -8,8 +8,11 @@
 
 #include <functional>
 
-class MessageBoxes;
 class QUrl;
+
+namespace platform {
+
+class MessageBoxes;
 
 // Opens the program's help file at one of its views.
 class HelpViewer {
@@ -51,3 +54,5 @@ namespace helpguide {
 QString find(const QString& programFolder);
 
 } // namespace helpguide
+
+} // namespace platform

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace platform {
+
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), m_browser(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("frmGuide"));
@@ -32,3 +34,5 @@ void HelpWindow::showGuide(const QUrl& place)
     raise();
     activateWindow();
 }
+
+} // namespace platform

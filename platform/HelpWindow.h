@@ -5,6 +5,8 @@
 class QTextBrowser;
 class QUrl;
 
+namespace platform {
+
 // The user guide in a window of the program's own, for desktops where nothing else can show it.
 // Links inside the guide move within it; links to elsewhere go to the desktop.
 class HelpWindow : public QWidget {
@@ -19,3 +21,5 @@ public:
 private:
     QTextBrowser* m_browser;
 };
+
+} // namespace platform

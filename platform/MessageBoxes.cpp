@@ -9,6 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+using namespace report;
+
+namespace platform {
+
 namespace {
 QMessageBox::Icon toDialogIcon(MessageBoxes::Icon icon)
 {
@@ -90,3 +94,5 @@ std::optional<QString> DialogMessageBoxes::askText(const QString& prompt, const 
         return std::nullopt;
     return text;
 }
+
+} // namespace platform

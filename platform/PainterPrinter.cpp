@@ -4,6 +4,10 @@
 #include <QPaintDevice>
 #include <QRectF>
 
+using namespace report;
+
+namespace platform {
+
 using Kind = PrintOperation::Kind;
 
 PainterPrinter::PainterPrinter(QPaintDevice& device, std::function<bool()> newPage, PicturePainter pictures)
@@ -145,3 +149,5 @@ void PainterPrinter::apply(const PrintOperation& op)
     }
     useFont();
 }
+
+} // namespace platform

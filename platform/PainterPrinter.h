@@ -9,8 +9,10 @@
 
 class QPaintDevice;
 
+namespace platform {
+
 // Draws a page's picture into a rectangle of the page, in the painter's units.
-using PicturePainter = std::function<void(QPainter& painter, const QRectF& area, const PagePicture& picture)>;
+using PicturePainter = std::function<void(QPainter& painter, const QRectF& area, const report::PagePicture& picture)>;
 
 // Paints printer operations on a page through QPainter. Columns are character cells of the
 // current font; a line is as high as the current font's line spacing. Text that would run off
@@ -21,14 +23,14 @@ class PainterPrinter : public PrinterBackend {
 public:
     PainterPrinter(QPaintDevice& device, std::function<bool()> newPage = {}, PicturePainter pictures = {});
 
-    void apply(const PrintOperation& operation) override;
+    void apply(const report::PrintOperation& operation) override;
     bool isActive() const { return m_painter.isActive(); }
 
 private:
     void print(const QString& text);
     void drawText(const QString& text);
     void endLine();
-    void picture(const PrintOperation& operation);
+    void picture(const report::PrintOperation& operation);
     bool roomFor(qreal height);
     void moveToColumn(int column);
     void useFont();
@@ -42,3 +44,5 @@ private:
     qreal m_y = 0;
     qreal m_lineStart = 0; // where a broken text goes on: the column it was started at
 };
+
+} // namespace platform

@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QStandardPaths>
 
+namespace platform {
+
 DesktopPlatform::DesktopPlatform(PicturePainter pictures)
     : m_programFolder(QCoreApplication::applicationDirPath()),
       m_start(datalocation::startFolder(
@@ -23,3 +25,5 @@ QDate DesktopPlatform::today() const
 {
     return QDate::currentDate();
 }
+
+} // namespace platform

@@ -11,6 +11,8 @@
 
 #include <QDate>
 
+namespace platform {
+
 // Everything the windows need from outside the program: message boxes, the printer, the help
 // viewer, the file dialogs, the registry and process start, the data folder with the memory of
 // the one the user chose, and the clock. The desktop program uses the real ones; tests put their
@@ -23,7 +25,7 @@ public:
     virtual HelpViewer& help() = 0;
     virtual FileDialogs& files() = 0;
     virtual SystemTools& system() = 0;
-    virtual const DataFolder& folder() const = 0;
+    virtual const store::DataFolder& folder() const = 0;
     // From now on the data files are those in `path`.
     virtual void useFolder(const QString& path) = 0;
     virtual FolderMemory& folderMemory() = 0;
@@ -31,7 +33,7 @@ public:
     virtual QString startNote() const { return {}; }
     // The folder of the executable, where the help file is shipped; the data folder unless the
     // data lives elsewhere.
-    virtual DataFolder programFolder() const { return folder(); }
+    virtual store::DataFolder programFolder() const { return folder(); }
     virtual int currentYear() const = 0;
     virtual QDate today() const = 0;
 };
@@ -48,11 +50,11 @@ public:
     HelpViewer& help() override { return m_help; }
     FileDialogs& files() override { return m_files; }
     SystemTools& system() override { return m_system; }
-    const DataFolder& folder() const override { return m_folder; }
-    void useFolder(const QString& path) override { m_folder = DataFolder(path); }
+    const store::DataFolder& folder() const override { return m_folder; }
+    void useFolder(const QString& path) override { m_folder = store::DataFolder(path); }
     FolderMemory& folderMemory() override { return m_memory; }
     QString startNote() const override { return m_start.note; }
-    DataFolder programFolder() const override { return DataFolder(m_programFolder); }
+    store::DataFolder programFolder() const override { return store::DataFolder(m_programFolder); }
     int currentYear() const override;
     QDate today() const override;
 
@@ -60,10 +62,12 @@ private:
     QString m_programFolder;
     SettingsFolderMemory m_memory;
     datalocation::StartFolder m_start;
-    DataFolder m_folder;
+    store::DataFolder m_folder;
     DialogMessageBoxes m_messages;
     DesktopPrintService m_printing;
     DesktopHelpViewer m_help;
     DesktopFileDialogs m_files;
     DesktopSystemTools m_system;
 };
+
+} // namespace platform

@@ -9,6 +9,11 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
+using namespace store;
+using namespace report;
+
+namespace platform {
+
 namespace {
 constexpr qreal kLeastMarginMillimetres = 15;
 
@@ -108,3 +113,5 @@ PrintService::Outcome DesktopPrintService::writePdf(const PrintJob& job, const Q
                         .arg(path));
     return {true, path};
 }
+
+} // namespace platform

@@ -8,8 +8,11 @@
 
 #include <memory>
 
-class MessageBoxes;
 class QWidget;
+
+namespace platform {
+
+class MessageBoxes;
 
 // The program's one printer, chosen in Printer SetUp and used by every report of the run.
 class PrintService {
@@ -23,10 +26,11 @@ public:
     virtual void showSetup(QWidget* parent) = 0;
     // `documentName` names the job; with the equipment's name it also names the PDF file a
     // report goes to when it is printed to a file.
-    virtual Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) = 0;
+    virtual Outcome print(const report::PrintJob& job, const QString& documentName,
+                          const QString& equipmentName = {}) = 0;
     // Saves the job as a PDF file at the path the user chose, replacing a file there, and tells
     // the user where it went or why it could not be saved.
-    virtual Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) = 0;
+    virtual Outcome saveAsPdf(const report::PrintJob& job, const QString& path, const QString& documentName) = 0;
 };
 
 // Prints on the chosen printer. Where the set-up chose printing to a file, the report goes to a
@@ -37,11 +41,11 @@ class DesktopPrintService : public PrintService {
 public:
     // The folder is followed while the program runs: a report with nowhere else to go lands in
     // the data folder in use at the time. Pages' pictures are drawn by `pictures`.
-    DesktopPrintService(MessageBoxes& messages, const DataFolder& folder, PicturePainter pictures = {});
+    DesktopPrintService(MessageBoxes& messages, const store::DataFolder& folder, PicturePainter pictures = {});
 
     void showSetup(QWidget* parent) override;
-    Outcome print(const PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
-    Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) override;
+    Outcome print(const report::PrintJob& job, const QString& documentName, const QString& equipmentName = {}) override;
+    Outcome saveAsPdf(const report::PrintJob& job, const QString& path, const QString& documentName) override;
 
     // The printer that the set-up dialog edits, made when first wanted: finding the printers
     // takes longer than the rest of the program's start.
@@ -50,17 +54,19 @@ public:
 private:
     bool hasPrinter();
     bool printsToFile();
-    Outcome writePdf(const PrintJob& job, const QString& path, const QString& documentName, bool fallback);
+    Outcome writePdf(const report::PrintJob& job, const QString& path, const QString& documentName, bool fallback);
 
     MessageBoxes& m_messages;
-    const DataFolder& m_folder;
+    const store::DataFolder& m_folder;
     PicturePainter m_pictures;
     std::unique_ptr<QPrinter> m_printer;
 };
 
 // Paints the job on a printer, on pages turned as the job asks with margins of at least 15 mm;
 // false when the printer could not be started. Pictures are drawn by `pictures`, or left blank.
-bool paintJob(const PrintJob& job, QPrinter& printer, const PicturePainter& pictures = {});
+bool paintJob(const report::PrintJob& job, QPrinter& printer, const PicturePainter& pictures = {});
 // Paints the job into a PDF file at the path; false when the file could not be written.
-bool paintPdf(const PrintJob& job, const QString& path, const QString& documentName,
+bool paintPdf(const report::PrintJob& job, const QString& path, const QString& documentName,
               const PicturePainter& pictures = {});
+
+} // namespace platform

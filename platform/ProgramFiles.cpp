@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace platform {
+
 namespace programfiles {
 
 QString find(const QString& programFolder, const QStringList& places)
@@ -24,3 +26,5 @@ QString licenceText(const QString& programFolder)
 }
 
 } // namespace programfiles
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace platform {
+
 // Files that come with the program: beside the executable in a build or a portable set-up, or
 // among the shared files of an installation.
 namespace programfiles {
@@ -16,3 +18,5 @@ QString find(const QString& programFolder, const QStringList& places);
 QString licenceText(const QString& programFolder);
 
 } // namespace programfiles
+
+} // namespace platform

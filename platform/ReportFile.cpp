@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace platform {
+
 namespace {
 
 QString fileNamePart(QString text)
@@ -25,3 +27,5 @@ QString reportFilePath(const QString& folderPath, const QString& reportName, con
         path = folder.absoluteFilePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(copy));
     return path;
 }
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+namespace platform {
+
 namespace sysinfo {
 
 namespace {
@@ -70,3 +72,5 @@ bool start(SystemTools& tools)
 }
 
 } // namespace sysinfo
+
+} // namespace platform

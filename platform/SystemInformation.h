@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace platform {
+
 // Finding and starting the operating system's system-information tool through the registry.
 namespace sysinfo {
 
@@ -19,3 +21,5 @@ bool readKeyValue(SystemTools& tools, SystemTools::RegistryRoot root, const QStr
 bool start(SystemTools& tools);
 
 } // namespace sysinfo
+
+} // namespace platform

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QUrl>
 
+namespace platform {
+
 bool DesktopSystemTools::openKey(RegistryRoot, const QString&, KeyHandle&)
 {
     return false;
@@ -26,3 +28,5 @@ bool DesktopSystemTools::openFolder(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+
 // The operating system's registry and process start, used to find and start the
 // system-information tool, and the desktop's file manager.
 class SystemTools {
@@ -35,3 +37,5 @@ public:
     bool startProcess(const QString& program) override;
     bool openFolder(const QString& path) override;
 };
+
+} // namespace platform

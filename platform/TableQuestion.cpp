@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+using namespace report;
+
+namespace platform {
+
 namespace {
 
 QTableWidget* tableOf(const TextTable& details, QWidget* parent)
@@ -73,3 +77,5 @@ void TableQuestion::showDetails(bool shown)
     else
         adjustSize();
 }
+
+} // namespace platform

@@ -8,12 +8,14 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace platform {
+
 // A Yes/No question with a table behind it: Show Details opens the table below the question,
 // and the window can then be resized so that long tables read comfortably. Escape answers No.
 class TableQuestion : public QDialog {
     Q_OBJECT
 public:
-    TableQuestion(const QString& title, const QString& text, const TextTable& details, bool yesByDefault,
+    TableQuestion(const QString& title, const QString& text, const report::TextTable& details, bool yesByDefault,
                   QWidget* parent = nullptr);
 
 private:
@@ -22,3 +24,5 @@ private:
     QTableWidget* m_table = nullptr;
     QPushButton* m_detailsButton = nullptr;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace pricing {
+
 // The analysis goes on after a failed step: the step's value stays empty, and every later step
 // that needs it is skipped without a further failure.
 namespace analysisstep {
@@ -26,10 +28,12 @@ template <typename Compute> auto attempt(int& failures, Compute compute) -> std:
         return compute();
     } catch (const MissingValue&) {
         return std::nullopt;
-    } catch (const ArithmeticFailure&) {
+    } catch (const textrules::ArithmeticFailure&) {
         ++failures;
         return std::nullopt;
     }
 }
 
 } // namespace analysisstep
+
+} // namespace pricing

@@ -5,6 +5,11 @@
 #include "pricing/StraightLine.h"
 #include "textrules/NumberReading.h"
 
+using namespace textrules;
+using namespace store;
+
+namespace pricing {
+
 using analysisstep::need;
 
 namespace {
@@ -168,3 +173,5 @@ CenterAnalysis analyseCenter(const PricingFields& fields)
 {
     return Analyser(fields).run();
 }
+
+} // namespace pricing

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace pricing {
+
 // One row of the cost and retail table. Up to 10000 pieces both amounts are single-precision
 // results; beyond, double precision keeps the cents of large amounts.
 struct TableRow {
@@ -40,4 +42,6 @@ struct CenterAnalysis {
 
 // Works out everything from the six lines of the pricing file. Money amounts are cut down to
 // whole multiples of 1/quantity 2 of a dollar, speeds and minutes to whole numbers.
-CenterAnalysis analyseCenter(const PricingFields& fields);
+CenterAnalysis analyseCenter(const store::PricingFields& fields);
+
+} // namespace pricing

@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+
+namespace pricing {
+
 namespace jobcost {
 namespace {
 
@@ -175,3 +181,5 @@ QList<PriceListRow> priceList(const CenterCost& center, int level, const Job& jo
 }
 
 } // namespace jobcost
+
+} // namespace pricing

@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+namespace pricing {
+
 // One job costed on every listed center at once: the press hours it takes on each at the speed
 // and set-up time typed for that press, its cost at each efficiency level at the rate (B) the
 // center's result file holds, the price quoted at a mark-up, and which center is cheapest.
@@ -43,9 +45,9 @@ enum class Gap { NoResultFile, UnreadableResults, NoRates, Speed, SetUp };
 
 struct CenterCost {
     QString name;
-    plantoverview::CenterState state = plantoverview::CenterState::NotCalculated;
+    engine::plantoverview::CenterState state = engine::plantoverview::CenterState::NotCalculated;
     QString stateText; // as the plant overview words the state
-    pressfigures::Typed typed;
+    store::pressfigures::Typed typed;
     Figure speed;
     Figure setUpMinutes;
     QList<Gap> gaps;                                         // empty when the center can be costed
@@ -76,7 +78,7 @@ struct Costing {
 
 // Every center of the overview with the figures typed for its press; without a job the
 // centers are sorted and their gaps found, but nothing is costed.
-Costing costJob(const plantoverview::Overview& overview, const pressfigures::ByCenter& typed,
+Costing costJob(const engine::plantoverview::Overview& overview, const store::pressfigures::ByCenter& typed,
                 const std::optional<Job>& job);
 
 // The price a cost is quoted at.
@@ -95,3 +97,5 @@ struct PriceListRow {
 QList<PriceListRow> priceList(const CenterCost& center, int level, const Job& job);
 
 } // namespace jobcost
+
+} // namespace pricing

@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace textrules;
+using namespace engine;
+
+namespace pricing {
+
 namespace marketcheck {
 
 OwnFigure readOwnFigure(QStringView text)
@@ -209,3 +214,5 @@ EfficiencyCurve efficiencyCurve(const MarketCheck& check)
 }
 
 } // namespace marketcheck
+
+} // namespace pricing

@@ -10,6 +10,8 @@
 #include <array>
 #include <optional>
 
+namespace pricing {
+
 // Whether a press can live at the prices the market pays, for the job a shop typically runs:
 // what the market pays for that job, set against what the job costs on the press at its own
 // speed and set-up time and its budgeted hourly cost (rate B) at each efficiency level.
@@ -127,7 +129,7 @@ struct MarketCheck {
 struct Results {
     enum class State { Missing, Unreadable, Read };
     State state = State::Missing;
-    ResultRecord record;
+    engine::ResultRecord record;
 };
 
 MarketCheck checkMarket(const CenterAnalysis& analysis, const OwnPress& press, double job, const Results& results);
@@ -159,3 +161,5 @@ struct EfficiencyCurve {
 EfficiencyCurve efficiencyCurve(const MarketCheck& check);
 
 } // namespace marketcheck
+
+} // namespace pricing

@@ -4,6 +4,11 @@
 #include "textrules/ArithmeticFailure.h"
 #include "textrules/NumberReading.h"
 
+using namespace textrules;
+using namespace store;
+
+namespace pricing {
+
 namespace {
 
 float slopeOrLevel(double price1, double price2, int quantity1, int quantity2)
@@ -49,3 +54,5 @@ PricingCheck checkPricing(const PricingFields& fields)
         return PricingCheck::Overflow; // a division by zero was settled at the slope
     }
 }
+
+} // namespace pricing

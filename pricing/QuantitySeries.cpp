@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace pricing {
+
 namespace {
 void addSteps(QList<int>& quantities, qint64 first, qint64 last, qint64 step)
 {
@@ -26,3 +28,5 @@ QList<int> tableQuantities(std::optional<double> quantity2Line)
     addSteps(quantities, 10000, static_cast<qint64>(last), 10000);
     return quantities;
 }
+
+} // namespace pricing

@@ -5,6 +5,10 @@
 
 #include <limits>
 
+using namespace textrules;
+
+namespace pricing {
+
 namespace straightline {
 namespace {
 double quantityDifference(int quantity1, int quantity2)
@@ -32,3 +36,5 @@ float setUpPrice(double price1, float slope, int quantity1)
 }
 
 } // namespace straightline
+
+} // namespace pricing

@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+namespace pricing {
+
 // The retail price of a job as a straight line in its quantity: a set-up price plus a price per
 // piece (the slope), both held in single precision, fitted through two known quantity/price
 // pairs. Each function throws ArithmeticFailure: Overflow beyond the number ranges, and
@@ -18,3 +20,5 @@ float slope(double price1, double price2, int quantity1, int quantity2);
 float setUpPrice(double price1, float slope, int quantity1);
 
 } // namespace straightline
+
+} // namespace pricing

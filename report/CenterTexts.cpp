@@ -3,6 +3,11 @@
 #include "textrules/DisplayPattern.h"
 #include "textrules/NumberText.h"
 
+using namespace textrules;
+using namespace pricing;
+
+namespace report {
+
 namespace centertexts {
 namespace {
 const QString kGap(11, u' ');
@@ -85,3 +90,5 @@ QStringList tableRows(const CenterAnalysis& analysis)
 }
 
 } // namespace centertexts
+
+} // namespace report

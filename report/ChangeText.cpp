@@ -2,6 +2,10 @@
 
 #include "textrules/DisplayPattern.h"
 
+using namespace textrules;
+
+namespace report {
+
 namespace changetext {
 namespace {
 
@@ -32,3 +36,5 @@ QString change(double before, double after)
 }
 
 } // namespace changetext
+
+} // namespace report

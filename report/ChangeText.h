@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace report {
+
 // How a change of a figure reads: signed, in the program's money and percent formats.
 namespace changetext {
 
@@ -13,3 +15,5 @@ QString signedMoney(double amount);
 QString change(double before, double after);
 
 } // namespace changetext
+
+} // namespace report

@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QStringList>
 
+using namespace store;
+
+namespace report {
+
 namespace importsummary {
 namespace {
 
@@ -155,3 +159,5 @@ QString outcome(const inputsimport::Plan& plan, const inputsimport::Saved& saved
 }
 
 } // namespace importsummary
+
+} // namespace report

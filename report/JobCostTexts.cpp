@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+using namespace textrules;
+using namespace engine;
+using namespace pricing;
+
+namespace report {
+
 using namespace jobcost;
 
 namespace jobcosttexts {
@@ -236,3 +242,5 @@ QStringList priceListLines(const CenterCost& center, int level, const Job& job)
 }
 
 } // namespace jobcosttexts
+
+} // namespace report

@@ -2,6 +2,10 @@
 
 #include "report/JobCostTexts.h"
 
+using namespace pricing;
+
+namespace report {
+
 namespace texts = jobcosttexts;
 
 namespace {
@@ -56,3 +60,5 @@ PrintJob jobQuote(const QString& description, const jobcost::Job& job, const job
         indented(page, line);
     return page.endDocument();
 }
+
+} // namespace report

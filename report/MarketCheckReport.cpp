@@ -2,6 +2,10 @@
 
 #include "report/MarketCheckTexts.h"
 
+using namespace pricing;
+
+namespace report {
+
 namespace {
 
 // The indent is printed apart from the text, so that a line the page breaks goes on under it.
@@ -32,3 +36,5 @@ PrintJob marketCheckReport(const QString& name, const CenterAnalysis& analysis, 
     return job.picture(marketchecktexts::kBreakEvenCaption, kPictureMillimetres, pagepicture::breakEven(check))
         .endDocument();
 }
+
+} // namespace report

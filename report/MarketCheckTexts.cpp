@@ -4,6 +4,11 @@
 
 #include <cmath>
 
+using namespace textrules;
+using namespace pricing;
+
+namespace report {
+
 using namespace marketcheck;
 
 namespace marketchecktexts {
@@ -239,3 +244,5 @@ QStringList figureLines(const MarketCheck& check)
 }
 
 } // namespace marketchecktexts
+
+} // namespace report

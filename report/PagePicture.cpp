@@ -2,6 +2,11 @@
 
 #include "engine/ResultRecord.h"
 
+using namespace engine;
+using namespace pricing;
+
+namespace report {
+
 namespace pagepicture {
 
 MarketPrices marketPrices(const marketcheck::MarketCheck& check)
@@ -30,3 +35,5 @@ PlantCosts plantCosts(const plantoverview::Overview& overview)
 }
 
 } // namespace pagepicture
+
+} // namespace report

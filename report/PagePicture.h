@@ -11,6 +11,8 @@
 #include <optional>
 #include <variant>
 
+namespace report {
+
 // What a picture on a printed page shows, as figures: the page is built with them here, and the
 // printer draws them in the same charts as the windows.
 namespace pagepicture {
@@ -19,7 +21,7 @@ namespace pagepicture {
 // the press has rates, its cost at each level with the cross-over points; the typical job marked
 // at the market's cost and at each level's.
 struct MarketPrices {
-    marketcheck::PriceLines lines;
+    pricing::marketcheck::PriceLines lines;
     QList<double> efficiencies; // each level's, in percent; none without rates
     QList<QPointF> atJob;       // the market's cost of the job, then the press's at each level
     bool operator==(const MarketPrices&) const = default;
@@ -27,14 +29,14 @@ struct MarketPrices {
 
 // The efficiency the press needs to meet the market's price by job size, the levels and the job.
 struct BreakEven {
-    marketcheck::EfficiencyCurve curve;
+    pricing::marketcheck::EfficiencyCurve curve;
     bool operator==(const BreakEven&) const = default;
 };
 
 // A center's bar in the plant picture: its annual cost by parts, marked at its rate (B) on level 1.
 struct CenterCost {
     QString name;
-    plantoverview::CostSplit split;
+    engine::plantoverview::CostSplit split;
     std::optional<double> rateB1;
     bool operator==(const CenterCost&) const = default;
 };
@@ -60,15 +62,17 @@ struct RateSteps {
 
 // The tornado of what drives a rate: each moving input's rate 10 % down and up.
 struct RateDrivers {
-    ratedrivers::Drivers drivers;
+    engine::ratedrivers::Drivers drivers;
     bool operator==(const RateDrivers&) const = default;
 };
 
-MarketPrices marketPrices(const marketcheck::MarketCheck& check);
-BreakEven breakEven(const marketcheck::MarketCheck& check);
-PlantCosts plantCosts(const plantoverview::Overview& overview);
+MarketPrices marketPrices(const pricing::marketcheck::MarketCheck& check);
+BreakEven breakEven(const pricing::marketcheck::MarketCheck& check);
+PlantCosts plantCosts(const engine::plantoverview::Overview& overview);
 
 } // namespace pagepicture
 
 using PagePicture = std::variant<pagepicture::MarketPrices, pagepicture::BreakEven, pagepicture::PlantCosts,
                                  pagepicture::RateSteps, pagepicture::RateDrivers>;
+
+} // namespace report

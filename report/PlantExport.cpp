@@ -6,6 +6,12 @@
 #include <functional>
 #include <optional>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+
+namespace report {
+
 namespace plantexport {
 namespace {
 
@@ -183,3 +189,5 @@ PrintJob printed(const plantoverview::Overview& overview, int year)
 }
 
 } // namespace plantexport
+
+} // namespace report

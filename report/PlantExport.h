@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+namespace report {
+
 // The plant overview as spreadsheets and printers take it.
 namespace plantexport {
 
@@ -19,7 +21,7 @@ QStringList columnHeadings();
 // One column of figures, between the name and the state: where the record holds the figure, the
 // display pattern it is shown in, and its width in the printed table.
 struct FigureColumn {
-    std::function<std::optional<double>(const ResultRecord&)> value;
+    std::function<std::optional<double>(const engine::ResultRecord&)> value;
     QString pattern;
     int printedWidth;
 };
@@ -33,10 +35,12 @@ const QList<FigureColumn>& figureColumns();
 // no figure; a text that a spreadsheet would take for a formula (it begins with "=", "+", "-",
 // "@", a tab or a carriage return) after a "'"; UTF-8 without byte order mark; lines ended by
 // CR LF.
-QByteArray csv(const plantoverview::Overview& overview);
+QByteArray csv(const engine::plantoverview::Overview& overview);
 
 // The printed overview (landscape): a heading with the year, one line per center with the
 // program's display formats and the state of each, then the picture of annual cost by center.
-PrintJob printed(const plantoverview::Overview& overview, int year);
+PrintJob printed(const engine::plantoverview::Overview& overview, int year);
 
 } // namespace plantexport
+
+} // namespace report

@@ -2,6 +2,10 @@
 
 #include "textrules/NumberText.h"
 
+using namespace textrules;
+
+namespace report {
+
 using Kind = PrintOperation::Kind;
 
 PrintJob& PrintJob::add(PrintOperation operation)
@@ -95,3 +99,5 @@ PrintJob& PrintJob::endDocument()
 {
     return add(operation(Kind::EndDocument));
 }
+
+} // namespace report

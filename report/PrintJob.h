@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace report {
+
 // A printed report as the sequence of printer operations that produces it. Reports are built
 // here without any printer, their pictures as the figures they show; a printer backend plays the
 // operations back.
@@ -50,3 +52,5 @@ private:
     QList<PrintOperation> m_operations;
     bool m_landscape = false;
 };
+
+} // namespace report

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace report {
+
 namespace printedtable {
 namespace {
 
@@ -44,3 +46,5 @@ void print(PrintJob& job, const TextTable& table, const QList<Align>& align)
 }
 
 } // namespace printedtable
+
+} // namespace report

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+namespace report {
+
 // A table of texts on a printed page, in the columns of a fixed-pitch face: each column as wide as
 // its widest cell, two blanks apart, the headings over a rule. Text columns stand at the left of
 // theirs, figure columns at the right.
@@ -16,3 +18,5 @@ enum class Align { Left, Right };
 void print(PrintJob& job, const TextTable& table, const QList<Align>& align);
 
 } // namespace printedtable
+
+} // namespace report

@@ -9,6 +9,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+
+namespace report {
+
 namespace ratechangetexts {
 namespace {
 
@@ -141,3 +147,5 @@ PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int y
 }
 
 } // namespace ratechangetexts
+
+} // namespace report

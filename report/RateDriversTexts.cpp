@@ -6,6 +6,12 @@
 #include "store/BoxWords.h"
 #include "textrules/DisplayPattern.h"
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+
+namespace report {
+
 namespace ratedriverstexts {
 namespace {
 
@@ -124,3 +130,5 @@ PrintJob printed(const PrintedDrivers& page)
 }
 
 } // namespace ratedriverstexts
+
+} // namespace report

@@ -6,6 +6,11 @@
 
 #include <utility>
 
+using namespace textrules;
+using namespace engine;
+
+namespace report {
+
 namespace {
 
 using C = AnnualCost;
@@ -149,3 +154,5 @@ PrintJob rateReport(const QString& equipmentName, const ResultRecord& record)
     job.printLine(QString::fromLatin1(kTableRule)).endDocument();
     return job;
 }
+
+} // namespace report

@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+using namespace textrules;
+using namespace engine;
+
+namespace report {
+
 namespace ratetable {
 namespace {
 
@@ -69,3 +74,5 @@ QString optionCaption(const ResultRecord& record, int level)
 }
 
 } // namespace ratetable
+
+} // namespace report

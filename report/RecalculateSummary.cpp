@@ -7,6 +7,11 @@
 
 #include <QStringList>
 
+using namespace textrules;
+using namespace engine;
+
+namespace report {
+
 namespace {
 
 using recalculation::PlannedCenter;
@@ -116,3 +121,5 @@ Message outcome(const recalculation::Plan& plan, const recalculation::SaveOutcom
 }
 
 } // namespace recalculatesummary
+
+} // namespace report

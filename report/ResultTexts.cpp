@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+using namespace textrules;
+
+namespace report {
+
 namespace resulttexts {
 
 QString fieldText(std::optional<double> value, const QString& pattern, int width)
@@ -17,3 +21,5 @@ qsizetype overrun(const QString& fieldText, int width)
 }
 
 } // namespace resulttexts
+
+} // namespace report

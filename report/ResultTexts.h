@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace report {
+
 // How the result windows and the rate report turn result values into fixed-width texts.
 namespace resulttexts {
 
@@ -19,3 +21,5 @@ QString fieldText(std::optional<double> value, const QString& pattern, int width
 qsizetype overrun(const QString& fieldText, int width);
 
 } // namespace resulttexts
+
+} // namespace report

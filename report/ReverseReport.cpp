@@ -2,6 +2,10 @@
 
 #include "report/CenterTexts.h"
 
+using namespace pricing;
+
+namespace report {
+
 using centertexts::money;
 
 namespace {
@@ -68,3 +72,5 @@ PrintJob reverseReport(const QString& name, const CenterAnalysis& analysis)
     printTable(job, analysis);
     return job.endDocument();
 }
+
+} // namespace report

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace store {
+
 namespace atomicsave {
 namespace {
 
@@ -238,3 +240,5 @@ SavedTogether saveTogether(const QList<FileToSave>& files, const std::function<b
 }
 
 } // namespace atomicsave
+
+} // namespace store

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace store {
+
 // How a data file is saved: the bytes go into a temporary copy beside the file, made afresh
 // (never an existing file, never through a link), are forced to the disk, and the copy then
 // takes the file's name in one step. The file is always either its old or its new self.
@@ -51,3 +53,5 @@ SavedTogether saveTogether(const QList<FileToSave>& files,
 QString linkRefusal(const QString& fileName);
 
 } // namespace atomicsave
+
+} // namespace store

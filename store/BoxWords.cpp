@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace store {
+
 namespace inputboxes {
 namespace {
 
@@ -88,3 +90,5 @@ QString shortName(InputBox box)
 }
 
 } // namespace inputboxes
+
+} // namespace store

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace store {
+
 // The words that name each input box, in one place for every layer that names one. The prompt
 // beside the box on its tab also heads the box's column of the inputs table that a spreadsheet
 // reads back, so it is part of that file's layout; the tabs, the user guide and the list of
@@ -20,3 +22,5 @@ QString promptInSentence(InputBox box);
 QString shortName(InputBox box);
 
 } // namespace inputboxes
+
+} // namespace store

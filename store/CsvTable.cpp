@@ -7,6 +7,10 @@
 
 #include <algorithm>
 
+using namespace textrules;
+
+namespace store {
+
 namespace csv {
 namespace {
 
@@ -157,3 +161,5 @@ Table parse(const QByteArray& bytes)
 }
 
 } // namespace csv
+
+} // namespace store

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace store {
+
 // Tables as spreadsheets write and read them (comma-separated values).
 namespace csv {
 
@@ -36,3 +38,5 @@ struct [[nodiscard]] Table {
 Table parse(const QByteArray& bytes);
 
 } // namespace csv
+
+} // namespace store

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace store {
+
 namespace databackup {
 namespace {
 
@@ -63,3 +65,5 @@ Backup backUp(const DataFolder& folder, const QString& target, const QDate& date
 }
 
 } // namespace databackup
+
+} // namespace store

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace store {
+
 // A copy of the shop's data files in a folder of its own, named with the day it was made.
 namespace databackup {
 
@@ -28,3 +30,5 @@ struct [[nodiscard]] Backup {
 Backup backUp(const DataFolder& folder, const QString& target, const QDate& date);
 
 } // namespace databackup
+
+} // namespace store

@@ -18,6 +18,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace textrules;
+
+namespace store {
+
 namespace {
 
 bool hasFolderPart(const QString& fileName)
@@ -266,3 +270,5 @@ StoreResult DataFolder::renameOver(const QString& from, const QString& to) const
         return {QStringLiteral("Could not rename %1 to %2.").arg(from, to)};
     return {};
 }
+
+} // namespace store

@@ -11,6 +11,8 @@
 
 class QSaveFile;
 
+namespace store {
+
 // The outcome of a change to a data file: empty error on success, otherwise a sentence for the
 // user that names the file.
 struct [[nodiscard]] StoreResult {
@@ -92,3 +94,5 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
 // target keeps its old content. For files the user names (exports), which may lie anywhere;
 // separate so that a failing device can be put in its place.
 StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes);
+
+} // namespace store

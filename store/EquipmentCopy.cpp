@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace store {
+
 namespace equipmentcopy {
 namespace {
 
@@ -172,3 +174,5 @@ CopyOutcome copyTyped(const DataFolder& folder, const QString& from, const QStri
 }
 
 } // namespace equipmentcopy
+
+} // namespace store

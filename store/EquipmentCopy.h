@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace store {
+
 // "Save as new name": an equipment's saved files copied under another name, for a what-if.
 namespace equipmentcopy {
 
@@ -48,3 +50,5 @@ CopyOutcome copyTyped(const DataFolder& folder, const QString& from, const QStri
                       ExistingFiles existing = ExistingFiles::Keep);
 
 } // namespace equipmentcopy
+
+} // namespace store

@@ -6,6 +6,10 @@
 
 #include <QSet>
 
+using namespace textrules;
+
+namespace store {
+
 namespace equipmentlist {
 namespace {
 
@@ -105,3 +109,5 @@ Removal remove(const DataFolder& folder, const QString& name)
 }
 
 } // namespace equipmentlist
+
+} // namespace store

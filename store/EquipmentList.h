@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace store {
+
 // The list file of saved equipment names, one name per line in the order first started.
 namespace equipmentlist {
 
@@ -41,3 +43,5 @@ struct [[nodiscard]] Removal {
 Removal remove(const DataFolder& folder, const QString& name);
 
 } // namespace equipmentlist
+
+} // namespace store

@@ -1,5 +1,7 @@
 #include "store/FieldReader.h"
 
+namespace store {
+
 FieldReader::FieldReader(QString content) : m_text(std::move(content)) {}
 
 bool FieldReader::atEnd() const
@@ -102,3 +104,5 @@ QStringList FieldReader::rest()
         values.append(*value);
     return values;
 }
+
+} // namespace store

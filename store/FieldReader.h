@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace store {
+
 // Hands out the values of a data file one at a time:
 // blanks before a value are skipped; a value that begins with a double quote runs to the next
 // double quote on its line; any other value runs to the next comma or the end of the line; an empty line is
@@ -33,3 +35,5 @@ private:
     qsizetype m_pos = 0;
     bool m_valueAfterComma = false; // a comma was read, so one more value follows on this line
 };
+
+} // namespace store

@@ -2,6 +2,10 @@
 
 #include "textrules/SingleByteText.h"
 
+using namespace textrules;
+
+namespace store {
+
 namespace fieldtext {
 namespace {
 
@@ -72,3 +76,5 @@ QString excerpt(const QString& text)
 }
 
 } // namespace fieldtext
+
+} // namespace store

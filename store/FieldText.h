@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace store {
+
 // How one value is written as a line so that the field rule gives it back whole.
 namespace fieldtext {
 
@@ -26,3 +28,5 @@ QString problem(const QString& value);
 QString excerpt(const QString& text);
 
 } // namespace fieldtext
+
+} // namespace store

@@ -3,6 +3,10 @@
 #include "store/InputBoxes.h"
 #include "textrules/DisplayPattern.h"
 
+using namespace textrules;
+
+namespace store {
+
 namespace filelimits {
 namespace {
 
@@ -82,3 +86,5 @@ QString listFull()
 }
 
 } // namespace filelimits
+
+} // namespace store

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace store {
+
 // How large each data file can be. Every file holds a known number of lines, and no line the
 // program writes is longer than a box or a name can make it, so a larger file is damaged (or was
 // never one of the program's): it is read only up to its limit, and no save makes it larger.
@@ -40,3 +42,5 @@ QString tooManyNames();
 QString listFull();
 
 } // namespace filelimits
+
+} // namespace store

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace store {
+
 namespace filenames {
 
 QString stem(const QString& equipmentName)
@@ -102,3 +104,5 @@ QString nameProblem(const QString& equipmentName)
 }
 
 } // namespace filenames
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace store {
+
 // Every data file lives in the program folder; an equipment's own files are named from the
 // first seven characters of its name.
 namespace filenames {
@@ -46,3 +48,5 @@ inline constexpr int kLongestName = 32767;
 QString nameProblem(const QString& equipmentName);
 
 } // namespace filenames
+
+} // namespace store

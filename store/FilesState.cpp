@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+namespace store {
+
 QByteArray filesState(const DataFolder& folder, const QStringList& fileNames)
 {
     QByteArray state;
@@ -15,3 +17,5 @@ QByteArray filesState(const DataFolder& folder, const QStringList& fileNames)
     }
     return state;
 }
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include "store/FileNames.h"
 
+namespace store {
+
 namespace handover {
 namespace {
 std::optional<QString> firstValue(const DataFolder& folder, const QString& fileName)
@@ -32,3 +34,5 @@ std::optional<QString> readEfficiencyOption(const DataFolder& folder)
 }
 
 } // namespace handover
+
+} // namespace store

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace store {
+
 // The one-line files through which windows pass the current equipment name (Name.tmp) and the
 // chosen efficiency level (Name1.Dat) to each other.
 namespace handover {
@@ -16,3 +18,5 @@ StoreResult writeEfficiencyOption(const DataFolder& folder, const QString& digit
 std::optional<QString> readEfficiencyOption(const DataFolder& folder);
 
 } // namespace handover
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace store {
+
 namespace inputboxes {
 namespace {
 
@@ -64,3 +66,5 @@ int lineCount(BoxFile file)
 }
 
 } // namespace inputboxes
+
+} // namespace store

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+namespace store {
+
 // Every input box of the main window's tabs "2. General Information" to "5. Indirect Costs", in
 // the order the tabs show them. The plant file and the input files are laid out from the table
 // below (inputboxes::all()); the words that name each box are in BoxWords.h, its place on the
@@ -149,3 +151,5 @@ template <typename Row> constexpr bool inBoxOrder(const std::array<Row, kCount>&
 int lineCount(BoxFile file);
 
 } // namespace inputboxes
+
+} // namespace store

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace store {
+
 // One thing for every input box, found by the box: a box that does not exist cannot be named.
 template <typename T> class BoxTable {
 public:
@@ -26,3 +28,5 @@ private:
 // The text of every box, exactly as typed: what the files hold and what a budget calculation
 // starts from.
 using InputTexts = BoxTable<QString>;
+
+} // namespace store

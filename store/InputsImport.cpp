@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 
+namespace store {
+
 namespace inputsimport {
 namespace {
 
@@ -250,3 +252,5 @@ ReadTable readCsv(const QString& path)
 }
 
 } // namespace inputsimport
+
+} // namespace store

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace store {
+
 // Reading back a table of inputs (see InputsTable.h) after it was changed in a spreadsheet. The
 // plan compares every row with the saved files first, without writing anything, so that the
 // user sees which boxes change before any file does.
@@ -69,3 +71,5 @@ struct [[nodiscard]] Saved {
 Saved save(const DataFolder& folder, const Plan& plan, bool withPlant);
 
 } // namespace inputsimport
+
+} // namespace store

@@ -8,6 +8,8 @@
 
 #include <QSaveFile>
 
+namespace store {
+
 namespace inputstable {
 namespace {
 
@@ -89,3 +91,5 @@ StoreResult saveCsv(const QString& path, const QByteArray& csv)
 }
 
 } // namespace inputstable
+
+} // namespace store

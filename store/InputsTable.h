@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace store {
+
 // The input boxes of every listed center as one table for a spreadsheet. The heading row holds
 // "Equipment" and each input box's prompt, in the order the tabs show the boxes. The plant row
 // comes first: it has no name and holds the plant-wide boxes of the plant file, which every
@@ -44,3 +46,5 @@ Exported exportCsv(const DataFolder& folder);
 StoreResult saveCsv(const QString& path, const QByteArray& csv);
 
 } // namespace inputstable
+
+} // namespace store

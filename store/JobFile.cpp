@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace store {
+
 namespace jobfile {
 namespace {
 
@@ -106,3 +108,5 @@ QList<Listed> listSaved(const DataFolder& folder)
 }
 
 } // namespace jobfile
+
+} // namespace store

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+namespace store {
+
 // A job costed on every center, as its file in the data folder keeps it, one value a line:
 //   1 the description, each double quote and percent sign in it written as %22 and %25, so that
 //     a description may hold commas and double quotes together and still read back whole
@@ -51,3 +53,5 @@ struct Listed {
 QList<Listed> listSaved(const DataFolder& folder);
 
 } // namespace jobfile
+
+} // namespace store

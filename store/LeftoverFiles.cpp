@@ -10,6 +10,8 @@
 
 #include <optional>
 
+namespace store {
+
 namespace leftovers {
 namespace {
 
@@ -70,3 +72,5 @@ QStringList removeLeftovers(const DataFolder& folder)
 }
 
 } // namespace leftovers
+
+} // namespace store

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace store {
+
 // A save that was cut off (the program killed while writing) can leave its temporary copy
 // behind, such as "primary.bud.aB3dEf.partial" (AtomicSave.h); an earlier version left
 // "primary.bud.aBcDeF". Only such copies of files the program could have written are removed,
@@ -14,3 +16,5 @@ namespace leftovers {
 QStringList removeLeftovers(const DataFolder& folder);
 
 } // namespace leftovers
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include "store/FileNames.h"
 
+namespace store {
+
 namespace pressfigures {
 
 Loaded load(const DataFolder& folder)
@@ -40,3 +42,5 @@ StoreResult remember(const DataFolder& folder, const QString& center, const Type
 }
 
 } // namespace pressfigures
+
+} // namespace store

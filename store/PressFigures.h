@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QString>
 
+namespace store {
+
 // The running speed and set-up time the user typed for each press, as typed, kept for the next
 // job in one file of the data folder (filenames::kPressFiguresFile): for each center its name,
 // its speed in impressions per hour and its set-up time in minutes, one value a line, the
@@ -33,3 +35,5 @@ Loaded load(const DataFolder& folder);
 StoreResult remember(const DataFolder& folder, const QString& center, const Typed& typed);
 
 } // namespace pressfigures
+
+} // namespace store

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace store {
+
 // The reverse-engineering inputs exactly as typed, in the order of the pricing file's lines.
 struct PricingFields {
     QString quantity1;
@@ -11,3 +13,5 @@ struct PricingFields {
     QString price2;
     QString hourlyCost;
 };
+
+} // namespace store

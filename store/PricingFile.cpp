@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace store {
+
 namespace {
 std::array<QString*, 6> linesOf(PricingFields& f)
 {
@@ -32,3 +34,5 @@ ReadPricing readPricingFile(const DataFolder& folder, const QString& equipmentNa
     }
     return read;
 }
+
+} // namespace store

@@ -3,6 +3,8 @@
 #include "store/DataFolder.h"
 #include "store/PricingFields.h"
 
+namespace store {
+
 // The equipment's pricing file: the six inputs of its last reverse-engineering Calculate,
 // one text per line as typed.
 StoreResult savePricingFile(const DataFolder& folder, const QString& equipmentName, const PricingFields& fields);
@@ -14,3 +16,5 @@ struct [[nodiscard]] ReadPricing {
 };
 
 ReadPricing readPricingFile(const DataFolder& folder, const QString& equipmentName);
+
+} // namespace store

@@ -3,6 +3,8 @@
 #include "store/FileNames.h"
 #include "store/InputBoxes.h"
 
+namespace store {
+
 namespace recordlayout {
 namespace {
 
@@ -83,3 +85,5 @@ std::optional<QString> savedWorkSpace(const DataFolder& folder, const QString& e
 }
 
 } // namespace recordlayout
+
+} // namespace store

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace store {
+
 // The line layouts of the plant file and an equipment's input files 2, 3 and 4: which box's
 // text each line holds, as the input boxes' table (InputBoxes.h) places them. The same layouts
 // write the files and read them back into the boxes.
@@ -49,3 +51,5 @@ LoadedFile loadInputFile(const DataFolder& folder, const QString& equipmentName,
 std::optional<QString> savedWorkSpace(const DataFolder& folder, const QString& equipmentName);
 
 } // namespace recordlayout
+
+} // namespace store

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+namespace store {
+
 namespace sharedfiles {
 
 bool shareFiles(const QString& name, const QString& other)
@@ -63,3 +65,5 @@ QHash<QString, QStringList> namesByResultFile(const QStringList& names)
 }
 
 } // namespace sharedfiles
+
+} // namespace store

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QStringList>
 
+namespace store {
+
 // Names that lead to the same saved files. An equipment's input and pricing files are named from
 // the first seven characters of its name and its result file from the same characters with every
 // blank turned into "_", so two different names can share files; saving one then replaces the
@@ -33,3 +35,5 @@ QString filesPresentSentence(const QString& name, const QStringList& present);
 QHash<QString, QStringList> namesByResultFile(const QStringList& names);
 
 } // namespace sharedfiles
+
+} // namespace store

@@ -1,5 +1,7 @@
 #include "textrules/ArithmeticFailure.h"
 
+namespace textrules {
+
 namespace {
 const char* describe(FailureKind kind)
 {
@@ -8,3 +10,5 @@ const char* describe(FailureKind kind)
 } // namespace
 
 ArithmeticFailure::ArithmeticFailure(FailureKind kind) : std::runtime_error(describe(kind)), m_kind(kind) {}
+
+} // namespace textrules

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
+namespace textrules {
+
 // The two ways a calculation can fail. A division by zero spoils one statement and the
 // calculation goes on; an overflow (also 0 divided by 0) stops the whole calculation.
 enum class FailureKind { DivisionByZero, Overflow };
@@ -47,3 +49,5 @@ inline double div(double dividend, double divisor)
 }
 
 } // namespace checked
+
+} // namespace textrules

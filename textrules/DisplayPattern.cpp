@@ -2,6 +2,8 @@
 
 #include "textrules/NumberText.h"
 
+namespace textrules {
+
 namespace numbers {
 namespace {
 
@@ -134,3 +136,5 @@ QString fixedField(QString text, int width)
 }
 
 } // namespace numbers
+
+} // namespace textrules

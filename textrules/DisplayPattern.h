@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace textrules {
+
 // Display patterns turn numbers into the texts the user reads: "0" is a digit always shown,
 // "#" a digit shown only when significant, a comma between digit places groups thousands,
 // "." is the decimal point, every other character is literal. Values are rounded half away
@@ -30,3 +32,5 @@ QString formatResult(const std::optional<double>& value, const QString& pattern)
 QString fixedField(QString text, int width);
 
 } // namespace numbers
+
+} // namespace textrules

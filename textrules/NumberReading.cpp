@@ -11,6 +11,8 @@
 #include <limits>
 #include <string>
 
+namespace textrules {
+
 namespace numbers {
 namespace {
 
@@ -168,3 +170,5 @@ float toSingle(double value)
 }
 
 } // namespace numbers
+
+} // namespace textrules

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace textrules {
+
 // How the program turns the text of a box or a file line into a number.
 namespace numbers {
 
@@ -45,3 +47,5 @@ inline double read(QStringView text)
 }
 
 } // namespace numbers
+
+} // namespace textrules

@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+namespace textrules {
+
 namespace numbers {
 namespace {
 
@@ -221,3 +223,5 @@ QString printForm(double value)
 }
 
 } // namespace numbers
+
+} // namespace textrules

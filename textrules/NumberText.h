@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace textrules {
+
 // How the program writes a computed number as plain text.
 namespace numbers {
 
@@ -33,3 +35,5 @@ struct DecimalDigits {
 DecimalDigits significantDigits(double value);
 
 } // namespace numbers
+
+} // namespace textrules

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace textrules {
+
 // The usual text of a number, a few digits with perhaps a point and a sign, read in one pass
 // without the general parser. numbers::read() takes the value where it is exact and leaves any
 // other text to the general reading. Inline, so that the many boxes a calculation reads one after
@@ -100,3 +102,5 @@ inline PlainDecimal scanPlainDecimal(QStringView text)
 }
 
 } // namespace numbers::plain
+
+} // namespace textrules

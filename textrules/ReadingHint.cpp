@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+namespace textrules {
+
 namespace readinghint {
 namespace {
 
@@ -54,3 +56,5 @@ QString forText(QStringView text)
 }
 
 } // namespace readinghint
+
+} // namespace textrules

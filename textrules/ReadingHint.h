@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace textrules {
+
 // A short note for a number box whose text will not be read the way the user sees it.
 namespace readinghint {
 
@@ -13,3 +15,5 @@ namespace readinghint {
 QString forText(QStringView text);
 
 } // namespace readinghint
+
+} // namespace textrules

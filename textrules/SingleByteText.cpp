@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace textrules {
+
 namespace singlebyte {
 namespace {
 
@@ -64,3 +66,5 @@ QChar firstUnstorable(const QString& text)
 }
 
 } // namespace singlebyte
+
+} // namespace textrules

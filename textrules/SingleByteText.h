@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace textrules {
+
 // The data files hold one byte per character in the Windows-1252 code page, so that a data
 // folder written on Windows in its usual single-byte code page reads back unchanged.
 namespace singlebyte {
@@ -19,3 +21,5 @@ bool appendEncoded(const QString& text, QByteArray& bytes);
 QChar firstUnstorable(const QString& text);
 
 } // namespace singlebyte
+
+} // namespace textrules

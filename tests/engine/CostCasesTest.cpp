@@ -7,6 +7,9 @@
 
 #include <QTest>
 
+using namespace store;
+using namespace engine;
+
 namespace {
 
 using B = InputBox;

@@ -49,7 +49,7 @@ inline QString mismatch(const Figure& figure, std::optional<double> actual)
 }
 
 // Every figure the record does not hold, one line each; empty when all match exactly.
-inline QString mismatches(const ResultRecord& record, const QList<Figure>& figures)
+inline QString mismatches(const engine::ResultRecord& record, const QList<Figure>& figures)
 {
     QString report;
     for (const Figure& figure : figures) {

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace store;
+using namespace engine;
+
 namespace {
 
 const QString kEquipment = QStringLiteral("AB Press 2");

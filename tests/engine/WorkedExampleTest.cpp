@@ -12,6 +12,9 @@
 
 #include <QTest>
 
+using namespace store;
+using namespace engine;
+
 class WorkedExampleTest : public QObject {
     Q_OBJECT
 

@@ -15,6 +15,9 @@
 
 #include <functional>
 
+using namespace store;
+using namespace engine;
+
 namespace {
 
 // A save, by what the user does; it gives the message the user would read, empty on success.

@@ -15,6 +15,9 @@
 
 #include <optional>
 
+using namespace store;
+using namespace engine;
+
 using plantoverview::CenterState;
 
 namespace {

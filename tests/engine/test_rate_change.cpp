@@ -19,6 +19,10 @@
 #include <numeric>
 #include <optional>
 
+using namespace store;
+using namespace engine;
+using namespace forms;
+
 namespace {
 
 namespace slot = resultslots;

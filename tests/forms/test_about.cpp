@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QRegularExpression>
 
+using namespace platform;
+using namespace forms;
+
 namespace {
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 const QString kToolKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");

@@ -6,6 +6,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+using namespace store;
+using namespace forms;
+
 // Every input box stands once, empty, on its tab, with its prompt label next to it on its left
 // (the prompts' texts are among the fixed texts).
 class TestBoxRegistry : public QObject {

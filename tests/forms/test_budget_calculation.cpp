@@ -4,6 +4,11 @@
 #include "forms/frmBudget.h"
 #include "store/FileNames.h"
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+using namespace forms;
+
 namespace {
 const QString kOverflow = QStringLiteral("Please fill out all necessary info on ");
 

@@ -10,6 +10,9 @@
 #include <QMap>
 #include <QTemporaryDir>
 
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 using Files = QMap<QString, QByteArray>;

@@ -10,6 +10,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace store;
+using namespace platform;
+using namespace forms;
+
 namespace {
 const QString kQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");
 const QString kNoNameMessage = QStringLiteral("You must have a valid File to Delete. Click OK and begin again");

@@ -4,6 +4,9 @@
 #include "store/FileNames.h"
 #include "store/RecordLayout.h"
 
+using namespace store;
+using namespace forms;
+
 namespace {
 const QString kNoName = QStringLiteral("You must have a valid File to Analyze. Click OK and begin again");
 

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QTimer>
 
+using namespace forms;
+
 namespace {
 
 // The window a control belongs to; a menu is no window of its own.

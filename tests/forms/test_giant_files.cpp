@@ -11,6 +11,10 @@
 #include <QAction>
 #include <QTableView>
 
+using namespace store;
+using namespace engine;
+using namespace forms;
+
 namespace {
 
 constexpr qint64 kGiant = 50 * 1024 * 1024;

@@ -7,6 +7,10 @@
 #include <QAction>
 #include <QPointer>
 
+using namespace store;
+using namespace platform;
+using namespace forms;
+
 namespace {
 // Types the text key by key, also characters that have no key of their own.
 void typeInto(QLineEdit* box, const QString& text)

@@ -8,6 +8,10 @@
 #include <QAction>
 #include <QTemporaryDir>
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+
 namespace {
 
 const QStringList kCenters = {"Press A", "Press B", "Cutter C"};

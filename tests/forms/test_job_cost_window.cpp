@@ -18,6 +18,10 @@
 #include <QScatterSeries>
 #include <QTableView>
 
+using namespace store;
+using namespace engine;
+using namespace forms;
+
 namespace {
 
 // The table's columns, as the window lays them out.

@@ -10,6 +10,8 @@
 
 #include <QTimer>
 
+using namespace forms;
+
 class TestJourney : public QObject {
     Q_OBJECT
 private slots:

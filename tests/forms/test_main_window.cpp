@@ -7,6 +7,10 @@
 #include <QMenuBar>
 #include <QTabBar>
 
+using namespace store;
+using namespace platform;
+using namespace forms;
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:

@@ -17,6 +17,13 @@
 
 #include <QStandardPaths>
 
+using namespace store;
+using namespace engine;
+using namespace pricing;
+using namespace report;
+using namespace platform;
+using namespace forms;
+
 namespace {
 enum class Results { Calculated, Missing, Short };
 

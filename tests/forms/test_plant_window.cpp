@@ -26,6 +26,13 @@
 #include <QTableView>
 #include <QTimer>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 const int kStateColumn = 13;

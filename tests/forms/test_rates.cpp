@@ -9,6 +9,11 @@
 
 #include <QStandardPaths>
 
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace forms;
+
 namespace {
 
 // Saves the worked example's record for the name, as Calculate BHR would.

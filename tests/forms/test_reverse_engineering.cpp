@@ -8,6 +8,11 @@
 #include "store/FileNames.h"
 #include "tests/support/ReferencePage.h"
 
+using namespace store;
+using namespace engine;
+using namespace platform;
+using namespace forms;
+
 namespace {
 const QStringList kWorkedExample = workedExamplePricing();
 const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");

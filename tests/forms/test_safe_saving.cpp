@@ -7,6 +7,9 @@
 
 #include <QDir>
 
+using namespace store;
+using namespace forms;
+
 namespace {
 
 // Every file of the folder with its bytes, so that a test can tell exactly what changed.

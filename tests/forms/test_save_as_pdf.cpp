@@ -9,6 +9,10 @@
 
 #include <QStandardPaths>
 
+using namespace store;
+using namespace engine;
+using namespace forms;
+
 namespace {
 
 const QString kLongName = QStringLiteral("Heidelberg Speedmaster XL 106 eight colour perfector with coater and "

@@ -22,6 +22,9 @@
 #include <cmath>
 #include <functional>
 
+using namespace store;
+using namespace forms;
+
 // Every window fits the screen the test runs for (FIT_SCREEN, in device pixels, at the scale of
 // QT_SCALE_FACTOR), with an equipment name of 150 characters current: all of it in reach, none
 // of it scrolling sideways.

@@ -13,6 +13,9 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace store;
+using namespace forms;
+
 class TestSplash : public QObject {
     Q_OBJECT
 private slots:

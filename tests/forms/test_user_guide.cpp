@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
+using namespace forms;
+
 namespace {
 
 QString builtGuide()

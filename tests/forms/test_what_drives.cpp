@@ -24,6 +24,13 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 namespace slot = resultslots;

@@ -20,6 +20,13 @@
 #include <QAction>
 #include <QTableView>
 
+using namespace textrules;
+using namespace store;
+using namespace engine;
+using namespace report;
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 const QString kStateGone = QStringLiteral("gone");

@@ -13,6 +13,10 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace store;
+using namespace platform;
+using namespace forms;
+
 namespace {
 
 // A desktop whose data lives apart from the executable, as for an installed program.

@@ -9,6 +9,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+using namespace platform;
+
 class TestHelpViewer : public QObject {
     Q_OBJECT
 private slots:

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace store;
+using namespace platform;
+
 class TestPrinting : public QObject {
     Q_OBJECT
 private slots:

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace platform;
+
 namespace {
 const QString kToolKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString kLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");

@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+using namespace store;
+using namespace pricing;
+
 Q_DECLARE_METATYPE(PricingFields)
 
 namespace {

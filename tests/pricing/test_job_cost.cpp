@@ -11,6 +11,12 @@
 
 #include <random>
 
+using namespace store;
+using namespace engine;
+using namespace pricing;
+using namespace report;
+using namespace forms;
+
 using namespace jobcost;
 using Reading = Figure::Reading;
 using plantoverview::CenterRow;

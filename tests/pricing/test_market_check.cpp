@@ -13,6 +13,11 @@
 
 #include <random>
 
+using namespace store;
+using namespace engine;
+using namespace pricing;
+using namespace report;
+
 Q_DECLARE_METATYPE(PricingFields)
 
 using namespace marketcheck;

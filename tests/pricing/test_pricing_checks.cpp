@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+using namespace store;
+using namespace pricing;
+
 Q_DECLARE_METATYPE(PricingFields)
 Q_DECLARE_METATYPE(PricingCheck)
 

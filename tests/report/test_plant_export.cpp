@@ -14,6 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace store;
+using namespace engine;
+using namespace report;
+
 namespace {
 
 namespace slot = resultslots;

@@ -9,6 +9,9 @@
 
 #include <optional>
 
+using namespace engine;
+using namespace report;
+
 class TestReportPages : public QObject {
     Q_OBJECT
 private slots:

@@ -18,6 +18,8 @@
 
 #include <sys/stat.h>
 
+using namespace store;
+
 class TestDataFiles : public QObject {
     Q_OBJECT
 private slots:

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace store;
+
 using Kind = equipmentcopy::CopyOutcome::Kind;
 
 namespace {

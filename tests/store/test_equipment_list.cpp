@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+using namespace store;
+
 class TestEquipmentList : public QObject {
     Q_OBJECT
 private slots:

@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace store;
+using namespace forms;
+
 namespace {
 
 // Listed and saved: two presses, and two names that share their files.

@@ -11,6 +11,8 @@
 
 #include <random>
 
+using namespace store;
+
 Q_DECLARE_METATYPE(jobfile::SavedJob)
 
 class TestJobFiles : public QObject {

@@ -8,7 +8,7 @@
 
 // A registry held in memory, a set of files that exist, and a record of every call.
 // A program starts only when it is one of the existing files.
-class FakeSystemTools : public SystemTools {
+class FakeSystemTools : public platform::SystemTools {
 public:
     void setValue(const QString& keyPath, const QString& valueName, quint32 type, const QByteArray& data)
     {

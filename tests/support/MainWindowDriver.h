@@ -71,10 +71,10 @@ inline QWidget* openWindowNamed(const QString& name)
     return nullptr;
 }
 // A result file whose result values are the given ones, every other slot empty.
-inline void saveResults(const DataFolder& folder, const QString& name,
+inline void saveResults(const store::DataFolder& folder, const QString& name,
                         std::initializer_list<std::pair<int, double>> values)
 {
-    ResultRecord record;
+    engine::ResultRecord record;
     for (const auto& [slot, value] : values)
         record.setResult(slot, value);
     QVERIFY(saveResultFile(folder, name, record).ok());
@@ -84,17 +84,17 @@ class MainWindowDriver {
 public:
     explicit MainWindowDriver(int year = 2030)
         : m_ownPlatform(std::make_unique<RecordedPlatform>(year)),
-          m_ownWindow(std::make_unique<FrmTab>(*m_ownPlatform)), m_platform(m_ownPlatform.get()),
+          m_ownWindow(std::make_unique<forms::FrmTab>(*m_ownPlatform)), m_platform(m_ownPlatform.get()),
           m_window(m_ownWindow.get())
     {
     }
     // Drives a main window that the program's start opened.
-    MainWindowDriver(RecordedPlatform& platform, FrmTab& window) : m_platform(&platform), m_window(&window) {}
+    MainWindowDriver(RecordedPlatform& platform, forms::FrmTab& window) : m_platform(&platform), m_window(&window) {}
     ~MainWindowDriver() { m_ownWindow.reset(); } // takes the windows it opened with it
 
-    FrmTab& window() const { return *m_window; }
+    forms::FrmTab& window() const { return *m_window; }
     RecordedPlatform& platform() const { return *m_platform; }
-    const DataFolder& folder() const { return m_platform->folder(); }
+    const store::DataFolder& folder() const { return m_platform->folder(); }
     QString path(const QString& file) const { return folder().filePath(file); }
     QStringList messages() const { return m_platform->recordedMessages.texts(); }
 
@@ -180,7 +180,7 @@ public:
 
 private:
     std::unique_ptr<RecordedPlatform> m_ownPlatform;
-    std::unique_ptr<FrmTab> m_ownWindow;
+    std::unique_ptr<forms::FrmTab> m_ownWindow;
     RecordedPlatform* m_platform;
-    FrmTab* m_window;
+    forms::FrmTab* m_window;
 };

@@ -17,12 +17,12 @@ inline QString pdfText(const QString& pdfPath)
 
 // The job painted into a PDF file at the path, read back as text by pdftotext; empty when the
 // job could not be painted.
-inline QString paintedText(const PrintJob& job, const QString& pdfPath)
+inline QString paintedText(const report::PrintJob& job, const QString& pdfPath)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
-    if (!paintJob(job, printer))
+    if (!platform::paintJob(job, printer))
         return {};
     return pdfText(pdfPath);
 }

@@ -29,12 +29,13 @@ inline BoxTexts typed(BoxTexts boxes, const BoxTexts& changes)
     return boxes;
 }
 
-inline InputTexts textsOf(const BoxTexts& boxes)
+inline store::InputTexts textsOf(const BoxTexts& boxes)
 {
     return textsByName([&boxes](const QString& box) { return boxes.value(box); });
 }
 
-inline BudgetOutcome calculateCenter(const DataFolder& folder, const QString& name, const BoxTexts& boxes)
+inline engine::BudgetOutcome calculateCenter(const store::DataFolder& folder, const QString& name,
+                                             const BoxTexts& boxes)
 {
-    return calculateBudget(folder, name, textsOf(boxes));
+    return engine::calculateBudget(folder, name, textsOf(boxes));
 }

@@ -6,7 +6,7 @@
 
 // Answers every save dialog with `answer`, and the open and folder dialogs with the next of
 // `chosen` (empty: the user cancelled); keeps what each one suggested.
-class RecordedFileDialogs : public FileDialogs {
+class RecordedFileDialogs : public platform::FileDialogs {
 public:
     QString saveFileName(QWidget*, const QString&, const QString& suggestedPath, const QString&) override
     {

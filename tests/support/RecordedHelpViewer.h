@@ -2,7 +2,7 @@
 
 #include "platform/HelpViewer.h"
 
-class RecordedHelpViewer : public HelpViewer {
+class RecordedHelpViewer : public platform::HelpViewer {
 public:
     struct Request {
         QString path;

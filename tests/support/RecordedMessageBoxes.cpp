@@ -1,5 +1,7 @@
 #include "tests/support/RecordedMessageBoxes.h"
 
+using namespace report;
+
 QStringList RecordedMessageBoxes::texts() const
 {
     QStringList result;

@@ -8,7 +8,7 @@
 
 // Remembers every message and answers questions from a queue (the question's default answer
 // when the queue is empty); a text question shows its suggestion as its details.
-class RecordedMessageBoxes : public MessageBoxes {
+class RecordedMessageBoxes : public platform::MessageBoxes {
 public:
     struct Shown {
         QString text;
@@ -16,8 +16,8 @@ public:
         Icon icon = Icon::None;
         bool question = false;
         Answer defaultAnswer = Answer::Ok; // Yes or No for a question
-        QString details; // what a message or question with details holds behind its text, a row a line
-        TextTable table; // a question's details as the table the user opens
+        QString details;         // what a message or question with details holds behind its text, a row a line
+        report::TextTable table; // a question's details as the table the user opens
     };
 
     void tell(const QString& text, const QString& title, Icon icon) override
@@ -33,7 +33,7 @@ public:
         shown.append({text, title, Icon::Question, true, defaultAnswer, {}, {}});
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
     }
-    Answer askYesNoWithDetails(const QString& text, const TextTable& details, const QString& title,
+    Answer askYesNoWithDetails(const QString& text, const report::TextTable& details, const QString& title,
                                Answer defaultAnswer) override
     {
         shown.append({text, title, Icon::Question, true, defaultAnswer, linesOf(details), details});
@@ -61,5 +61,5 @@ public:
     QStringList texts() const;
 
 private:
-    static QString linesOf(const TextTable& table);
+    static QString linesOf(const report::TextTable& table);
 };

@@ -11,7 +11,7 @@
 #include <memory>
 
 // Remembers the chosen data folder in memory, unless a test puts a settings file in its place.
-class RecordedFolderMemory : public FolderMemory {
+class RecordedFolderMemory : public platform::FolderMemory {
 public:
     QString remembered() const override { return folder; }
     bool remember(const QString& path, QString& error) override
@@ -27,7 +27,7 @@ public:
 };
 
 // No registry, as on the desktop; the folders shown in the file manager are kept, not shown.
-class RecordedSystemTools : public DesktopSystemTools {
+class RecordedSystemTools : public platform::DesktopSystemTools {
 public:
     bool openFolder(const QString& path) override
     {
@@ -40,20 +40,20 @@ public:
 
 // The program's outside world for tests: recording message boxes, printer, file dialogs, help viewer and
 // file manager, a program folder, the chosen folder kept in memory and a fixed date.
-class RecordedPlatform : public Platform {
+class RecordedPlatform : public platform::Platform {
 public:
     // The program folder is a temporary folder of its own, removed with it.
     explicit RecordedPlatform(int year) : RecordedPlatform(std::make_unique<QTemporaryDir>(), year) {}
     RecordedPlatform(const QString& folderPath, int year) : m_folder(folderPath), m_year(year) {}
 
-    MessageBoxes& messages() override { return recordedMessages; }
-    PrintService& printing() override { return recordedPrinting; }
-    HelpViewer& help() override { return recordedHelp; }
-    FileDialogs& files() override { return recordedFiles; }
-    SystemTools& system() override { return *systemTools; }
-    const DataFolder& folder() const override { return m_folder; }
-    void useFolder(const QString& path) override { m_folder = DataFolder(path); }
-    FolderMemory& folderMemory() override { return *memory; }
+    platform::MessageBoxes& messages() override { return recordedMessages; }
+    platform::PrintService& printing() override { return recordedPrinting; }
+    platform::HelpViewer& help() override { return recordedHelp; }
+    platform::FileDialogs& files() override { return recordedFiles; }
+    platform::SystemTools& system() override { return *systemTools; }
+    const store::DataFolder& folder() const override { return m_folder; }
+    void useFolder(const QString& path) override { m_folder = store::DataFolder(path); }
+    platform::FolderMemory& folderMemory() override { return *memory; }
     QString startNote() const override { return note; }
     int currentYear() const override { return m_year; }
     QDate today() const override { return QDate(m_year, 3, 14); }
@@ -63,10 +63,10 @@ public:
     RecordedHelpViewer recordedHelp;
     RecordedFileDialogs recordedFiles;
     RecordedSystemTools noRegistry;
-    SystemTools* systemTools = &noRegistry; // tests may put a fake registry here
+    platform::SystemTools* systemTools = &noRegistry; // tests may put a fake registry here
     RecordedFolderMemory rememberedInMemory;
-    FolderMemory* memory = &rememberedInMemory; // tests may put a settings file here
-    QString note;                               // what the start found about the data folder
+    platform::FolderMemory* memory = &rememberedInMemory; // tests may put a settings file here
+    QString note;                                         // what the start found about the data folder
 
 private:
     RecordedPlatform(std::unique_ptr<QTemporaryDir> folder, int year)
@@ -75,6 +75,6 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_ownFolder; // before m_folder, which names it
-    DataFolder m_folder;
+    store::DataFolder m_folder;
     int m_year;
 };

@@ -7,10 +7,10 @@
 #include <functional>
 
 // Keeps every printed or saved report as a text page.
-class RecordedPrintService : public PrintService {
+class RecordedPrintService : public platform::PrintService {
 public:
     void showSetup(QWidget*) override { ++setupsShown; }
-    Outcome print(const PrintJob& job, const QString&, const QString&) override
+    Outcome print(const report::PrintJob& job, const QString&, const QString&) override
     {
         if (whilePrinting)
             whilePrinting();
@@ -18,11 +18,11 @@ public:
         return {true, {}};
     }
     // Keeps the page and writes the real file, so tests can read what the user would get.
-    Outcome saveAsPdf(const PrintJob& job, const QString& path, const QString& documentName) override
+    Outcome saveAsPdf(const report::PrintJob& job, const QString& path, const QString& documentName) override
     {
         pages.append(TextPagePrinter::of(job));
         savedPdfs.append(path);
-        return {paintPdf(job, path, documentName, drawPagePicture), path};
+        return {platform::paintPdf(job, path, documentName, forms::drawPagePicture), path};
     }
 
     int setupsShown = 0;

@@ -4,9 +4,9 @@
 
 // A short page that uses every printer operation: faces, columns, a column already passed,
 // printed numbers and underlining.
-inline PrintJob samplePrintJob()
+inline report::PrintJob samplePrintJob()
 {
-    PrintJob job;
+    report::PrintJob job;
     job.fontName("Courier New").fontSize(9).print("   ").fontSize(12).bold(true);
     job.printLine("HEADING FOR: Kord").fontSize(9).bold(false);
     job.print("       ").print("100").moveToColumn(20).print("3904").moveToColumn(32).printLine("$64.91");

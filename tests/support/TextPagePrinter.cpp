@@ -1,5 +1,8 @@
 #include "tests/support/TextPagePrinter.h"
 
+using namespace report;
+using namespace platform;
+
 using Kind = PrintOperation::Kind;
 
 TextPagePrinter TextPagePrinter::of(const PrintJob& job)

@@ -39,15 +39,15 @@ inline QString boxText(const BoxEntries& entries, const QString& box)
 }
 
 // Every box's text, found by the box's object name.
-template <typename TextOf> InputTexts textsByName(TextOf textOf)
+template <typename TextOf> store::InputTexts textsByName(TextOf textOf)
 {
-    InputTexts texts;
-    for (const inputboxes::Entry& entry : inputboxes::all())
-        texts[entry.box] = textOf(boxplaces::objectName(entry.box));
+    store::InputTexts texts;
+    for (const store::inputboxes::Entry& entry : store::inputboxes::all())
+        texts[entry.box] = textOf(forms::boxplaces::objectName(entry.box));
     return texts;
 }
 
-inline InputTexts textsOf(const BoxEntries& entries)
+inline store::InputTexts textsOf(const BoxEntries& entries)
 {
     return textsByName([&entries](const QString& name) { return boxText(entries, name); });
 }

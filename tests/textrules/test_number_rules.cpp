@@ -12,6 +12,8 @@
 #include <limits>
 #include <optional>
 
+using namespace textrules;
+
 class TestNumberRules : public QObject {
     Q_OBJECT
 private slots:

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace textrules;
+
 class TestReadingHints : public QObject {
     Q_OBJECT
 private slots:
