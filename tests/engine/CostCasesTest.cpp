@@ -4,11 +4,9 @@
 #include "engine/CostFormulas.h"
 #include "tests/engine/Figures.h"
 #include "tests/engine/WorkedExample.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QTest>
-
-using namespace store;
-using namespace engine;
 
 namespace {
 

@@ -3,13 +3,11 @@
 #include "engine/ResultFile.h"
 #include "tests/engine/Figures.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/ReferencePage.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace store;
-using namespace engine;
 
 namespace {
 

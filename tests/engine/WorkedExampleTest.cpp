@@ -4,6 +4,7 @@
 #include "engine/CostFormulas.h"
 #include "engine/ResultFile.h"
 #include "tests/engine/Figures.h"
+#include "tests/support/ProgramNames.h"
 
 #include "tests/support/FileContents.h"
 #include "tests/support/ReferencePage.h"
@@ -11,9 +12,6 @@
 #include <QTemporaryDir>
 
 #include <QTest>
-
-using namespace store;
-using namespace engine;
 
 class WorkedExampleTest : public QObject {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "store/PricingFile.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/PlantFolder.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,9 +15,6 @@
 #include <QTest>
 
 #include <functional>
-
-using namespace store;
-using namespace engine;
 
 namespace {
 

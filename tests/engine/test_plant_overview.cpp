@@ -8,15 +8,13 @@
 #include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PlantFolder.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <optional>
-
-using namespace store;
-using namespace engine;
 
 using plantoverview::CenterState;
 

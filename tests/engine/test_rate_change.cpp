@@ -9,6 +9,7 @@
 #include "engine/ResultSlots.h"
 #include "forms/BoxPlaces.h"
 #include "store/InputTexts.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/WorkedExampleBoxes.h"
 
 #include <QRandomGenerator>
@@ -18,10 +19,6 @@
 #include <cmath>
 #include <numeric>
 #include <optional>
-
-using namespace store;
-using namespace engine;
-using namespace forms;
 
 namespace {
 

@@ -1,14 +1,12 @@
 #include "forms/frmAbout.h"
 #include "tests/support/FakeSystemTools.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
-
-using namespace platform;
-using namespace forms;
 
 namespace {
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");

@@ -1,13 +1,11 @@
 #include "forms/BoxPlaces.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-
-using namespace store;
-using namespace forms;
 
 // Every input box stands once, empty, on its tab, with its prompt label next to it on its left
 // (the prompts' texts are among the fixed texts).

@@ -1,13 +1,9 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmBHR.h"
 #include "forms/frmBudget.h"
 #include "store/FileNames.h"
-
-using namespace store;
-using namespace engine;
-using namespace platform;
-using namespace forms;
 
 namespace {
 const QString kOverflow = QStringLiteral("Please fill out all necessary info on ");

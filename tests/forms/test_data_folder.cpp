@@ -5,13 +5,11 @@
 #include "platform/DataLocation.h"
 #include "platform/FolderMemory.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QAction>
 #include <QMap>
 #include <QTemporaryDir>
-
-using namespace platform;
-using namespace forms;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmDelete.h"
 #include "store/FileNames.h"
@@ -9,10 +10,6 @@
 #include <QSignalBlocker>
 #include <QSignalSpy>
 #include <QTest>
-
-using namespace store;
-using namespace platform;
-using namespace forms;
 
 namespace {
 const QString kQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");

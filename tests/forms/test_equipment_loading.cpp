@@ -1,11 +1,9 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/BoxPlaces.h"
 #include "store/FileNames.h"
 #include "store/RecordLayout.h"
-
-using namespace store;
-using namespace forms;
 
 namespace {
 const QString kNoName = QStringLiteral("You must have a valid File to Analyze. Click OK and begin again");

@@ -1,6 +1,7 @@
 // Every fixed text of every window, exactly as the user reads it: captions, prompts, button and
 // menu texts, hints and window titles, each looked up by its window and the control's name.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmAbout.h"
 #include "forms/frmBHR.h"
@@ -13,8 +14,6 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QTimer>
-
-using namespace forms;
 
 namespace {
 

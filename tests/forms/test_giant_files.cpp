@@ -1,6 +1,7 @@
 // Data files far larger than any the program writes: the window still opens, names the file and
 // its size limit, uses what can be read, and reads no more of the file than its limit.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmJobCost.h"
 #include "forms/frmPlant.h"
@@ -10,10 +11,6 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QTableView>
-
-using namespace store;
-using namespace engine;
-using namespace forms;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmDelete.h"
 #include "forms/frmName.h"
@@ -6,10 +7,6 @@
 
 #include <QAction>
 #include <QPointer>
-
-using namespace store;
-using namespace platform;
-using namespace forms;
 
 namespace {
 // Types the text key by key, also characters that have no key of their own.

@@ -4,13 +4,10 @@
 #include "store/CsvTable.h"
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/PlantFolder.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QAction>
 #include <QTemporaryDir>
-
-using namespace store;
-using namespace engine;
-using namespace platform;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // by hand on two centers of the worked example, what it says when something is missing, a job
 // saved, opened again and changed, the press figures kept between windows, and the quote on paper.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmCenter.h"
 #include "forms/frmJobCost.h"
@@ -17,10 +18,6 @@
 #include <QComboBox>
 #include <QScatterSeries>
 #include <QTableView>
-
-using namespace store;
-using namespace engine;
-using namespace forms;
 
 namespace {
 

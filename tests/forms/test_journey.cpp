@@ -2,6 +2,7 @@
 // printed reports.
 
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/ProgramStart.h"
 #include "forms/frmBHR.h"
@@ -9,8 +10,6 @@
 #include "forms/frmCenter.h"
 
 #include <QTimer>
-
-using namespace forms;
 
 class TestJourney : public QObject {
     Q_OBJECT

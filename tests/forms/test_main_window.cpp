@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmName.h"
 #include "store/FileNames.h"
@@ -6,10 +7,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTabBar>
-
-using namespace store;
-using namespace platform;
-using namespace forms;
 
 class TestMainWindow : public QObject {
     Q_OBJECT

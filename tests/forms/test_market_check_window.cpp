@@ -2,6 +2,7 @@
 // what it says for each input, how it follows its center's results, and its page on the printer
 // and in a PDF file.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "engine/CostFormulas.h"
 #include "engine/ResultSlots.h"
@@ -16,13 +17,6 @@
 #include "tests/support/PaintedPage.h"
 
 #include <QStandardPaths>
-
-using namespace store;
-using namespace engine;
-using namespace pricing;
-using namespace report;
-using namespace platform;
-using namespace forms;
 
 namespace {
 enum class Results { Calculated, Missing, Short };

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "engine/BudgetCalculation.h"
 #include "engine/PlantOverview.h"
@@ -25,13 +26,6 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
-
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
-using namespace forms;
 
 namespace {
 

@@ -1,17 +1,13 @@
 // The Reverse Engineering tab, the analysis window, its printed report and the naming window,
 // driven the way a user drives them.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "engine/ResultFile.h"
 #include "forms/frmCenter.h"
 #include "forms/frmName.h"
 #include "store/FileNames.h"
 #include "tests/support/ReferencePage.h"
-
-using namespace store;
-using namespace engine;
-using namespace platform;
-using namespace forms;
 
 namespace {
 const QStringList kWorkedExample = workedExamplePricing();

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "forms/frmBudget.h"
 #include "forms/frmCenter.h"
@@ -6,9 +7,6 @@
 #include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
-
-using namespace store;
-using namespace forms;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "engine/BudgetCalculation.h"
 #include "forms/frmBHR.h"
@@ -8,10 +9,6 @@
 #include "tests/support/PaintedPage.h"
 
 #include <QStandardPaths>
-
-using namespace store;
-using namespace engine;
-using namespace forms;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "forms/frmSplash.h"
 #include "store/FileNames.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QAbstractButton>
 #include <QLayout>
@@ -21,9 +22,6 @@
 
 #include <cmath>
 #include <functional>
-
-using namespace store;
-using namespace forms;
 
 // Every window fits the screen the test runs for (FIT_SCREEN, in device pixels, at the scale of
 // QT_SCALE_FACTOR), with an equipment name of 150 characters current: all of it in reach, none

@@ -2,6 +2,7 @@
 #include "forms/ProgramStart.h"
 #include "forms/frmSplash.h"
 #include "forms/frmTab.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/RecordedPlatform.h"
 
 #include <QApplication>
@@ -12,9 +13,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-
-using namespace store;
-using namespace forms;
 
 class TestSplash : public QObject {
     Q_OBJECT

@@ -1,13 +1,12 @@
 // The user guide as the build writes it, read against the main window it describes.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
-
-using namespace forms;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // real windows: what they show, what they print, and what lands in the files.
 
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "engine/CostFormulas.h"
 #include "engine/ResultSlots.h"
@@ -23,13 +24,6 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTableWidget>
-
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
-using namespace forms;
 
 namespace {
 

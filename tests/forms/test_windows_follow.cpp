@@ -1,5 +1,6 @@
 // Every open window that shows figures follows the program's writing actions.
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramNames.h"
 
 #include "engine/BudgetCalculation.h"
 #include "engine/ResultSlots.h"
@@ -19,13 +20,6 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QTableView>
-
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
-using namespace forms;
 
 namespace {
 

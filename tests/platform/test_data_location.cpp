@@ -3,6 +3,7 @@
 #include "forms/frmTab.h"
 #include "platform/DataLocation.h"
 #include "store/EquipmentList.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/RecordedPlatform.h"
 
 #include <QAction>
@@ -12,10 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-using namespace store;
-using namespace platform;
-using namespace forms;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "platform/HelpViewer.h"
 #include "platform/HelpWindow.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/RecordedMessageBoxes.h"
 
 #include <QDir>
@@ -8,8 +9,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
-
-using namespace platform;
 
 class TestHelpViewer : public QObject {
     Q_OBJECT

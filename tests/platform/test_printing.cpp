@@ -1,4 +1,5 @@
 #include "tests/support/PaintedPage.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/RecordedMessageBoxes.h"
 #include "tests/support/SamplePrintJob.h"
 
@@ -9,9 +10,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace store;
-using namespace platform;
 
 class TestPrinting : public QObject {
     Q_OBJECT

@@ -1,9 +1,8 @@
 #include "platform/SystemInformation.h"
 #include "tests/support/FakeSystemTools.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QTest>
-
-using namespace platform;
 
 namespace {
 const QString kToolKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");

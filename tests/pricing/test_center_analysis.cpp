@@ -3,11 +3,9 @@
 #include "pricing/CenterAnalysis.h"
 #include "pricing/QuantitySeries.h"
 #include "tests/pricing/PricingExamples.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QTest>
-
-using namespace store;
-using namespace pricing;
 
 Q_DECLARE_METATYPE(PricingFields)
 

@@ -6,16 +6,11 @@
 #include "pricing/JobCost.h"
 #include "report/JobCostTexts.h"
 #include "tests/engine/WorkedExample.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QTest>
 
 #include <random>
-
-using namespace store;
-using namespace engine;
-using namespace pricing;
-using namespace report;
-using namespace forms;
 
 using namespace jobcost;
 using Reading = Figure::Reading;

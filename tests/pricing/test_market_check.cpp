@@ -7,16 +7,12 @@
 #include "report/MarketCheckTexts.h"
 #include "tests/engine/WorkedExample.h"
 #include "tests/pricing/PricingExamples.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 #include <random>
-
-using namespace store;
-using namespace engine;
-using namespace pricing;
-using namespace report;
 
 Q_DECLARE_METATYPE(PricingFields)
 

@@ -1,11 +1,9 @@
 // Which typed pricing inputs Calculate accepts, and which check speaks first.
 #include "pricing/PricingCheck.h"
 #include "tests/pricing/PricingExamples.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QTest>
-
-using namespace store;
-using namespace pricing;
 
 Q_DECLARE_METATYPE(PricingFields)
 Q_DECLARE_METATYPE(PricingCheck)

@@ -5,6 +5,7 @@
 #include "report/PlantExport.h"
 #include "store/EquipmentList.h"
 #include "tests/support/PlantFolder.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/TextPagePrinter.h"
 
 #include "tests/support/FileContents.h"
@@ -13,10 +14,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace store;
-using namespace engine;
-using namespace report;
 
 namespace {
 

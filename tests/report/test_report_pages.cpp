@@ -1,6 +1,7 @@
 // The printed pages and the rate table, laid out as text without any window.
 #include "report/RateReport.h"
 #include "report/RateTable.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/SamplePrintJob.h"
 #include "tests/support/TextPagePrinter.h"
 
@@ -8,9 +9,6 @@
 #include <QTest>
 
 #include <optional>
-
-using namespace engine;
-using namespace report;
 
 class TestReportPages : public QObject {
     Q_OBJECT

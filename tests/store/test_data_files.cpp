@@ -7,6 +7,7 @@
 #include "store/LeftoverFiles.h"
 #include "store/PricingFile.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/ProgramNames.h"
 
 #include "tests/support/FileContents.h"
 #include <QDir>
@@ -17,8 +18,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-
-using namespace store;
 
 class TestDataFiles : public QObject {
     Q_OBJECT

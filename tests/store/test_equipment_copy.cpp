@@ -4,12 +4,11 @@
 #include "store/EquipmentList.h"
 #include "store/FileNames.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace store;
 
 using Kind = equipmentcopy::CopyOutcome::Kind;
 

@@ -1,5 +1,6 @@
 #include "store/EquipmentList.h"
 #include "store/FileNames.h"
+#include "tests/support/ProgramNames.h"
 
 #include "tests/support/FileContents.h"
 #include <QDir>
@@ -7,8 +8,6 @@
 #include <QTemporaryDir>
 
 #include <QTest>
-
-using namespace store;
 
 class TestEquipmentList : public QObject {
     Q_OBJECT

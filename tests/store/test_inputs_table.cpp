@@ -7,14 +7,12 @@
 #include "store/InputsTable.h"
 #include "store/RecordLayout.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/ProgramNames.h"
 #include "tests/support/WorkedExampleBoxes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace store;
-using namespace forms;
 
 namespace {
 

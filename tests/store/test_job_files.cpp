@@ -5,13 +5,12 @@
 #include "store/JobFile.h"
 #include "store/PressFigures.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <random>
-
-using namespace store;
 
 Q_DECLARE_METATYPE(jobfile::SavedJob)
 

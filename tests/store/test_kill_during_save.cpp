@@ -3,6 +3,7 @@
 #include "store/FileNames.h"
 #include "store/LeftoverFiles.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/ProgramNames.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -12,8 +13,6 @@
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace store;
 
 namespace {
 

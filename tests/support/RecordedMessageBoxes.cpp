@@ -1,6 +1,5 @@
 #include "tests/support/RecordedMessageBoxes.h"
-
-using namespace report;
+#include "tests/support/ProgramNames.h"
 
 QStringList RecordedMessageBoxes::texts() const
 {

@@ -1,7 +1,5 @@
 #include "tests/support/TextPagePrinter.h"
-
-using namespace report;
-using namespace platform;
+#include "tests/support/ProgramNames.h"
 
 using Kind = PrintOperation::Kind;
 

@@ -1,3 +1,4 @@
+#include "tests/support/ProgramNames.h"
 #include "textrules/ArithmeticFailure.h"
 #include "textrules/DisplayPattern.h"
 #include "textrules/NumberReading.h"
@@ -11,8 +12,6 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
-
-using namespace textrules;
 
 class TestNumberRules : public QObject {
     Q_OBJECT

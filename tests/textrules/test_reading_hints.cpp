@@ -1,8 +1,7 @@
+#include "tests/support/ProgramNames.h"
 #include "textrules/ReadingHint.h"
 
 #include <QTest>
-
-using namespace textrules;
 
 class TestReadingHints : public QObject {
     Q_OBJECT
