@@ -43,13 +43,6 @@ bool calculateEachAndSave(const DataFolder& folder)
     return true;
 }
 
-double median(std::vector<double> values)
-{
-    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
-
 } // namespace
 
 static void overviewOfThousandCenters(benchmark::State& state)

@@ -3,6 +3,7 @@
 // 10,000 names): the processor time of the program's process, and its ratio and that of the peak
 // memory to the bare window's.
 #include "bench/PlantFixture.h"
+#include "bench/Stopwatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,12 +56,9 @@ QString besideThis(const char* program)
     return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(program));
 }
 
-ProcessCost median(std::vector<ProcessCost> costs)
+bool lessProcessorTime(const ProcessCost& a, const ProcessCost& b)
 {
-    const auto middle = costs.begin() + costs.size() / 2;
-    std::nth_element(costs.begin(), middle, costs.end(),
-                     [](const ProcessCost& a, const ProcessCost& b) { return a.cpuSeconds < b.cpuSeconds; });
-    return *middle;
+    return a.cpuSeconds < b.cpuSeconds;
 }
 
 struct StartUpCosts {
@@ -82,7 +80,7 @@ std::optional<StartUpCosts> medianCosts(int runs = 7)
         program.push_back(*programRun);
         bare.push_back(*bareRun);
     }
-    return StartUpCosts{median(program), median(bare)};
+    return StartUpCosts{median(program, lessProcessorTime), median(bare, lessProcessorTime)};
 }
 
 // A user data folder holding a list of that many names, and the first five calculated.

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 #include <time.h>
 
 // Wall-clock and processor time over the timed parts of a benchmark, so that one benchmark can
@@ -40,3 +44,11 @@ struct IterationTime {
         return {watch.wallSeconds() / double(iterations), watch.cpuSeconds() / double(iterations)};
     }
 };
+
+// The middle one of several runs' figures, so that one slow run does not decide.
+template <typename T, typename Less = std::less<T>> T median(std::vector<T> values, Less less = {})
+{
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end(), less);
+    return *middle;
+}
