@@ -26,7 +26,7 @@ std::unique_ptr<ProgramModule> loadProgram(QString& error)
     // Never unloaded: the windows' code runs until the program ends.
     const QString path = libraryPath();
     if (!QFileInfo::exists(path)) {
-        error = QStringLiteral("%1 is missing.").arg(QDir::toNativeSeparators(path));
+        error = QCoreApplication::translate("ProgramLibrary", "%1 is missing.").arg(QDir::toNativeSeparators(path));
         return nullptr;
     }
     QLibrary library(path);

@@ -44,9 +44,10 @@ private:
         m_program = loadProgram(error);
         m_failed = !m_program;
         if (m_failed) {
-            QMessageBox::critical(
-                nullptr, program::kTitle,
-                QStringLiteral("The program's windows cannot be loaded: %1\nInstall the program again.").arg(error));
+            QMessageBox::critical(nullptr, program::kTitle,
+                                  QCoreApplication::translate(
+                                      "main", "The program's windows cannot be loaded: %1\nInstall the program again.")
+                                      .arg(error));
             QCoreApplication::exit(1);
         }
         return !m_failed;

@@ -64,7 +64,7 @@ QList<QLineEdit*> AmountRows::addAll(std::span<const Entry> entries)
 {
     QList<QLineEdit*> boxes;
     for (const Entry& entry : entries)
-        boxes.append(add(entry.box, entry.label, QString::fromLatin1(entry.caption), entry.column, entry.rule));
+        boxes.append(add(entry.box, entry.label, tr(entry.caption), entry.column, entry.rule));
     return boxes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/ResultRecord.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,8 @@ namespace forms {
 // The column of labelled amounts that the result windows show: labels right-aligned on the left,
 // item amounts in the middle column, grand totals in the right one, rules above subtotals.
 class AmountRows {
+    Q_DECLARE_TR_FUNCTIONS(AmountRows)
+
 public:
     enum Column { Middle = 1, Right = 2 };
     enum Rule { NoRule, SingleRule, DoubleRule };

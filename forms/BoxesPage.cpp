@@ -18,22 +18,29 @@ using namespace pageparts;
 
 namespace {
 
-const QString kWorkSpaceHint = QStringLiteral(
-    "The amount of square footage is not based on physical occupation but ratther on the ratio of "
-    "equipment cost over the total of all equipment costs. This percentage is then multiplied times "
-    "the actual square footage of the plant to produce a \"burdened\" square footage for the equipment.");
-const QString kHoursHint =
-    QStringLiteral("If you have more than one employee, simply enter the average, not the total. It is recommended "
-                   "that you not exceed 40 hours per week even if you plan on running more than one shift.");
+QString workSpaceHint()
+{
+    return BoxesPage::tr(
+        "The amount of square footage is not based on physical occupation but ratther on the ratio of "
+        "equipment cost over the total of all equipment costs. This percentage is then multiplied times "
+        "the actual square footage of the plant to produce a \"burdened\" square footage for the equipment.");
+}
+
+QString hoursHint()
+{
+    return BoxesPage::tr(
+        "If you have more than one employee, simply enter the average, not the total. It is recommended "
+        "that you not exceed 40 hours per week even if you plan on running more than one shift.");
+}
 
 // The pointer-rest hint of a box's prompt, or none.
 QString hintOf(InputBox box)
 {
     switch (box) {
     case InputBox::WorkSpace:
-        return kWorkSpaceHint;
+        return workSpaceHint();
     case InputBox::WeeklyHours:
-        return kHoursHint;
+        return hoursHint();
     default:
         return QString();
     }
@@ -52,7 +59,7 @@ BoxesPage::BoxesPage(MainWindowLink::Tab tab, QWidget* parent) : QWidget(parent)
         row = addWorkSpaceOptions(*grid, row);
     grid->setRowStretch(row, 1);
     if (tab == MainWindowLink::IndirectCosts) {
-        auto* calculateOnTab = named(new QPushButton(QStringLiteral("Calculate BHR"), this), "Command2");
+        auto* calculateOnTab = named(new QPushButton(tr("Calculate BHR"), this), "Command2");
         grid->addWidget(calculateOnTab, row + 1, 1, Qt::AlignRight);
         connect(calculateOnTab, &QPushButton::clicked, this, &BoxesPage::calculate);
     }
@@ -84,8 +91,8 @@ int BoxesPage::addPromptRows(QGridLayout& grid, MainWindowLink::Tab tab)
 int BoxesPage::addWorkSpaceOptions(QGridLayout& grid, int row)
 {
     auto* options = new QHBoxLayout;
-    auto* recalculate = named(new QRadioButton(QStringLiteral("ReCalculate WorkSpace"), this), "Option1");
-    auto* saved = named(new QRadioButton(QStringLiteral("Use Previous Saved Value of WorkSpace"), this), "Option2");
+    auto* recalculate = named(new QRadioButton(tr("ReCalculate WorkSpace"), this), "Option1");
+    auto* saved = named(new QRadioButton(tr("Use Previous Saved Value of WorkSpace"), this), "Option2");
     options->addWidget(recalculate);
     options->addWidget(saved);
     grid.addLayout(options, row, 0, 1, 2);

@@ -16,9 +16,20 @@ namespace forms {
 
 namespace {
 
-const QString kOpenTitle = QStringLiteral("Open Data Folder");
-const QString kBackUpTitle = QStringLiteral("Back Up Data");
-const QString kUseTitle = QStringLiteral("Use Another Data Folder");
+QString openTitle()
+{
+    return DataFolderMenu::tr("Open Data Folder");
+}
+
+QString backUpTitle()
+{
+    return DataFolderMenu::tr("Back Up Data");
+}
+
+QString useTitle()
+{
+    return DataFolderMenu::tr("Use Another Data Folder");
+}
 
 QString shown(const QString& path)
 {
@@ -42,9 +53,9 @@ DataFolderMenu::DataFolderMenu(Platform& platform, MainWindowLink& mainWindow, Q
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    add("mnuOpenDataFolder", QStringLiteral("&Open Data Folder"), &DataFolderMenu::openFolder);
-    add("mnuBackUp", QStringLiteral("&Back Up Data\u2026"), &DataFolderMenu::backUp);
-    add("mnuUseFolder", QStringLiteral("&Use Another Data Folder\u2026"), &DataFolderMenu::useAnotherFolder);
+    add("mnuOpenDataFolder", tr("&Open Data Folder"), &DataFolderMenu::openFolder);
+    add("mnuBackUp", tr("&Back Up Data\u2026"), &DataFolderMenu::backUp);
+    add("mnuUseFolder", tr("&Use Another Data Folder\u2026"), &DataFolderMenu::useAnotherFolder);
 }
 
 QWidget* DataFolderMenu::owner() const
@@ -61,28 +72,28 @@ void DataFolderMenu::openFolder()
 {
     const QString folder = m_platform.folder().path();
     if (!m_platform.system().openFolder(folder))
-        tell(QStringLiteral("No file manager could show the data folder %1.").arg(shown(folder)), kOpenTitle, true);
+        tell(tr("No file manager could show the data folder %1.").arg(shown(folder)), openTitle(), true);
 }
 
 void DataFolderMenu::backUp()
 {
-    const QString target = m_platform.files().existingFolder(owner(), kBackUpTitle, QDir::homePath());
+    const QString target = m_platform.files().existingFolder(owner(), backUpTitle(), QDir::homePath());
     if (target.isEmpty())
         return;
     if (const QString problem = datalocation::folderProblem(target); !problem.isEmpty()) {
-        tell(QStringLiteral("The backup cannot go into %1: %2. Nothing was backed up.").arg(shown(target), problem),
-             kBackUpTitle, true);
+        tell(tr("The backup cannot go into %1: %2. Nothing was backed up.").arg(shown(target), problem), backUpTitle(),
+             true);
         return;
     }
     const databackup::Backup backup = databackup::backUp(m_platform.folder(), target, m_platform.today());
     if (!backup.ok()) {
-        tell(backup.error, kBackUpTitle, true);
+        tell(backup.error, backUpTitle(), true);
         return;
     }
-    tell(QStringLiteral("%1 data files were copied from %2 to %3.")
+    tell(tr("%1 data files were copied from %2 to %3.")
              .arg(backup.files)
              .arg(shown(m_platform.folder().path()), shown(backup.folder)),
-         kBackUpTitle, false);
+         backUpTitle(), false);
 }
 
 // The other windows close first, so that whatever they keep on closing goes to the folder they
@@ -90,55 +101,54 @@ void DataFolderMenu::backUp()
 void DataFolderMenu::useAnotherFolder()
 {
     const QString current = m_platform.folder().path();
-    const QString chosen = m_platform.files().existingFolder(owner(), kUseTitle, current);
+    const QString chosen = m_platform.files().existingFolder(owner(), useTitle(), current);
     if (chosen.isEmpty())
         return;
     const FolderUse use = mayUse(chosen);
     if (use == FolderUse::Refused)
         return;
     if (!m_mainWindow.closeOtherWindows()) {
-        tell(QStringLiteral("The data folder is still %1: close the open windows first.").arg(shown(current)),
-             kUseTitle, true);
+        tell(tr("The data folder is still %1: close the open windows first.").arg(shown(current)), useTitle(), true);
         return;
     }
     m_platform.useFolder(QDir::cleanPath(chosen));
     // A new set of data starts with an empty list, as the list of a first start would be.
     if (use == FolderUse::StartsAnew) {
         if (const StoreResult made = m_platform.folder().replace(filenames::kListFile, {}); !made.ok())
-            tell(made.error, kUseTitle, true);
+            tell(made.error, useTitle(), true);
     }
     m_mainWindow.showDataFolderAfresh();
     QString error;
     if (!m_platform.folderMemory().remember(m_platform.folder().path(), error)) {
-        tell(QStringLiteral("The data files are now those in %1, but the next start will not know it: %2.")
+        tell(tr("The data files are now those in %1, but the next start will not know it: %2.")
                  .arg(shown(m_platform.folder().path()), error),
-             kUseTitle, true);
+             useTitle(), true);
         return;
     }
-    tell(QStringLiteral("The data files are now those in %1, from now on and at the next starts.")
+    tell(tr("The data files are now those in %1, from now on and at the next starts.")
              .arg(shown(m_platform.folder().path())),
-         kUseTitle, false);
+         useTitle(), false);
 }
 
 DataFolderMenu::FolderUse DataFolderMenu::mayUse(const QString& folder)
 {
     const QString current = m_platform.folder().path();
     if (datalocation::sameFolder(folder, current)) {
-        tell(QStringLiteral("%1 is the data folder already.").arg(shown(folder)), kUseTitle, false);
+        tell(tr("%1 is the data folder already.").arg(shown(folder)), useTitle(), false);
         return FolderUse::Refused;
     }
     if (const QString problem = datalocation::folderProblem(folder); !problem.isEmpty()) {
-        tell(QStringLiteral("The data files cannot be kept in %1: %2. They are still those in %3.")
+        tell(tr("The data files cannot be kept in %1: %2. They are still those in %3.")
                  .arg(shown(folder), problem, shown(current)),
-             kUseTitle, true);
+             useTitle(), true);
         return FolderUse::Refused;
     }
     if (holdsData(folder))
         return FolderUse::HoldsData;
-    const QString question = QStringLiteral("%1 holds no data files yet. Start a new set of data there, with an empty "
-                                            "equipment list? The files in %2 stay as they are.")
+    const QString question = tr("%1 holds no data files yet. Start a new set of data there, with an empty "
+                                "equipment list? The files in %2 stay as they are.")
                                  .arg(shown(folder), shown(current));
-    if (m_platform.messages().askYesNo(question, kUseTitle, MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+    if (m_platform.messages().askYesNo(question, useTitle(), MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return FolderUse::Refused;
     return FolderUse::StartsAnew;
 }

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QHorizontalBarSeries>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +19,15 @@ using namespace store;
 using namespace engine;
 
 namespace forms {
+
+namespace {
+
+// The texts this file shows, under one context for the translator.
+struct DriversChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(DriversChart)
+};
+
+} // namespace
 
 namespace driverschart {
 namespace {
@@ -42,7 +52,7 @@ QString leftOutLine(qsizetype shown, qsizetype all)
 {
     if (shown == all)
         return {};
-    return QStringLiteral("The %1 inputs that move it most; the table lists all %2.").arg(shown).arg(all);
+    return DriversChartTexts::tr("The %1 inputs that move it most; the table lists all %2.").arg(shown).arg(all);
 }
 
 } // namespace
@@ -65,8 +75,8 @@ QChart* build(const ratedrivers::Drivers& drivers, int mostShown)
         return chart;
     const auto shown = std::min<qsizetype>(drivers.moving.size(), mostShown);
     chart->setTitle(leftOutLine(shown, drivers.moving.size()));
-    QBarSet* down = changeSet(QStringLiteral("Input 10% down"), QColor(0x1f, 0x77, 0xb4));
-    QBarSet* up = changeSet(QStringLiteral("Input 10% up"), QColor(0xd9, 0x5f, 0x02));
+    QBarSet* down = changeSet(DriversChartTexts::tr("Input 10% down"), QColor(0x1f, 0x77, 0xb4));
+    QBarSet* up = changeSet(DriversChartTexts::tr("Input 10% up"), QColor(0xd9, 0x5f, 0x02));
     QStringList names;
     double widest = 0.01;
     // The axis puts its first category at the bottom: the largest effect goes in last.
@@ -91,7 +101,7 @@ QChart* build(const ratedrivers::Drivers& drivers, int mostShown)
     bars->attachAxis(inputs);
     const double reach = widest * 1.1;
     QCategoryAxis* change = chartaxes::labelled(-reach, reach, kChangeTicks, QStringLiteral("$###,##0.00"),
-                                                QStringLiteral("Change in rate (B), $ per hour"));
+                                                DriversChartTexts::tr("Change in rate (B), $ per hour"));
     chart->addAxis(change, Qt::AlignBottom);
     bars->attachAxis(change);
     return chart;

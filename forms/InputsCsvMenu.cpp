@@ -18,18 +18,30 @@ using namespace platform;
 namespace forms {
 
 namespace {
-const QString kExportTitle = QStringLiteral("Export Inputs");
-const QString kImportTitle = QStringLiteral("Import Inputs");
-const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+QString exportTitle()
+{
+    return InputsCsvMenu::tr("Export Inputs");
+}
+
+QString importTitle()
+{
+    return InputsCsvMenu::tr("Import Inputs");
+}
+
+QString csvFilter()
+{
+    return InputsCsvMenu::tr("CSV files (*.csv)");
+}
+
 } // namespace
 
 InputsCsvMenu::InputsCsvMenu(Platform& platform, MainWindowLink& mainWindow, QMenu& menu)
     : QObject(&mainWindow.ownerWindow()), m_platform(platform), m_mainWindow(mainWindow)
 {
-    QAction* exporting = menu.addAction(QStringLiteral("&Export Inputs (CSV)\u2026"));
+    QAction* exporting = menu.addAction(tr("&Export Inputs (CSV)\u2026"));
     exporting->setObjectName(QStringLiteral("mnuExportInputs"));
     connect(exporting, &QAction::triggered, this, &InputsCsvMenu::exportInputs);
-    QAction* importing = menu.addAction(QStringLiteral("&Import Inputs (CSV)\u2026"));
+    QAction* importing = menu.addAction(tr("&Import Inputs (CSV)\u2026"));
     importing->setObjectName(QStringLiteral("mnuImportInputs"));
     connect(importing, &QAction::triggered, this, &InputsCsvMenu::importInputs);
 }
@@ -42,36 +54,35 @@ QWidget* InputsCsvMenu::owner() const
 void InputsCsvMenu::exportInputs()
 {
     const QString path = m_platform.files().saveFileName(
-        owner(), kExportTitle, m_platform.folder().filePath(QStringLiteral("Inputs.csv")), kCsvFilter);
+        owner(), exportTitle(), m_platform.folder().filePath(QStringLiteral("Inputs.csv")), csvFilter());
     if (path.isEmpty())
         return;
     const inputstable::Exported exported = inputstable::exportCsv(m_platform.folder());
     if (const StoreResult written = inputstable::saveCsv(path, exported.csv); !written.ok()) {
-        m_platform.messages().tell(written.error + QStringLiteral("\nThe inputs were not exported."), kExportTitle,
+        m_platform.messages().tell(written.error + tr("\nThe inputs were not exported."), exportTitle(),
                                    MessageBoxes::Icon::Warning);
         return;
     }
-    m_platform.messages().tell(importsummary::exported(exported, path), kExportTitle, MessageBoxes::Icon::Information);
+    m_platform.messages().tell(importsummary::exported(exported, path), exportTitle(), MessageBoxes::Icon::Information);
 }
 
 void InputsCsvMenu::importInputs()
 {
-    const QString path = m_platform.files().openFileName(owner(), kImportTitle, m_platform.folder().path(),
-                                                         kCsvFilter + QStringLiteral(";;All files (*)"));
+    const QString path = m_platform.files().openFileName(owner(), importTitle(), m_platform.folder().path(),
+                                                         csvFilter() + tr(";;All files (*)"));
     if (path.isEmpty())
         return;
     const inputsimport::ReadTable table = inputsimport::readCsv(path);
     if (!table.error.isEmpty()) {
-        m_platform.messages().tell(table.error, kImportTitle, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(table.error, importTitle(), MessageBoxes::Icon::Warning);
         return;
     }
     const inputsimport::Plan plan = inputsimport::plan(m_platform.folder(), table.bytes);
     if (!plan.problem.isEmpty() || !plan.changesAnything()) {
-        const QString text =
-            plan.problem.isEmpty()
-                ? importsummary::nothingToDo(plan)
-                : QStringLiteral("%1 cannot be imported. %2").arg(QDir::toNativeSeparators(path), plan.problem);
-        m_platform.messages().tell(text, kImportTitle, MessageBoxes::Icon::Warning);
+        const QString text = plan.problem.isEmpty()
+                                 ? importsummary::nothingToDo(plan)
+                                 : tr("%1 cannot be imported. %2").arg(QDir::toNativeSeparators(path), plan.problem);
+        m_platform.messages().tell(text, importTitle(), MessageBoxes::Icon::Warning);
         return;
     }
     bool withPlant = false;
@@ -84,7 +95,7 @@ void InputsCsvMenu::importInputs()
     const QString shown = m_mainWindow.currentName();
     if (!shown.isEmpty() && (saved.plant || saved.centers.contains(shown)))
         m_mainWindow.showEquipment(shown);
-    m_platform.messages().tell(importsummary::outcome(plan, saved), kImportTitle,
+    m_platform.messages().tell(importsummary::outcome(plan, saved), importTitle(),
                                saved.error.isEmpty() ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning);
 }
 
@@ -106,12 +117,12 @@ bool InputsCsvMenu::agreed(const inputsimport::Plan& plan, bool& withPlant)
     MessageBoxes& messages = m_platform.messages();
     constexpr auto no = MessageBoxes::Answer::No;
     if (!plan.centers.isEmpty() &&
-        messages.askYesNoWithDetails(importsummary::question(plan), importsummary::details(plan), kImportTitle, no) !=
+        messages.askYesNoWithDetails(importsummary::question(plan), importsummary::details(plan), importTitle(), no) !=
             MessageBoxes::Answer::Yes)
         return false;
     withPlant = plan.plant &&
                 messages.askYesNoWithDetails(importsummary::plantQuestion(plan), importsummary::plantDetails(plan),
-                                             kImportTitle, no) == MessageBoxes::Answer::Yes;
+                                             importTitle(), no) == MessageBoxes::Answer::Yes;
     return !plan.centers.isEmpty() || withPlant;
 }
 

@@ -10,12 +10,22 @@
 #include <QChart>
 #include <QScatterSeries>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace pricing;
 using namespace report;
 
 namespace forms {
+
+namespace {
+
+// The texts this file shows, under one context for the translator.
+struct JobCostChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(JobCostChart)
+};
+
+} // namespace
 
 using namespace jobcost;
 
@@ -32,13 +42,13 @@ QString leftOutLine(qsizetype shown, qsizetype all)
 {
     if (shown == all)
         return {};
-    return QStringLiteral("The %1 cheapest centers; %2 more are left out.").arg(shown).arg(all - shown);
+    return JobCostChartTexts::tr("The %1 cheapest centers; %2 more are left out.").arg(shown).arg(all - shown);
 }
 
 QBarSeries* costBars(const Costing& costing, const QList<const CenterCost*>& centers, int level,
                      const QString& quotedCenter)
 {
-    auto* set = new QBarSet(QStringLiteral("Cost at ") + jobcosttexts::levelName(costing, level));
+    auto* set = new QBarSet(JobCostChartTexts::tr("Cost at ") + jobcosttexts::levelName(costing, level));
     set->setColor(kBarColour);
     set->setSelectedColor(kQuotedColour);
     for (qsizetype i = 0; i < centers.size(); ++i) {
@@ -54,7 +64,7 @@ QBarSeries* costBars(const Costing& costing, const QList<const CenterCost*>& cen
 QScatterSeries* priceMarkers(const QList<const CenterCost*>& centers, int level)
 {
     auto* prices = new QScatterSeries;
-    prices->setName(QStringLiteral("Quoted price"));
+    prices->setName(JobCostChartTexts::tr("Quoted price"));
     prices->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     prices->setMarkerSize(11);
     prices->setColor(kPriceColour);
@@ -99,7 +109,7 @@ QChart* build(const Costing& costing, int level, const QString& quotedCenter, in
     names->setTruncateLabels(false); // names are already shortened to a width that fits
     chart->addAxis(names, Qt::AlignBottom);
     QCategoryAxis* amount = chartaxes::labelled(0, std::max(highest(centers, level) * 1.1, 1.0), kAmountTicks,
-                                                QStringLiteral("$###,###,##0"), QStringLiteral("$"));
+                                                QStringLiteral("$###,###,##0"), JobCostChartTexts::tr("$"));
     chart->addAxis(amount, Qt::AlignLeft);
     for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{
              costBars(costing, centers, level, quotedCenter), priceMarkers(centers, level)}) {

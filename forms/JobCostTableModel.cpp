@@ -153,25 +153,25 @@ QVariant JobCostTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole || orientation == Qt::Vertical)
         return QAbstractTableModel::headerData(section, orientation, role);
     const auto level = [this](int number) {
-        return m_costing ? texts::levelName(*m_costing, number) : QStringLiteral("level %1").arg(number);
+        return m_costing ? texts::levelName(*m_costing, number) : tr("level %1").arg(number);
     };
     switch (section) {
     case Center:
-        return QStringLiteral("Center");
+        return tr("Center");
     case Speed:
-        return QStringLiteral("Speed\n(iph)");
+        return tr("Speed\n(iph)");
     case SetUp:
-        return QStringLiteral("Set-up\n(minutes)");
+        return tr("Set-up\n(minutes)");
     case Hours:
-        return QStringLiteral("Press\nhours");
+        return tr("Press\nhours");
     case Price:
-        return QStringLiteral("Price\n") + level(m_level);
+        return tr("Price\n") + level(m_level);
     case OverCheapest:
-        return QStringLiteral("Over the\ncheapest");
+        return tr("Over the\ncheapest");
     case Note:
-        return QStringLiteral("Note");
+        return tr("Note");
     default:
-        return QStringLiteral("Cost\n") + level(section - Cost1 + 1);
+        return tr("Cost\n") + level(section - Cost1 + 1);
     }
 }
 

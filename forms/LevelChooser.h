@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace forms {
@@ -13,7 +14,7 @@ inline QComboBox* addLevelChooser(QBoxLayout* layout, QWidget* parent)
 {
     auto* chooser = new QHBoxLayout;
     auto* level = named(new QComboBox(parent), "cboLevel");
-    auto* prompt = new QLabel(QStringLiteral("Rate (B) at &level:"), parent);
+    auto* prompt = new QLabel(QCoreApplication::translate("LevelChooser", "Rate (B) at &level:"), parent);
     prompt->setBuddy(level);
     chooser->addWidget(prompt);
     chooser->addWidget(level);

@@ -108,15 +108,15 @@ QChart* priceChart(const pagepicture::MarketPrices& shown)
     if (lines.cost.isEmpty())
         return new QChart;
     QList<QList<QPointF>> all{lines.retail, lines.cost};
-    QList<QAbstractSeries*> series{line(QStringLiteral("Market retail"), lines.retail, kRetailPen),
-                                   line(QStringLiteral("Market cost"), lines.cost, kCostPen)};
+    QList<QAbstractSeries*> series{line(MarketChart::tr("Market retail"), lines.retail, kRetailPen),
+                                   line(MarketChart::tr("Market cost"), lines.cost, kCostPen)};
     for (int i = 0; i < shown.efficiencies.size(); ++i) {
         all << lines.press[i];
-        series << line(QStringLiteral("Press at ") + texts::percent(shown.efficiencies[i]), lines.press[i],
+        series << line(MarketChart::tr("Press at ") + texts::percent(shown.efficiencies[i]), lines.press[i],
                        kLevelPens[i]);
     }
     if (!shown.efficiencies.isEmpty())
-        series << marks(QStringLiteral("Cross-over"), lines.crossings, QScatterSeries::MarkerShapeCircle, Qt::red);
+        series << marks(MarketChart::tr("Cross-over"), lines.crossings, QScatterSeries::MarkerShapeCircle, Qt::red);
     const double top = highest(all) * 1.05;
     QLineSeries* jobLine = upright(lines.job, top);
     series << jobLine << marks(texts::kJobMark, shown.atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
@@ -141,9 +141,9 @@ QChart* breakEvenChart(const pagepicture::BreakEven& shown)
         return new QChart;
     const double from = curve.needed.first().x();
     const double to = curve.needed.last().x();
-    QList<QAbstractSeries*> series{line(QStringLiteral("Break-even"), curve.needed, kCostPen)};
+    QList<QAbstractSeries*> series{line(MarketChart::tr("Break-even"), curve.needed, kCostPen)};
     for (int i = 0; i < kLevels; ++i)
-        series << line(QStringLiteral("Level %1: ").arg(i + 1) + texts::percent(curve.levels[i]),
+        series << line(MarketChart::tr("Level %1: ").arg(i + 1) + texts::percent(curve.levels[i]),
                        {{from, curve.levels[i]}, {to, curve.levels[i]}}, kLevelPens[i]);
     const double top = efficiencyTop(curve);
     QLineSeries* jobLine = upright(curve.job.x(), top);

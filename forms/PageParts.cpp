@@ -2,9 +2,19 @@
 
 #include "forms/ElidedLabel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 namespace forms {
+
+namespace {
+
+// The texts this file shows, under one context for the translator.
+struct PagePartsTexts {
+    Q_DECLARE_TR_FUNCTIONS(PageParts)
+};
+
+} // namespace
 
 namespace pageparts {
 
@@ -22,7 +32,7 @@ NameRow nameRow(int member, QWidget* extra)
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QLabel* caption = label("Label14", QStringLiteral("Name of Equipment:"), row);
+    QLabel* caption = label("Label14", PagePartsTexts::tr("Name of Equipment:"), row);
     caption->setProperty("index", member);
     caption->setFont(boldFont(caption));
     QLabel* name = named(new ElidedLabel(row), "lblName"); // a long name never widens the window

@@ -14,6 +14,7 @@
 #include <QScatterSeries>
 #include <QStackedBarSeries>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -21,6 +22,15 @@ using namespace engine;
 using namespace report;
 
 namespace forms {
+
+namespace {
+
+// The texts this file shows, under one context for the translator.
+struct PlantChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlantChart)
+};
+
+} // namespace
 
 using Center = pagepicture::CenterCost;
 
@@ -60,19 +70,21 @@ QString leftOutLine(qsizetype shown, qsizetype all)
 {
     if (shown == all)
         return {};
-    return QStringLiteral("The %1 centers of largest annual cost; %2 more are left out.").arg(shown).arg(all - shown);
+    return PlantChartTexts::tr("The %1 centers of largest annual cost; %2 more are left out.")
+        .arg(shown)
+        .arg(all - shown);
 }
 
 void addCostBars(QChart* chart, const QList<Center>& centers, QAbstractAxis* names, QAbstractAxis* cost)
 {
     using plantoverview::CostSplit;
     const std::pair<QString, double CostSplit::*> parts[] = {
-        {QStringLiteral("Fixed"), &CostSplit::fixed},
-        {QStringLiteral("Wages"), &CostSplit::wages},
-        {QStringLiteral("Power"), &CostSplit::power},
-        {QStringLiteral("Variable"), &CostSplit::variable},
-        {QStringLiteral("General factory"), &CostSplit::generalFactory},
-        {QStringLiteral("Selling"), &CostSplit::selling},
+        {PlantChartTexts::tr("Fixed"), &CostSplit::fixed},
+        {PlantChartTexts::tr("Wages"), &CostSplit::wages},
+        {PlantChartTexts::tr("Power"), &CostSplit::power},
+        {PlantChartTexts::tr("Variable"), &CostSplit::variable},
+        {PlantChartTexts::tr("General factory"), &CostSplit::generalFactory},
+        {PlantChartTexts::tr("Selling"), &CostSplit::selling},
     };
     auto* bars = new QStackedBarSeries(chart);
     for (const auto& [label, part] : parts)
@@ -85,7 +97,7 @@ void addCostBars(QChart* chart, const QList<Center>& centers, QAbstractAxis* nam
 void addRateMarkers(QChart* chart, const QList<Center>& centers, QAbstractAxis* names, QAbstractAxis* rate)
 {
     auto* rates = new QScatterSeries(chart);
-    rates->setName(QStringLiteral("Rate (B), level 1"));
+    rates->setName(PlantChartTexts::tr("Rate (B), level 1"));
     rates->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     rates->setMarkerSize(11);
     rates->setColor(QColor(0xb0, 0x20, 0x20)); // apart from every bar colour
@@ -136,10 +148,10 @@ QChart* build(const pagepicture::PlantCosts& costs, int mostShown)
         highestRate = std::max(highestRate, center.rateB1.value_or(0));
     }
     QCategoryAxis* cost = chartaxes::labelled(0, std::max(highestCost * 1.1, 1.0), kAmountTicks,
-                                              QStringLiteral("$###,###,##0"), QStringLiteral("$ per year"));
+                                              QStringLiteral("$###,###,##0"), PlantChartTexts::tr("$ per year"));
     chart->addAxis(cost, Qt::AlignLeft);
     QCategoryAxis* rate = chartaxes::labelled(0, std::max(highestRate * 1.15, 1.0), kAmountTicks,
-                                              QStringLiteral("$###,##0.00"), QStringLiteral("$ per hour"));
+                                              QStringLiteral("$###,##0.00"), PlantChartTexts::tr("$ per hour"));
     chart->addAxis(rate, Qt::AlignRight);
     addCostBars(chart, centers, names, cost);
     addRateMarkers(chart, centers, names, rate);

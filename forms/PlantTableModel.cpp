@@ -40,13 +40,13 @@ QString toolTipOf(const CenterRow& row)
 {
     switch (row.state) {
     case CenterState::Stale:
-        return QStringLiteral(
+        return PlantTableModel::tr(
                    "Saved with other plant figures; changed since: %1.\nRecalculate All brings it up to date.")
             .arg(row.changedInputs.join(QStringLiteral(", ")));
     case CenterState::Unreadable:
         return row.problem;
     case CenterState::Unknown:
-        return QStringLiteral("Whether its saved rates are current cannot be told: %1").arg(row.problem);
+        return PlantTableModel::tr("Whether its saved rates are current cannot be told: %1").arg(row.problem);
     default:
         return plantoverview::stateText(row);
     }

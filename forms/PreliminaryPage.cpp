@@ -22,7 +22,7 @@ using namespace pageparts;
 PreliminaryPage::PreliminaryPage(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
-    QLabel* head = label("lblHead", QStringLiteral("Budgeted Hourly Cost Analysis "), this);
+    QLabel* head = label("lblHead", tr("Budgeted Hourly Cost Analysis "), this);
     head->setFont(boldFont(head, 20));
     head->setAlignment(Qt::AlignCenter);
     QLabel* logo = label("picLogo", QString(), this);
@@ -44,22 +44,22 @@ PreliminaryPage::PreliminaryPage(QWidget* parent) : QWidget(parent)
 void PreliminaryPage::buildGrid(QVBoxLayout& pageLayout)
 {
     auto* grid = new QGridLayout;
-    grid->addWidget(label("lblTitle", QStringLiteral(" Click on Name of Equipment or enter New Name Below :"), this), 0,
-                    0, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(label("lblTitle", tr(" Click on Name of Equipment or enter New Name Below :"), this), 0, 0,
+                    Qt::AlignRight | Qt::AlignTop);
     m_list = named(new QListWidget(this), "listTitle");
     m_list->setFixedSize(130, 70);
     grid->addWidget(m_list, 0, 1, 2, 1);
-    auto* refresh = named(new QPushButton(QStringLiteral("Refresh List"), this), "Command5");
+    auto* refresh = named(new QPushButton(tr("Refresh List"), this), "Command5");
     grid->addWidget(refresh, 1, 0, Qt::AlignCenter);
-    QLabel* titlePrompt = label("lblNewTitle", QStringLiteral("Enter New Equipment Name: "), this);
+    QLabel* titlePrompt = label("lblNewTitle", tr("Enter New Equipment Name: "), this);
     grid->addWidget(titlePrompt, 2, 0, Qt::AlignRight);
     m_title = promptedBox("txtTitle", titlePrompt, this);
     m_title->setMaxLength(filenames::kLongestName); // every name the rules allow fits whole
     grid->addWidget(m_title, 2, 1);
-    grid->addWidget(label("Label59", QStringLiteral("(Be sure to refresh before entering new equipment)"), this), 3, 0);
-    auto* start = named(new QPushButton(QStringLiteral("Start Analysis"), this), "cmdStart");
+    grid->addWidget(label("Label59", tr("(Be sure to refresh before entering new equipment)"), this), 3, 0);
+    auto* start = named(new QPushButton(tr("Start Analysis"), this), "cmdStart");
     grid->addWidget(start, 4, 1);
-    auto* exit = named(new QPushButton(QStringLiteral("Exit"), this), "cmdExit");
+    auto* exit = named(new QPushButton(tr("Exit"), this), "cmdExit");
 
     pageLayout.addLayout(grid);
     pageLayout.addSpacing(12);

@@ -9,11 +9,22 @@
 #include "store/FileNames.h"
 #include "store/HandOverFiles.h"
 
+#include <QCoreApplication>
+
 using namespace store;
 using namespace engine;
 using namespace platform;
 
 namespace forms {
+
+namespace {
+
+// The texts this file shows, under one context for the translator.
+struct ResultWindowsTexts {
+    Q_DECLARE_TR_FUNCTIONS(ResultWindows)
+};
+
+} // namespace
 
 namespace resultwindows {
 
@@ -26,8 +37,8 @@ CurrentResults read(Platform& platform)
         const OpenedFile nameFile = platform.folder().read(filenames::kNameFile);
         const QString cause = nameFile.state == FileState::Damaged
                                   ? nameFile.error
-                                  : QStringLiteral("The file %1 could not be read.").arg(filenames::kNameFile);
-        platform.messages().tell(cause.chopped(1) + QStringLiteral(", so there are no results to show."));
+                                  : ResultWindowsTexts::tr("The file %1 could not be read.").arg(filenames::kNameFile);
+        platform.messages().tell(cause.chopped(1) + ResultWindowsTexts::tr(", so there are no results to show."));
         return current;
     }
     current.record = readCenter(platform, *current.name).record;
@@ -67,7 +78,7 @@ void follow(QWidget* window, Platform& platform, MainWindowLink& mainWindow, std
         if (readAgain && change.touches(DataChange::File::Results) && change.centers.contains(name))
             readAgain();
         const bool listed = equipmentlist::load(platform.folder()).names.contains(name);
-        goneNote->setText(QStringLiteral("\"%1\" has been taken off the equipment list.").arg(name));
+        goneNote->setText(ResultWindowsTexts::tr("\"%1\" has been taken off the equipment list.").arg(name));
         goneNote->setVisible(!listed);
     };
     QObject::connect(&mainWindow.dataChanges(), &DataChanges::changed, window, followChange);
@@ -87,7 +98,7 @@ QLabel* heading(QWidget* parent)
 void showName(QLabel* heading, const std::optional<QString>& name)
 {
     if (name)
-        heading->setText(QStringLiteral("Budgeted Hourly Cost Analysis For ") + *name);
+        heading->setText(ResultWindowsTexts::tr("Budgeted Hourly Cost Analysis For ") + *name);
     else
         heading->clear();
 }

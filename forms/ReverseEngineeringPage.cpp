@@ -32,12 +32,15 @@ using namespace pageparts;
 
 namespace {
 
-const QString kInstruction =
-    QStringLiteral("If you wish to evaluate a given piece of equipment where you already know the retail price at "
-                   "several quantities, then this small routine will enlighten and surprise you. After you have "
-                   "entered all required data, click the calculate button below for results that describe the speed, "
-                   "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
-                   "that equipment name at tab one.");
+QString instructionText()
+{
+    return ReverseEngineeringPage::tr(
+        "If you wish to evaluate a given piece of equipment where you already know the retail price at "
+        "several quantities, then this small routine will enlighten and surprise you. After you have "
+        "entered all required data, click the calculate button below for results that describe the speed, "
+        "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
+        "that equipment name at tab one.");
+}
 
 // Two decimals without grouping: a thousands comma would end the number when the box is read.
 const QString kHourlyCostPattern = QStringLiteral("##0.00");
@@ -47,13 +50,13 @@ QString checkMessage(PricingCheck check, const QString& equipmentName)
 {
     switch (check) {
     case PricingCheck::QuantityNotAboveZero:
-        return QStringLiteral("Quantities Must Be Greater Than Zero!");
+        return ReverseEngineeringPage::tr("Quantities Must Be Greater Than Zero!");
     case PricingCheck::HourlyCostNotAboveZero:
-        return QStringLiteral("Hourly Cost Must Be Greater Than Zero!");
+        return ReverseEngineeringPage::tr("Hourly Cost Must Be Greater Than Zero!");
     case PricingCheck::PriceNotAboveSetUp:
-        return QStringLiteral("Prices Must Be Greater Than Zero!");
+        return ReverseEngineeringPage::tr("Prices Must Be Greater Than Zero!");
     case PricingCheck::Overflow:
-        return QStringLiteral("Please fill out all necessary info on ") + equipmentName;
+        return ReverseEngineeringPage::tr("Please fill out all necessary info on ") + equipmentName;
     case PricingCheck::Accepted:
         break;
     }
@@ -76,18 +79,18 @@ ReverseEngineeringPage::ReverseEngineeringPage(Platform& platform, MainWindowLin
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     auto* layout = new QVBoxLayout(this);
-    QLabel* heading = label("Label57", QStringLiteral("Current Center Evaluation"), this);
+    QLabel* heading = label("Label57", tr("Current Center Evaluation"), this);
     heading->setFont(boldFont(heading, 13.5));
     heading->setAlignment(Qt::AlignCenter);
-    auto* newName = named(new QPushButton(QStringLiteral("New"), this), "Command3");
+    auto* newName = named(new QPushButton(tr("New"), this), "Command3");
     newName->setFixedSize(44, 20);
     QLayout* grid = buildInputGrid();
-    QLabel* instruction = label("lblInstruct", kInstruction, this);
+    QLabel* instruction = label("lblInstruct", instructionText(), this);
     QFont instructionFont = instruction->font();
     instructionFont.setPointSizeF(9.75);
     instruction->setFont(instructionFont);
     instruction->setWordWrap(true);
-    auto* calculate = named(new QPushButton(QStringLiteral("Calculate"), this), "Command1");
+    auto* calculate = named(new QPushButton(tr("Calculate"), this), "Command1");
     const NameRow nameRow = pageparts::nameRow(4, newName);
     m_name = nameRow.name;
 
@@ -112,13 +115,13 @@ ReverseEngineeringPage::ReverseEngineeringPage(Platform& platform, MainWindowLin
 QLayout* ReverseEngineeringPage::buildInputGrid()
 {
     auto* grid = new QGridLayout;
-    QLabel* markUpPrompt = label("Label49", QStringLiteral("Enter the Percent Markup for this Center:"), this);
+    QLabel* markUpPrompt = label("Label49", tr("Enter the Percent Markup for this Center:"), this);
     grid->addWidget(markUpPrompt, 0, 0, 1, 3, Qt::AlignRight);
     m_markUp = promptedBox("txtPercent", markUpPrompt, this);
     grid->addWidget(m_markUp, 0, 3);
     std::tie(m_quantity1, m_price1) = addKnownPrice(*grid, 1, "Label48", "Label53");
     std::tie(m_quantity2, m_price2) = addKnownPrice(*grid, 2, "Label47", "Label46");
-    QLabel* hourlyCostPrompt = label("Label45", QStringLiteral("Enter Hourly Cost for this Equipment:"), this);
+    QLabel* hourlyCostPrompt = label("Label45", tr("Enter Hourly Cost for this Equipment:"), this);
     grid->addWidget(hourlyCostPrompt, 3, 0, 1, 3, Qt::AlignRight);
     m_hourlyCost = promptedBox("txtHrCost", hourlyCostPrompt, this);
     grid->addWidget(m_hourlyCost, 3, 3);
@@ -131,14 +134,14 @@ std::pair<QLineEdit*, QLineEdit*> ReverseEngineeringPage::addKnownPrice(QGridLay
                                                                         const char* quantityPromptName,
                                                                         const char* pricePromptName)
 {
-    const QString quantityText = QStringLiteral("Enter Quantity %1:").arg(number);
+    const QString quantityText = tr("Enter Quantity %1:").arg(number);
     QLabel* quantityPrompt = label(quantityPromptName, quantityText, this);
     grid.addWidget(quantityPrompt, number, 0, Qt::AlignRight);
     QLineEdit* quantity = promptedBox(QStringLiteral("txtQ%1").arg(number), quantityPrompt, this);
     grid.addWidget(quantity, number, 1);
-    grid.addWidget(label(pricePromptName, QStringLiteral("Enter Price:"), this), number, 2, Qt::AlignRight);
+    grid.addWidget(label(pricePromptName, tr("Enter Price:"), this), number, 2, Qt::AlignRight);
     QLineEdit* price = inputBox(QStringLiteral("txtP%1").arg(number), this);
-    nameAfterPrompt(price, QStringLiteral("Enter Price for Quantity %1").arg(number));
+    nameAfterPrompt(price, tr("Enter Price for Quantity %1").arg(number));
     grid.addWidget(price, number, 3);
     return {quantity, price};
 }
@@ -231,7 +234,7 @@ bool ReverseEngineeringPage::settleName()
     if (!m_mainWindow.currentName().isEmpty() && !m_name->text().isEmpty())
         return true;
     if (m_name->text().isEmpty()) {
-        m_platform.messages().tell(QStringLiteral("Setting Name to None"));
+        m_platform.messages().tell(tr("Setting Name to None"));
         m_name->setText(QStringLiteral("None"));
     }
     m_mainWindow.setCurrentName(m_name->text());

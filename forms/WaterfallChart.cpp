@@ -12,12 +12,22 @@
 #include <QColor>
 #include <QStackedBarSeries>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace textrules;
 using namespace report;
 
 namespace forms {
+
+namespace {
+
+// The texts this file shows, under one context for the translator.
+struct WaterfallChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(WaterfallChart)
+};
+
+} // namespace
 
 namespace waterfallchart {
 namespace {
@@ -71,9 +81,9 @@ QChart* build(const pagepicture::RateSteps& shown)
         return chart;
     // Each bar stands on an unseen one that lifts it to where the step before it ended.
     QBarSet* lift = barSet(QString(), Qt::transparent);
-    QBarSet* rate = barSet(QStringLiteral("Rate (B)"), QColor(0x60, 0x60, 0x60));
-    QBarSet* rise = barSet(QStringLiteral("Raises it"), QColor(0xc0, 0x39, 0x2b));
-    QBarSet* fall = barSet(QStringLiteral("Lowers it"), QColor(0x1b, 0x9e, 0x77));
+    QBarSet* rate = barSet(WaterfallChartTexts::tr("Rate (B)"), QColor(0x60, 0x60, 0x60));
+    QBarSet* rise = barSet(WaterfallChartTexts::tr("Raises it"), QColor(0xc0, 0x39, 0x2b));
+    QBarSet* fall = barSet(WaterfallChartTexts::tr("Lowers it"), QColor(0x1b, 0x9e, 0x77));
     QStringList labels;
     for (const Step& step : steps) {
         labels.append(stepLabel(step));
@@ -95,8 +105,8 @@ QChart* build(const pagepicture::RateSteps& shown)
     chart->addAxis(names, Qt::AlignBottom);
     bars->attachAxis(names);
     const auto [low, high] = rateRange(steps);
-    QCategoryAxis* axis =
-        chartaxes::labelled(low, high, kRateTicks, QStringLiteral("$###,##0.00"), QStringLiteral("$ per hour"));
+    QCategoryAxis* axis = chartaxes::labelled(low, high, kRateTicks, QStringLiteral("$###,##0.00"),
+                                              WaterfallChartTexts::tr("$ per hour"));
     chart->addAxis(axis, Qt::AlignLeft);
     bars->attachAxis(axis);
     return chart;

@@ -28,9 +28,12 @@ namespace {
 enum Column { NameColumn, TextColumn, ShareColumn, PercentColumn, SavedColumn };
 
 // The captions of the tabs the boxes stand on, by tab index.
-const QString kTabCaptions[] = {QString(), QStringLiteral("2. General Information (shared by every center)"),
-                                QStringLiteral("3. Equipment"), QStringLiteral("4. Wages and Efficiency"),
-                                QStringLiteral("5. Indirect Costs")};
+// Each tab's caption, marked for translation and translated where it is shown.
+const char* const kTabCaptions[] = {
+    nullptr, QT_TRANSLATE_NOOP("forms::WhatIfInputs", "2. General Information (shared by every center)"),
+    QT_TRANSLATE_NOOP("forms::WhatIfInputs", "3. Equipment"),
+    QT_TRANSLATE_NOOP("forms::WhatIfInputs", "4. Wages and Efficiency"),
+    QT_TRANSLATE_NOOP("forms::WhatIfInputs", "5. Indirect Costs")};
 
 // How far the text's figure lies from the saved one, in percent; nothing where either cannot be
 // read as a number or the saved one is 0.
@@ -69,8 +72,7 @@ WhatIfInputs::WhatIfInputs(QWidget* parent) : QWidget(parent)
 
 void WhatIfInputs::addHeadings(QGridLayout* grid)
 {
-    const QString headings[] = {QStringLiteral("Input"), QStringLiteral("What if"), QStringLiteral("Move by"),
-                                QString(), QStringLiteral("Saved")};
+    const QString headings[] = {tr("Input"), tr("What if"), tr("Move by"), QString(), tr("Saved")};
     for (int column = NameColumn; column <= SavedColumn; ++column) {
         auto* heading = new QLabel(QStringLiteral("<b>%1</b>").arg(headings[column]), this);
         grid->addWidget(heading, 0, column);
@@ -79,7 +81,7 @@ void WhatIfInputs::addHeadings(QGridLayout* grid)
 
 void WhatIfInputs::addGroup(QGridLayout* grid, int tab)
 {
-    auto* group = new QLabel(QStringLiteral("<i>%1</i>").arg(kTabCaptions[tab]), this);
+    auto* group = new QLabel(QStringLiteral("<i>%1</i>").arg(tr(kTabCaptions[tab])), this);
     grid->addWidget(group, grid->rowCount(), NameColumn, 1, SavedColumn + 1);
 }
 
@@ -99,7 +101,7 @@ void WhatIfInputs::addRow(QGridLayout* grid, const inputboxes::Entry& entry)
     row.share->setRange(-kMostShare, kMostShare);
     row.share->setPageStep(10);
     row.share->setMaximumWidth(240);
-    row.share->setAccessibleName(QStringLiteral("Move %1 by a share").arg(inputboxes::shortName(entry.box)));
+    row.share->setAccessibleName(tr("Move %1 by a share").arg(inputboxes::shortName(entry.box)));
     row.percent = new QLabel(this);
     row.percent->setMinimumWidth(row.percent->fontMetrics().horizontalAdvance(QStringLiteral("+888%")));
     row.saved = new QLabel(this);

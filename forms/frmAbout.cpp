@@ -20,10 +20,13 @@ namespace forms {
 
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "The Budgeted Hourly Cost Analysis program utilizes known expenses and usage history to ontain accurate "
-    "hourly rates for equipment. In addition, we have included the \"Reverse Engineered\" cost approach which "
-    "identifies setup time and running speed based on a known retail price for a given product.");
+QString description()
+{
+    return FrmAbout::tr(
+        "The Budgeted Hourly Cost Analysis program utilizes known expenses and usage history to ontain accurate "
+        "hourly rates for equipment. In addition, we have included the \"Reverse Engineered\" cost approach which "
+        "identifies setup time and running speed based on a known retail price for a given product.");
+}
 
 QLabel* aboutLabel(const char* name, const QString& text, QWidget* parent)
 {
@@ -51,7 +54,7 @@ QFont titleFont(QFont font)
 
 QString dataFolderLine(const QString& path)
 {
-    return QStringLiteral("Data folder: %1").arg(QDir::toNativeSeparators(path));
+    return FrmAbout::tr("Data folder: %1").arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace
@@ -59,24 +62,24 @@ QString dataFolderLine(const QString& path)
 FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Budgeted Hourly Cost"));
+    setWindowTitle(tr("About Budgeted Hourly Cost"));
     setModal(false);
 
     auto* icon = aboutLabel("picIcon", QString(), this);
     icon->setPixmap(programPixmap(48));
-    QLabel* title = aboutLabel("lblTitle", QStringLiteral("Budgeted Hourly Cost"), this);
+    QLabel* title = aboutLabel("lblTitle", tr("Budgeted Hourly Cost"), this);
     title->setFont(titleFont(title->font()));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true); // Enter; Esc closes the dialog as well
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(title, 0, 1, 1, 2);
     grid->addWidget(aboutLabel("lblVersion", program::versionText(), this), 1, 1, 1, 2);
-    grid->addWidget(aboutLabel("lblDescription", kDescription, this), 2, 1, 1, 2);
+    grid->addWidget(aboutLabel("lblDescription", description(), this), 2, 1, 1, 2);
     grid->addWidget(separator("Line1", this), 3, 0, 1, 3);
     grid->addWidget(aboutLabel("Label1", credits::copyrightLine(platform.currentYear()), this), 4, 0, 1, 3);
     grid->addWidget(separator("Line2", this), 5, 0, 1, 3);

@@ -36,16 +36,25 @@ namespace {
 using namespace amountrow;
 
 const AmountRows::Entry kAmountBoxes[] = {
-    {"txtGen", "lblDep", "General Fact'y Expense:", C::GeneralFactoryExpense, M, None},
-    {"txtVar", "lblFix", "Total Variable Costs:", C::GeneralFactoryExpense, M, Rule},
-    {"txtFact", "Label23", "Total Factory/General Costs:", C::FactoryAndGeneralCost, R, Double},
-    {"txtOH", "Label1", "Selling Overhead:", C::SellingOverhead, M, None},
-    {"txtTotOH", "Label2", "Total Selling Overhead:", C::SellingOverhead, M, Rule},
-    {"txtTotCC", "lblTotCC", "Total Annual Center Costs:", C::AnnualCenterCost, R, Double},
+    {"txtGen", "lblDep", QT_TRANSLATE_NOOP("AmountRows", "General Fact'y Expense:"), C::GeneralFactoryExpense, M, None},
+    {"txtVar", "lblFix", QT_TRANSLATE_NOOP("AmountRows", "Total Variable Costs:"), C::GeneralFactoryExpense, M, Rule},
+    {"txtFact", "Label23", QT_TRANSLATE_NOOP("AmountRows", "Total Factory/General Costs:"), C::FactoryAndGeneralCost, R,
+     Double},
+    {"txtOH", "Label1", QT_TRANSLATE_NOOP("AmountRows", "Selling Overhead:"), C::SellingOverhead, M, None},
+    {"txtTotOH", "Label2", QT_TRANSLATE_NOOP("AmountRows", "Total Selling Overhead:"), C::SellingOverhead, M, Rule},
+    {"txtTotCC", "lblTotCC", QT_TRANSLATE_NOOP("AmountRows", "Total Annual Center Costs:"), C::AnnualCenterCost, R,
+     Double},
 };
 
-const QString kPrintCaption = QStringLiteral("Print BHR");
-const QString kReportName = QStringLiteral("Budgeted Hourly Rate Report");
+QString printCaption()
+{
+    return FrmBHR::tr("Print BHR");
+}
+
+QString reportName()
+{
+    return FrmBHR::tr("Budgeted Hourly Rate Report");
+}
 
 } // namespace
 
@@ -53,7 +62,7 @@ FrmBHR::FrmBHR(Platform& platform, MainWindowLink& mainWindow, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmBHR"));
-    setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis - Equipment & Employee"));
+    setWindowTitle(tr("Budgeted Hourly Rate Analysis - Equipment & Employee"));
     auto* layout = new QVBoxLayout(this);
     m_heading = resultwindows::heading(this);
     layout->addWidget(m_heading);
@@ -96,7 +105,7 @@ void FrmBHR::buildTable(QVBoxLayout* layout)
 
 void FrmBHR::buildChoice(QVBoxLayout* layout)
 {
-    auto* frame = new QGroupBox(QStringLiteral("Select Desired Budgeted Hourly Rate for Reverse Engineering"), this);
+    auto* frame = new QGroupBox(tr("Select Desired Budgeted Hourly Rate for Reverse Engineering"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     for (int level = 0; level < ratetable::kLevels; ++level) {
@@ -110,7 +119,7 @@ void FrmBHR::buildChoice(QVBoxLayout* layout)
         grid->addWidget(label, 0, level);
         grid->addWidget(option, 1, level, Qt::AlignLeft); // only its button and caption take a click
     }
-    auto* none = new QRadioButton(QStringLiteral("None"), frame);
+    auto* none = new QRadioButton(tr("None"), frame);
     none->setObjectName(QStringLiteral("Option5"));
     none->setChecked(true); // the window never reads an earlier choice back
     grid->addWidget(none, 1, ratetable::kLevels);
@@ -120,19 +129,19 @@ void FrmBHR::buildChoice(QVBoxLayout* layout)
 void FrmBHR::buildButtons(QVBoxLayout* layout)
 {
     auto* row = new QHBoxLayout;
-    m_print = new QPushButton(kPrintCaption, this);
+    m_print = new QPushButton(printCaption(), this);
     m_print->setObjectName(QStringLiteral("cmdPrintBHR"));
     connect(m_print, &QPushButton::clicked, this, &FrmBHR::printReport);
-    auto* savePdf = new QPushButton(QStringLiteral("Save as PDF…"), this);
+    auto* savePdf = new QPushButton(tr("Save as PDF…"), this);
     savePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     connect(savePdf, &QPushButton::clicked, this, &FrmBHR::saveReportAsPdf);
-    auto* drivers = new QPushButton(QStringLiteral("What Drives This Rate\u2026"), this);
+    auto* drivers = new QPushButton(tr("What Drives This Rate\u2026"), this);
     drivers->setObjectName(QStringLiteral("cmdDrivers"));
     connect(drivers, &QPushButton::clicked, this, [this] {
         if (!m_name.isEmpty())
             m_mainWindow.openWindows().drivers(m_name);
     });
-    auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+    auto* exit = new QPushButton(tr("Exit"), this);
     exit->setObjectName(QStringLiteral("Command1"));
     connect(exit, &QPushButton::clicked, this, &FrmBHR::exitToMainWindow);
     row->addStretch();
@@ -183,7 +192,7 @@ std::optional<PrintJob> FrmBHR::reportJob()
         m_name = handover::readName(m_platform.folder()).value_or(QString());
     const LoadedRecord loaded = loadResultFile(m_platform.folder(), m_name);
     if (!loaded.ok()) {
-        m_platform.messages().tell(loaded.error + QStringLiteral("\r\nThe report was not printed."));
+        m_platform.messages().tell(loaded.error + tr("\r\nThe report was not printed."));
         return std::nullopt;
     }
     return rateReport(m_name, loaded.record);
@@ -195,18 +204,18 @@ void FrmBHR::printReport()
     if (!job)
         return;
     raise();
-    m_print->setText(QStringLiteral("Printing"));
+    m_print->setText(tr("Printing"));
     m_print->repaint(); // the job runs before control returns to the event loop
     // Where the report went, or that it went nowhere, the print service has told the user itself.
-    (void)m_platform.printing().print(*job, kReportName, m_name);
+    (void)m_platform.printing().print(*job, reportName(), m_name);
     raise();
-    m_print->setText(kPrintCaption);
+    m_print->setText(printCaption());
 }
 
 void FrmBHR::saveReportAsPdf()
 {
     if (const std::optional<PrintJob> job = reportJob())
-        (void)saveAsPdf(m_platform, this, *job, kReportName, m_name);
+        (void)saveAsPdf(m_platform, this, *job, reportName(), m_name);
 }
 
 void FrmBHR::exitToMainWindow()

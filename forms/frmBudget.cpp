@@ -24,35 +24,37 @@ namespace {
 using namespace amountrow;
 
 const AmountRows::Entry kBudgetBoxes[] = {
-    {"txtRent", "lblRent", "Total Rent:", C::Rent, M, None},
-    {"txtInsure", "lblInsure", "Total Insurance:", C::EquipmentInsurance, M, None},
-    {"txtProp", "lblProp", "Total Property Taxes:", C::PropertyTaxes, M, None},
-    {"txtDep", "lblDep", "Total Depreciation:", C::Depreciation, M, None},
-    {"txtFix", "lblFix", "Total Fixed Costs:", C::FixedCosts, M, Rule},
-    {"txtDirect", "Label5", "Total Direct Wages:", C::DirectWages, M, None},
-    {"txtIndirect", "Label6", "Total Indirect Wages:", C::IndirectWages, M, None},
-    {"txtWage", "Label7", "Total Wages:", C::TotalWages, M, Rule},
-    {"txtLight", "Label8", "Total Lighting Costs:", C::LightingCost, M, None},
-    {"txtMotor", "Label9", "Total Motor Costs:", C::MotorCost, M, None},
-    {"txtArc", "Label10", "Total Arc/Misc Costs:", C::ArcLampCost, M, None},
-    {"txtPower", "Label11", "Total Power Costs:", C::TotalPowerCost, M, Rule},
-    {"txtVar", "Label23", "Total Variable & Fixed Costs:", C::VariableAndFixedCosts, R, Double},
-    {"txtSup", "Label22", "Supplies:", C::Supplies, M, None},
-    {"txtTax1", "Label19", "Social Security Tax-1:", C::SocialSecurityTax1, M, None},
-    {"txtTax2", "lblTax2", "Social Security Tax-2:", C::SocialSecurityTax2, M, None},
-    {"txtTax3", "Label21", "Social Security Tax-3:", C::SocialSecurityTax3, M, None},
-    {"txtSSI", "Label18", "SS Taxes-Indirect:", C::IndirectSocialSecurityTax, M, None},
-    {"txtWC", "Label17", "Workman's Comp\"", C::WorkmansComp, M, None},
-    {"txtComp1", "Label16", "Unemployment Comp-1:", C::UnemploymentComp1, M, None},
-    {"txtComp2", "Label13", "Unemployment Comp-2:", C::UnemploymentComp2, M, None},
-    {"txtComp3", "Label14", "Unemployment Comp-3:", C::UnemploymentComp3, M, None},
-    {"txtCI", "Label15", "Unemployment Comp-Ind::", C::IndirectUnemploymentComp, M, None},
-    {"txtID", "Label12", "Insurance-Direct:", C::DirectInsurance, M, None},
-    {"txtII", "Label1", "Insurance-Indirect:", C::IndirectInsurance, M, None},
-    {"txtPR", "Label2", "Pension & Retirement:", C::Pension, M, None},
-    {"txtRepair", "Label3", "Repairs:", C::Repairs, M, None},
-    {"txtVarCost", "Label4", "Total Variable Costs:", C::VariableCosts, M, Rule},
-    {"txtFacCosts", "Label24", "Total Factory Costs:", C::FactoryCost, R, Double},
+    {"txtRent", "lblRent", QT_TRANSLATE_NOOP("AmountRows", "Total Rent:"), C::Rent, M, None},
+    {"txtInsure", "lblInsure", QT_TRANSLATE_NOOP("AmountRows", "Total Insurance:"), C::EquipmentInsurance, M, None},
+    {"txtProp", "lblProp", QT_TRANSLATE_NOOP("AmountRows", "Total Property Taxes:"), C::PropertyTaxes, M, None},
+    {"txtDep", "lblDep", QT_TRANSLATE_NOOP("AmountRows", "Total Depreciation:"), C::Depreciation, M, None},
+    {"txtFix", "lblFix", QT_TRANSLATE_NOOP("AmountRows", "Total Fixed Costs:"), C::FixedCosts, M, Rule},
+    {"txtDirect", "Label5", QT_TRANSLATE_NOOP("AmountRows", "Total Direct Wages:"), C::DirectWages, M, None},
+    {"txtIndirect", "Label6", QT_TRANSLATE_NOOP("AmountRows", "Total Indirect Wages:"), C::IndirectWages, M, None},
+    {"txtWage", "Label7", QT_TRANSLATE_NOOP("AmountRows", "Total Wages:"), C::TotalWages, M, Rule},
+    {"txtLight", "Label8", QT_TRANSLATE_NOOP("AmountRows", "Total Lighting Costs:"), C::LightingCost, M, None},
+    {"txtMotor", "Label9", QT_TRANSLATE_NOOP("AmountRows", "Total Motor Costs:"), C::MotorCost, M, None},
+    {"txtArc", "Label10", QT_TRANSLATE_NOOP("AmountRows", "Total Arc/Misc Costs:"), C::ArcLampCost, M, None},
+    {"txtPower", "Label11", QT_TRANSLATE_NOOP("AmountRows", "Total Power Costs:"), C::TotalPowerCost, M, Rule},
+    {"txtVar", "Label23", QT_TRANSLATE_NOOP("AmountRows", "Total Variable & Fixed Costs:"), C::VariableAndFixedCosts, R,
+     Double},
+    {"txtSup", "Label22", QT_TRANSLATE_NOOP("AmountRows", "Supplies:"), C::Supplies, M, None},
+    {"txtTax1", "Label19", QT_TRANSLATE_NOOP("AmountRows", "Social Security Tax-1:"), C::SocialSecurityTax1, M, None},
+    {"txtTax2", "lblTax2", QT_TRANSLATE_NOOP("AmountRows", "Social Security Tax-2:"), C::SocialSecurityTax2, M, None},
+    {"txtTax3", "Label21", QT_TRANSLATE_NOOP("AmountRows", "Social Security Tax-3:"), C::SocialSecurityTax3, M, None},
+    {"txtSSI", "Label18", QT_TRANSLATE_NOOP("AmountRows", "SS Taxes-Indirect:"), C::IndirectSocialSecurityTax, M, None},
+    {"txtWC", "Label17", QT_TRANSLATE_NOOP("AmountRows", "Workman's Comp\""), C::WorkmansComp, M, None},
+    {"txtComp1", "Label16", QT_TRANSLATE_NOOP("AmountRows", "Unemployment Comp-1:"), C::UnemploymentComp1, M, None},
+    {"txtComp2", "Label13", QT_TRANSLATE_NOOP("AmountRows", "Unemployment Comp-2:"), C::UnemploymentComp2, M, None},
+    {"txtComp3", "Label14", QT_TRANSLATE_NOOP("AmountRows", "Unemployment Comp-3:"), C::UnemploymentComp3, M, None},
+    {"txtCI", "Label15", QT_TRANSLATE_NOOP("AmountRows", "Unemployment Comp-Ind::"), C::IndirectUnemploymentComp, M,
+     None},
+    {"txtID", "Label12", QT_TRANSLATE_NOOP("AmountRows", "Insurance-Direct:"), C::DirectInsurance, M, None},
+    {"txtII", "Label1", QT_TRANSLATE_NOOP("AmountRows", "Insurance-Indirect:"), C::IndirectInsurance, M, None},
+    {"txtPR", "Label2", QT_TRANSLATE_NOOP("AmountRows", "Pension & Retirement:"), C::Pension, M, None},
+    {"txtRepair", "Label3", QT_TRANSLATE_NOOP("AmountRows", "Repairs:"), C::Repairs, M, None},
+    {"txtVarCost", "Label4", QT_TRANSLATE_NOOP("AmountRows", "Total Variable Costs:"), C::VariableCosts, M, Rule},
+    {"txtFacCosts", "Label24", QT_TRANSLATE_NOOP("AmountRows", "Total Factory Costs:"), C::FactoryCost, R, Double},
 };
 
 } // namespace
@@ -61,7 +63,7 @@ FrmBudget::FrmBudget(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmBudget"));
-    setWindowTitle(QStringLiteral("Budgeted Hourly Rate Analysis"));
+    setWindowTitle(tr("Budgeted Hourly Rate Analysis"));
     buildBoxes();
     showBudget();
     resultwindows::follow(
@@ -87,7 +89,7 @@ void FrmBudget::buildBoxes()
     grid->setRowStretch(rows.nextRow(), 1);
     layout->addWidget(new ScrollingPage(amounts, this));
 
-    auto* next = new QPushButton(QStringLiteral("Next"), this);
+    auto* next = new QPushButton(tr("Next"), this);
     next->setObjectName(QStringLiteral("Command1"));
     // At the lower right, under the right column and just below the last items.
     layout->addWidget(next, 0, Qt::AlignRight);

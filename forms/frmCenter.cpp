@@ -31,10 +31,22 @@ using namespace platform;
 namespace forms {
 
 namespace {
-const QString kLoadError = QStringLiteral("Looks Like We Got An Error in frmCenter");
-const QString kReportError = QStringLiteral("An Error occured. Exiting calculations");
+QString loadError()
+{
+    return FrmCenter::tr("Looks Like We Got An Error in frmCenter");
+}
+
+QString reportError()
+{
+    return FrmCenter::tr("An Error occured. Exiting calculations");
+}
+
 const QString kNone = QStringLiteral("None");
-const QString kReportName = QStringLiteral("Reverse Engineering Report");
+QString reportName()
+{
+    return FrmCenter::tr("Reverse Engineering Report");
+}
+
 constexpr int kColumns = 62; // the longest line of the paragraphs and the table rows
 
 QFont face(const QString& family, double points, QFont::StyleHint hint, bool bold)
@@ -57,7 +69,7 @@ FrmCenter::FrmCenter(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmCenter"));
-    setWindowTitle(QStringLiteral("Reverse Engineering of Known Center"));
+    setWindowTitle(tr("Reverse Engineering of Known Center"));
     setFont(fixedPitchFace(9.75));
     buildLayout();
     analyse();
@@ -107,10 +119,10 @@ void FrmCenter::buildButtons(QVBoxLayout* layout)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* exit = named(new QPushButton(QStringLiteral("Exit"), this), "Command1");
-    QPushButton* print = named(new QPushButton(QStringLiteral("Print Report"), this), "Command2");
-    QPushButton* savePdf = named(new QPushButton(QStringLiteral("Save as PDF…"), this), "cmdSavePdf");
-    QPushButton* marketCheck = named(new QPushButton(QStringLiteral("Market Check…"), this), "cmdMarketCheck");
+    QPushButton* exit = named(new QPushButton(tr("Exit"), this), "Command1");
+    QPushButton* print = named(new QPushButton(tr("Print Report"), this), "Command2");
+    QPushButton* savePdf = named(new QPushButton(tr("Save as PDF…"), this), "cmdSavePdf");
+    QPushButton* marketCheck = named(new QPushButton(tr("Market Check…"), this), "cmdMarketCheck");
     for (QPushButton* button : {exit, print, savePdf, marketCheck})
         buttons->addWidget(button);
     layout->addLayout(buttons);
@@ -154,7 +166,7 @@ int FrmCenter::settleName()
 void FrmCenter::tellFailures(int count)
 {
     for (int i = 0; i < count; ++i)
-        m_platform.messages().tell(kLoadError);
+        m_platform.messages().tell(loadError());
 }
 
 // The report works the analysis out afresh from the name in Name.tmp; after any failure
@@ -162,9 +174,9 @@ void FrmCenter::tellFailures(int count)
 void FrmCenter::printReport()
 {
     const std::optional<PrintJob> job = reportJob();
-    const bool printed = job && m_platform.printing().print(*job, kReportName, m_name).printed;
+    const bool printed = job && m_platform.printing().print(*job, reportName(), m_name).printed;
     if (!printed)
-        m_platform.messages().tell(kReportError, QStringLiteral("Warning"), MessageBoxes::Icon::Critical);
+        m_platform.messages().tell(reportError(), tr("Warning"), MessageBoxes::Icon::Critical);
     show();
     raise();
 }
@@ -173,9 +185,9 @@ void FrmCenter::saveReportAsPdf()
 {
     const std::optional<PrintJob> job = reportJob();
     if (!job)
-        m_platform.messages().tell(kReportError, QStringLiteral("Warning"), MessageBoxes::Icon::Critical);
+        m_platform.messages().tell(reportError(), tr("Warning"), MessageBoxes::Icon::Critical);
     else
-        (void)saveAsPdf(m_platform, this, *job, kReportName, m_name);
+        (void)saveAsPdf(m_platform, this, *job, reportName(), m_name);
 }
 
 // The check of what this window shows, owned like this window by the main window.

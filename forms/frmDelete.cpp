@@ -22,12 +22,23 @@ namespace forms {
 
 namespace {
 
-const QString kConfirmQuestion = QStringLiteral("Are you sure you wish to delete this file?\r\n");
-const QString kNoNameMessage = QStringLiteral("You must have a valid File to Delete. Click OK and begin again");
-const QString kInstruction = QStringLiteral(
-    "Highlight one of the items in the list below by clicking on the name. Then click on the command Delete "
-    "to complete the deletion sequence. If you need to restore this file at a later date, be certain to use "
-    "the same spelling when creating the new file.");
+QString confirmQuestion()
+{
+    return FrmDelete::tr("Are you sure you wish to delete this file?\r\n");
+}
+
+QString noNameMessage()
+{
+    return FrmDelete::tr("You must have a valid File to Delete. Click OK and begin again");
+}
+
+QString instruction()
+{
+    return FrmDelete::tr(
+        "Highlight one of the items in the list below by clicking on the name. Then click on the command Delete "
+        "to complete the deletion sequence. If you need to restore this file at a later date, be certain to use "
+        "the same spelling when creating the new file.");
+}
 
 QLabel* centredLabel(const char* name, const QString& text, QWidget* parent)
 {
@@ -55,7 +66,7 @@ FrmDelete::FrmDelete(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmDelete"));
-    setWindowTitle(QStringLiteral("Delete Equipment in List"));
+    setWindowTitle(tr("Delete Equipment in List"));
     build();
     loadList();
 }
@@ -63,15 +74,15 @@ FrmDelete::FrmDelete(Platform& platform, MainWindowLink& mainWindow, QWidget* pa
 void FrmDelete::build()
 {
     auto* layout = new QVBoxLayout(this);
-    QLabel* head = centredLabel("lblHeadDelete", QStringLiteral("Delete Utility"), this);
+    QLabel* head = centredLabel("lblHeadDelete", tr("Delete Utility"), this);
     head->setFont(boldFont(head->font(), 18));
     layout->addWidget(head);
-    layout->addWidget(centredLabel("Label2", kInstruction, this));
+    layout->addWidget(centredLabel("Label2", instruction(), this));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstDelete"));
     layout->addWidget(m_list);
-    QLabel* caption = centredLabel("Label3", QStringLiteral("The Following File Is To Be Deleted."), this);
+    QLabel* caption = centredLabel("Label3", tr("The Following File Is To Be Deleted."), this);
     caption->setFont(boldFont(caption->font()));
     layout->addWidget(caption);
     m_name = new QLineEdit(this);
@@ -80,8 +91,8 @@ void FrmDelete::build()
     layout->addWidget(m_name);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* remove = named(new QPushButton(QStringLiteral("Delete"), this), "cmdDelete");
-    QPushButton* cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdDelCancel");
+    QPushButton* remove = named(new QPushButton(tr("Delete"), this), "cmdDelete");
+    QPushButton* cancelButton = named(new QPushButton(tr("Cancel"), this), "cmdDelCancel");
     buttons->addWidget(remove);
     buttons->addStretch();
     buttons->addWidget(cancelButton);
@@ -113,10 +124,10 @@ void FrmDelete::loadList()
 void FrmDelete::deleteName()
 {
     // Enter alone never deletes: the question's default answer is No.
-    if (m_platform.messages().askYesNo(kConfirmQuestion, {}, MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+    if (m_platform.messages().askYesNo(confirmQuestion(), {}, MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return;
     if (m_name->text().isEmpty()) {
-        m_platform.messages().tell(kNoNameMessage);
+        m_platform.messages().tell(noNameMessage());
         return;
     }
     const equipmentlist::Removal removal = equipmentlist::remove(m_platform.folder(), m_name->text());

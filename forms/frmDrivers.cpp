@@ -40,7 +40,10 @@ namespace forms {
 
 namespace {
 
-const QString kReportName = QStringLiteral("What Drives This Rate");
+QString reportName()
+{
+    return FrmDrivers::tr("What Drives This Rate");
+}
 
 QLabel* wrapping(const char* name, QWidget* parent)
 {
@@ -67,7 +70,7 @@ FrmDrivers::FrmDrivers(Platform& platform, MainWindowLink& mainWindow, const QSt
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow), m_name(name)
 {
     setObjectName(QStringLiteral("frmDrivers"));
-    setWindowTitle(kReportName + QStringLiteral(" - ") + name);
+    setWindowTitle(reportName() + QStringLiteral(" - ") + name);
     build();
     readCenter();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmDrivers::followChange);
@@ -80,15 +83,15 @@ void FrmDrivers::build()
 {
     auto* layout = new QVBoxLayout(this);
     QLabel* heading = windowHeading(this);
-    heading->setText(QStringLiteral("What drives the rates of ") + m_name);
+    heading->setText(tr("What drives the rates of ") + m_name);
     layout->addWidget(heading);
     m_note = wrapping("lblNote", this);
     m_note->hide();
     layout->addWidget(m_note);
     m_pages = named(new QTabWidget(this), "tabPages");
     m_driversPage = buildDriversPage();
-    m_pages->addTab(m_driversPage, QStringLiteral("What &drives it"));
-    m_pages->addTab(buildWhatIfPage(), QStringLiteral("What &if"));
+    m_pages->addTab(m_driversPage, tr("What &drives it"));
+    m_pages->addTab(buildWhatIfPage(), tr("What &if"));
     connect(m_pages, &QTabWidget::currentChanged, this, [this] {
         if (!m_driversShown && m_pages->currentWidget() == m_driversPage)
             showDrivers();
@@ -134,7 +137,7 @@ QWidget* FrmDrivers::buildWhatIfPage()
     column->addWidget(m_rates, 1);
     m_whatIfNote = wrapping("lblWhatIfNote", side);
     column->addWidget(m_whatIfNote);
-    QPushButton* reset = named(new QPushButton(QStringLiteral("Back to the &saved figures"), side), "cmdReset");
+    QPushButton* reset = named(new QPushButton(tr("Back to the &saved figures"), side), "cmdReset");
     connect(reset, &QPushButton::clicked, m_inputs, &WhatIfInputs::reset);
     column->addWidget(reset, 0, Qt::AlignLeft);
     split->addWidget(side);
@@ -147,14 +150,14 @@ QWidget* FrmDrivers::buildWhatIfPage()
 QWidget* FrmDrivers::buildButtons()
 {
     ButtonRow row(this);
-    m_saveAs = row.add("cmdSaveAs", QStringLiteral("Save as &new name\u2026"),
+    m_saveAs = row.add("cmdSaveAs", tr("Save as &new name\u2026"),
                        [this] { m_mainWindow.saveAsNewNameWith(m_name, m_inputs->texts()); });
-    m_apply = row.add("cmdApply", QStringLiteral("&Apply to this center"),
+    m_apply = row.add("cmdApply", tr("&Apply to this center"),
                       [this] { m_mainWindow.calculateWith(m_name, m_inputs->texts()); });
     row.addStretch();
-    m_print = row.add("cmdPrint", QStringLiteral("&Print"), &FrmDrivers::printPage);
-    m_savePdf = row.add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmDrivers::savePage);
-    row.add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
+    m_print = row.add("cmdPrint", tr("&Print"), &FrmDrivers::printPage);
+    m_savePdf = row.add("cmdSavePdf", tr("Save as P&DF\u2026"), &FrmDrivers::savePage);
+    row.add("cmdClose", tr("&Close"), &QWidget::close);
     return row.widget();
 }
 
@@ -172,7 +175,7 @@ void FrmDrivers::readCenter()
     if (m_readable)
         m_inputs->setSaved(center.texts);
     const QString problem = !plant.ok() ? plant.problem : center.problem;
-    m_note->setText(m_readable ? staleNote() : problem + QStringLiteral(" Calculate BHR saves the center's figures."));
+    m_note->setText(m_readable ? staleNote() : problem + tr(" Calculate BHR saves the center's figures."));
     m_note->setVisible(!m_note->text().isEmpty());
     for (QWidget* needsFigures : std::initializer_list<QWidget*>{m_pages, m_apply, m_saveAs, m_print, m_savePdf})
         needsFigures->setEnabled(m_readable);
@@ -185,8 +188,8 @@ QString FrmDrivers::staleNote() const
     const std::optional<ResultRecord> today = textscalculation::calculated(m_inputs->saved());
     if (!m_saved || !today || !ratesDiffer(*m_saved, *today))
         return {};
-    return QStringLiteral("The saved rates no longer follow from the saved figures and today's plant file: the "
-                          "what-if starts from what those figures give now.");
+    return tr("The saved rates no longer follow from the saved figures and today's plant file: the "
+              "what-if starts from what those figures give now.");
 }
 
 void FrmDrivers::followChange(const DataChange& change)
@@ -204,7 +207,7 @@ void FrmDrivers::showLevels()
     m_level->clear();
     const std::optional<ResultRecord> shown = m_saved ? m_saved : textscalculation::calculated(m_inputs->saved());
     for (int level = 1; level <= ResultRecord::kLevels; ++level)
-        m_level->addItem(shown ? ratechangetexts::levelName(*shown, level) : QStringLiteral("level %1").arg(level));
+        m_level->addItem(shown ? ratechangetexts::levelName(*shown, level) : tr("level %1").arg(level));
     m_level->setCurrentIndex(chosen);
 }
 
@@ -219,10 +222,10 @@ void FrmDrivers::showWhatIf()
     const InputTexts texts = m_inputs->texts();
     m_whatIf = textscalculation::calculated(texts);
     texttableview::show(m_rates, ratedriverstexts::whatIfTable(m_saved, m_whatIf));
-    m_whatIfNote->setText(
-        m_whatIf ? QString()
-                 : QStringLiteral("The formulas stop for these figures (a division of 0 by 0, or a number too large): "
-                                  "Calculate BHR would ask to fill out all necessary info."));
+    m_whatIfNote->setText(m_whatIf
+                              ? QString()
+                              : tr("The formulas stop for these figures (a division of 0 by 0, or a number too large): "
+                                   "Calculate BHR would ask to fill out all necessary info."));
     m_driversShown = false;
     if (m_pages->currentWidget() == m_driversPage)
         showDrivers();
@@ -234,10 +237,10 @@ void FrmDrivers::showDrivers()
     m_drivers = ratedrivers::drivers(texts, level());
     m_driversShown = true;
     QString heading = ratedriverstexts::heading(m_whatIf, level());
-    heading += texts == m_inputs->saved() ? QStringLiteral(", each input moved 10% down and 10% up.")
-                                          : QStringLiteral(", each what-if figure moved 10% down and 10% up.");
+    heading += texts == m_inputs->saved() ? tr(", each input moved 10% down and 10% up.")
+                                          : tr(", each what-if figure moved 10% down and 10% up.");
     if (!m_drivers.rate)
-        heading = QStringLiteral("The formulas give no rate (B) at this level for these figures.");
+        heading = tr("The formulas give no rate (B) at this level for these figures.");
     m_driversHeading->setText(heading);
     drawTornado();
     texttableview::show(m_driversTable, ratedriverstexts::table(m_drivers, texts));
@@ -269,12 +272,12 @@ PrintJob FrmDrivers::pageJob()
 void FrmDrivers::printPage()
 {
     // The printing path tells the user where the page went or why it could not go.
-    static_cast<void>(m_platform.printing().print(pageJob(), kReportName, m_name));
+    static_cast<void>(m_platform.printing().print(pageJob(), reportName(), m_name));
 }
 
 void FrmDrivers::savePage()
 {
-    saveAsPdf(m_platform, this, pageJob(), kReportName, m_name);
+    saveAsPdf(m_platform, this, pageJob(), reportName(), m_name);
 }
 
 } // namespace forms

@@ -45,8 +45,16 @@ namespace texts = jobcosttexts;
 
 namespace {
 
-const QString kTitle = QStringLiteral("Job Cost");
-const QString kQuoteName = QStringLiteral("Quote");
+QString title()
+{
+    return FrmJobCost::tr("Job Cost");
+}
+
+QString quoteName()
+{
+    return FrmJobCost::tr("Quote");
+}
+
 constexpr int kRowsMeasured = 20; // column widths follow the first rows, so a long list opens at once
 constexpr int kNameColumnWidth = 200;
 constexpr int kNoteColumnWidth = 320;
@@ -96,15 +104,15 @@ FrmJobCost::FrmJobCost(Platform& platform, MainWindowLink& mainWindow, QWidget* 
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmJobCost"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     build();
     m_markUp->setText(m_mainWindow.markUpText()); // the mark-up of tab 6 until the user types another
     m_savedJob = typedJob();
     readOverview();
     if (const QString problem = readPressFigures(); !problem.isEmpty())
-        m_platform.messages().tell(problem + QStringLiteral("\nThe speeds and set-up times typed now are used for "
-                                                            "the job but not kept."),
-                                   kTitle, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(problem + tr("\nThe speeds and set-up times typed now are used for "
+                                                "the job but not kept."),
+                                   title(), MessageBoxes::Icon::Warning);
     fillSavedJobs(QString());
     recost();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmJobCost::followChange);
@@ -200,24 +208,24 @@ QWidget* FrmJobCost::buildJobPage()
 // The boxes stand in the page's layout before their notes are placed beside them.
 void FrmJobCost::buildJobBoxes(QGridLayout* grid)
 {
-    m_description = prompted<QLineEdit>(grid, {0, 0, 3}, "txtDescription", QStringLiteral("Job &description:"));
-    m_quantity = prompted<QLineEdit>(grid, {1, 0}, "txtQuantity", QStringLiteral("&Quantity (pieces):"));
-    m_markUp = prompted<QLineEdit>(grid, {1, 1}, "txtMarkUp", QStringLiteral("&Mark-up (%):"));
+    m_description = prompted<QLineEdit>(grid, {0, 0, 3}, "txtDescription", tr("Job &description:"));
+    m_quantity = prompted<QLineEdit>(grid, {1, 0}, "txtQuantity", tr("&Quantity (pieces):"));
+    m_markUp = prompted<QLineEdit>(grid, {1, 1}, "txtMarkUp", tr("&Mark-up (%):"));
     BoxHint::attach(m_description, BoxHint::Content::Text, &jobfile::textProblem);
     for (QLineEdit* box : {m_quantity, m_markUp})
         BoxHint::attach(box, BoxHint::Content::Number);
-    m_level = prompted<QComboBox>(grid, {2, 0}, "cboLevel", QStringLiteral("Efficiency &level:"));
+    m_level = prompted<QComboBox>(grid, {2, 0}, "cboLevel", tr("Efficiency &level:"));
     for (int level = 1; level <= kLevels; ++level)
-        m_level->addItem(QStringLiteral("Level %1").arg(level));
-    m_quoteOn = prompted<QComboBox>(grid, {2, 1}, "cboQuoteOn", QStringLiteral("Q&uote on:"));
-    m_savedJobs = prompted<QComboBox>(grid, {3, 0}, "cboJobs", QStringLiteral("Saved &jobs:"));
+        m_level->addItem(tr("Level %1").arg(level));
+    m_quoteOn = prompted<QComboBox>(grid, {2, 1}, "cboQuoteOn", tr("Q&uote on:"));
+    m_savedJobs = prompted<QComboBox>(grid, {3, 0}, "cboJobs", tr("Saved &jobs:"));
     for (QComboBox* choice : {m_quoteOn, m_savedJobs}) {
         choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         choice->setMinimumContentsLength(12);
     }
     auto* jobButtons = new QHBoxLayout;
-    QPushButton* openJob = button(grid->parentWidget(), "cmdOpenJob", QStringLiteral("&Open"));
-    QPushButton* saveJob = button(grid->parentWidget(), "cmdSaveJob", QStringLiteral("&Save Job"));
+    QPushButton* openJob = button(grid->parentWidget(), "cmdOpenJob", tr("&Open"));
+    QPushButton* saveJob = button(grid->parentWidget(), "cmdSaveJob", tr("&Save Job"));
     jobButtons->addWidget(openJob);
     jobButtons->addWidget(saveJob);
     jobButtons->addStretch();
@@ -243,7 +251,7 @@ void FrmJobCost::buildTable()
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-    m_table->setToolTip(QStringLiteral("Type each press's running speed and set-up time in its row."));
+    m_table->setToolTip(tr("Type each press's running speed and set-up time in its row."));
     connect(m_model, &JobCostTableModel::pressFiguresTyped, this, &FrmJobCost::keepPressFigures);
 }
 
@@ -253,9 +261,9 @@ QWidget* FrmJobCost::buildButtons()
     auto* buttons = new QHBoxLayout(row);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch();
-    m_print = button(row, "cmdPrint", QStringLiteral("&Print Quote"));
-    m_savePdf = button(row, "cmdSavePdf", QStringLiteral("Save as P&DF\u2026"));
-    QPushButton* exit = button(row, "cmdExit", QStringLiteral("E&xit"));
+    m_print = button(row, "cmdPrint", tr("&Print Quote"));
+    m_savePdf = button(row, "cmdSavePdf", tr("Save as P&DF\u2026"));
+    QPushButton* exit = button(row, "cmdExit", tr("E&xit"));
     for (QPushButton* one : {m_print, m_savePdf, exit})
         buttons->addWidget(one);
     connect(m_print, &QPushButton::clicked, this, &FrmJobCost::printQuote);
@@ -299,10 +307,10 @@ void FrmJobCost::keepPressFigures(const QString& center, const pressfigures::Typ
     else
         m_pressFigures.insert(center, typed);
     if (const StoreResult kept = pressfigures::remember(m_platform.folder(), center, typed); !kept.ok()) {
-        m_platform.messages().tell(kept.error + QStringLiteral("\nThe figures typed for %1 are used for this job "
-                                                               "but not kept for the next.")
+        m_platform.messages().tell(kept.error + tr("\nThe figures typed for %1 are used for this job "
+                                                   "but not kept for the next.")
                                                     .arg(center),
-                                   kTitle, MessageBoxes::Icon::Warning);
+                                   title(), MessageBoxes::Icon::Warning);
     } else {
         m_announcing = true;
         m_mainWindow.dataChanges().announce({DataChange::File::PressFigures, {center}});
@@ -367,12 +375,11 @@ void FrmJobCost::showPriceList()
 {
     const CenterCost* center = quotedCenter();
     if (!center || !m_job) {
-        m_priceListHeading->setText(QStringLiteral("Price list: once the job is costed on a center."));
+        m_priceListHeading->setText(tr("Price list: once the job is costed on a center."));
         m_priceList->clear();
         return;
     }
-    m_priceListHeading->setText(
-        QStringLiteral("Price list on %1 at %2:").arg(center->name, texts::levelName(m_costing, level())));
+    m_priceListHeading->setText(tr("Price list on %1 at %2:").arg(center->name, texts::levelName(m_costing, level())));
     m_priceList->setText(texts::priceListLines(*center, level(), *m_job).join(u'\n'));
 }
 
@@ -413,9 +420,8 @@ bool FrmJobCost::settleUnsavedChanges()
         return true;
     enum Choice { Save, Discard, Cancel };
     const QString question =
-        QStringLiteral("The job \"%1\" has changes that are not saved. Save them first?").arg(m_description->text());
-    switch (m_platform.messages().askChoice(
-        question, {QStringLiteral("Save"), QStringLiteral("Don't Save"), QStringLiteral("Cancel")}, Cancel, kTitle)) {
+        tr("The job \"%1\" has changes that are not saved. Save them first?").arg(m_description->text());
+    switch (m_platform.messages().askChoice(question, {tr("Save"), tr("Don't Save"), tr("Cancel")}, Cancel, title())) {
     case Save:
         return saveJob();
     case Discard:
@@ -440,13 +446,13 @@ bool FrmJobCost::saveJob()
     const jobfile::LoadedJob there =
         fileName.isEmpty() ? jobfile::LoadedJob{} : jobfile::load(m_platform.folder(), fileName);
     if (there.ok() && !fileName.isEmpty() && there.job.description != job.description &&
-        m_platform.messages().askYesNo(QStringLiteral("The saved job \"%1\" has the same file name, %2. Replace it "
-                                                      "with this job?")
+        m_platform.messages().askYesNo(tr("The saved job \"%1\" has the same file name, %2. Replace it "
+                                          "with this job?")
                                            .arg(there.job.description, fileName),
-                                       kTitle, MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+                                       title(), MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return false;
     if (const StoreResult saved = jobfile::save(m_platform.folder(), job); !saved.ok()) {
-        m_platform.messages().tell(saved.error, kTitle, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(saved.error, title(), MessageBoxes::Icon::Warning);
         return false;
     }
     m_savedJob = job;
@@ -461,7 +467,7 @@ void FrmJobCost::openJob()
         return;
     const jobfile::LoadedJob loaded = jobfile::load(m_platform.folder(), fileName);
     if (!loaded.ok()) {
-        m_platform.messages().tell(loaded.error, kTitle, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(loaded.error, title(), MessageBoxes::Icon::Warning);
         return;
     }
     const jobfile::SavedJob& job = loaded.job;
@@ -492,13 +498,13 @@ void FrmJobCost::printQuote()
     if (!canQuote())
         return;
     // Where the page went, or that it went nowhere, the print service has told the user itself.
-    (void)m_platform.printing().print(quotePage(), kQuoteName, quoteFileName());
+    (void)m_platform.printing().print(quotePage(), quoteName(), quoteFileName());
 }
 
 void FrmJobCost::saveQuoteAsPdf()
 {
     if (canQuote())
-        saveAsPdf(m_platform, this, quotePage(), kQuoteName, quoteFileName());
+        saveAsPdf(m_platform, this, quotePage(), quoteName(), quoteFileName());
 }
 
 // The quote's file is named as the job's own, in plain characters: a file dialog would take

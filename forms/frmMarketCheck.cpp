@@ -41,7 +41,11 @@ using namespace marketcheck;
 namespace texts = marketchecktexts;
 
 namespace {
-const QString kReportName = QStringLiteral("Market Check");
+QString reportName()
+{
+    return FrmMarketCheck::tr("Market Check");
+}
+
 constexpr int kTableColumns = 81; // the level table's line with "every quantity" at its end
 
 QLabel* wrapping(const char* name, QWidget* parent)
@@ -71,7 +75,7 @@ FrmMarketCheck::FrmMarketCheck(Platform& platform, const QString& name, const Ce
     : QWidget(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmMarketCheck"));
-    setWindowTitle(QStringLiteral("Market Check"));
+    setWindowTitle(tr("Market Check"));
     buildLayout();
     showAnalysis(name, analysis);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
@@ -114,9 +118,9 @@ void FrmMarketCheck::buildLayout()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_print = named(new QPushButton(QStringLiteral("&Print"), this), "cmdPrint");
-    m_savePdf = named(new QPushButton(QStringLiteral("Save as PDF…"), this), "cmdSavePdf");
-    QPushButton* exit = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdExit");
+    m_print = named(new QPushButton(tr("&Print"), this), "cmdPrint");
+    m_savePdf = named(new QPushButton(tr("Save as PDF…"), this), "cmdSavePdf");
+    QPushButton* exit = named(new QPushButton(tr("E&xit"), this), "cmdExit");
     buttons->addWidget(m_print);
     buttons->addWidget(m_savePdf);
     buttons->addWidget(exit);
@@ -161,10 +165,9 @@ void FrmMarketCheck::buildInputs(QWidget* page, QBoxLayout* column)
 {
     auto* inputs = new QGridLayout;
     column->addLayout(inputs);
-    m_speed =
-        promptedBox(inputs, "txtSpeed", QStringLiteral("This press's running &speed (impressions per hour):"), page);
-    m_setUpMinutes = promptedBox(inputs, "txtSetUp", QStringLiteral("This press's set-&up time (minutes):"), page);
-    m_job = promptedBox(inputs, "txtJob", QStringLiteral("Typical &job (pieces):"), page);
+    m_speed = promptedBox(inputs, "txtSpeed", tr("This press's running &speed (impressions per hour):"), page);
+    m_setUpMinutes = promptedBox(inputs, "txtSetUp", tr("This press's set-&up time (minutes):"), page);
+    m_job = promptedBox(inputs, "txtJob", tr("Typical &job (pieces):"), page);
     for (QLineEdit* box : {m_speed, m_setUpMinutes, m_job})
         connect(box, &QLineEdit::textChanged, this, &FrmMarketCheck::check);
     for (QLineEdit* box : {m_speed, m_setUpMinutes})
@@ -215,7 +218,7 @@ void FrmMarketCheck::rememberPressFigures()
     if (typed == m_kept || !usable(typed.speed) || !usable(typed.setUpMinutes))
         return;
     if (const StoreResult kept = pressfigures::remember(m_platform.folder(), m_name, typed); !kept.ok()) {
-        m_platform.messages().tell(kept.error, kReportName, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(kept.error, reportName(), MessageBoxes::Icon::Warning);
         return;
     }
     m_kept = typed;
@@ -283,13 +286,13 @@ void FrmMarketCheck::printPage()
     if (!m_check)
         return;
     // The printing path tells the user where the page went or why it could not go.
-    static_cast<void>(m_platform.printing().print(pageJob(), kReportName, m_name));
+    static_cast<void>(m_platform.printing().print(pageJob(), reportName(), m_name));
 }
 
 void FrmMarketCheck::savePage()
 {
     if (m_check)
-        saveAsPdf(m_platform, this, pageJob(), kReportName, m_name);
+        saveAsPdf(m_platform, this, pageJob(), reportName(), m_name);
 }
 
 } // namespace forms

@@ -24,9 +24,9 @@ FrmName::FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmName"));
-    setWindowTitle(QStringLiteral("Revise Name"));
+    setWindowTitle(tr("Revise Name"));
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(QStringLiteral("Revise Equip. Name"), this);
+    auto* caption = new QLabel(tr("Revise Equip. Name"), this);
     caption->setObjectName(QStringLiteral("Label1"));
     caption->setAlignment(Qt::AlignCenter);
     QFont captionFont(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
@@ -35,7 +35,7 @@ FrmName::FrmName(Platform& platform, MainWindowLink& mainWindow, QWidget* parent
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtName"));
     nameAfterPrompt(m_name, caption->text());
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(caption);
     layout->addWidget(m_name);
@@ -89,8 +89,8 @@ bool FrmName::mayTakeOverFilesOf(const QString& name)
     const QStringList present = sharedfiles::filesPresent(m_platform.folder(), name);
     return present.isEmpty() ||
            mayTakeOverFiles(m_platform.messages(), name, present,
-                            QStringLiteral("The analysis under this name uses them, and its Calculate replaces "
-                                           "the pricing file. Use the name \"%1\"?")
+                            tr("The analysis under this name uses them, and its Calculate replaces "
+                               "the pricing file. Use the name \"%1\"?")
                                 .arg(name));
 }
 

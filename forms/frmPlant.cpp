@@ -46,8 +46,15 @@ namespace forms {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Plant Overview");
-const QString kRecalculateTitle = QStringLiteral("Recalculate All");
+QString title()
+{
+    return FrmPlant::tr("Plant Overview");
+}
+
+QString recalculateTitle()
+{
+    return FrmPlant::tr("Recalculate All");
+}
 constexpr int kNameColumnWidth = 220; // wider names are elided rather than widening the table
 constexpr int kRowsMeasured = 20;     // column widths follow the first rows, so a long list opens at once
 
@@ -56,16 +63,16 @@ constexpr int kSettleMilliseconds = 300; // a run of changes by another program 
 QString summaryOf(const plantoverview::Overview& overview, bool listExists)
 {
     if (!overview.listRead)
-        return listExists ? QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile)
-                          : QStringLiteral("No equipment is listed yet: start with New on tab 6.");
+        return listExists ? FrmPlant::tr("The equipment list %1 could not be read.").arg(filenames::kListFile)
+                          : FrmPlant::tr("No equipment is listed yet: start with New on tab 6.");
     using plantoverview::CenterState;
     const std::array<std::pair<CenterState, QString>, 6> states = {{
-        {CenterState::Current, QStringLiteral("current")},
-        {CenterState::Stale, QStringLiteral("stale")},
-        {CenterState::Unknown, QStringLiteral("of unknown state")},
-        {CenterState::NotCalculated, QStringLiteral("not calculated")},
-        {CenterState::SharesFiles, QStringLiteral("sharing files")},
-        {CenterState::Unreadable, QStringLiteral("unreadable")},
+        {CenterState::Current, FrmPlant::tr("current")},
+        {CenterState::Stale, FrmPlant::tr("stale")},
+        {CenterState::Unknown, FrmPlant::tr("of unknown state")},
+        {CenterState::NotCalculated, FrmPlant::tr("not calculated")},
+        {CenterState::SharesFiles, FrmPlant::tr("sharing files")},
+        {CenterState::Unreadable, FrmPlant::tr("unreadable")},
     }};
     QStringList parts;
     for (const auto& [state, word] : states) {
@@ -74,7 +81,7 @@ QString summaryOf(const plantoverview::Overview& overview, bool listExists)
         if (count > 0)
             parts.append(QStringLiteral("%1 %2").arg(count).arg(word));
     }
-    QString text = QStringLiteral("%1 listed").arg(overview.centers.size());
+    QString text = FrmPlant::tr("%1 listed").arg(overview.centers.size());
     if (!parts.isEmpty())
         text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
     text += u'.';
@@ -100,7 +107,7 @@ FrmPlant::FrmPlant(Platform& platform, MainWindowLink& mainWindow, QWidget* pare
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmPlant"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     build();
     refresh();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmPlant::refresh);
@@ -121,8 +128,8 @@ void FrmPlant::build()
     m_summary = named(new QLabel(this), "lblPlantSummary");
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
-    m_outOfDate = named(new QLabel(QStringLiteral("<b>Out of date:</b> the data files have changed since this "
-                                                  "overview was read. Press Refresh to read them again."),
+    m_outOfDate = named(new QLabel(tr("<b>Out of date:</b> the data files have changed since this "
+                                      "overview was read. Press Refresh to read them again."),
                                    this),
                         "lblOutOfDate");
     m_outOfDate->setWordWrap(true);
@@ -168,7 +175,7 @@ void FrmPlant::buildTable(QWidget* parent)
     m_table->setWordWrap(false);
     m_table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->setToolTip(QStringLiteral("Double-click a center to load it in the main window."));
+    m_table->setToolTip(tr("Double-click a center to load it in the main window."));
     connect(m_table, &QTableView::doubleClicked, this, &FrmPlant::showChosenEquipment);
     // Enter on a row does what a double-click does, for those who work from the keyboard.
     auto* load = new QAction(m_table);
@@ -182,15 +189,15 @@ void FrmPlant::buildTable(QWidget* parent)
 QWidget* FrmPlant::buildButtons()
 {
     ButtonRow row(this);
-    row.add("cmdRecalculateAll", QStringLiteral("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
-    row.add("cmdWhyMoved", QStringLiteral("Why Rates &Moved\u2026"),
+    row.add("cmdRecalculateAll", tr("&Recalculate All\u2026"), &FrmPlant::recalculateAll);
+    row.add("cmdWhyMoved", tr("Why Rates &Moved\u2026"),
             [this] { m_mainWindow.openWindows().rateChanges(chosenName()); });
-    row.add("cmdDrivers", QStringLiteral("&What Drives This Rate\u2026"), &FrmPlant::openDrivers);
+    row.add("cmdDrivers", tr("&What Drives This Rate\u2026"), &FrmPlant::openDrivers);
     row.addStretch();
-    row.add("cmdExport", QStringLiteral("&Export CSV\u2026"), &FrmPlant::exportTable);
-    row.add("cmdPrint", QStringLiteral("&Print"), &FrmPlant::printOverview);
-    row.add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmPlant::saveOverviewAsPdf);
-    row.add("cmdRefresh", QStringLiteral("Re&fresh"), &FrmPlant::refresh);
+    row.add("cmdExport", tr("&Export CSV\u2026"), &FrmPlant::exportTable);
+    row.add("cmdPrint", tr("&Print"), &FrmPlant::printOverview);
+    row.add("cmdSavePdf", tr("Save as P&DF\u2026"), &FrmPlant::saveOverviewAsPdf);
+    row.add("cmdRefresh", tr("Re&fresh"), &FrmPlant::refresh);
     return row.widget();
 }
 
@@ -237,7 +244,7 @@ void FrmPlant::openDrivers()
     if (const QString name = chosenName(); !name.isEmpty())
         m_mainWindow.openWindows().drivers(name);
     else
-        m_platform.messages().tell(QStringLiteral("Choose a center in the table first."), kTitle);
+        m_platform.messages().tell(tr("Choose a center in the table first."), title());
 }
 
 // Nothing is saved before the user has seen what changes; the question's default is No, so
@@ -253,15 +260,15 @@ void FrmPlant::recalculateAll()
         return;
     }
     if (m_platform.messages().askYesNoWithDetails(recalculatesummary::question(plan), recalculatesummary::details(plan),
-                                                  kRecalculateTitle,
+                                                  recalculateTitle(),
                                                   MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return;
 
     // Shown only when saving takes longer than half a second. Cancel stops before the next file,
     // so every file is either its old or its new self.
-    QProgressDialog progress(QStringLiteral("Saving the recalculated rates\u2026"), QStringLiteral("Cancel"), 0,
+    QProgressDialog progress(tr("Saving the recalculated rates\u2026"), tr("Cancel"), 0,
                              static_cast<int>(plan.centers.size()), this);
-    progress.setWindowTitle(kRecalculateTitle);
+    progress.setWindowTitle(recalculateTitle());
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
     const recalculation::SaveOutcome saved = recalculation::save(folder, plan, [&progress](int done, int total) {
@@ -281,7 +288,7 @@ void FrmPlant::recalculateAll()
 
 void FrmPlant::tellSummary(const recalculatesummary::Message& message)
 {
-    m_platform.messages().tellWithDetails(message.text, message.details, kRecalculateTitle,
+    m_platform.messages().tellWithDetails(message.text, message.details, recalculateTitle(),
                                           MessageBoxes::Icon::Warning);
 }
 
@@ -295,18 +302,16 @@ bool FrmPlant::settleUnsavedPlantBoxes()
     QStringList prompts;
     for (const InputBox box : unsaved)
         prompts.append(inputboxes::promptInSentence(box));
-    const QString question =
-        QStringLiteral("The figures typed on the tab \"2. General Information\" differ from the saved plant "
-                       "figures in: %1.\n\nSave them and recalculate with them, recalculate with the saved "
-                       "figures, or cancel?")
-            .arg(prompts.join(QStringLiteral(", ")));
+    const QString question = tr("The figures typed on the tab \"2. General Information\" differ from the saved plant "
+                                "figures in: %1.\n\nSave them and recalculate with them, recalculate with the saved "
+                                "figures, or cancel?")
+                                 .arg(prompts.join(QStringLiteral(", ")));
     enum Choice { SaveThem, UseSaved, Cancel };
-    const QStringList choices = {QStringLiteral("Save and Recalculate"), QStringLiteral("Use Saved Figures"),
-                                 QStringLiteral("Cancel")};
-    switch (m_platform.messages().askChoice(question, choices, Cancel, kRecalculateTitle)) {
+    const QStringList choices = {tr("Save and Recalculate"), tr("Use Saved Figures"), tr("Cancel")};
+    switch (m_platform.messages().askChoice(question, choices, Cancel, recalculateTitle())) {
     case SaveThem:
         if (const StoreResult saved = m_mainWindow.savePlantBoxes(); !saved.ok()) {
-            m_platform.messages().tell(saved.error + QStringLiteral("\nNothing was recalculated."), kRecalculateTitle,
+            m_platform.messages().tell(saved.error + tr("\nNothing was recalculated."), recalculateTitle(),
                                        MessageBoxes::Icon::Warning);
             return false;
         }
@@ -321,20 +326,19 @@ bool FrmPlant::settleUnsavedPlantBoxes()
 void FrmPlant::exportTable()
 {
     const QString path = m_platform.files().saveFileName(
-        this, QStringLiteral("Export Plant Overview"),
-        m_platform.folder().filePath(QStringLiteral("Plant Overview.csv")), QStringLiteral("CSV files (*.csv)"));
+        this, tr("Export Plant Overview"), m_platform.folder().filePath(QStringLiteral("Plant Overview.csv")),
+        tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     const StoreResult written = writeAtomically(file, plantexport::csv(m_model->overview()));
     if (!written.ok()) {
-        m_platform.messages().tell(written.error + QStringLiteral("\nThe plant overview was not exported."), kTitle,
+        m_platform.messages().tell(written.error + tr("\nThe plant overview was not exported."), title(),
                                    MessageBoxes::Icon::Warning);
         return;
     }
-    m_platform.messages().tell(
-        QStringLiteral("The plant overview was exported to %1").arg(QDir::toNativeSeparators(path)), kTitle,
-        MessageBoxes::Icon::Information);
+    m_platform.messages().tell(tr("The plant overview was exported to %1").arg(QDir::toNativeSeparators(path)), title(),
+                               MessageBoxes::Icon::Information);
 }
 
 PrintJob FrmPlant::printedOverview() const
@@ -345,12 +349,12 @@ PrintJob FrmPlant::printedOverview() const
 void FrmPlant::printOverview()
 {
     // Where the pages went, or that they went nowhere, the print service has told the user itself.
-    (void)m_platform.printing().print(printedOverview(), kTitle);
+    (void)m_platform.printing().print(printedOverview(), title());
 }
 
 void FrmPlant::saveOverviewAsPdf()
 {
-    saveAsPdf(m_platform, this, printedOverview(), kTitle);
+    saveAsPdf(m_platform, this, printedOverview(), title());
 }
 
 } // namespace forms

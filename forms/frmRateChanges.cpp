@@ -31,17 +31,22 @@ namespace forms {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Why Rates Moved");
+QString title()
+{
+    return FrmRateChanges::tr("Why Rates Moved");
+}
 
 QString summaryOf(qsizetype stale)
 {
     if (stale == 0)
-        return QStringLiteral("No center is stale: every saved rate follows from today's plant figures.");
-    return QStringLiteral("%1: the plant-wide figures have changed since %2 rates were saved. The change in rate (B) "
-                          "of each is split over the inputs that changed; choose a center to see its change as a "
-                          "picture.")
-        .arg(stale == 1 ? QStringLiteral("1 center is stale") : QStringLiteral("%1 centers are stale").arg(stale),
-             stale == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+        return FrmRateChanges::tr("No center is stale: every saved rate follows from today's plant figures.");
+    return FrmRateChanges::tr(
+               "%1: the plant-wide figures have changed since %2 rates were saved. The change in rate (B) "
+               "of each is split over the inputs that changed; choose a center to see its change as a "
+               "picture.")
+        .arg(stale == 1 ? FrmRateChanges::tr("1 center is stale")
+                        : FrmRateChanges::tr("%1 centers are stale").arg(stale),
+             stale == 1 ? FrmRateChanges::tr("its") : FrmRateChanges::tr("their"));
 }
 
 } // namespace
@@ -50,7 +55,7 @@ FrmRateChanges::FrmRateChanges(Platform& platform, MainWindowLink& mainWindow, Q
     : QWidget(parent), m_platform(platform), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("frmRateChanges"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     build();
     refresh();
     connect(&m_mainWindow.dataChanges(), &DataChanges::changed, this, &FrmRateChanges::refresh);
@@ -66,7 +71,7 @@ void FrmRateChanges::build()
     layout->addWidget(m_summary);
     m_level = addLevelChooser(layout, this);
     for (int level = 1; level <= ResultRecord::kLevels; ++level)
-        m_level->addItem(QStringLiteral("level %1").arg(level));
+        m_level->addItem(tr("level %1").arg(level));
     connect(m_level, &QComboBox::currentIndexChanged, this, &FrmRateChanges::showTable);
 
     auto* split = new QSplitter(Qt::Vertical, this);
@@ -87,9 +92,9 @@ QWidget* FrmRateChanges::buildButtons()
 {
     ButtonRow row(this);
     row.addStretch();
-    row.add("cmdPrint", QStringLiteral("&Print"), &FrmRateChanges::printPage);
-    row.add("cmdSavePdf", QStringLiteral("Save as P&DF\u2026"), &FrmRateChanges::savePage);
-    row.add("cmdClose", QStringLiteral("&Close"), &QWidget::close);
+    row.add("cmdPrint", tr("&Print"), &FrmRateChanges::printPage);
+    row.add("cmdSavePdf", tr("Save as P&DF\u2026"), &FrmRateChanges::savePage);
+    row.add("cmdClose", tr("&Close"), &QWidget::close);
     return row.widget();
 }
 
@@ -153,12 +158,12 @@ PrintJob FrmRateChanges::pageJob() const
 void FrmRateChanges::printPage()
 {
     // The printing path tells the user where the page went or why it could not go.
-    static_cast<void>(m_platform.printing().print(pageJob(), kTitle));
+    static_cast<void>(m_platform.printing().print(pageJob(), title()));
 }
 
 void FrmRateChanges::savePage()
 {
-    saveAsPdf(m_platform, this, pageJob(), kTitle);
+    saveAsPdf(m_platform, this, pageJob(), title());
 }
 
 } // namespace forms

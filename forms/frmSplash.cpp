@@ -79,14 +79,13 @@ FrmSplash::FrmSplash(int year, QWidget* parent)
     auto* grid = new QGridLayout(m_frame);
     grid->addWidget(logo, 0, 0, 6, 1, Qt::AlignCenter);
     grid->addWidget(splashLabel("lblCompany", credits::publisherLine(), 12, true, m_frame), 0, 1, 1, 2);
-    grid->addWidget(splashLabel("lblProductName", QStringLiteral("Budgeted Hourly"), 24, true, m_frame), 1, 1, 1, 2);
-    grid->addWidget(splashLabel("lblProductName2", QStringLiteral("Rate Analysis"), 24, true, m_frame), 2, 1, 1, 2);
-    grid->addWidget(splashLabel("lblPlatform", QStringLiteral("Solvarra Version"), 12, true, m_frame), 3, 2);
+    grid->addWidget(splashLabel("lblProductName", tr("Budgeted Hourly"), 24, true, m_frame), 1, 1, 1, 2);
+    grid->addWidget(splashLabel("lblProductName2", tr("Rate Analysis"), 24, true, m_frame), 2, 1, 1, 2);
+    grid->addWidget(splashLabel("lblPlatform", tr("Solvarra Version"), 12, true, m_frame), 3, 2);
     grid->addWidget(splashLabel("lblVersion", program::versionText(), 12, true, m_frame), 4, 2);
     grid->addWidget(splashLabel("lblCopyright", credits::copyrightLine(year), 8.25, false, m_frame), 5, 2);
-    grid->addWidget(
-        splashLabel("lblWarning", QStringLiteral("It comes with no warranty: see Help > About."), 8.25, false, m_frame),
-        6, 2);
+    grid->addWidget(splashLabel("lblWarning", tr("It comes with no warranty: see Help > About."), 8.25, false, m_frame),
+                    6, 2);
     auto* outer = new QGridLayout(this);
     outer->setContentsMargins(10, 4, 10, 4);
     outer->addWidget(m_frame);

@@ -34,7 +34,7 @@ const QString kHelpFile = QStringLiteral("BudgetAnalysis.hlp");
 FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmTab"));
-    setWindowTitle(QStringLiteral("Solvarra Budgeted Hourly Rates"));
+    setWindowTitle(tr("Solvarra Budgeted Hourly Rates"));
     setWindowIcon(programIcon());
 
     auto* central = new QWidget(this);
@@ -51,7 +51,7 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     // The window's own Calculate BHR lies within the tab control's area and stays covered by it:
     // never drawn, never under the pointer, never reached with Tab. The user calculates with
     // the button on "5. Indirect Costs".
-    auto* calc = new QPushButton(QStringLiteral("Calculate BHR"), central);
+    auto* calc = new QPushButton(tr("Calculate BHR"), central);
     calc->setObjectName(QStringLiteral("cmdCalc"));
     calc->setFocusPolicy(Qt::NoFocus);
     calc->hide();
@@ -66,16 +66,15 @@ FrmTab::FrmTab(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
 void FrmTab::addPages()
 {
     m_preliminary = new PreliminaryPage;
-    m_tabs->addTab(new ScrollingPage(m_preliminary), QStringLiteral("1. Preliminary Information"));
-    const std::array<QString, 4> captions = {QStringLiteral("2. General Information"), QStringLiteral("3. Equipment"),
-                                             QStringLiteral("4. Wages and Efficiency"),
-                                             QStringLiteral("5. Indirect Costs")};
+    m_tabs->addTab(new ScrollingPage(m_preliminary), tr("1. Preliminary Information"));
+    const std::array<QString, 4> captions = {tr("2. General Information"), tr("3. Equipment"),
+                                             tr("4. Wages and Efficiency"), tr("5. Indirect Costs")};
     for (std::size_t i = 0; i < m_boxPages.size(); ++i) {
         m_boxPages[i] = new BoxesPage(Tab(General + int(i)));
         m_tabs->addTab(new ScrollingPage(m_boxPages[i]), captions[i]);
     }
     m_pricing = new ReverseEngineeringPage(m_platform, *this);
-    m_tabs->addTab(new ScrollingPage(m_pricing), QStringLiteral("6. Reverse Engineering"));
+    m_tabs->addTab(new ScrollingPage(m_pricing), tr("6. Reverse Engineering"));
 }
 
 void FrmTab::linkPages()
@@ -98,19 +97,19 @@ void FrmTab::linkPages()
 
 void FrmTab::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* remove = file->addAction(QStringLiteral("&Delete Equip"));
+    QAction* remove = file->addAction(tr("&Delete Equip"));
     remove->setObjectName(QStringLiteral("mnuDelete"));
     connect(remove, &QAction::triggered, this, [this] { m_openWindows.deleteEquipment(); });
-    QAction* saveAs = file->addAction(QStringLiteral("Save as &new name\u2026"));
+    QAction* saveAs = file->addAction(tr("Save as &new name\u2026"));
     saveAs->setObjectName(QStringLiteral("mnuSaveAsNew"));
     connect(saveAs, &QAction::triggered, this, &FrmTab::saveAsNewName);
-    QAction* plant = file->addAction(QStringLiteral("P&lant Overview\u2026"));
+    QAction* plant = file->addAction(tr("P&lant Overview\u2026"));
     plant->setObjectName(QStringLiteral("mnuPlant"));
     plant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(plant, &QAction::triggered, this, [this] { m_openWindows.plant(); });
-    QAction* jobCost = file->addAction(QStringLiteral("&Job Cost\u2026"));
+    QAction* jobCost = file->addAction(tr("&Job Cost\u2026"));
     jobCost->setObjectName(QStringLiteral("mnuJobCost"));
     jobCost->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     connect(jobCost, &QAction::triggered, this, [this] { m_openWindows.jobCost(); });
@@ -119,19 +118,19 @@ void FrmTab::buildMenus()
     file->addSeparator();
     new InputsCsvMenu(m_platform, *this, *file);
     file->addSeparator();
-    QAction* setup = file->addAction(QStringLiteral("&Printer SetUp"));
+    QAction* setup = file->addAction(tr("&Printer SetUp"));
     setup->setObjectName(QStringLiteral("PrntSetUp"));
     connect(setup, &QAction::triggered, this, [this] { m_platform.printing().showSetup(this); });
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &FrmTab::exitProgram);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     const std::array<std::pair<const char*, QString>, 3> helpItems = {{
-        {"frmContents", QStringLiteral("&Contents")},
-        {"frmIndex", QStringLiteral("&Index")},
-        {"mnuHelpHelp", QStringLiteral("&Help on Help")},
+        {"frmContents", tr("&Contents")},
+        {"frmIndex", tr("&Index")},
+        {"mnuHelpHelp", tr("&Help on Help")},
     }};
     const std::array<int, 3> commands = {HelpViewer::Contents, HelpViewer::Index, HelpViewer::HelpOnHelp};
     for (std::size_t i = 0; i < helpItems.size(); ++i) {
@@ -140,7 +139,7 @@ void FrmTab::buildMenus()
         connect(item, &QAction::triggered, this, [this, command = commands[i]] { showHelp(command); });
     }
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About"));
+    QAction* about = help->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] { m_openWindows.about(); });
 }

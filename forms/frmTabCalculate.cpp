@@ -18,7 +18,7 @@ namespace forms {
 void FrmTab::calculateBudget(bool turnToLastTab)
 {
     if (m_currentName.isEmpty()) {
-        m_platform.messages().tell(QStringLiteral("You must have a valid File to Analyze. Click OK and begin again"));
+        m_platform.messages().tell(tr("You must have a valid File to Analyze. Click OK and begin again"));
         return;
     }
     if (!mayReplaceSharedFiles())
@@ -26,11 +26,11 @@ void FrmTab::calculateBudget(bool turnToLastTab)
     const BudgetOutcome outcome = engine::calculateBudget(m_platform.folder(), m_currentName, boxTexts());
     announceCalculation(outcome);
     if (outcome.kind == BudgetOutcome::Kind::Overflow) {
-        m_platform.messages().tell(QStringLiteral("Please fill out all necessary info on ") + m_currentName);
+        m_platform.messages().tell(tr("Please fill out all necessary info on ") + m_currentName);
         return;
     }
     if (outcome.kind == BudgetOutcome::Kind::NotSaved) {
-        m_platform.messages().tell(outcome.error + QStringLiteral("\r\nThe calculation was not completed."));
+        m_platform.messages().tell(outcome.error + tr("\r\nThe calculation was not completed."));
         return;
     }
     if (turnToLastTab)
@@ -47,9 +47,9 @@ bool FrmTab::mayReplaceSharedFiles()
         return true;
     const QString others = sharing.join(QStringLiteral("\", \""));
     const QString question =
-        QStringLiteral("\"%1\" and \"%2\" share their files: an equipment's files are named from the first "
-                       "seven characters of its name. Calculating now replaces the saved figures of \"%2\" with "
-                       "those of \"%1\".\r\nReplace them?")
+        tr("\"%1\" and \"%2\" share their files: an equipment's files are named from the first "
+           "seven characters of its name. Calculating now replaces the saved figures of \"%2\" with "
+           "those of \"%1\".\r\nReplace them?")
             .arg(m_currentName, others);
     return m_platform.messages().askYesNo(question, {}, MessageBoxes::Answer::No) == MessageBoxes::Answer::Yes;
 }

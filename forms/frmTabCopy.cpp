@@ -23,11 +23,11 @@ QString refusal(const equipmentcopy::CopyOutcome& outcome, const QString& from, 
     using Kind = equipmentcopy::CopyOutcome::Kind;
     switch (outcome.kind) {
     case Kind::SharesFiles:
-        return FrmTab::sharedFilesRefusal(to, outcome.sharingWith, QStringLiteral("used"));
+        return FrmTab::sharedFilesRefusal(to, outcome.sharingWith, FrmTab::tr("used"));
     case Kind::Exists:
-        return QStringLiteral("\"%1\" is already in the equipment list. Please choose another name.").arg(to);
+        return FrmTab::tr("\"%1\" is already in the equipment list. Please choose another name.").arg(to);
     case Kind::NoInputs:
-        return QStringLiteral("\"%1\" has no saved figures to copy yet. Calculate BHR saves them.").arg(from);
+        return FrmTab::tr("\"%1\" has no saved figures to copy yet. Calculate BHR saves them.").arg(from);
     case Kind::BadName:
     case Kind::NotSaved:
         return outcome.error;
@@ -91,9 +91,8 @@ void FrmTab::saveAsNewName()
 
 std::optional<QString> FrmTab::askNewName(const QString& from, const QString& suggestion)
 {
-    const std::optional<QString> to =
-        m_platform.messages().askText(QStringLiteral("Save a copy of \"%1\" under the new name:").arg(from),
-                                      QStringLiteral("Save as new name"), suggestion);
+    const std::optional<QString> to = m_platform.messages().askText(
+        tr("Save a copy of \"%1\" under the new name:").arg(from), tr("Save as new name"), suggestion);
     if (!to || to->isEmpty() || *to == from)
         return std::nullopt;
     return to;
@@ -109,7 +108,7 @@ FrmTab::CopyStep FrmTab::copyBoxesTo(const QString& from, const QString& to)
         typed.at(digit - 2) = recordlayout::linesOf(recordlayout::inputFile(digit), texts);
     equipmentcopy::CopyOutcome outcome = equipmentcopy::copyTyped(m_platform.folder(), from, to, typed);
     if (outcome.kind == equipmentcopy::CopyOutcome::Kind::FilesExist) {
-        const QString question = QStringLiteral("Replace them with the copy of \"%1\"?").arg(from);
+        const QString question = tr("Replace them with the copy of \"%1\"?").arg(from);
         if (!mayTakeOverFiles(m_platform.messages(), to, outcome.present, question))
             return CopyStep::Declined;
         outcome = equipmentcopy::copyTyped(m_platform.folder(), from, to, typed, equipmentcopy::ExistingFiles::Replace);
@@ -133,7 +132,7 @@ void FrmTab::workOnCopy(const QString& name)
     showNameOnEveryTab();
     if (const StoreResult written = handover::writeName(m_platform.folder(), name); !written.ok())
         m_platform.messages().tell(written.error);
-    statusBar()->showMessage(QStringLiteral("Saved as %1. You are now working on %1.").arg(name));
+    statusBar()->showMessage(tr("Saved as %1. You are now working on %1.").arg(name));
 }
 
 } // namespace forms

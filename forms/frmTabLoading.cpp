@@ -22,8 +22,12 @@ using namespace platform;
 namespace forms {
 
 namespace {
-const QString kNoNameMessage = QStringLiteral("You must have a valid File to Analyze. Click OK and begin again");
+QString noNameMessage()
+{
+    return FrmTab::tr("You must have a valid File to Analyze. Click OK and begin again");
 }
+
+} // namespace
 
 void FrmTab::selectListEntry(int row)
 {
@@ -35,7 +39,7 @@ void FrmTab::selectListEntry(int row)
     m_preliminary->setTitle(entry);
     m_currentName = m_preliminary->title();
     if (m_currentName.isEmpty()) {
-        m_platform.messages().tell(kNoNameMessage);
+        m_platform.messages().tell(noNameMessage());
         return;
     }
     if (!addToList(m_currentName))
@@ -47,7 +51,7 @@ void FrmTab::selectListEntry(int row)
 void FrmTab::startAnalysis()
 {
     if (m_preliminary->title().isEmpty()) {
-        m_platform.messages().tell(kNoNameMessage);
+        m_platform.messages().tell(noNameMessage());
         return;
     }
     const QString name = m_preliminary->chosenEntry().value_or(m_preliminary->title());
@@ -88,10 +92,10 @@ bool FrmTab::addToList(const QString& name)
 
 QString FrmTab::sharedFilesRefusal(const QString& name, const QStringList& sharing, const QString& refused)
 {
-    return QStringLiteral("The name \"%1\" cannot be %2: its files are already those of \"%3\". An "
-                          "equipment's files are named from the first seven characters of its name, so the "
-                          "two would share their figures. Please choose a name that differs from \"%3\" "
-                          "within its first seven characters.")
+    return tr("The name \"%1\" cannot be %2: its files are already those of \"%3\". An "
+              "equipment's files are named from the first seven characters of its name, so the "
+              "two would share their figures. Please choose a name that differs from \"%3\" "
+              "within its first seven characters.")
         .arg(name, refused, sharing.join(QStringLiteral("\", \"")));
 }
 
@@ -105,7 +109,7 @@ bool FrmTab::refuseSharedFiles(const QString& name)
     const QStringList sharing = sharedfiles::namesSharingFiles(listed.names, name);
     if (sharing.isEmpty())
         return false;
-    m_platform.messages().tell(sharedFilesRefusal(name, sharing, QStringLiteral("started")));
+    m_platform.messages().tell(sharedFilesRefusal(name, sharing, tr("started")));
     return true;
 }
 
@@ -128,8 +132,8 @@ bool FrmTab::loadRecord(LoadRegime regime)
         if (loaded.state == FileState::Missing)
             return false;
         if (loaded.state == FileState::Damaged)
-            m_platform.messages().tell(loaded.error + QStringLiteral("\r\nOnly the lines in its first part are "
-                                                                     "loaded; check the boxes they fill."),
+            m_platform.messages().tell(loaded.error + tr("\r\nOnly the lines in its first part are "
+                                                         "loaded; check the boxes they fill."),
                                        {}, MessageBoxes::Icon::Warning);
         else if (!loaded.ok())
             continue;
@@ -173,8 +177,8 @@ void FrmTab::workSpaceFromCost()
 {
     const auto derived = workSpaceByCost();
     if (!derived) {
-        m_platform.messages().tell(QStringLiteral(
-            "The work space cannot be recalculated: the total equipment cost within the plant reads as 0."));
+        m_platform.messages().tell(
+            tr("The work space cannot be recalculated: the total equipment cost within the plant reads as 0."));
         return;
     }
     box(InputBox::WorkSpace)->setText(numbers::boxText(*derived));

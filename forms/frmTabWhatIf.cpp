@@ -38,7 +38,7 @@ bool FrmTab::showCenter(const QString& name)
     if (m_currentName != name)
         showEquipment(name);
     if (m_currentName != name) {
-        m_platform.messages().tell(QStringLiteral("\"%1\" is not in the equipment list.").arg(name), {},
+        m_platform.messages().tell(tr("\"%1\" is not in the equipment list.").arg(name), {},
                                    MessageBoxes::Icon::Warning);
         return false;
     }
