@@ -1,5 +1,6 @@
 #include "forms/AmountRows.h"
 
+#include "forms/LowerLayers.h"
 #include "forms/NamedWidget.h"
 #include "forms/TextBoxes.h"
 #include "report/ResultTexts.h"
@@ -14,8 +15,7 @@
 
 #include <algorithm>
 
-using namespace engine;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

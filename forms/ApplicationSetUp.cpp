@@ -1,11 +1,12 @@
 #include "forms/ApplicationSetUp.h"
 
+#include "forms/LowerLayers.h"
 #include "platform/ProgramFacts.h"
 
 #include <QApplication>
 #include <QFont>
 
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

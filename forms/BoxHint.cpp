@@ -1,5 +1,6 @@
 #include "forms/BoxHint.h"
 
+#include "forms/LowerLayers.h"
 #include "textrules/ReadingHint.h"
 
 #include <QBoxLayout>
@@ -7,7 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using namespace textrules;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

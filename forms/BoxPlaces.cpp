@@ -1,8 +1,9 @@
 #include "forms/BoxPlaces.h"
+#include "forms/LowerLayers.h"
 
 #include <array>
 
-using namespace store;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -2,6 +2,7 @@
 
 #include "forms/BoxHint.h"
 #include "forms/BoxPlaces.h"
+#include "forms/LowerLayers.h"
 #include "forms/PageParts.h"
 #include "store/BoxWords.h"
 
@@ -10,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace store;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
@@ -18,29 +19,19 @@ using namespace pageparts;
 
 namespace {
 
-QString workSpaceHint()
-{
-    return BoxesPage::tr(
-        "The amount of square footage is not based on physical occupation but ratther on the ratio of "
-        "equipment cost over the total of all equipment costs. This percentage is then multiplied times "
-        "the actual square footage of the plant to produce a \"burdened\" square footage for the equipment.");
-}
-
-QString hoursHint()
-{
-    return BoxesPage::tr(
-        "If you have more than one employee, simply enter the average, not the total. It is recommended "
-        "that you not exceed 40 hours per week even if you plan on running more than one shift.");
-}
-
 // The pointer-rest hint of a box's prompt, or none.
 QString hintOf(InputBox box)
 {
     switch (box) {
     case InputBox::WorkSpace:
-        return workSpaceHint();
+        return BoxesPage::tr(
+            "The amount of square footage is not based on physical occupation but ratther on the ratio of "
+            "equipment cost over the total of all equipment costs. This percentage is then multiplied times "
+            "the actual square footage of the plant to produce a \"burdened\" square footage for the equipment.");
     case InputBox::WeeklyHours:
-        return hoursHint();
+        return BoxesPage::tr(
+            "If you have more than one employee, simply enter the average, not the total. It is recommended "
+            "that you not exceed 40 hours per week even if you plan on running more than one shift.");
     default:
         return QString();
     }

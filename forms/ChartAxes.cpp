@@ -1,5 +1,6 @@
 #include "forms/ChartAxes.h"
 
+#include "forms/LowerLayers.h"
 #include "textrules/DisplayPattern.h"
 
 #include <QCategoryAxis>
@@ -8,7 +9,7 @@
 
 #include <cmath>
 
-using namespace textrules;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

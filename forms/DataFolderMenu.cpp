@@ -1,5 +1,6 @@
 #include "forms/DataFolderMenu.h"
 
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "platform/Platform.h"
 #include "store/DataBackup.h"
@@ -9,17 +10,11 @@
 #include <QDir>
 #include <QMenu>
 
-using namespace store;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
 namespace {
-
-QString openTitle()
-{
-    return DataFolderMenu::tr("Open Data Folder");
-}
 
 QString backUpTitle()
 {
@@ -72,7 +67,8 @@ void DataFolderMenu::openFolder()
 {
     const QString folder = m_platform.folder().path();
     if (!m_platform.system().openFolder(folder))
-        tell(tr("No file manager could show the data folder %1.").arg(shown(folder)), openTitle(), true);
+        tell(tr("No file manager could show the data folder %1.").arg(shown(folder)),
+             DataFolderMenu::tr("Open Data Folder"), true);
 }
 
 void DataFolderMenu::backUp()

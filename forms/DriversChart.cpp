@@ -1,6 +1,7 @@
 #include "forms/DriversChart.h"
 
 #include "forms/ChartAxes.h"
+#include "forms/LowerLayers.h"
 #include "store/BoxWords.h"
 
 #include <QBarCategoryAxis>
@@ -15,8 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace store;
-using namespace engine;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -1,6 +1,7 @@
 #include "forms/InputsCsvMenu.h"
 
 #include "forms/DataChanges.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "platform/Platform.h"
 #include "report/ImportSummary.h"
@@ -11,9 +12,7 @@
 #include <QDir>
 #include <QMenu>
 
-using namespace store;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

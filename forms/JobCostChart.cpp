@@ -1,6 +1,7 @@
 #include "forms/JobCostChart.h"
 
 #include "forms/ChartAxes.h"
+#include "forms/LowerLayers.h"
 #include "report/JobCostTexts.h"
 
 #include <QBarCategoryAxis>
@@ -13,8 +14,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-using namespace pricing;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

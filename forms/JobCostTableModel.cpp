@@ -1,14 +1,13 @@
 #include "forms/JobCostTableModel.h"
 
+#include "forms/LowerLayers.h"
 #include "report/JobCostTexts.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
 
-using namespace store;
-using namespace pricing;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

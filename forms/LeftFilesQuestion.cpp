@@ -1,10 +1,10 @@
 #include "forms/LeftFilesQuestion.h"
 
+#include "forms/LowerLayers.h"
 #include "platform/MessageBoxes.h"
 #include "store/SharedFiles.h"
 
-using namespace store;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

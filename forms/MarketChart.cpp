@@ -1,6 +1,7 @@
 #include "forms/MarketChart.h"
 
 #include "forms/ChartAxes.h"
+#include "forms/LowerLayers.h"
 #include "report/MarketCheckTexts.h"
 
 #include <QCategoryAxis>
@@ -11,8 +12,7 @@
 
 #include <algorithm>
 
-using namespace pricing;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -1,5 +1,6 @@
 #include "forms/OpenWindows.h"
 
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/frmAbout.h"
 #include "forms/frmBHR.h"
@@ -13,8 +14,7 @@
 #include "forms/frmPlant.h"
 #include "forms/frmRateChanges.h"
 
-using namespace pricing;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -2,11 +2,12 @@
 
 #include "forms/ChartDrawing.h"
 #include "forms/DriversChart.h"
+#include "forms/LowerLayers.h"
 #include "forms/MarketChart.h"
 #include "forms/PlantChart.h"
 #include "forms/WaterfallChart.h"
 
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -1,6 +1,7 @@
 #include "forms/PlantChart.h"
 
 #include "forms/ChartAxes.h"
+#include "forms/LowerLayers.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -18,8 +19,7 @@
 #include <algorithm>
 #include <utility>
 
-using namespace engine;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

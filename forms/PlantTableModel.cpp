@@ -1,13 +1,12 @@
 #include "forms/PlantTableModel.h"
 
+#include "forms/LowerLayers.h"
 #include "report/PlantExport.h"
 #include "textrules/DisplayPattern.h"
 
 #include <utility>
 
-using namespace textrules;
-using namespace engine;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

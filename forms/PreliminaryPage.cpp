@@ -2,6 +2,7 @@
 
 #include "forms/BoxHint.h"
 #include "forms/ListEntries.h"
+#include "forms/LowerLayers.h"
 #include "forms/PageParts.h"
 #include "forms/ProgramIcon.h"
 #include "store/FileNames.h"
@@ -13,7 +14,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-using namespace store;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -1,12 +1,12 @@
 #include "forms/ProgramStart.h"
 
+#include "forms/LowerLayers.h"
 #include "forms/frmSplash.h"
 #include "forms/frmTab.h"
 #include "platform/Platform.h"
 #include "store/LeftoverFiles.h"
 
-using namespace store;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -3,6 +3,7 @@
 #include "engine/ResultFile.h"
 #include "forms/DataChanges.h"
 #include "forms/ElidedLabel.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "platform/Platform.h"
 #include "store/EquipmentList.h"
@@ -11,9 +12,7 @@
 
 #include <QCoreApplication>
 
-using namespace store;
-using namespace engine;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

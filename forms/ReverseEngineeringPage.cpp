@@ -4,6 +4,7 @@
 
 #include "engine/ResultFile.h"
 #include "engine/ResultRecord.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/OpenWindows.h"
 #include "forms/PageParts.h"
@@ -20,27 +21,13 @@
 
 #include <tuple>
 
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace pricing;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
 using namespace pageparts;
 
 namespace {
-
-QString instructionText()
-{
-    return ReverseEngineeringPage::tr(
-        "If you wish to evaluate a given piece of equipment where you already know the retail price at "
-        "several quantities, then this small routine will enlighten and surprise you. After you have "
-        "entered all required data, click the calculate button below for results that describe the speed, "
-        "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
-        "that equipment name at tab one.");
-}
 
 // Two decimals without grouping: a thousands comma would end the number when the box is read.
 const QString kHourlyCostPattern = QStringLiteral("##0.00");
@@ -85,7 +72,15 @@ ReverseEngineeringPage::ReverseEngineeringPage(Platform& platform, MainWindowLin
     auto* newName = named(new QPushButton(tr("New"), this), "Command3");
     newName->setFixedSize(44, 20);
     QLayout* grid = buildInputGrid();
-    QLabel* instruction = label("lblInstruct", instructionText(), this);
+    QLabel* instruction =
+        label("lblInstruct",
+              ReverseEngineeringPage::tr(
+                  "If you wish to evaluate a given piece of equipment where you already know the retail price at "
+                  "several quantities, then this small routine will enlighten and surprise you. After you have "
+                  "entered all required data, click the calculate button below for results that describe the speed, "
+                  "setup and pricing at various quantities. If you wish to analyze a new piece of equipment, enter "
+                  "that equipment name at tab one."),
+              this);
     QFont instructionFont = instruction->font();
     instructionFont.setPointSizeF(9.75);
     instruction->setFont(instructionFont);

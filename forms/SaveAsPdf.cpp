@@ -1,12 +1,12 @@
 #include "forms/SaveAsPdf.h"
 
+#include "forms/LowerLayers.h"
 #include "platform/Platform.h"
 #include "platform/ReportFile.h"
 
 #include <QCoreApplication>
 
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

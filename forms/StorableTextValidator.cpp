@@ -1,8 +1,9 @@
 #include "forms/StorableTextValidator.h"
 
+#include "forms/LowerLayers.h"
 #include "store/FieldText.h"
 
-using namespace store;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -1,11 +1,12 @@
 #include "forms/TextTableView.h"
 
+#include "forms/LowerLayers.h"
 #include "forms/NamedWidget.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
 
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -1,6 +1,7 @@
 #include "forms/WaterfallChart.h"
 
 #include "forms/ChartAxes.h"
+#include "forms/LowerLayers.h"
 #include "report/ChangeText.h"
 #include "textrules/DisplayPattern.h"
 
@@ -15,8 +16,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-using namespace textrules;
-using namespace report;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

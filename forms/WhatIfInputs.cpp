@@ -4,6 +4,7 @@
 #include "forms/AccessiblePrompt.h"
 #include "forms/BoxHint.h"
 #include "forms/BoxPlaces.h"
+#include "forms/LowerLayers.h"
 #include "store/BoxWords.h"
 #include "textrules/DisplayPattern.h"
 #include "textrules/NumberReading.h"
@@ -17,9 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace textrules;
-using namespace store;
-using namespace engine;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

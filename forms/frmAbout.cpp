@@ -1,6 +1,7 @@
 #include "forms/frmAbout.h"
 
 #include "forms/CreditLines.h"
+#include "forms/LowerLayers.h"
 #include "forms/NamedWidget.h"
 #include "forms/ProgramIcon.h"
 #include "platform/Platform.h"
@@ -14,19 +15,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
 namespace {
-
-QString description()
-{
-    return FrmAbout::tr(
-        "The Budgeted Hourly Cost Analysis program utilizes known expenses and usage history to ontain accurate "
-        "hourly rates for equipment. In addition, we have included the \"Reverse Engineered\" cost approach which "
-        "identifies setup time and running speed based on a known retail price for a given product.");
-}
 
 QLabel* aboutLabel(const char* name, const QString& text, QWidget* parent)
 {
@@ -79,7 +72,16 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(title, 0, 1, 1, 2);
     grid->addWidget(aboutLabel("lblVersion", program::versionText(), this), 1, 1, 1, 2);
-    grid->addWidget(aboutLabel("lblDescription", description(), this), 2, 1, 1, 2);
+    grid->addWidget(
+        aboutLabel(
+            "lblDescription",
+            FrmAbout::tr("The Budgeted Hourly Cost Analysis program utilizes known expenses and usage history to "
+                         "ontain accurate "
+                         "hourly rates for equipment. In addition, we have included the \"Reverse Engineered\" cost "
+                         "approach which "
+                         "identifies setup time and running speed based on a known retail price for a given product."),
+            this),
+        2, 1, 1, 2);
     grid->addWidget(separator("Line1", this), 3, 0, 1, 3);
     grid->addWidget(aboutLabel("Label1", credits::copyrightLine(platform.currentYear()), this), 4, 0, 1, 3);
     grid->addWidget(separator("Line2", this), 5, 0, 1, 3);

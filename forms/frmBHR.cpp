@@ -2,6 +2,7 @@
 
 #include "engine/ResultFile.h"
 #include "forms/AmountRows.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/OpenWindows.h"
 #include "forms/ResultWindows.h"
@@ -23,11 +24,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

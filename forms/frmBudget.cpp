@@ -1,6 +1,7 @@
 #include "forms/frmBudget.h"
 
 #include "forms/AmountRows.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/OpenWindows.h"
 #include "forms/ResultWindows.h"
@@ -14,8 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace textrules;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -2,6 +2,7 @@
 
 #include "forms/DataChanges.h"
 #include "forms/ElidedLabel.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/NamedWidget.h"
 #include "forms/OpenWindows.h"
@@ -23,19 +24,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace store;
-using namespace pricing;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
 namespace {
-QString loadError()
-{
-    return FrmCenter::tr("Looks Like We Got An Error in frmCenter");
-}
-
 QString reportError()
 {
     return FrmCenter::tr("An Error occured. Exiting calculations");
@@ -166,7 +159,7 @@ int FrmCenter::settleName()
 void FrmCenter::tellFailures(int count)
 {
     for (int i = 0; i < count; ++i)
-        m_platform.messages().tell(loadError());
+        m_platform.messages().tell(FrmCenter::tr("Looks Like We Got An Error in frmCenter"));
 }
 
 // The report works the analysis out afresh from the name in Name.tmp; after any failure

@@ -3,6 +3,7 @@
 #include "forms/AccessiblePrompt.h"
 #include "forms/DataChanges.h"
 #include "forms/ListEntries.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/NamedWidget.h"
 #include "platform/Platform.h"
@@ -15,30 +16,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace store;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
 namespace {
-
-QString confirmQuestion()
-{
-    return FrmDelete::tr("Are you sure you wish to delete this file?\r\n");
-}
-
-QString noNameMessage()
-{
-    return FrmDelete::tr("You must have a valid File to Delete. Click OK and begin again");
-}
-
-QString instruction()
-{
-    return FrmDelete::tr(
-        "Highlight one of the items in the list below by clicking on the name. Then click on the command Delete "
-        "to complete the deletion sequence. If you need to restore this file at a later date, be certain to use "
-        "the same spelling when creating the new file.");
-}
 
 QLabel* centredLabel(const char* name, const QString& text, QWidget* parent)
 {
@@ -77,7 +59,13 @@ void FrmDelete::build()
     QLabel* head = centredLabel("lblHeadDelete", tr("Delete Utility"), this);
     head->setFont(boldFont(head->font(), 18));
     layout->addWidget(head);
-    layout->addWidget(centredLabel("Label2", instruction(), this));
+    layout->addWidget(centredLabel(
+        "Label2",
+        FrmDelete::tr(
+            "Highlight one of the items in the list below by clicking on the name. Then click on the command Delete "
+            "to complete the deletion sequence. If you need to restore this file at a later date, be certain to use "
+            "the same spelling when creating the new file."),
+        this));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstDelete"));
@@ -124,10 +112,11 @@ void FrmDelete::loadList()
 void FrmDelete::deleteName()
 {
     // Enter alone never deletes: the question's default answer is No.
-    if (m_platform.messages().askYesNo(confirmQuestion(), {}, MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+    if (m_platform.messages().askYesNo(FrmDelete::tr("Are you sure you wish to delete this file?\r\n"), {},
+                                       MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return;
     if (m_name->text().isEmpty()) {
-        m_platform.messages().tell(noNameMessage());
+        m_platform.messages().tell(FrmDelete::tr("You must have a valid File to Delete. Click OK and begin again"));
         return;
     }
     const equipmentlist::Removal removal = equipmentlist::remove(m_platform.folder(), m_name->text());

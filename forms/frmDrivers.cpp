@@ -7,6 +7,7 @@
 #include "forms/DataChanges.h"
 #include "forms/DriversChart.h"
 #include "forms/LevelChooser.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/NamedWidget.h"
 #include "forms/PictureView.h"
@@ -30,11 +31,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -6,6 +6,7 @@
 #include "forms/DataChanges.h"
 #include "forms/JobCostChart.h"
 #include "forms/JobCostTableModel.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/NamedWidget.h"
 #include "forms/SaveAsPdf.h"
@@ -32,11 +33,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-using namespace store;
-using namespace engine;
-using namespace pricing;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

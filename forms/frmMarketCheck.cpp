@@ -5,6 +5,7 @@
 #include "engine/ResultFile.h"
 #include "forms/AccessiblePrompt.h"
 #include "forms/BoxHint.h"
+#include "forms/LowerLayers.h"
 #include "forms/MarketChart.h"
 #include "forms/NamedWidget.h"
 #include "forms/SaveAsPdf.h"
@@ -28,12 +29,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace pricing;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

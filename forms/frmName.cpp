@@ -3,6 +3,7 @@
 #include "forms/AccessiblePrompt.h"
 #include "forms/BoxHint.h"
 #include "forms/LeftFilesQuestion.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "platform/Platform.h"
 #include "store/EquipmentList.h"
@@ -15,8 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace store;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -5,6 +5,7 @@
 #include "forms/ButtonRow.h"
 #include "forms/DataChanges.h"
 #include "forms/FrozenColumnTable.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/NamedWidget.h"
 #include "forms/OpenWindows.h"
@@ -37,10 +38,7 @@
 #include <array>
 #include <utility>
 
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

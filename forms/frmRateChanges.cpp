@@ -5,6 +5,7 @@
 #include "forms/ButtonRow.h"
 #include "forms/DataChanges.h"
 #include "forms/LevelChooser.h"
+#include "forms/LowerLayers.h"
 #include "forms/MainWindowLink.h"
 #include "forms/NamedWidget.h"
 #include "forms/PictureView.h"
@@ -22,10 +23,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace store;
-using namespace engine;
-using namespace report;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

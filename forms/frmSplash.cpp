@@ -1,6 +1,7 @@
 #include "forms/frmSplash.h"
 
 #include "forms/CreditLines.h"
+#include "forms/LowerLayers.h"
 #include "forms/NamedWidget.h"
 #include "forms/ProgramIcon.h"
 #include "platform/ProgramFacts.h"
@@ -13,7 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -5,6 +5,7 @@
 #include "forms/CreditLines.h"
 #include "forms/DataFolderMenu.h"
 #include "forms/InputsCsvMenu.h"
+#include "forms/LowerLayers.h"
 #include "forms/PreliminaryPage.h"
 #include "forms/ProgramIcon.h"
 #include "forms/ReverseEngineeringPage.h"
@@ -21,9 +22,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-using namespace store;
-using namespace engine;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

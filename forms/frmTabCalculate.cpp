@@ -2,6 +2,7 @@
 #include "forms/frmTab.h"
 
 #include "engine/BudgetCalculation.h"
+#include "forms/LowerLayers.h"
 #include "platform/Platform.h"
 #include "store/RecordLayout.h"
 #include "store/SharedFiles.h"
@@ -9,9 +10,7 @@
 #include <QHash>
 #include <QLineEdit>
 
-using namespace store;
-using namespace engine;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -2,6 +2,7 @@
 #include "forms/frmTab.h"
 
 #include "forms/LeftFilesQuestion.h"
+#include "forms/LowerLayers.h"
 #include "forms/PreliminaryPage.h"
 #include "platform/Platform.h"
 #include "store/EquipmentCopy.h"
@@ -11,8 +12,7 @@
 
 #include <QStatusBar>
 
-using namespace store;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

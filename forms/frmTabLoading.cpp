@@ -2,6 +2,7 @@
 #include "forms/frmTab.h"
 
 #include "engine/WorkSpace.h"
+#include "forms/LowerLayers.h"
 #include "forms/PreliminaryPage.h"
 #include "platform/Platform.h"
 #include "store/EquipmentList.h"
@@ -14,10 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using namespace textrules;
-using namespace store;
-using namespace engine;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 

@@ -2,13 +2,12 @@
 // calculated there or saved under a new name, exactly as the user would do it by hand.
 #include "forms/frmTab.h"
 
+#include "forms/LowerLayers.h"
 #include "platform/Platform.h"
 
 #include <QLineEdit>
 
-using namespace store;
-using namespace engine;
-using namespace platform;
+using namespace forms::lowerlayers;
 
 namespace forms {
 
