@@ -13,17 +13,6 @@
 
 namespace {
 
-using Files = QMap<QString, QByteArray>;
-
-// Every file of the folder by name, with its bytes.
-Files filesIn(const QString& folder)
-{
-    Files files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, contentOf(QDir(folder).filePath(name)));
-    return files;
-}
-
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -57,7 +46,7 @@ void TestDataFolder::backUpSwitchAndSwitchBackKeepsEveryFile()
     ui.startWorkedExample("Heidelberg");
     ui.click("Command2");
     QVERIFY(ui.openWindow<FrmBudget>());
-    const Files saved = filesIn(home);
+    const auto saved = filesIn(home);
     QCOMPARE(saved.keys(),
              (QStringList{"Heidelb2", "Heidelb3", "Heidelb4", "Heidelb55", "Name.tmp", "budget.fyl", "primary.bud"}));
 
@@ -153,7 +142,7 @@ void TestDataFolder::refusesWhatItCannotDoAndLosesNothing()
     ui.platform().noRegistry.fileManagerWorks = false;
     ui.platform().rememberedInMemory.works = QByteArray(QTest::currentDataTag()).contains("not remembered") == false;
     const QString data = ui.folder().path();
-    const Files saved = filesIn(data);
+    const auto saved = filesIn(data);
     const QStringList listed = entries(ui.list());
     QVERIFY(writeBytes(scratch.filePath("file"), "not a folder"));
     QVERIFY(QDir(scratch.path()).mkpath("empty"));

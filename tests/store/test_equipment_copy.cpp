@@ -136,9 +136,7 @@ void TestEquipmentCopy::refusedCopyChangesNothing()
         QVERIFY(saveEquipment(dir, name, true));
     if (!blocked.isEmpty())
         QVERIFY(QDir(dir.path()).mkdir(blocked));
-    QHash<QString, QByteArray> before;
-    for (const QString& entry : folderEntries(dir.path()))
-        before.insert(entry, contentOf(dir.filePath(entry)));
+    const auto before = filesIn(dir.path());
 
     const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(
         folder, from, to, replace ? equipmentcopy::ExistingFiles::Replace : equipmentcopy::ExistingFiles::Keep);
@@ -150,10 +148,7 @@ void TestEquipmentCopy::refusedCopyChangesNothing()
         QVERIFY(!outcome.error.isEmpty());
     if (kind == int(Kind::FilesExist))
         QCOMPARE(outcome.present, QStringList{blocked});
-    QHash<QString, QByteArray> after;
-    for (const QString& entry : folderEntries(dir.path()))
-        after.insert(entry, contentOf(dir.filePath(entry)));
-    QCOMPARE(after, before);
+    QCOMPARE(filesIn(dir.path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestEquipmentCopy)

@@ -7,6 +7,7 @@
 #include "store/InputsTable.h"
 #include "store/RecordLayout.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/PlantFolder.h"
 #include "tests/support/ProgramNames.h"
 #include "tests/support/WorkedExampleBoxes.h"
 
@@ -71,11 +72,7 @@ void TestInputsTable::init()
     const InputTexts text = textsOf(workedExampleBoxes());
     QVERIFY(m_folder->replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), text)).ok());
     for (const QString& name : kListed)
-        for (int digit = 2; digit <= 4; ++digit)
-            QVERIFY(m_folder
-                        ->replace(filenames::inputFile(name, digit),
-                                  recordlayout::linesOf(recordlayout::inputFile(digit), text))
-                        .ok());
+        QVERIFY(saveInputFiles(*m_folder, name, text));
     QVERIFY(m_folder->replace(filenames::kListFile, kListed).ok());
 }
 
@@ -120,28 +117,16 @@ void TestInputsTable::writesFormulaTextsAsTextAndReadsThemBack_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("nameCell"); // as a name, or any other text
     QTest::addColumn<QString>("boxCell");  // as a box's text
-
-    QTest::newRow("a formula") << "=HYPERLINK(\"x\")"
-                               << "'=HYPERLINK(\"x\")"
-                               << "'=HYPERLINK(\"x\")";
-    QTest::newRow("a negative number") << "-5"
-                                       << "'-5"
-                                       << "-5";
-    QTest::newRow("a number and more") << "-5+A1"
-                                       << "'-5+A1"
-                                       << "'-5+A1";
-    QTest::newRow("a number with an exponent") << "+1.5e3"
-                                               << "'+1.5e3"
-                                               << "+1.5e3";
-    QTest::newRow("already guarded") << "'@x"
-                                     << "''@x"
-                                     << "''@x";
-    QTest::newRow("a plain quote") << "'x"
-                                   << "'x"
-                                   << "'x";
-    QTest::newRow("plain text") << "Press A"
-                                << "Press A"
-                                << "Press A";
+    const auto row = [](const char* rowName, const char* text, const char* nameCell, const char* boxCell) {
+        QTest::newRow(rowName) << QString(text) << QString(nameCell) << QString(boxCell);
+    };
+    row("a formula", "=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")");
+    row("a negative number", "-5", "'-5", "-5");
+    row("a number and more", "-5+A1", "'-5+A1", "'-5+A1");
+    row("a number with an exponent", "+1.5e3", "'+1.5e3", "+1.5e3");
+    row("already guarded", "'@x", "''@x", "''@x");
+    row("a plain quote", "'x", "'x", "'x");
+    row("plain text", "Press A", "Press A", "Press A");
 }
 
 void TestInputsTable::writesFormulaTextsAsTextAndReadsThemBack()
@@ -236,9 +221,7 @@ void TestInputsTable::refusedRowChangesNothing()
     QFETCH(QList<QStringList>, rows);
     QFETCH(QList<int>, refusedRows);
     QFETCH(QString, reason);
-    QMap<QString, QByteArray> before;
-    for (const QString& file : folderEntries(m_dir->path()))
-        before.insert(file, contentOf(m_dir->filePath(file)));
+    const auto before = filesIn(m_dir->path());
 
     const inputsimport::Plan plan = inputsimport::plan(*m_folder, table(rows));
     QVERIFY2(plan.problem.isEmpty(), qPrintable(plan.problem));
