@@ -98,34 +98,25 @@ void TestDataFolder::refusesWhatItCannotDoAndLosesNothing_data()
     QTest::addColumn<QString>("message"); // {data} the data folder, {chosen} the chosen path
 
     using A = MessageBoxes::Answer;
-    QTest::newRow("open without a file manager")
-        << "mnuOpenDataFolder"
-        << "" << QList<A>{} << false << "No file manager could show the data folder {data}.";
-    QTest::newRow("back up into a file")
-        << "mnuBackUp"
-        << "file" << QList<A>{} << false
-        << "The backup cannot go into {chosen}: it is a file, not a folder. Nothing was "
-           "backed up.";
-    QTest::newRow("use a folder that is not there")
-        << "mnuUseFolder"
-        << "missing" << QList<A>{} << false
-        << "The data files cannot be kept in {chosen}: it is not there. They are still those in {data}.";
-    QTest::newRow("use the folder in use") << "mnuUseFolder"
-                                           << "data" << QList<A>{} << false << "{chosen} is the data folder already.";
-    QTest::newRow("use an empty folder, answered No") << "mnuUseFolder"
-                                                      << "empty" << QList<A>{A::No} << false
-                                                      << "{chosen} holds no data files yet. Start a new set of data "
-                                                         "there, with an empty equipment list? The files in "
-                                                         "{data} stay as they are.";
-    QTest::newRow("use an empty folder, answered Yes")
-        << "mnuUseFolder"
-        << "empty" << QList<A>{A::Yes} << true
-        << "The data files are now those in {chosen}, from now on and at the next starts.";
-    QTest::newRow("use another data folder, the choice not remembered")
-        << "mnuUseFolder"
-        << "saved" << QList<A>{} << true
-        << "The data files are now those in {chosen}, but the next start will not know it: the settings cannot be "
-           "written.";
+    const auto row = [](const char* name, const char* action, const char* chosen, const QList<A>& answers,
+                        bool switched, const char* message) {
+        QTest::newRow(name) << QString(action) << QString(chosen) << answers << switched << QString(message);
+    };
+    row("open without a file manager", "mnuOpenDataFolder", "", {}, false,
+        "No file manager could show the data folder {data}.");
+    row("back up into a file", "mnuBackUp", "file", {}, false,
+        "The backup cannot go into {chosen}: it is a file, not a folder. Nothing was backed up.");
+    row("use a folder that is not there", "mnuUseFolder", "missing", {}, false,
+        "The data files cannot be kept in {chosen}: it is not there. They are still those in {data}.");
+    row("use the folder in use", "mnuUseFolder", "data", {}, false, "{chosen} is the data folder already.");
+    row("use an empty folder, answered No", "mnuUseFolder", "empty", {A::No}, false,
+        "{chosen} holds no data files yet. Start a new set of data there, with an empty equipment list? The files in "
+        "{data} stay as they are.");
+    row("use an empty folder, answered Yes", "mnuUseFolder", "empty", {A::Yes}, true,
+        "The data files are now those in {chosen}, from now on and at the next starts.");
+    row("use another data folder, the choice not remembered", "mnuUseFolder", "saved", {}, true,
+        "The data files are now those in {chosen}, but the next start will not know it: the settings cannot be "
+        "written.");
 }
 
 void TestDataFolder::refusesWhatItCannotDoAndLosesNothing()

@@ -209,43 +209,29 @@ void TestJobCostWindow::saysWhatIsMissing_data()
     QTest::addColumn<QString>("note"); // the center's
     QTest::addColumn<QStringList>("costed");
     QTest::addColumn<bool>("prices");
-
-    QTest::newRow("missing speed") << ""
-                                   << ""
-                                   << "Bravo" << int(Speed)
-                                   << "Cheapest at level 1 (100 %): Alpha, $172.53 for 12,000 pieces in 2.50 press "
-                                      "hours, quoted at $215.66 with 25 % mark-up. 2 centers are not costed: their "
-                                      "notes in the table say why."
-                                   << "missing: speed" << QStringList{"Alpha"} << true;
-    QTest::newRow("missing result file") << ""
-                                         << ""
-                                         << "Charlie" << int(Speed) << kVerdict12000
-                                         << "missing: result file (Calculate BHR), set-up time"
-                                         << QStringList{"Alpha", "Bravo"} << true;
-    QTest::newRow("zero quantity") << "txtQuantity"
-                                   << "0"
-                                   << "" << 0 << "The quantity must be above 0 pieces; \"0\" reads as 0."
-                                   << "" << QStringList() << false;
-    QTest::newRow("quantity in words") << "txtQuantity"
-                                       << "a dozen"
-                                       << "" << 0
-                                       << "The quantity \"a dozen\" is not a number: type the job's quantity in "
-                                          "pieces."
-                                       << "" << QStringList() << false;
-    QTest::newRow("mark-up in words") << "txtMarkUp"
-                                      << "usual"
-                                      << "" << 0
-                                      << "The mark-up \"usual\" is not a number: type the job's mark-up in percent. "
-                                         "Cheapest at level 1 (100 %): Bravo, $151.82 for 12,000 pieces in 2.20 "
-                                         "press hours. 1 center is not costed: its note in the table says why."
-                                      << "" << QStringList{"Alpha", "Bravo"} << false;
-    QTest::newRow("speed in words") << ""
-                                    << ""
-                                    << "Alpha" << int(Speed)
-                                    << "Cheapest at level 1 (100 %): Bravo, $151.82 for 12,000 pieces in 2.20 press "
-                                       "hours, quoted at $189.78 with 25 % mark-up. 2 centers are not costed: their "
-                                       "notes in the table say why."
-                                    << "speed \"fast\" is not a number" << QStringList{"Bravo"} << true;
+    const auto row = [](const char* name, const char* box, const char* typed, const char* center, int column,
+                        const QString& sentence, const char* note, const QStringList& costed, bool prices) {
+        QTest::newRow(name) << QString(box) << QString(typed) << QString(center) << column << sentence << QString(note)
+                            << costed << prices;
+    };
+    row("missing speed", "", "", "Bravo", Speed,
+        "Cheapest at level 1 (100 %): Alpha, $172.53 for 12,000 pieces in 2.50 press hours, quoted at $215.66 "
+        "with 25 % mark-up. 2 centers are not costed: their notes in the table say why.",
+        "missing: speed", {"Alpha"}, true);
+    row("missing result file", "", "", "Charlie", Speed, kVerdict12000,
+        "missing: result file (Calculate BHR), set-up time", {"Alpha", "Bravo"}, true);
+    row("zero quantity", "txtQuantity", "0", "", 0, "The quantity must be above 0 pieces; \"0\" reads as 0.", "", {},
+        false);
+    row("quantity in words", "txtQuantity", "a dozen", "", 0,
+        "The quantity \"a dozen\" is not a number: type the job's quantity in pieces.", "", {}, false);
+    row("mark-up in words", "txtMarkUp", "usual", "", 0,
+        "The mark-up \"usual\" is not a number: type the job's mark-up in percent. Cheapest at level 1 (100 %): Bravo, "
+        "$151.82 for 12,000 pieces in 2.20 press hours. 1 center is not costed: its note in the table says why.",
+        "", {"Alpha", "Bravo"}, false);
+    row("speed in words", "", "", "Alpha", Speed,
+        "Cheapest at level 1 (100 %): Bravo, $151.82 for 12,000 pieces in 2.20 press hours, quoted at $189.78 "
+        "with 25 % mark-up. 2 centers are not costed: their notes in the table say why.",
+        "speed \"fast\" is not a number", {"Bravo"}, true);
 }
 
 void TestJobCostWindow::saysWhatIsMissing()
