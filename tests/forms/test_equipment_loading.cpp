@@ -386,6 +386,7 @@ void TestEquipmentLoading::workSpaceOptions()
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", {{"txtSq", "180"}});
     ui.start();
+    QVERIFY(!ui.child<QRadioButton>("Option1")->isChecked() && !ui.child<QRadioButton>("Option2")->isChecked());
     ui.startAnalysis("Kord");
     ui.typeAll({{"txtCost", "50"}, {"txtTotCost", "600"}, {"txtTotFeet", "3"}});
     ui.click("Option1");
