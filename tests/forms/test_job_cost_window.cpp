@@ -39,25 +39,11 @@ QTableView* tableOf(const QWidget* window)
     return control<QTableView>(window, "tblCenters");
 }
 
-int rowOf(const QWidget* window, const QString& center)
-{
-    const QAbstractItemModel* model = tableOf(window)->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        if (model->index(row, Center).data().toString() == center)
-            return row;
-    return -1;
-}
-
-QString cell(const QWidget* window, const QString& center, int column)
-{
-    return tableOf(window)->model()->index(rowOf(window, center), column).data().toString();
-}
-
 QStringList rowOf(const QWidget* window, const QString& center, int from, int to)
 {
     QStringList cells;
     for (int column = from; column <= to; ++column)
-        cells << cell(window, center, column);
+        cells << centerCell(window, center, column);
     return cells;
 }
 
@@ -65,7 +51,7 @@ QStringList rowOf(const QWidget* window, const QString& center, int from, int to
 void typeInCell(const QWidget* window, const QString& center, int column, const QString& text)
 {
     QTableView* table = tableOf(window);
-    const QModelIndex index = table->model()->index(rowOf(window, center), column);
+    const QModelIndex index = table->model()->index(centerRow(window, center), column);
     table->setCurrentIndex(index); // which opens the cell for typing
     QLineEdit* editor = nullptr;
     for (QLineEdit* open : table->viewport()->findChildren<QLineEdit*>())
@@ -160,7 +146,7 @@ void TestJobCostWindow::jobWorkedByHandOnTwoCenters()
     QCOMPARE(rowOf(window, "Bravo", Hours, Note),
              QStringList({"2.20", "$151.82", "$189.78", "$216.89", "$253.04", "$189.78", "$0.00", "cheapest"}));
     QCOMPARE(rowOf(window, "Charlie", Hours, Note), QStringList({"", "", "", "", "", "", "", kCharlieNote}));
-    QCOMPARE(rowOf(window, "Charlie"), 2); // below the centers that are costed
+    QCOMPARE(centerRow(window, "Charlie"), 2); // below the centers that are costed
 
     // At 80 %: Bravo 2.2 x 86.263610 = $189.78, quoted at x 1.25 = $237.22; Alpha $269.57, $25.88 over.
     control<QComboBox>(window, "cboLevel")->setCurrentIndex(1);
@@ -253,13 +239,13 @@ void TestJobCostWindow::saysWhatIsMissing()
         typeInCell(window, center, column, center == "Alpha" ? "fast" : center == "Charlie" ? "8000" : "");
     QCOMPARE(sentenceOf(window), sentence);
     if (!center.isEmpty())
-        QCOMPARE(cell(window, center, Note), note);
+        QCOMPARE(centerCell(window, center, Note), note);
     // A figure only where there is all it is made from.
     for (const QString name : {"Alpha", "Bravo", "Charlie"}) {
         const bool hasCost = costed.contains(name);
-        QCOMPARE(!cell(window, name, Hours).isEmpty(), hasCost);
-        QCOMPARE(!cell(window, name, Cost4).isEmpty(), hasCost);
-        QCOMPARE(!cell(window, name, Price).isEmpty(), hasCost && prices);
+        QCOMPARE(!centerCell(window, name, Hours).isEmpty(), hasCost);
+        QCOMPARE(!centerCell(window, name, Cost4).isEmpty(), hasCost);
+        QCOMPARE(!centerCell(window, name, Price).isEmpty(), hasCost && prices);
     }
     QCOMPARE(control<QLabel>(window, "lblPriceList")->text().contains(u'$'), !costed.isEmpty());
     QCOMPARE(control<QPushButton>(window, "cmdPrint")->isEnabled(), prices);

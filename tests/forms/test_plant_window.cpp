@@ -85,7 +85,7 @@ private:
     FrmPlant* openOverview();
     QAbstractItemModel* table() const { return control<QTableView>(m_plant, "tblCenters")->model(); }
     QString cell(int row, int column) const { return table()->index(row, column).data().toString(); }
-    QString stateOf(const QString& name) const;
+    QString stateOf(const QString& name) const { return centerCell(m_plant, name, kStateColumn); }
     QStringList namesShown() const;
     RecordedMessageBoxes& messages() const { return m_ui->platform().recordedMessages; }
 
@@ -117,14 +117,6 @@ FrmPlant* TestPlantWindow::openOverview()
     m_ui->window().findChild<QAction*>("mnuPlant")->trigger();
     m_plant = m_ui->window().findChild<FrmPlant*>();
     return m_plant;
-}
-
-QString TestPlantWindow::stateOf(const QString& name) const
-{
-    for (int row = 0; row < table()->rowCount(); ++row)
-        if (cell(row, 0) == name)
-            return cell(row, kStateColumn);
-    return QStringLiteral("<not shown>");
 }
 
 QStringList TestPlantWindow::namesShown() const

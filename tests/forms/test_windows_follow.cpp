@@ -23,7 +23,7 @@
 
 namespace {
 
-const QString kStateGone = QStringLiteral("gone");
+const QString kStateGone = QStringLiteral("<not shown>");
 constexpr int kSpeedColumn = 1; // in the job cost table, then the set-up, the hours and the costs
 constexpr int kSetUpColumn = 2;
 constexpr int kFirstCostColumn = 4;
@@ -32,16 +32,6 @@ constexpr int kStateColumn = 13; // in the plant overview
 ResultRecord savedResults(const DataFolder& folder, const QString& name)
 {
     return loadResultFile(folder, name).record;
-}
-
-// A center's cell in the window's table of centers; "gone" when the center is not listed there.
-QString centerCell(const QWidget* window, const QString& name, int column)
-{
-    const QAbstractItemModel* table = control<QTableView>(window, "tblCenters")->model();
-    for (int row = 0; row < table->rowCount(); ++row)
-        if (table->index(row, 0).data().toString() == name)
-            return table->index(row, column).data().toString();
-    return kStateGone;
 }
 
 } // namespace
