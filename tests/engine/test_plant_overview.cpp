@@ -4,7 +4,6 @@
 #include "engine/PlantOverview.h"
 #include "engine/RecalculateAll.h"
 #include "store/EquipmentList.h"
-#include "store/RecordLayout.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PlantFolder.h"
@@ -39,12 +38,10 @@ QString resultPath(const QTemporaryDir& dir, const QString& name)
 }
 
 // Every file of the folder but the result files, by name, with its bytes.
-QHash<QString, QByteArray> otherFiles(const QTemporaryDir& dir)
+QMap<QString, QByteArray> otherFiles(const QTemporaryDir& dir)
 {
-    QHash<QString, QByteArray> files;
-    for (const QString& entry : folderEntries(dir.path()))
-        if (!entry.endsWith(QStringLiteral("55")))
-            files.insert(entry, contentOf(dir.filePath(entry)));
+    QMap<QString, QByteArray> files = filesIn(dir.path());
+    files.removeIf([](const auto& file) { return file.key().endsWith(QStringLiteral("55")); });
     return files;
 }
 
@@ -154,7 +151,7 @@ void TestPlantOverview::plantChangeMakesOthersStaleUntilRecalculated()
     const recalculation::Plan plan = recalculation::plan(folder);
     QVERIFY(plan.refused.isEmpty());
     QCOMPARE(plan.centers.size(), kCenters.size());
-    const QHash<QString, QByteArray> untouched = otherFiles(dir);
+    const auto untouched = otherFiles(dir);
     const recalculation::SaveOutcome outcome = recalculation::save(folder, plan);
     QCOMPARE(outcome.saved, kCenters.size());
     QVERIFY(outcome.failures.isEmpty());
@@ -187,12 +184,7 @@ void TestPlantOverview::ownInputChangeMakesACenterStaleUntilRecalculated()
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
     QVERIFY(calculatePlant(dir, {}));
-    const BoxTexts kord = typed(centerBoxes(1), ownChanges);
-    for (int digit = 2; digit <= 4; ++digit)
-        QVERIFY(folder
-                    .replace(filenames::inputFile("Kord", digit),
-                             recordlayout::linesOf(recordlayout::inputFile(digit), textsOf(kord)))
-                    .ok());
+    QVERIFY(saveInputFiles(folder, "Kord", textsOf(typed(centerBoxes(1), ownChanges))));
 
     for (const plantoverview::CenterRow& row : plantoverview::read(folder).centers) {
         const bool stale = row.name == "Kord" && !changedInputs.isEmpty();

@@ -13,17 +13,6 @@
 
 namespace {
 
-using Files = QMap<QString, QByteArray>;
-
-// Every file of the folder by name, with its bytes.
-Files filesIn(const QString& folder)
-{
-    Files files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, contentOf(QDir(folder).filePath(name)));
-    return files;
-}
-
 QString native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -57,7 +46,7 @@ void TestDataFolder::backUpSwitchAndSwitchBackKeepsEveryFile()
     ui.startWorkedExample("Heidelberg");
     ui.click("Command2");
     QVERIFY(ui.openWindow<FrmBudget>());
-    const Files saved = filesIn(home);
+    const auto saved = filesIn(home);
     QCOMPARE(saved.keys(),
              (QStringList{"Heidelb2", "Heidelb3", "Heidelb4", "Heidelb55", "Name.tmp", "budget.fyl", "primary.bud"}));
 
@@ -109,34 +98,25 @@ void TestDataFolder::refusesWhatItCannotDoAndLosesNothing_data()
     QTest::addColumn<QString>("message"); // {data} the data folder, {chosen} the chosen path
 
     using A = MessageBoxes::Answer;
-    QTest::newRow("open without a file manager")
-        << "mnuOpenDataFolder"
-        << "" << QList<A>{} << false << "No file manager could show the data folder {data}.";
-    QTest::newRow("back up into a file")
-        << "mnuBackUp"
-        << "file" << QList<A>{} << false
-        << "The backup cannot go into {chosen}: it is a file, not a folder. Nothing was "
-           "backed up.";
-    QTest::newRow("use a folder that is not there")
-        << "mnuUseFolder"
-        << "missing" << QList<A>{} << false
-        << "The data files cannot be kept in {chosen}: it is not there. They are still those in {data}.";
-    QTest::newRow("use the folder in use") << "mnuUseFolder"
-                                           << "data" << QList<A>{} << false << "{chosen} is the data folder already.";
-    QTest::newRow("use an empty folder, answered No") << "mnuUseFolder"
-                                                      << "empty" << QList<A>{A::No} << false
-                                                      << "{chosen} holds no data files yet. Start a new set of data "
-                                                         "there, with an empty equipment list? The files in "
-                                                         "{data} stay as they are.";
-    QTest::newRow("use an empty folder, answered Yes")
-        << "mnuUseFolder"
-        << "empty" << QList<A>{A::Yes} << true
-        << "The data files are now those in {chosen}, from now on and at the next starts.";
-    QTest::newRow("use another data folder, the choice not remembered")
-        << "mnuUseFolder"
-        << "saved" << QList<A>{} << true
-        << "The data files are now those in {chosen}, but the next start will not know it: the settings cannot be "
-           "written.";
+    const auto row = [](const char* name, const char* action, const char* chosen, const QList<A>& answers,
+                        bool switched, const char* message) {
+        QTest::newRow(name) << QString(action) << QString(chosen) << answers << switched << QString(message);
+    };
+    row("open without a file manager", "mnuOpenDataFolder", "", {}, false,
+        "No file manager could show the data folder {data}.");
+    row("back up into a file", "mnuBackUp", "file", {}, false,
+        "The backup cannot go into {chosen}: it is a file, not a folder. Nothing was backed up.");
+    row("use a folder that is not there", "mnuUseFolder", "missing", {}, false,
+        "The data files cannot be kept in {chosen}: it is not there. They are still those in {data}.");
+    row("use the folder in use", "mnuUseFolder", "data", {}, false, "{chosen} is the data folder already.");
+    row("use an empty folder, answered No", "mnuUseFolder", "empty", {A::No}, false,
+        "{chosen} holds no data files yet. Start a new set of data there, with an empty equipment list? The files in "
+        "{data} stay as they are.");
+    row("use an empty folder, answered Yes", "mnuUseFolder", "empty", {A::Yes}, true,
+        "The data files are now those in {chosen}, from now on and at the next starts.");
+    row("use another data folder, the choice not remembered", "mnuUseFolder", "saved", {}, true,
+        "The data files are now those in {chosen}, but the next start will not know it: the settings cannot be "
+        "written.");
 }
 
 void TestDataFolder::refusesWhatItCannotDoAndLosesNothing()
@@ -153,7 +133,7 @@ void TestDataFolder::refusesWhatItCannotDoAndLosesNothing()
     ui.platform().noRegistry.fileManagerWorks = false;
     ui.platform().rememberedInMemory.works = QByteArray(QTest::currentDataTag()).contains("not remembered") == false;
     const QString data = ui.folder().path();
-    const Files saved = filesIn(data);
+    const auto saved = filesIn(data);
     const QStringList listed = entries(ui.list());
     QVERIFY(writeBytes(scratch.filePath("file"), "not a folder"));
     QVERIFY(QDir(scratch.path()).mkpath("empty"));

@@ -202,6 +202,7 @@ void TestDeleteEquipment::stoppedDeletionKeepsTheLists()
     const QStringList messages = m_ui->messages();
     QCOMPARE(messages.size(), expectedMessages.size());
     QCOMPARE(messages.first(), kQuestion);
+    QCOMPARE(m_ui->platform().recordedMessages.shown.first().defaultAnswer, MessageBoxes::Answer::No); // Enter keeps
     if (blocker.isEmpty())
         QCOMPARE(messages, expectedMessages);
     else

@@ -1,4 +1,5 @@
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/PlantFolder.h"
 #include "tests/support/ProgramNames.h"
 
 #include "forms/BoxPlaces.h"
@@ -13,11 +14,7 @@ void saveRecord(const DataFolder& folder, const QString& name, const BoxEntries&
 {
     const InputTexts textOf = textsOf(entries);
     QVERIFY(folder.replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), textOf)).ok());
-    for (int digit = 2; digit <= 4; ++digit)
-        QVERIFY(folder
-                    .replace(filenames::inputFile(name, digit),
-                             recordlayout::linesOf(recordlayout::inputFile(digit), textOf))
-                    .ok());
+    QVERIFY(saveInputFiles(folder, name, textOf));
 }
 } // namespace
 
@@ -34,6 +31,7 @@ private slots:
     void newNameSharingFilesWithAListedNameIsRefused_data();
     void newNameSharingFilesWithAListedNameIsRefused();
     void afterRefreshTheTypedNameIsUsed();
+    void emptyNameIsRefusedWithoutChangingTab_data();
     void emptyNameIsRefusedWithoutChangingTab();
     void workSpaceOnLoading_data();
     void workSpaceOnLoading();
@@ -225,14 +223,23 @@ void TestEquipmentLoading::afterRefreshTheTypedNameIsUsed()
     QCOMPARE(ui.fileLines("budget.fyl"), (QStringList{"Kord", "Other"}));
 }
 
+void TestEquipmentLoading::emptyNameIsRefusedWithoutChangingTab_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Start Analysis") << "cmdStart";
+    QTest::newRow("Calculate BHR") << "Command2";
+}
+
 void TestEquipmentLoading::emptyNameIsRefusedWithoutChangingTab()
 {
+    QFETCH(QString, button);
     MainWindowDriver ui;
     ui.startWithList();
-    ui.click("cmdStart");
+    ui.click(button);
     QCOMPARE(ui.messages(), QStringList{kNoName});
     QCOMPARE(ui.currentTab(), 0);
     QVERIFY(ui.fileBytes("budget.fyl").isEmpty());
+    QVERIFY(!ui.fileExists("primary.bud"));
 }
 
 void TestEquipmentLoading::workSpaceOnLoading_data()
@@ -379,6 +386,7 @@ void TestEquipmentLoading::workSpaceOptions()
     MainWindowDriver ui;
     saveRecord(ui.folder(), "Kord", {{"txtSq", "180"}});
     ui.start();
+    QVERIFY(!ui.child<QRadioButton>("Option1")->isChecked() && !ui.child<QRadioButton>("Option2")->isChecked());
     ui.startAnalysis("Kord");
     ui.typeAll({{"txtCost", "50"}, {"txtTotCost", "600"}, {"txtTotFeet", "3"}});
     ui.click("Option1");

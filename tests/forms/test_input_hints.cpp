@@ -1,11 +1,9 @@
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/ProgramNames.h"
 
-#include "forms/frmDelete.h"
 #include "forms/frmName.h"
 #include "store/FileNames.h"
 
-#include <QAction>
 #include <QPointer>
 
 namespace {
@@ -30,7 +28,6 @@ private slots:
     void boxesAreNamedAfterTheirPrompts();
     void enterInTheRevisedNameAccepts_data();
     void enterInTheRevisedNameAccepts();
-    void deleteQuestionDefaultsToNo();
 
 private:
     std::unique_ptr<MainWindowDriver> m_ui;
@@ -43,36 +40,16 @@ void TestInputHints::hintBesideTheBox_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept"); // the box's text afterwards
     QTest::addColumn<QString>("hint"); // empty: no hint shown
-    QTest::newRow("thousands comma") << "txtSS"
-                                     << "1,500"
-                                     << "1,500"
-                                     << "read as 1";
-    QTest::newRow("plain number") << "txtSS"
-                                  << "1500"
-                                  << "1500"
-                                  << "";
-    QTest::newRow("dollar sign on the last tab") << "txtHrCost"
-                                                 << "$12.50"
-                                                 << "$12.50"
-                                                 << "read as 0";
-    QTest::newRow("trailing letter") << "txtQ1"
-                                     << "12 x"
-                                     << "12 x"
-                                     << "read as 12";
-    QTest::newRow("too large") << "txtEff60"
-                               << "1e999"
-                               << "1e999"
-                               << "too large to calculate with";
-    QTest::newRow("unstorable character refused") << "txtSell"
-                                                  << "12\u65e5"
-                                                  << "12" << unstorable;
-    QTest::newRow("next accepted keystroke clears the reason") << "txtSell"
-                                                               << "12\u65e53"
-                                                               << "123"
-                                                               << "";
-    QTest::newRow("refused in the name box") << "txtTitle"
-                                             << "Kord\u65e5"
-                                             << "Kord" << unstorable;
+    const auto row = [](const char* rowName, const char* box, const QString& typed, const QString& kept,
+                        const QString& hint) { QTest::newRow(rowName) << QString(box) << typed << kept << hint; };
+    row("thousands comma", "txtSS", "1,500", "1,500", "read as 1");
+    row("plain number", "txtSS", "1500", "1500", "");
+    row("dollar sign on the last tab", "txtHrCost", "$12.50", "$12.50", "read as 0");
+    row("trailing letter", "txtQ1", "12 x", "12 x", "read as 12");
+    row("too large", "txtEff60", "1e999", "1e999", "too large to calculate with");
+    row("unstorable character refused", "txtSell", "12\u65e5", "12", unstorable);
+    row("next accepted keystroke clears the reason", "txtSell", "12\u65e53", "123", "");
+    row("refused in the name box", "txtTitle", "Kord\u65e5", "Kord", unstorable);
 }
 
 void TestInputHints::hintBesideTheBox()
@@ -94,18 +71,15 @@ void TestInputHints::boxesAreNamedAfterTheirPrompts_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("name");
-    QTest::newRow("general tab") << "txtSS"
-                                 << "Current Social Security Tax Rate in Percentage";
-    QTest::newRow("colon dropped") << "txtDed"
-                                   << "Maximum Salary Applied to SS Wages Deduction";
-    QTest::newRow("indirect costs") << "txtSell"
-                                    << "General Selling Costs ($/Yr) Applied To This Center";
-    QTest::newRow("new name") << "txtTitle"
-                              << "Enter New Equipment Name";
-    QTest::newRow("mark-up") << "txtPercent"
-                             << "Enter the Percent Markup for this Center";
-    QTest::newRow("second price") << "txtP2"
-                                  << "Enter Price for Quantity 2";
+    const auto row = [](const char* rowName, const char* box, const char* name) {
+        QTest::newRow(rowName) << QString(box) << QString(name);
+    };
+    row("general tab", "txtSS", "Current Social Security Tax Rate in Percentage");
+    row("colon dropped", "txtDed", "Maximum Salary Applied to SS Wages Deduction");
+    row("indirect costs", "txtSell", "General Selling Costs ($/Yr) Applied To This Center");
+    row("new name", "txtTitle", "Enter New Equipment Name");
+    row("mark-up", "txtPercent", "Enter the Percent Markup for this Center");
+    row("second price", "txtP2", "Enter Price for Quantity 2");
 }
 
 void TestInputHints::boxesAreNamedAfterTheirPrompts()
@@ -119,10 +93,8 @@ void TestInputHints::enterInTheRevisedNameAccepts_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("label"); // the analysis name afterwards
-    QTest::newRow("a name") << "Press B"
-                            << "Press B";
-    QTest::newRow("empty box changes nothing") << ""
-                                               << "Kord";
+    QTest::newRow("a name") << QString("Press B") << QString("Press B");
+    QTest::newRow("empty box changes nothing") << QString("") << QString("Kord");
 }
 
 void TestInputHints::enterInTheRevisedNameAccepts()
@@ -142,24 +114,6 @@ void TestInputHints::enterInTheRevisedNameAccepts()
     QCOMPARE(m_ui->window().analysisName(), label);
     QCOMPARE(m_ui->fileExists(filenames::kNameFile), !typed.isEmpty());
     QCOMPARE(box->accessibleName(), "Revise Equip. Name");
-}
-
-// Enter on the question keeps the name: only an explicit Yes deletes.
-void TestInputHints::deleteQuestionDefaultsToNo()
-{
-    m_ui->startWithList({"Kord"});
-    m_ui->window().findChild<QAction*>("mnuDelete")->trigger();
-    auto* window = m_ui->window().findChild<FrmDelete*>();
-    QVERIFY(window);
-    control<QLineEdit>(window, "txtDelete")->setText("Kord");
-
-    control<QPushButton>(window, "cmdDelete")->click();
-
-    const QList<RecordedMessageBoxes::Shown> shown = m_ui->platform().recordedMessages.shown;
-    QCOMPARE(shown.size(), 1);
-    QVERIFY(shown.first().question);
-    QCOMPARE(shown.first().defaultAnswer, MessageBoxes::Answer::No);
-    QCOMPARE(m_ui->fileBytes("budget.fyl"), QByteArray("Kord\r\n"));
 }
 
 QTEST_MAIN(TestInputHints)

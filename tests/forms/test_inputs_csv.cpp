@@ -54,11 +54,6 @@ void saveThreeCenters(const DataFolder& folder)
     QVERIFY(folder.replace(filenames::kListFile, kCenters).ok());
 }
 
-QByteArray bytesOf(const DataFolder& folder, const QString& file)
-{
-    return contentOf(folder.filePath(file));
-}
-
 const QString kWage = QStringLiteral("Enter Wage Scale for Employee #1 ($/Hr.)");
 const QString kLights = QStringLiteral("Enter Total Wattage for Lights, Air Cond, Etc.:");
 const QString kEfficiency = QStringLiteral("Enter Percent Efficiency (Example 60%):");
@@ -99,7 +94,7 @@ void TestInputsCsv::importSavesWhatTypingAndCalculateSave()
         saveThreeCenters(ui->folder());
     QByteArray cutterBefore;
     for (int digit = 2; digit <= 4; ++digit)
-        cutterBefore += bytesOf(imported.folder(), filenames::inputFile("Cutter C", digit));
+        cutterBefore += imported.fileBytes(filenames::inputFile("Cutter C", digit));
     imported.start();
     imported.clickListEntry(0);
     QCOMPARE(imported.text("txtWage1"), "18");
@@ -129,12 +124,12 @@ void TestInputsCsv::importSavesWhatTypingAndCalculateSave()
     for (const QString name : {"Press A", "Press B"})
         for (int digit = 2; digit <= 4; ++digit) {
             const QString file = filenames::inputFile(name, digit);
-            QCOMPARE(bytesOf(imported.folder(), file), bytesOf(typedIn.folder(), file));
+            QCOMPARE(imported.fileBytes(file), typedIn.fileBytes(file));
         }
-    QCOMPARE(bytesOf(imported.folder(), "primary.bud"), bytesOf(typedIn.folder(), "primary.bud"));
+    QCOMPARE(imported.fileBytes("primary.bud"), typedIn.fileBytes("primary.bud"));
     QByteArray cutterAfter;
     for (int digit = 2; digit <= 4; ++digit)
-        cutterAfter += bytesOf(imported.folder(), filenames::inputFile("Cutter C", digit));
+        cutterAfter += imported.fileBytes(filenames::inputFile("Cutter C", digit));
     QCOMPARE(cutterAfter, cutterBefore);
     // The shown center's boxes hold what was imported, so a later Calculate BHR keeps it.
     QCOMPARE(imported.text("txtWage1"), "21.75");
@@ -169,8 +164,8 @@ void TestInputsCsv::plantRowIsSavedOnlyWhenConfirmed()
     const QString path = sheets.filePath("inputs.csv");
     MainWindowDriver ui;
     saveThreeCenters(ui.folder());
-    const QByteArray plantBefore = bytesOf(ui.folder(), "primary.bud");
-    const QByteArray pressBefore = bytesOf(ui.folder(), "Press A3");
+    const QByteArray plantBefore = ui.fileBytes("primary.bud");
+    const QByteArray pressBefore = ui.fileBytes("Press A3");
     ui.start();
     exportTo(ui, path);
     Sheet sheet(path);
@@ -180,10 +175,10 @@ void TestInputsCsv::plantRowIsSavedOnlyWhenConfirmed()
 
     importFrom(ui, path, answers);
 
-    QCOMPARE(bytesOf(ui.folder(), "Press A3") != pressBefore, centerSaved);
+    QCOMPARE(ui.fileBytes("Press A3") != pressBefore, centerSaved);
     QStringList plantLines = QString::fromLatin1(plantBefore).split("\r\n");
     plantLines[0] = "7.5"; // the social security rate is the plant file's first line
-    QCOMPARE(bytesOf(ui.folder(), "primary.bud"), plantSaved ? plantLines.join("\r\n").toLatin1() : plantBefore);
+    QCOMPARE(ui.fileBytes("primary.bud"), plantSaved ? plantLines.join("\r\n").toLatin1() : plantBefore);
     const int questions = static_cast<int>(std::count_if(ui.platform().recordedMessages.shown.cbegin(),
                                                          ui.platform().recordedMessages.shown.cend(),
                                                          [](const auto& shown) { return shown.question; }));

@@ -39,25 +39,11 @@ QTableView* tableOf(const QWidget* window)
     return control<QTableView>(window, "tblCenters");
 }
 
-int rowOf(const QWidget* window, const QString& center)
-{
-    const QAbstractItemModel* model = tableOf(window)->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        if (model->index(row, Center).data().toString() == center)
-            return row;
-    return -1;
-}
-
-QString cell(const QWidget* window, const QString& center, int column)
-{
-    return tableOf(window)->model()->index(rowOf(window, center), column).data().toString();
-}
-
 QStringList rowOf(const QWidget* window, const QString& center, int from, int to)
 {
     QStringList cells;
     for (int column = from; column <= to; ++column)
-        cells << cell(window, center, column);
+        cells << centerCell(window, center, column);
     return cells;
 }
 
@@ -65,7 +51,7 @@ QStringList rowOf(const QWidget* window, const QString& center, int from, int to
 void typeInCell(const QWidget* window, const QString& center, int column, const QString& text)
 {
     QTableView* table = tableOf(window);
-    const QModelIndex index = table->model()->index(rowOf(window, center), column);
+    const QModelIndex index = table->model()->index(centerRow(window, center), column);
     table->setCurrentIndex(index); // which opens the cell for typing
     QLineEdit* editor = nullptr;
     for (QLineEdit* open : table->viewport()->findChildren<QLineEdit*>())
@@ -160,7 +146,7 @@ void TestJobCostWindow::jobWorkedByHandOnTwoCenters()
     QCOMPARE(rowOf(window, "Bravo", Hours, Note),
              QStringList({"2.20", "$151.82", "$189.78", "$216.89", "$253.04", "$189.78", "$0.00", "cheapest"}));
     QCOMPARE(rowOf(window, "Charlie", Hours, Note), QStringList({"", "", "", "", "", "", "", kCharlieNote}));
-    QCOMPARE(rowOf(window, "Charlie"), 2); // below the centers that are costed
+    QCOMPARE(centerRow(window, "Charlie"), 2); // below the centers that are costed
 
     // At 80 %: Bravo 2.2 x 86.263610 = $189.78, quoted at x 1.25 = $237.22; Alpha $269.57, $25.88 over.
     control<QComboBox>(window, "cboLevel")->setCurrentIndex(1);
@@ -209,43 +195,29 @@ void TestJobCostWindow::saysWhatIsMissing_data()
     QTest::addColumn<QString>("note"); // the center's
     QTest::addColumn<QStringList>("costed");
     QTest::addColumn<bool>("prices");
-
-    QTest::newRow("missing speed") << ""
-                                   << ""
-                                   << "Bravo" << int(Speed)
-                                   << "Cheapest at level 1 (100 %): Alpha, $172.53 for 12,000 pieces in 2.50 press "
-                                      "hours, quoted at $215.66 with 25 % mark-up. 2 centers are not costed: their "
-                                      "notes in the table say why."
-                                   << "missing: speed" << QStringList{"Alpha"} << true;
-    QTest::newRow("missing result file") << ""
-                                         << ""
-                                         << "Charlie" << int(Speed) << kVerdict12000
-                                         << "missing: result file (Calculate BHR), set-up time"
-                                         << QStringList{"Alpha", "Bravo"} << true;
-    QTest::newRow("zero quantity") << "txtQuantity"
-                                   << "0"
-                                   << "" << 0 << "The quantity must be above 0 pieces; \"0\" reads as 0."
-                                   << "" << QStringList() << false;
-    QTest::newRow("quantity in words") << "txtQuantity"
-                                       << "a dozen"
-                                       << "" << 0
-                                       << "The quantity \"a dozen\" is not a number: type the job's quantity in "
-                                          "pieces."
-                                       << "" << QStringList() << false;
-    QTest::newRow("mark-up in words") << "txtMarkUp"
-                                      << "usual"
-                                      << "" << 0
-                                      << "The mark-up \"usual\" is not a number: type the job's mark-up in percent. "
-                                         "Cheapest at level 1 (100 %): Bravo, $151.82 for 12,000 pieces in 2.20 "
-                                         "press hours. 1 center is not costed: its note in the table says why."
-                                      << "" << QStringList{"Alpha", "Bravo"} << false;
-    QTest::newRow("speed in words") << ""
-                                    << ""
-                                    << "Alpha" << int(Speed)
-                                    << "Cheapest at level 1 (100 %): Bravo, $151.82 for 12,000 pieces in 2.20 press "
-                                       "hours, quoted at $189.78 with 25 % mark-up. 2 centers are not costed: their "
-                                       "notes in the table say why."
-                                    << "speed \"fast\" is not a number" << QStringList{"Bravo"} << true;
+    const auto row = [](const char* name, const char* box, const char* typed, const char* center, int column,
+                        const QString& sentence, const char* note, const QStringList& costed, bool prices) {
+        QTest::newRow(name) << QString(box) << QString(typed) << QString(center) << column << sentence << QString(note)
+                            << costed << prices;
+    };
+    row("missing speed", "", "", "Bravo", Speed,
+        "Cheapest at level 1 (100 %): Alpha, $172.53 for 12,000 pieces in 2.50 press hours, quoted at $215.66 "
+        "with 25 % mark-up. 2 centers are not costed: their notes in the table say why.",
+        "missing: speed", {"Alpha"}, true);
+    row("missing result file", "", "", "Charlie", Speed, kVerdict12000,
+        "missing: result file (Calculate BHR), set-up time", {"Alpha", "Bravo"}, true);
+    row("zero quantity", "txtQuantity", "0", "", 0, "The quantity must be above 0 pieces; \"0\" reads as 0.", "", {},
+        false);
+    row("quantity in words", "txtQuantity", "a dozen", "", 0,
+        "The quantity \"a dozen\" is not a number: type the job's quantity in pieces.", "", {}, false);
+    row("mark-up in words", "txtMarkUp", "usual", "", 0,
+        "The mark-up \"usual\" is not a number: type the job's mark-up in percent. Cheapest at level 1 (100 %): Bravo, "
+        "$151.82 for 12,000 pieces in 2.20 press hours. 1 center is not costed: its note in the table says why.",
+        "", {"Alpha", "Bravo"}, false);
+    row("speed in words", "", "", "Alpha", Speed,
+        "Cheapest at level 1 (100 %): Bravo, $151.82 for 12,000 pieces in 2.20 press hours, quoted at $189.78 "
+        "with 25 % mark-up. 2 centers are not costed: their notes in the table say why.",
+        "speed \"fast\" is not a number", {"Bravo"}, true);
 }
 
 void TestJobCostWindow::saysWhatIsMissing()
@@ -267,13 +239,13 @@ void TestJobCostWindow::saysWhatIsMissing()
         typeInCell(window, center, column, center == "Alpha" ? "fast" : center == "Charlie" ? "8000" : "");
     QCOMPARE(sentenceOf(window), sentence);
     if (!center.isEmpty())
-        QCOMPARE(cell(window, center, Note), note);
+        QCOMPARE(centerCell(window, center, Note), note);
     // A figure only where there is all it is made from.
     for (const QString name : {"Alpha", "Bravo", "Charlie"}) {
         const bool hasCost = costed.contains(name);
-        QCOMPARE(!cell(window, name, Hours).isEmpty(), hasCost);
-        QCOMPARE(!cell(window, name, Cost4).isEmpty(), hasCost);
-        QCOMPARE(!cell(window, name, Price).isEmpty(), hasCost && prices);
+        QCOMPARE(!centerCell(window, name, Hours).isEmpty(), hasCost);
+        QCOMPARE(!centerCell(window, name, Cost4).isEmpty(), hasCost);
+        QCOMPARE(!centerCell(window, name, Price).isEmpty(), hasCost && prices);
     }
     QCOMPARE(control<QLabel>(window, "lblPriceList")->text().contains(u'$'), !costed.isEmpty());
     QCOMPARE(control<QPushButton>(window, "cmdPrint")->isEnabled(), prices);

@@ -23,7 +23,6 @@ private slots:
     void onlyTheCloseBoxRunsTheOpenWindowsClosing_data();
     void onlyTheCloseBoxRunsTheOpenWindowsClosing();
     void windowCalculateButtonIsOutOfReach();
-    void workSpaceOptionsStartUnchosen();
     void tabGoesRoundEachPageThroughTheTabStrip_data();
     void tabGoesRoundEachPageThroughTheTabStrip();
     void unstorableCharactersStayOutOfBoxes();
@@ -185,12 +184,6 @@ void TestMainWindow::windowCalculateButtonIsOutOfReach()
             QVERIFY(QApplication::focusWidget() != calculate);
         }
     }
-}
-
-void TestMainWindow::workSpaceOptionsStartUnchosen()
-{
-    QVERIFY(!m_ui->child<QRadioButton>("Option1")->isChecked());
-    QVERIFY(!m_ui->child<QRadioButton>("Option2")->isChecked());
 }
 
 void TestMainWindow::tabGoesRoundEachPageThroughTheTabStrip_data()

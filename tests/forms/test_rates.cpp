@@ -1,23 +1,12 @@
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/ProgramNames.h"
 
-#include "engine/BudgetCalculation.h"
 #include "forms/frmBHR.h"
 #include "forms/frmBudget.h"
-#include "report/RateReport.h"
-#include "tests/support/PaintedPage.h"
+#include "tests/support/PlantFolder.h"
 #include "tests/support/ReferencePage.h"
 
-#include <QStandardPaths>
-
 namespace {
-
-// Saves the worked example's record for the name, as Calculate BHR would.
-void saveWorkedExample(const DataFolder& folder, const QString& name)
-{
-    const BoxEntries boxes = workedExampleBoxes();
-    QCOMPARE(calculateBudget(folder, name, textsOf(boxes)).kind, BudgetOutcome::Kind::Completed);
-}
 
 // The first line a box shows, a one-line box or a multi-line one alike.
 QString firstLine(QWidget* window, const QString& box)
@@ -70,13 +59,12 @@ private slots:
     void amountsAreNeverCut();
     void calculateRefreshesTheOpenResultWindow_data();
     void calculateRefreshesTheOpenResultWindow();
-    void paintedReportHoldsItsText();
 };
 
 void TestRates::workedExampleInTheRateWindow()
 {
     MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "AB Press 2");
+    QCOMPARE(calculateCenter(ui.folder(), "AB Press 2", workedExampleTexts()).kind, BudgetOutcome::Kind::Completed);
     FrmBHR* rates = ui.window().openWindows().rates();
 
     QCOMPARE(rates->findChild<QLabel*>("lblHead1")->text(), "Budgeted Hourly Cost Analysis For AB Press 2");
@@ -98,7 +86,7 @@ void TestRates::workedExampleInTheRateWindow()
 void TestRates::choosingALevelSavesItsDigitAndExitReturns()
 {
     MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "Kord");
+    QCOMPARE(calculateCenter(ui.folder(), "Kord", workedExampleTexts()).kind, BudgetOutcome::Kind::Completed);
     QVERIFY(ui.folder().replace("Name1.Dat", {"2"}).ok());
     FrmBHR* rates = ui.window().openWindows().rates();
     QVERIFY(rates->findChild<QRadioButton*>("Option5")->isChecked());
@@ -119,7 +107,7 @@ void TestRates::choosingALevelSavesItsDigitAndExitReturns()
 void TestRates::reportMatchesTheReferencePage()
 {
     MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "AB Press 2");
+    QCOMPARE(calculateCenter(ui.folder(), "AB Press 2", workedExampleTexts()).kind, BudgetOutcome::Kind::Completed);
     FrmBHR* rates = ui.window().openWindows().rates();
     QVERIFY(QTest::qWaitForWindowExposed(rates));
     auto* print = rates->findChild<QPushButton*>("cmdPrintBHR");
@@ -233,20 +221,6 @@ void TestRates::calculateRefreshesTheOpenResultWindow()
     ui.click(calculate);
     QCOMPARE(openWindowNamed(window), open.data());
     QCOMPARE(firstLine(open, box), after);
-}
-
-void TestRates::paintedReportHoldsItsText()
-{
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        QSKIP("pdftotext is not installed");
-    MainWindowDriver ui;
-    saveWorkedExample(ui.folder(), "AB Press 2");
-    const QString text =
-        paintedText(rateReport("AB Press 2", loadResultFile(ui.folder(), "AB Press 2").record), ui.path("rates.pdf"));
-    QVERIFY2(text.contains("BUDGETED HOURLY RATE ANALYSIS FOR: AB Press 2"), qPrintable(text));
-    QVERIFY2(text.contains(QRegularExpression("TOTAL ANNUAL CENTER COST:\\.\\.\\s+\\$134,709\\.25")), qPrintable(text));
-    QVERIFY2(text.contains(QRegularExpression("100\\s+3904\\s+\\$64\\.91\\s+\\$69\\.01\\s+\\$34\\.51")),
-             qPrintable(text));
 }
 
 QTEST_MAIN(TestRates)

@@ -10,15 +10,6 @@
 
 namespace {
 
-// Every file of the folder with its bytes, so that a test can tell exactly what changed.
-QMap<QString, QByteArray> snapshot(const QString& folderPath)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString& name : folderEntries(folderPath))
-        files.insert(name, contentOf(QDir(folderPath).filePath(name)));
-    return files;
-}
-
 // Works in a folder of its own for as long as it lives, so that a stray file shows up there.
 class OwnWorkingFolder {
 public:
@@ -96,7 +87,7 @@ void TestSafeSaving::calculateOnAFullDiskStopsAtTheFileItCouldNotSave()
     ui.click("Command2");
     ui.openWindow<FrmBudget>()->close();
     ui.window().selectTab(FrmTab::Preliminary);
-    const auto before = snapshot(ui.folder().path());
+    const auto before = filesIn(ui.folder().path());
     const int messagesBefore = ui.messages().size();
 
     ui.typeAll({{"txtRent", "7"}, {"txtCost", "120000"}, {"txtHours", "38"}, {"txtInd", "6000"}});
@@ -110,7 +101,7 @@ void TestSafeSaving::calculateOnAFullDiskStopsAtTheFileItCouldNotSave()
     QVERIFY2(ui.messages().last().contains(failedFile), qPrintable(ui.messages().last()));
     QVERIFY(!ui.openWindow<FrmBudget>());
     QCOMPARE(ui.currentTab(), 0);
-    const auto after = snapshot(ui.folder().path());
+    const auto after = filesIn(ui.folder().path());
     QCOMPARE(after.keys(), before.keys());
     for (const QString& file : before.keys())
         QCOMPARE(after[file] != before[file], savedBefore.contains(file));
@@ -125,7 +116,7 @@ void TestSafeSaving::reverseCalculateOnAFullDiskKeepsThePricesAndOpensNothing()
     ui.typePricing(workedExamplePricing());
     ui.click("Command1");
     ui.openWindow<FrmCenter>()->close();
-    const auto before = snapshot(ui.folder().path());
+    const auto before = filesIn(ui.folder().path());
     const int messagesBefore = ui.messages().size();
 
     ui.type("txtP1", "215");
@@ -138,7 +129,7 @@ void TestSafeSaving::reverseCalculateOnAFullDiskKeepsThePricesAndOpensNothing()
     QCOMPARE(ui.messages().size(), messagesBefore + 1);
     QVERIFY2(ui.messages().last().contains("Kord6"), qPrintable(ui.messages().last()));
     QVERIFY(!ui.openWindow<FrmCenter>());
-    QCOMPARE(snapshot(ui.folder().path()), before);
+    QCOMPARE(filesIn(ui.folder().path()), before);
 }
 
 void TestSafeSaving::startAnalysisOnAFullDiskSaysTheListWasNotSaved()

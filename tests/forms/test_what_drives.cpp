@@ -31,17 +31,6 @@ namespace slot = resultslots;
 
 const QString kCenter = QStringLiteral("Press A");
 
-using Files = QHash<QString, QByteArray>;
-
-// Every file of the folder by name, with its bytes.
-Files filesIn(const DataFolder& folder)
-{
-    Files files;
-    for (const QString& entry : folderEntries(folder.path()))
-        files.insert(entry, contentOf(folder.filePath(entry)));
-    return files;
-}
-
 QString cell(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -189,9 +178,9 @@ void TestWhatDrives::whatIfWritesNothingUntilApplied()
     QFETCH(WhatIf, whatIf);
     FrmDrivers* window = openFromRateWindow();
     QVERIFY(window);
-    const Files before = filesIn(m_ui->folder());
+    const auto before = filesIn(m_ui->folder().path());
     makeWhatIf(window, whatIf);
-    QCOMPARE(filesIn(m_ui->folder()), before);
+    QCOMPARE(filesIn(m_ui->folder().path()), before);
 
     MainWindowDriver byHand;
     byHand.startWithList();
@@ -211,7 +200,7 @@ void TestWhatDrives::whatIfWritesNothingUntilApplied()
 
     clickIn(window, "cmdApply");
     QCOMPARE(m_ui->messages(), QStringList());
-    QCOMPARE(filesIn(m_ui->folder()), filesIn(byHand.folder()));
+    QCOMPARE(filesIn(m_ui->folder().path()), filesIn(byHand.folder().path()));
     QCOMPARE(m_ui->currentTab(), int(MainWindowLink::ReverseEngineering)); // as Calculate BHR leaves it
     QCOMPARE(cell(rates, 4, 3), QStringLiteral("no change"));              // the window reads the saved rates again
 }
@@ -229,9 +218,9 @@ void TestWhatDrives::saveAsNewNameCopiesTheWhatIf()
     window = m_ui->window().openWindows().drivers(kCenter);
     QCOMPARE(control<QLineEdit>(window, "txtWhatIf_txtCost")->text(), QStringLiteral("100000"));
     makeWhatIf(window, whatIf);
-    const Files before = filesIn(m_ui->folder());
+    const auto before = filesIn(m_ui->folder().path());
     clickIn(window, "cmdSaveAs"); // no name given
-    QCOMPARE(filesIn(m_ui->folder()), before);
+    QCOMPARE(filesIn(m_ui->folder().path()), before);
     QCOMPARE(m_ui->text("txtCost"), QStringLiteral("100000"));
 
     m_ui->platform().recordedMessages.typed = {QStringLiteral("Press B")};
@@ -242,7 +231,7 @@ void TestWhatDrives::saveAsNewNameCopiesTheWhatIf()
     byHand.typeAll(whatIf.handTyped);
     byHand.platform().recordedMessages.typed = {QStringLiteral("Press B")};
     byHand.window().findChild<QAction*>("mnuSaveAsNew")->trigger();
-    QCOMPARE(filesIn(m_ui->folder()), filesIn(byHand.folder()));
+    QCOMPARE(filesIn(m_ui->folder().path()), filesIn(byHand.folder().path()));
     QVERIFY(m_ui->fileExists(filenames::inputFile("Press B", 2)));
     QCOMPARE(m_ui->window().currentName(), QStringLiteral("Press B"));
 }

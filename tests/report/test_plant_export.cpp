@@ -210,20 +210,14 @@ void TestPlantExport::csvRunsNoFormula_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cell"); // what the spreadsheet shows of the name
-    QTest::newRow("equals sign") << "=HYPERLINK(\"http://x\";\"Press\")"
-                                 << "'=HYPERLINK(\"http://x\";\"Press\")";
-    QTest::newRow("plus") << "+Press"
-                          << "'+Press";
-    QTest::newRow("minus") << "-2+3"
-                           << "'-2+3";
-    QTest::newRow("at sign") << "@SUM(A1)"
-                             << "'@SUM(A1)";
-    QTest::newRow("tab") << "\t=1"
-                         << "'\t=1";
-    QTest::newRow("carriage return") << "\r=1"
-                                     << "'\r=1";
-    QTest::newRow("a sign inside the name") << "Press =2"
-                                            << "Press =2";
+    QTest::newRow("equals sign") << QString("=HYPERLINK(\"http://x\";\"Press\")")
+                                 << QString("'=HYPERLINK(\"http://x\";\"Press\")");
+    QTest::newRow("plus") << QString("+Press") << QString("'+Press");
+    QTest::newRow("minus") << QString("-2+3") << QString("'-2+3");
+    QTest::newRow("at sign") << QString("@SUM(A1)") << QString("'@SUM(A1)");
+    QTest::newRow("tab") << QString("\t=1") << QString("'\t=1");
+    QTest::newRow("carriage return") << QString("\r=1") << QString("'\r=1");
+    QTest::newRow("a sign inside the name") << QString("Press =2") << QString("Press =2");
 }
 
 // Whatever a name begins with, the file read back holds no cell a spreadsheet would run: every

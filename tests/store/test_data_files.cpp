@@ -140,14 +140,11 @@ void TestDataFiles::valuesThatCannotReadBackAreRefused_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("told"); // what the message says of it
-    QTest::newRow("begins with a double quote") << "\"12"
-                                                << "begin with a double quote";
-    QTest::newRow("comma and double quote") << "12\", wide"
-                                            << "comma cannot also hold a double quote";
-    QTest::newRow("line end") << "a\nb"
-                              << "line end";
-    QTest::newRow("character one byte cannot hold") << "\u65e5\u672c"
-                                                    << "\u65e5";
+    QTest::newRow("begins with a double quote") << QString("\"12") << QString("begin with a double quote");
+    QTest::newRow("comma and double quote")
+        << QString("12\", wide") << QString("comma cannot also hold a double quote");
+    QTest::newRow("line end") << QString("a\nb") << QString("line end");
+    QTest::newRow("character one byte cannot hold") << QString("\u65e5\u672c") << QString("\u65e5");
 }
 
 // Nothing is written: the old file stays, and a list file that was missing is not created.

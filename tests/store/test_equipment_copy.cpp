@@ -50,15 +50,13 @@ void TestEquipmentCopy::copyHoldsTheSameFiguresApart_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("withResults"); // result and pricing files saved too
-
-    QTest::newRow("second shift") << "AB Press 2"
-                                  << "Second shift AB Press" << true;
-    QTest::newRow("short names") << "Kord"
-                                 << "Kord B" << true;
-    QTest::newRow("inputs only") << "Kord"
-                                 << "Faster Kord" << false;
-    QTest::newRow("name with a comma") << "Heidelberg"
-                                       << "Speedmaster, 2 shifts" << true;
+    const auto row = [](const char* name, const char* from, const char* to, bool withResults) {
+        QTest::newRow(name) << QString(from) << QString(to) << withResults;
+    };
+    row("second shift", "AB Press 2", "Second shift AB Press", true);
+    row("short names", "Kord", "Kord B", true);
+    row("inputs only", "Kord", "Faster Kord", false);
+    row("name with a comma", "Heidelberg", "Speedmaster, 2 shifts", true);
 }
 
 void TestEquipmentCopy::copyHoldsTheSameFiguresApart()
@@ -95,31 +93,20 @@ void TestEquipmentCopy::refusedCopyChangesNothing_data()
     QTest::addColumn<QStringList>("sharingWith");
     QTest::addColumn<QString>("blocked"); // a file of the new name that is a folder, or empty
     QTest::addColumn<bool>("replace");    // whether files of the new name already there may be replaced
-
-    const QStringList none;
-    QTest::newRow("same stem as a listed name")
-        << "Kord"
-        << "Komori 2" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString() << false;
-    QTest::newRow("same stem as the original")
-        << "Komori 1"
-        << "Komori 3" << int(Kind::SharesFiles) << QStringList{"Komori 1"} << QString() << false;
-    QTest::newRow("same result file as a listed name")
-        << "Kord"
-        << "AB_Pres" << int(Kind::SharesFiles) << QStringList{"AB Press 2"} << QString() << false;
-    QTest::newRow("already listed") << "Kord"
-                                    << "Komori 1" << int(Kind::Exists) << none << QString() << false;
-    QTest::newRow("slash in the stem") << "Kord"
-                                       << "A/B" << int(Kind::BadName) << none << QString() << false;
-    QTest::newRow("leading blank") << "Kord"
-                                   << " Kord 2" << int(Kind::BadName) << none << QString() << false;
-    QTest::newRow("original never saved") << "Fresh"
-                                          << "Fresh copy" << int(Kind::NoInputs) << none << QString() << false;
-    QTest::newRow("a file of the new name already there")
-        << "Kord"
-        << "Kord B" << int(Kind::FilesExist) << none << filenames::pricingFile("Kord B") << false;
-    QTest::newRow("pricing file cannot be written")
-        << "Kord"
-        << "Kord B" << int(Kind::NotSaved) << none << filenames::pricingFile("Kord B") << true;
+    const auto row = [](const char* name, const char* from, const char* to, Kind kind,
+                        const QStringList& sharingWith = {}, const QString& blocked = {}, bool replace = false) {
+        QTest::newRow(name) << QString(from) << QString(to) << int(kind) << sharingWith << blocked << replace;
+    };
+    row("same stem as a listed name", "Kord", "Komori 2", Kind::SharesFiles, {"Komori 1"});
+    row("same stem as the original", "Komori 1", "Komori 3", Kind::SharesFiles, {"Komori 1"});
+    row("same result file as a listed name", "Kord", "AB_Pres", Kind::SharesFiles, {"AB Press 2"});
+    row("already listed", "Kord", "Komori 1", Kind::Exists);
+    row("slash in the stem", "Kord", "A/B", Kind::BadName);
+    row("leading blank", "Kord", " Kord 2", Kind::BadName);
+    row("original never saved", "Fresh", "Fresh copy", Kind::NoInputs);
+    row("a file of the new name already there", "Kord", "Kord B", Kind::FilesExist, {},
+        filenames::pricingFile("Kord B"));
+    row("pricing file cannot be written", "Kord", "Kord B", Kind::NotSaved, {}, filenames::pricingFile("Kord B"), true);
 }
 
 void TestEquipmentCopy::refusedCopyChangesNothing()
@@ -136,9 +123,7 @@ void TestEquipmentCopy::refusedCopyChangesNothing()
         QVERIFY(saveEquipment(dir, name, true));
     if (!blocked.isEmpty())
         QVERIFY(QDir(dir.path()).mkdir(blocked));
-    QHash<QString, QByteArray> before;
-    for (const QString& entry : folderEntries(dir.path()))
-        before.insert(entry, contentOf(dir.filePath(entry)));
+    const auto before = filesIn(dir.path());
 
     const equipmentcopy::CopyOutcome outcome = equipmentcopy::copy(
         folder, from, to, replace ? equipmentcopy::ExistingFiles::Replace : equipmentcopy::ExistingFiles::Keep);
@@ -150,10 +135,7 @@ void TestEquipmentCopy::refusedCopyChangesNothing()
         QVERIFY(!outcome.error.isEmpty());
     if (kind == int(Kind::FilesExist))
         QCOMPARE(outcome.present, QStringList{blocked});
-    QHash<QString, QByteArray> after;
-    for (const QString& entry : folderEntries(dir.path()))
-        after.insert(entry, contentOf(dir.filePath(entry)));
-    QCOMPARE(after, before);
+    QCOMPARE(filesIn(dir.path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestEquipmentCopy)

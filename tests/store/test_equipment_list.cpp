@@ -3,7 +3,6 @@
 #include "tests/support/ProgramNames.h"
 
 #include "tests/support/FileContents.h"
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -22,8 +21,6 @@ private slots:
     void removeKeepsEveryOtherLineByteForByte();
     void listStaysWithinItsLimits_data();
     void listStaysWithinItsLimits();
-    void removeWithoutMatchLeavesListAndCopy();
-    void removeThatCannotWriteTheCopyIsReported();
 
 private:
     DataFolder folder() const { return DataFolder(m_dir->path()); }
@@ -139,26 +136,6 @@ void TestEquipmentList::listStaysWithinItsLimits()
     const StoreResult add = equipmentlist::addIfAbsent(folder(), "Press");
     QVERIFY2(add.ok() == added && add.error.contains("budget.fyl") != added, qPrintable(add.error));
     QCOMPARE(contentOf(path("budget.fyl")).size(), bytes.size() + junk + (added ? 7 : 0));
-}
-
-void TestEquipmentList::removeWithoutMatchLeavesListAndCopy()
-{
-    QVERIFY(folder().replace(filenames::kListFile, {"Press"}).ok());
-    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "press");
-    QVERIFY(!removal.found);
-    QVERIFY(removal.result.ok());
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Press\r\n"));
-    QCOMPARE(contentOf(path("budget1.fyl")), QByteArray("Press\r\n"));
-}
-
-void TestEquipmentList::removeThatCannotWriteTheCopyIsReported()
-{
-    QVERIFY(folder().replace(filenames::kListFile, {"Kord", "Press"}).ok());
-    QVERIFY(QDir(m_dir->path()).mkdir("budget1.fyl")); // the copy cannot be put in its place
-    const equipmentlist::Removal removal = equipmentlist::remove(folder(), "Kord");
-    QVERIFY(!removal.result.ok());
-    QVERIFY2(removal.result.error.contains("budget1.fyl"), qPrintable(removal.result.error));
-    QCOMPARE(contentOf(path("budget.fyl")), QByteArray("Kord\r\nPress\r\n"));
 }
 
 QTEST_APPLESS_MAIN(TestEquipmentList)

@@ -7,6 +7,7 @@
 #include "store/InputsTable.h"
 #include "store/RecordLayout.h"
 #include "tests/support/FileContents.h"
+#include "tests/support/PlantFolder.h"
 #include "tests/support/ProgramNames.h"
 #include "tests/support/WorkedExampleBoxes.h"
 
@@ -71,11 +72,7 @@ void TestInputsTable::init()
     const InputTexts text = textsOf(workedExampleBoxes());
     QVERIFY(m_folder->replace(filenames::kPlantFile, recordlayout::linesOf(recordlayout::plantFile(), text)).ok());
     for (const QString& name : kListed)
-        for (int digit = 2; digit <= 4; ++digit)
-            QVERIFY(m_folder
-                        ->replace(filenames::inputFile(name, digit),
-                                  recordlayout::linesOf(recordlayout::inputFile(digit), text))
-                        .ok());
+        QVERIFY(saveInputFiles(*m_folder, name, text));
     QVERIFY(m_folder->replace(filenames::kListFile, kListed).ok());
 }
 
@@ -120,28 +117,16 @@ void TestInputsTable::writesFormulaTextsAsTextAndReadsThemBack_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("nameCell"); // as a name, or any other text
     QTest::addColumn<QString>("boxCell");  // as a box's text
-
-    QTest::newRow("a formula") << "=HYPERLINK(\"x\")"
-                               << "'=HYPERLINK(\"x\")"
-                               << "'=HYPERLINK(\"x\")";
-    QTest::newRow("a negative number") << "-5"
-                                       << "'-5"
-                                       << "-5";
-    QTest::newRow("a number and more") << "-5+A1"
-                                       << "'-5+A1"
-                                       << "'-5+A1";
-    QTest::newRow("a number with an exponent") << "+1.5e3"
-                                               << "'+1.5e3"
-                                               << "+1.5e3";
-    QTest::newRow("already guarded") << "'@x"
-                                     << "''@x"
-                                     << "''@x";
-    QTest::newRow("a plain quote") << "'x"
-                                   << "'x"
-                                   << "'x";
-    QTest::newRow("plain text") << "Press A"
-                                << "Press A"
-                                << "Press A";
+    const auto row = [](const char* rowName, const char* text, const char* nameCell, const char* boxCell) {
+        QTest::newRow(rowName) << QString(text) << QString(nameCell) << QString(boxCell);
+    };
+    row("a formula", "=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")", "'=HYPERLINK(\"x\")");
+    row("a negative number", "-5", "'-5", "-5");
+    row("a number and more", "-5+A1", "'-5+A1", "'-5+A1");
+    row("a number with an exponent", "+1.5e3", "'+1.5e3", "+1.5e3");
+    row("already guarded", "'@x", "''@x", "''@x");
+    row("a plain quote", "'x", "'x", "'x");
+    row("plain text", "Press A", "Press A", "Press A");
 }
 
 void TestInputsTable::writesFormulaTextsAsTextAndReadsThemBack()
@@ -191,17 +176,17 @@ void TestInputsTable::refusedRowChangesNothing_data()
     QTest::addColumn<QString>("reason");
 
     const BoxEntries wage = {{"txtWage1", "22"}};
-    QTest::newRow("a cell missing") << QList<QStringList>{tableRow("Press A", wage).mid(0, 44)} << QList<int>{2}
-                                    << "it has 44 cells where the heading row has 45";
-    QTest::newRow("not in the list") << QList<QStringList>{tableRow("Press C", wage)} << QList<int>{2}
-                                     << "it is not in the equipment list; start it in the main window first";
-    QTest::newRow("a name that shares another's files")
-        << QList<QStringList>{tableRow("Heidelberg 1", wage)} << QList<int>{2}
-        << "its files are also those of \"Heidelberg 2\": an equipment's files are named from the first seven "
-           "characters of its name";
-    QTest::newRow("a name that cannot name its files")
-        << QList<QStringList>{tableRow(" Press A", wage)} << QList<int>{2}
-        << "The equipment name \" Press A\" cannot be used: a name may not begin with a blank.";
+    const auto refused = [](const char* name, const QStringList& row, const QString& reason) {
+        QTest::newRow(name) << QList<QStringList>{row} << QList<int>{2} << reason;
+    };
+    refused("a cell missing", tableRow("Press A", wage).mid(0, 44), "it has 44 cells where the heading row has 45");
+    refused("not in the list", tableRow("Press C", wage),
+            "it is not in the equipment list; start it in the main window first");
+    refused("a name that shares another's files", tableRow("Heidelberg 1", wage),
+            "its files are also those of \"Heidelberg 2\": an equipment's files are named from the first seven "
+            "characters of its name");
+    refused("a name that cannot name its files", tableRow(" Press A", wage),
+            "The equipment name \" Press A\" cannot be used: a name may not begin with a blank.");
     QTest::newRow("a center on two rows")
         << QList<QStringList>{tableRow("Press A", wage), tableRow("Press B", {{"txtWage1", "23"}}),
                               tableRow("Press A", {{"txtWage1", "24"}})}
@@ -210,25 +195,20 @@ void TestInputsTable::refusedRowChangesNothing_data()
                                                           tableRow("", {{"txtSS", "8"}})}
                                     << QList<int>{2, 3}
                                     << "the file holds more than one row with no name, and only one plant";
-    QTest::newRow("a plant-wide box in a center's row")
-        << QList<QStringList>{tableRow("Press A", {{"txtHolidays", "8"}})} << QList<int>{2}
-        << "the plant-wide box \"Paid Holidays:\" belongs in the row with no name";
-    QTest::newRow("a center's box in the plant row")
-        << QList<QStringList>{tableRow("", wage)} << QList<int>{2}
-        << "the row with no name holds the plant-wide boxes only, and \"Enter Wage Scale for Employee #1 ($/Hr.)\" "
-           "belongs to a center";
-    QTest::newRow("a value the field rule cannot give back")
-        << QList<QStringList>{tableRow("Press B", {{"txtSupply", "\"3000"}})} << QList<int>{2}
-        << "the box \"Supply Costs per Year Applied To This Center:\" holds \"\"3000\", which the data files cannot "
-           "keep: a value cannot begin with a double quote";
-    QTest::newRow("a character one byte cannot hold")
-        << QList<QStringList>{tableRow("Press B", {{"txtRepair", QStringLiteral("2000\u2192")}})} << QList<int>{2}
-        << QStringLiteral("the box \"Repair Costs per Year Applied To This Center:\" holds \"2000\u2192\", which the "
-                          "data files cannot keep: the character \"\u2192\" cannot be stored in the data files");
-    QTest::newRow("a line end in a value")
-        << QList<QStringList>{tableRow("", {{"txtRent", "5\n6"}})} << QList<int>{2}
-        << "the box \"Current Rent ($/Square Foot):\" holds \"5\n6\", which the data files cannot keep: a line end "
-           "cannot be stored in the data files";
+    refused("a plant-wide box in a center's row", tableRow("Press A", {{"txtHolidays", "8"}}),
+            "the plant-wide box \"Paid Holidays:\" belongs in the row with no name");
+    refused("a center's box in the plant row", tableRow("", wage),
+            "the row with no name holds the plant-wide boxes only, and \"Enter Wage Scale for Employee #1 ($/Hr.)\" "
+            "belongs to a center");
+    refused("a value the field rule cannot give back", tableRow("Press B", {{"txtSupply", "\"3000"}}),
+            "the box \"Supply Costs per Year Applied To This Center:\" holds \"\"3000\", which the data files cannot "
+            "keep: a value cannot begin with a double quote");
+    refused("a character one byte cannot hold", tableRow("Press B", {{"txtRepair", QStringLiteral("2000\u2192")}}),
+            QStringLiteral("the box \"Repair Costs per Year Applied To This Center:\" holds \"2000\u2192\", which the "
+                           "data files cannot keep: the character \"\u2192\" cannot be stored in the data files"));
+    refused("a line end in a value", tableRow("", {{"txtRent", "5\n6"}}),
+            "the box \"Current Rent ($/Square Foot):\" holds \"5\n6\", which the data files cannot keep: a line end "
+            "cannot be stored in the data files");
 }
 
 void TestInputsTable::refusedRowChangesNothing()
@@ -236,9 +216,7 @@ void TestInputsTable::refusedRowChangesNothing()
     QFETCH(QList<QStringList>, rows);
     QFETCH(QList<int>, refusedRows);
     QFETCH(QString, reason);
-    QMap<QString, QByteArray> before;
-    for (const QString& file : folderEntries(m_dir->path()))
-        before.insert(file, contentOf(m_dir->filePath(file)));
+    const auto before = filesIn(m_dir->path());
 
     const inputsimport::Plan plan = inputsimport::plan(*m_folder, table(rows));
     QVERIFY2(plan.problem.isEmpty(), qPrintable(plan.problem));

@@ -35,18 +35,14 @@ void TestJobFiles::jobFileNames_data()
 {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("plain") << "Posters A2"
-                           << "Posters A2.job";
-    QTest::newRow("comma and quotes as one blank each") << "Flyers, \"gloss\" A5"
-                                                        << "Flyers gloss A5.job";
-    QTest::newRow("slash and dots") << "Menus 1/2 p.m."
-                                    << "Menus 1 2 p m.job";
-    QTest::newRow("letters beyond plain ones") << "Cafe\u0301 cre\u0300me 2024"
-                                               << "Cafe cre me 2024.job";
-    QTest::newRow("an equipment's own name") << "Kord2"
-                                             << "Kord2.job";
-    QTest::newRow("no letter or digit") << "*** !!"
-                                        << "";
+    QTest::newRow("plain") << QString("Posters A2") << QString("Posters A2.job");
+    QTest::newRow("comma and quotes as one blank each")
+        << QString("Flyers, \"gloss\" A5") << QString("Flyers gloss A5.job");
+    QTest::newRow("slash and dots") << QString("Menus 1/2 p.m.") << QString("Menus 1 2 p m.job");
+    QTest::newRow("letters beyond plain ones")
+        << QString("Cafe\u0301 cre\u0300me 2024") << QString("Cafe cre me 2024.job");
+    QTest::newRow("an equipment's own name") << QString("Kord2") << QString("Kord2.job");
+    QTest::newRow("no letter or digit") << QString("*** !!") << QString("");
     QTest::newRow("long: 60 characters") << QString(70, u'x') << QString(60, u'x') + ".job";
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QString>
 
 // The bytes of a file as a test finds them on disk; "<missing>" when there is no such file, so
@@ -24,4 +25,13 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
 inline QStringList folderEntries(const QString& path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Everything in the folder by name with its bytes, so that a test can tell exactly what changed.
+inline QMap<QString, QByteArray> filesIn(const QString& path)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : folderEntries(path))
+        files.insert(name, contentOf(QDir(path).filePath(name)));
+    return files;
 }

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
@@ -61,6 +62,22 @@ inline QStringList entries(const QListWidget* list)
     for (int row = 0; row < list->count(); ++row)
         texts.append(list->item(row)->text());
     return texts;
+}
+// The row of the window's table of centers that shows the center, or -1.
+inline int centerRow(const QWidget* window, const QString& center)
+{
+    const QAbstractItemModel* table = control<QTableView>(window, "tblCenters")->model();
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->index(row, 0).data().toString() == center)
+            return row;
+    return -1;
+}
+// The center's cell in the window's table of centers; "<not shown>" without a row for it.
+inline QString centerCell(const QWidget* window, const QString& center, int column)
+{
+    const int row = centerRow(window, center);
+    return row < 0 ? QStringLiteral("<not shown>")
+                   : control<QTableView>(window, "tblCenters")->model()->index(row, column).data().toString();
 }
 // The open top-level window of that name, if any.
 inline QWidget* openWindowNamed(const QString& name)

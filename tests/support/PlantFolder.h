@@ -5,6 +5,7 @@
 
 #include "engine/BudgetCalculation.h"
 #include "store/FileNames.h"
+#include "store/RecordLayout.h"
 #include "tests/support/WorkedExampleBoxes.h"
 
 #include <QHash>
@@ -38,4 +39,15 @@ inline engine::BudgetOutcome calculateCenter(const store::DataFolder& folder, co
                                              const BoxTexts& boxes)
 {
     return engine::calculateBudget(folder, name, textsOf(boxes));
+}
+
+// Saves the name's input files 2, 3 and 4 as Calculate BHR lays them out, without calculating.
+inline bool saveInputFiles(const store::DataFolder& folder, const QString& name, const store::InputTexts& texts)
+{
+    namespace layout = store::recordlayout;
+    for (int digit = 2; digit <= 4; ++digit)
+        if (!folder.replace(store::filenames::inputFile(name, digit), layout::linesOf(layout::inputFile(digit), texts))
+                 .ok())
+            return false;
+    return true;
 }

@@ -18,8 +18,6 @@ class TestNumberRules : public QObject {
 private slots:
     void readsLeadingNumber_data();
     void readsLeadingNumber();
-    void wholeNumbers_data();
-    void wholeNumbers();
     void intOfAndSinglePrecision();
     void arithmeticFailureKinds();
     void boxText_data();
@@ -36,78 +34,65 @@ private slots:
 
 void TestNumberRules::readsLeadingNumber_data()
 {
+    QTest::addColumn<bool>("whole"); // read as a whole number, halves to even
     QTest::addColumn<QString>("text");
     QTest::addColumn<std::optional<double>>("value"); // nothing: overflow
-    QTest::newRow("comma ends the number") << "1,500" << std::optional<double>(1.0);
-    QTest::newRow("dollar sign first reads 0") << "$12.50" << std::optional<double>(0.0);
-    QTest::newRow("blanks anywhere ignored") << " 1 2 . 5 " << std::optional<double>(12.5);
-    QTest::newRow("tabs and line feeds ignored") << "\t-3\n0" << std::optional<double>(-30.0);
-    QTest::newRow("empty text") << "" << std::optional<double>(0.0);
-    QTest::newRow("letters only") << "abc" << std::optional<double>(0.0);
-    QTest::newRow("no 0 before the point") << ".25" << std::optional<double>(0.25);
-    QTest::newRow("negative fraction") << "-.5" << std::optional<double>(-0.5);
-    QTest::newRow("plus sign") << "+4" << std::optional<double>(4.0);
-    QTest::newRow("sign then blank") << "- 5" << std::optional<double>(-5.0);
-    QTest::newRow("exponent after a blank") << "1 e3" << std::optional<double>(1000.0);
-    QTest::newRow("exponent with sign then letters") << "1E+2x" << std::optional<double>(100.0);
-    QTest::newRow("exponent without digits") << "2e" << std::optional<double>(2.0);
-    QTest::newRow("second point stops") << "1.2.3" << std::optional<double>(1.2);
-    QTest::newRow("percent sign stops") << "7.65%" << std::optional<double>(7.65);
-    QTest::newRow("too small is zero") << "1e-400" << std::optional<double>(0.0);
-    QTest::newRow("carriage return is not ignored") << "4\r5" << std::optional<double>(4.0);
-    QTest::newRow("too small with a long exponent")
-        << "0." + QString(800, u'0') + "1e0000000000000400" << std::optional<double>(0.0);
-    QTest::newRow("too small, thousands of exponent zeros")
-        << "0." + QString(400, u'0') + "1e" + QString(3000, u'0') + "10" << std::optional<double>(0.0);
-    QTest::newRow("exponent beyond a double") << "1e309" << std::optional<double>();
-    QTest::newRow("negative beyond a double") << "-2e308" << std::optional<double>();
-    QTest::newRow("four hundred digits") << QString(400, u'9') << std::optional<double>();
-    QTest::newRow("digits after zeros and a point") << "0.001e312" << std::optional<double>();
-    QTest::newRow("long negative exponent, longer mantissa")
-        << "1" + QString(500, u'0') + "e-0000000000000150" << std::optional<double>();
-    QTest::newRow("thousands of exponent zeros")
-        << "1" + QString(400, u'0') + "e-" + QString(3000, u'0') + "50" << std::optional<double>();
+    const auto rowsOf = [](bool whole) {
+        return [whole](const char* name, const QString& text, std::optional<double> value) {
+            QTest::addRow("%s%s", whole ? "whole: " : "", name) << whole << text << value;
+        };
+    };
+    const auto number = rowsOf(false);
+    const auto whole = rowsOf(true);
+    const std::optional<double> overflow;
+    number("comma ends the number", "1,500", 1.0);
+    number("dollar sign first reads 0", "$12.50", 0.0);
+    number("blanks anywhere ignored", " 1 2 . 5 ", 12.5);
+    number("tabs and line feeds ignored", "\t-3\n0", -30.0);
+    number("empty text", "", 0.0);
+    number("letters only", "abc", 0.0);
+    number("no 0 before the point", ".25", 0.25);
+    number("negative fraction", "-.5", -0.5);
+    number("plus sign", "+4", 4.0);
+    number("sign then blank", "- 5", -5.0);
+    number("exponent after a blank", "1 e3", 1000.0);
+    number("exponent with sign then letters", "1E+2x", 100.0);
+    number("exponent without digits", "2e", 2.0);
+    number("second point stops", "1.2.3", 1.2);
+    number("percent sign stops", "7.65%", 7.65);
+    number("too small is zero", "1e-400", 0.0);
+    number("carriage return is not ignored", "4\r5", 4.0);
+    number("too small with a long exponent", "0." + QString(800, u'0') + "1e0000000000000400", 0.0);
+    number("too small, thousands of exponent zeros", "0." + QString(400, u'0') + "1e" + QString(3000, u'0') + "10",
+           0.0);
+    number("exponent beyond a double", "1e309", overflow);
+    number("negative beyond a double", "-2e308", overflow);
+    number("four hundred digits", QString(400, u'9'), overflow);
+    number("digits after zeros and a point", "0.001e312", overflow);
+    number("long negative exponent, longer mantissa", "1" + QString(500, u'0') + "e-0000000000000150", overflow);
+    number("thousands of exponent zeros", "1" + QString(400, u'0') + "e-" + QString(3000, u'0') + "50", overflow);
+    whole("half to even, down", "2.5", 2);
+    whole("half to even, up", "3.5", 4);
+    whole("1.5 gives 2", "1.5", 2);
+    whole("0.5 gives 0", "0.5", 0);
+    whole("negative half", "-2.5", -2);
+    whole("grouped text reads 1", "1,000", 1);
+    whole("largest", "2147483647", 2147483647);
+    whole("smallest", "-2147483648", -2147483647 - 1);
+    whole("one above the largest", "2147483648", overflow);
+    whole("one below the smallest", "-2147483649", overflow);
+    whole("rounds up out of range", "2147483647.5", overflow);
 }
 
 void TestNumberRules::readsLeadingNumber()
 {
+    QFETCH(bool, whole);
     QFETCH(QString, text);
     QFETCH(std::optional<double>, value);
     try {
-        const double read = numbers::read(text);
+        const double read = whole ? numbers::readWhole(text) : numbers::read(text);
         QVERIFY2(value.has_value(), "expected an overflow");
         QCOMPARE(read, *value);
-    } catch (const ArithmeticFailure& failure) {
-        QVERIFY2(!value.has_value(), "unexpected overflow");
-        QCOMPARE(failure.kind(), FailureKind::Overflow);
-    }
-}
-
-void TestNumberRules::wholeNumbers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<int>>("value"); // nothing: overflow
-    QTest::newRow("half to even, down") << "2.5" << std::optional<int>(2);
-    QTest::newRow("half to even, up") << "3.5" << std::optional<int>(4);
-    QTest::newRow("1.5 gives 2") << "1.5" << std::optional<int>(2);
-    QTest::newRow("0.5 gives 0") << "0.5" << std::optional<int>(0);
-    QTest::newRow("negative half") << "-2.5" << std::optional<int>(-2);
-    QTest::newRow("grouped text reads 1") << "1,000" << std::optional<int>(1);
-    QTest::newRow("largest") << "2147483647" << std::optional<int>(2147483647);
-    QTest::newRow("smallest") << "-2147483648" << std::optional<int>(-2147483647 - 1);
-    QTest::newRow("one above the largest") << "2147483648" << std::optional<int>();
-    QTest::newRow("one below the smallest") << "-2147483649" << std::optional<int>();
-    QTest::newRow("rounds up out of range") << "2147483647.5" << std::optional<int>();
-}
-
-void TestNumberRules::wholeNumbers()
-{
-    QFETCH(QString, text);
-    QFETCH(std::optional<int>, value);
-    try {
-        const int whole = numbers::readWhole(text);
-        QVERIFY2(value.has_value(), "expected an overflow");
-        QCOMPARE(whole, *value);
     } catch (const ArithmeticFailure& failure) {
         QVERIFY2(!value.has_value(), "unexpected overflow");
         QCOMPARE(failure.kind(), FailureKind::Overflow);
