@@ -3,12 +3,17 @@
 #include "engine/CostFormulas.h"
 #include "store/FileNames.h"
 
+#include <QCoreApplication>
+
 using namespace store;
 
 namespace engine {
 
 namespace centerrecompute {
 namespace {
+struct CenterRecomputeTexts {
+    Q_DECLARE_TR_FUNCTIONS(CenterRecompute)
+};
 
 // How many boxes a whole file fills: every line that loading reads into a box.
 qsizetype boxesFilled(const recordlayout::FileLayout& layout)
@@ -22,7 +27,7 @@ qsizetype boxesFilled(const recordlayout::FileLayout& layout)
 
 QString incomplete(const QString& fileName, int lines)
 {
-    return QStringLiteral("The file %1 is incomplete: it holds fewer than its %2 lines.")
+    return CenterRecomputeTexts::tr("The file %1 is incomplete: it holds fewer than its %2 lines.")
         .arg(fileName, QString::number(lines));
 }
 

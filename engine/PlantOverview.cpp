@@ -10,6 +10,7 @@
 #include "store/SharedFiles.h"
 #include "textrules/NumberText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -20,24 +21,33 @@ namespace engine {
 
 namespace plantoverview {
 namespace {
+struct PlantOverviewTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlantOverview)
+};
 
-QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRecord& saved)
+// The words that name a changed input, translated once before the loop over the centers.
+struct InputWords {
+    BoxTable<QString> prompts = inputboxes::promptsInSentence();
+    QString motors = PlantOverviewTexts::tr("Horsepower and usage of the motors");
+};
+
+QStringList changedInputs(const plantchanges::TodaysPlant& today, const ResultRecord& saved, const InputWords& words)
 {
     QStringList changed;
     for (const InputBox box : today.changedSince(saved))
-        changed.append(inputboxes::promptInSentence(box));
+        changed.append(words.prompts[box]);
     return changed;
 }
 
-// A figure of the result record that one of the center's own inputs feeds, and its words: a box's
-// own figure, or with no box the effective horsepower of the motors.
+// A figure of the result record that one of the center's own inputs feeds: a box's own figure,
+// or with no box the effective horsepower of the motors.
 struct OwnFigure {
     std::optional<InputBox> box;
-    QString prompt;
     double of(const ResultRecord& record) const
     {
         return box ? *savedFigure(record, *box) : record.effectiveHorsepower();
     }
+    const QString& words(const InputWords& words) const { return box ? words.prompts[*box] : words.motors; }
 };
 
 // The center's own boxes that feed a figure, and its motors, which feed the formulas through the
@@ -48,8 +58,8 @@ const QList<OwnFigure>& ownFigures()
         QList<OwnFigure> found;
         for (const inputboxes::Entry& entry : inputboxes::all())
             if (entry.file != inputboxes::BoxFile::Plant && slotFedBy(entry.box))
-                found.append({entry.box, inputboxes::promptInSentence(entry.box)});
-        found.append({std::nullopt, QStringLiteral("Horsepower and usage of the motors")});
+                found.append({entry.box});
+        found.append({std::nullopt});
         return found;
     }();
     return fed;
@@ -60,7 +70,7 @@ const QList<OwnFigure>& ownFigures()
 // are compared to the 15 digits the result file keeps. A center whose input files cannot be worked
 // out whole is judged by the plant figures alone.
 QStringList changedOwnInputs(const DataFolder& folder, const centerrecompute::PlantTexts& plant, const QString& name,
-                             const ResultRecord& saved)
+                             const ResultRecord& saved, const InputWords& words)
 {
     const centerrecompute::Recomputed today = centerrecompute::recompute(folder, plant, name);
     if (today.kind != centerrecompute::Recomputed::Kind::Completed)
@@ -68,8 +78,8 @@ QStringList changedOwnInputs(const DataFolder& folder, const centerrecompute::Pl
     QStringList changed;
     for (const OwnFigure& own : ownFigures())
         if (numbers::printForm(own.of(today.record)) != numbers::printForm(own.of(saved)) &&
-            !changed.contains(own.prompt))
-            changed.append(own.prompt);
+            !changed.contains(own.words(words)))
+            changed.append(own.words(words));
     return changed;
 }
 
@@ -114,6 +124,7 @@ Overview read(const DataFolder& folder)
 
     const QStringList names = equipmentlist::distinctNames(list.names);
     const QHash<QString, QStringList> groups = sharedfiles::namesByResultFile(names);
+    const InputWords words;
     overview.centers.reserve(names.size());
     for (const QString& name : names) {
         CenterRow row;
@@ -130,7 +141,8 @@ Overview read(const DataFolder& folder)
         if (!row.sharingWith.isEmpty())
             row.state = CenterState::SharesFiles;
         else if (row.record && plant.ok())
-            row.changedInputs = changedInputs(today, *row.record) + changedOwnInputs(folder, plant, name, *row.record);
+            row.changedInputs =
+                changedInputs(today, *row.record, words) + changedOwnInputs(folder, plant, name, *row.record, words);
         if (row.record && row.state == CenterState::NotCalculated)
             row.state = judged(row, plant);
         overview.centers.append(row);
@@ -155,19 +167,19 @@ QString stateText(const CenterRow& row)
 {
     switch (row.state) {
     case CenterState::Current:
-        return QStringLiteral("current");
+        return PlantOverviewTexts::tr("current");
     case CenterState::Stale:
-        return QStringLiteral("stale: ") + row.changedInputs.join(QStringLiteral(", "));
+        return PlantOverviewTexts::tr("stale: ") + row.changedInputs.join(QStringLiteral(", "));
     case CenterState::NotCalculated:
-        return QStringLiteral("not calculated");
+        return PlantOverviewTexts::tr("not calculated");
     case CenterState::SharesFiles:
-        return QStringLiteral("shares files with ") + row.sharingWith.join(QStringLiteral(", "));
+        return PlantOverviewTexts::tr("shares files with ") + row.sharingWith.join(QStringLiteral(", "));
     case CenterState::Unknown:
-        return QStringLiteral("plant figures unreadable: ") + row.problem;
+        return PlantOverviewTexts::tr("plant figures unreadable: ") + row.problem;
     case CenterState::Unreadable:
         break;
     }
-    return QStringLiteral("unreadable: ") + row.problem;
+    return PlantOverviewTexts::tr("unreadable: ") + row.problem;
 }
 
 } // namespace plantoverview

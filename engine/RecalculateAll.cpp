@@ -6,6 +6,7 @@
 #include "store/FileNames.h"
 #include "store/SharedFiles.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -15,6 +16,9 @@ namespace engine {
 
 namespace recalculation {
 namespace {
+struct RecalculateAllTexts {
+    Q_DECLARE_TR_FUNCTIONS(RecalculateAll)
+};
 
 using centerrecompute::Recomputed;
 
@@ -38,19 +42,21 @@ QString sharingReason(const QString& name, const QStringList& group)
     // Names with different input files would each put their own figures in the one result file,
     // and nothing tells which of them saved it last.
     if (!sameInputFiles(group))
-        return QStringLiteral("%1 shares its result file %2 with %3, whose input files differ; calculate the one "
-                              "it belongs to with Calculate BHR.")
+        return RecalculateAllTexts::tr(
+                   "%1 shares its result file %2 with %3, whose input files differ; calculate the one "
+                   "it belongs to with Calculate BHR.")
             .arg(name, filenames::resultFile(name), listed);
     if (group.first() != name)
-        return QStringLiteral("%1 uses the same files as %2, which is recalculated in its place.")
+        return RecalculateAllTexts::tr("%1 uses the same files as %2, which is recalculated in its place.")
             .arg(name, group.first());
     return {};
 }
 
 QString overflowReason(const QString& name)
 {
-    return QStringLiteral("The formulas stop for %1 (a division of 0 by 0, or a number too large): fill out all "
-                          "necessary info on it and calculate it with Calculate BHR.")
+    return RecalculateAllTexts::tr(
+               "The formulas stop for %1 (a division of 0 by 0, or a number too large): fill out all "
+               "necessary info on it and calculate it with Calculate BHR.")
         .arg(name);
 }
 
@@ -61,9 +67,10 @@ Plan plan(const DataFolder& folder)
     Plan plan;
     const equipmentlist::Loaded list = equipmentlist::load(folder);
     if (!list.complete) {
-        plan.plantProblem = !list.damage.isEmpty()
-                                ? list.damage
-                                : QStringLiteral("The equipment list %1 could not be read.").arg(filenames::kListFile);
+        plan.plantProblem =
+            !list.damage.isEmpty()
+                ? list.damage
+                : RecalculateAllTexts::tr("The equipment list %1 could not be read.").arg(filenames::kListFile);
         return plan;
     }
     const centerrecompute::PlantTexts plant = centerrecompute::readPlant(folder);

@@ -8,6 +8,7 @@
 #include "textrules/NumberText.h"
 #include "textrules/PlainDecimal.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace textrules;
@@ -18,6 +19,9 @@ namespace engine {
 static_assert(kResultFileLines == filelimits::kResultFileLines, "the result file's size limit counts its lines");
 
 namespace {
+struct ResultFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(ResultFile)
+};
 
 char* endLine(char* out)
 {
@@ -96,12 +100,12 @@ Line numberOn(QStringView text, int lineNumber, const QString& fileName)
         plain.digits > 0 && plain.endsText && plain.isExact())
         return {plain.value(), QString()};
     if (!holdsNumber(text))
-        return failed(QStringLiteral("Line %1 of the result file %2 does not hold a number: \"%3\".")
+        return failed(ResultFileTexts::tr("Line %1 of the result file %2 does not hold a number: \"%3\".")
                           .arg(QString::number(lineNumber), fileName, fieldtext::excerpt(text.toString())));
     try {
         return {numbers::read(text), QString()};
     } catch (const ArithmeticFailure&) {
-        return failed(QStringLiteral("Line %1 of the result file %2 holds a number too large: \"%3\".")
+        return failed(ResultFileTexts::tr("Line %1 of the result file %2 holds a number too large: \"%3\".")
                           .arg(QString::number(lineNumber), fileName, fieldtext::excerpt(text.toString())));
     }
 }
@@ -111,7 +115,7 @@ Line readLine(FieldReader& fields, int lineNumber, const QString& fileName)
     // Seen in place: a file of 206 numbers is read without a copy of each.
     const std::optional<QStringView> text = fields.nextView();
     if (!text)
-        return failed(QStringLiteral("The result file %1 is incomplete: it ends after line %2 of %3.")
+        return failed(ResultFileTexts::tr("The result file %1 is incomplete: it ends after line %2 of %3.")
                           .arg(fileName, QString::number(lineNumber - 1), QString::number(kResultFileLines)));
     if (text->isEmpty())
         return {};

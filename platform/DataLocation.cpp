@@ -2,6 +2,7 @@
 
 #include "store/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -11,6 +12,11 @@ using namespace store;
 namespace platform {
 
 namespace datalocation {
+namespace {
+struct DataLocationTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataLocation)
+};
+} // namespace
 
 bool fileExists(const QString& filePath)
 {
@@ -33,8 +39,8 @@ StartFolder startFolder(const QString& programFolder, const QString& userFolder,
         return {chosen, {}};
     StartFolder start{chooseFolder(programFolder, userFolder), {}};
     if (!chosen.isEmpty())
-        start.note = QStringLiteral("The data folder %1 chosen earlier is not there. Until it is back, the data "
-                                    "files are those in %2.")
+        start.note = DataLocationTexts::tr("The data folder %1 chosen earlier is not there. Until it is back, the data "
+                                           "files are those in %2.")
                          .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(start.folder));
     return start;
 }
@@ -43,13 +49,13 @@ QString folderProblem(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("it is not there");
+        return DataLocationTexts::tr("it is not there");
     if (!info.isDir())
-        return QStringLiteral("it is a file, not a folder");
+        return DataLocationTexts::tr("it is a file, not a folder");
     // Permissions alone do not tell (shares, read-only media): a file is actually made and removed.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".hourlyrates-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("nothing can be saved in it: %1").arg(probe.errorString());
+        return DataLocationTexts::tr("nothing can be saved in it: %1").arg(probe.errorString());
     return QString();
 }
 

@@ -30,7 +30,7 @@ bool SettingsFolderMemory::remember(const QString& folder, QString& error)
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
-    error = QStringLiteral("the settings file %1 could not be written").arg(QDir::toNativeSeparators(m_file));
+    error = tr("the settings file %1 could not be written").arg(QDir::toNativeSeparators(m_file));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace platform {
@@ -18,6 +19,8 @@ public:
 // A small settings file, by default "Budgeted Hourly Rates.ini" in the user's configuration
 // folder (~/.config/Solvarra/ on Linux).
 class SettingsFolderMemory : public FolderMemory {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFolderMemory)
+
 public:
     explicit SettingsFolderMemory(QString settingsFile = defaultFile());
     static QString defaultFile();

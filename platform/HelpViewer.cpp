@@ -36,8 +36,7 @@ void DesktopHelpViewer::show(const QString& helpFilePath, Command command)
     const QString guide = command == HelpOnHelp ? QString() : helpguide::find(file.absolutePath());
     const QString shown = file.isFile() ? file.absoluteFilePath() : guide;
     if (shown.isEmpty()) {
-        m_messages.tell(
-            QStringLiteral("The help file %1 was not found in %2.").arg(file.fileName(), file.absolutePath()));
+        m_messages.tell(tr("The help file %1 was not found in %2.").arg(file.fileName(), file.absolutePath()));
         return;
     }
     if (m_open(QUrl::fromLocalFile(shown)))
@@ -46,7 +45,7 @@ void DesktopHelpViewer::show(const QString& helpFilePath, Command command)
         showInOwnWindow(guide, command);
         return;
     }
-    m_messages.tell(QStringLiteral("No viewer could open the help file %1.").arg(shown));
+    m_messages.tell(tr("No viewer could open the help file %1.").arg(shown));
 }
 
 void DesktopHelpViewer::showInOwnWindow(const QString& guide, Command command)

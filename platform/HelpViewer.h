@@ -2,6 +2,7 @@
 
 #include "platform/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -28,6 +29,8 @@ public:
 // shows in a help window of the program's own; only when there is no guide either is the user
 // told plainly.
 class DesktopHelpViewer : public HelpViewer {
+    Q_DECLARE_TR_FUNCTIONS(DesktopHelpViewer)
+
 public:
     // How a file is handed to the desktop; the desktop's own handler unless one is given.
     using Opener = std::function<bool(const QUrl&)>;

@@ -15,7 +15,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), m_browser(new QTextBr
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser->setObjectName(QStringLiteral("txtGuide"));
     m_browser->setOpenExternalLinks(true);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);

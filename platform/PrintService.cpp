@@ -102,15 +102,15 @@ PrintService::Outcome DesktopPrintService::writePdf(const PrintJob& job, const Q
                                                     const QString& documentName, bool fallback)
 {
     if (!paintPdf(job, path, documentName, m_pictures)) {
-        m_messages.tell((fallback ? QStringLiteral("No printer could take the report, and it could not be saved as %1 "
-                                                   "either. Nothing was printed.")
-                                  : QStringLiteral("The report could not be saved as %1. Nothing was printed."))
+        m_messages.tell((fallback ? tr("No printer could take the report, and it could not be saved as %1 "
+                                       "either. Nothing was printed.")
+                                  : tr("The report could not be saved as %1. Nothing was printed."))
                             .arg(path));
         return {};
     }
-    m_messages.tell((fallback ? QStringLiteral("No printer could take the report, so it was saved as %1")
-                              : QStringLiteral("The report was saved as %1"))
-                        .arg(path));
+    m_messages.tell(
+        (fallback ? tr("No printer could take the report, so it was saved as %1") : tr("The report was saved as %1"))
+            .arg(path));
     return {true, path};
 }
 

@@ -4,6 +4,7 @@
 #include "report/PrintJob.h"
 #include "store/DataFolder.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include <memory>
@@ -38,6 +39,8 @@ public:
 // saved as a PDF file in the program folder. Either way the user is told the full path, no
 // earlier file is overwritten, and a report is never lost silently.
 class DesktopPrintService : public PrintService {
+    Q_DECLARE_TR_FUNCTIONS(DesktopPrintService)
+
 public:
     // The folder is followed while the program runs: a report with nowhere else to go lands in
     // the data folder in use at the time. Pages' pictures are drawn by `pictures`.

@@ -9,7 +9,9 @@ namespace platform {
 // Finding and starting the operating system's system-information tool through the registry.
 namespace sysinfo {
 
-inline const QString kUnavailableMessage = QStringLiteral("System Information Is Unavailable At This Time");
+// Shown through QCoreApplication::translate("SystemInformation", ...).
+inline constexpr const char* kUnavailableMessage =
+    QT_TRANSLATE_NOOP("SystemInformation", "System Information Is Unavailable At This Time");
 
 // Reads one registry value as text. True with the text in keyValue: a string loses one trailing
 // zero byte, a 32-bit number becomes decimal text, any other type leaves keyValue as passed.

@@ -55,7 +55,7 @@ TableQuestion::TableQuestion(const QString& title, const QString& text, const Te
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, this);
-    m_detailsButton = buttons->addButton(QStringLiteral("Show &Details\u2026"), QDialogButtonBox::ActionRole);
+    m_detailsButton = buttons->addButton(tr("Show &Details\u2026"), QDialogButtonBox::ActionRole);
     m_detailsButton->setCheckable(true);
     m_detailsButton->setAutoDefault(false);
     m_detailsButton->setEnabled(!details.rows.isEmpty());
@@ -71,7 +71,7 @@ TableQuestion::TableQuestion(const QString& title, const QString& text, const Te
 void TableQuestion::showDetails(bool shown)
 {
     m_table->setVisible(shown);
-    m_detailsButton->setText(shown ? QStringLiteral("Hide &Details") : QStringLiteral("Show &Details\u2026"));
+    m_detailsButton->setText(shown ? tr("Hide &Details") : tr("Show &Details\u2026"));
     if (shown)
         resize(size().expandedTo(QSize(860, 460)));
     else

@@ -3,6 +3,8 @@
 #include "textrules/DisplayPattern.h"
 #include "textrules/NumberText.h"
 
+#include <QCoreApplication>
+
 using namespace textrules;
 using namespace pricing;
 
@@ -10,6 +12,10 @@ namespace report {
 
 namespace centertexts {
 namespace {
+struct CenterTextsTexts {
+    Q_DECLARE_TR_FUNCTIONS(CenterTexts)
+};
+
 const QString kGap(11, u' ');
 
 QString digits(const std::optional<int>& value)
@@ -50,35 +56,39 @@ QString markUpFigure(const CenterAnalysis& analysis)
 
 QString heading(const QString& name)
 {
-    return QStringLiteral("Equipment is Specified as ") + name;
+    return CenterTextsTexts::tr("Equipment is Specified as ") + name;
 }
 
 QStringList speedParagraph(const QString& name, const CenterAnalysis& a)
 {
     return {
-        QStringLiteral("  The ") + name + QStringLiteral(" Will Have A Rated Straight Line Speed"),
-        QStringLiteral("  of ") + digits(a.speed1) + QStringLiteral(" iph at a Quantity Level of ") +
-            digits(a.quantity1) + QStringLiteral(" and ") + digits(a.speed2),
-        QStringLiteral("  iph at a Quantity Level of ") + digits(a.quantity2) + QStringLiteral(".  The Retail $/M"),
-        QStringLiteral("  is ") + money(a.retailPerThousand) + QStringLiteral(" with a Retail Set-Up Price of ") +
-            money(a.retailSetUpPrice) + QStringLiteral("."),
-        QStringLiteral("  The Cost per Hour is ") + money(a.hourlyCost) + QStringLiteral(", with a MarkUp of ") +
-            markUpText(a),
+        CenterTextsTexts::tr("  The ") + name + CenterTextsTexts::tr(" Will Have A Rated Straight Line Speed"),
+        CenterTextsTexts::tr("  of ") + digits(a.speed1) + CenterTextsTexts::tr(" iph at a Quantity Level of ") +
+            digits(a.quantity1) + CenterTextsTexts::tr(" and ") + digits(a.speed2),
+        CenterTextsTexts::tr("  iph at a Quantity Level of ") + digits(a.quantity2) +
+            CenterTextsTexts::tr(".  The Retail $/M"),
+        CenterTextsTexts::tr("  is ") + money(a.retailPerThousand) +
+            CenterTextsTexts::tr(" with a Retail Set-Up Price of ") + money(a.retailSetUpPrice) + QStringLiteral("."),
+        CenterTextsTexts::tr("  The Cost per Hour is ") + money(a.hourlyCost) +
+            CenterTextsTexts::tr(", with a MarkUp of ") + markUpText(a),
     };
 }
 
 QStringList costParagraph(const CenterAnalysis& a)
 {
     return {
-        QStringLiteral("  Your cost before Mark-Up will be ") + money(a.costPerThousand) + QStringLiteral(" Per"),
-        QStringLiteral("  Thousand and includes ") + money(a.setUpCost) + QStringLiteral(" as Set-Up Cost."),
-        QStringLiteral("  You will be using ") + digits(a.setUpMinutes) + QStringLiteral(" Minutes for Set-Up Time."),
+        CenterTextsTexts::tr("  Your cost before Mark-Up will be ") + money(a.costPerThousand) +
+            CenterTextsTexts::tr(" Per"),
+        CenterTextsTexts::tr("  Thousand and includes ") + money(a.setUpCost) +
+            CenterTextsTexts::tr(" as Set-Up Cost."),
+        CenterTextsTexts::tr("  You will be using ") + digits(a.setUpMinutes) +
+            CenterTextsTexts::tr(" Minutes for Set-Up Time."),
     };
 }
 
 QString tableHeading()
 {
-    return QStringLiteral("  Quantity                       Cost                         Retail");
+    return CenterTextsTexts::tr("  Quantity                       Cost                         Retail");
 }
 
 QStringList tableRows(const CenterAnalysis& analysis)

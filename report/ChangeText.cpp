@@ -2,12 +2,17 @@
 
 #include "textrules/DisplayPattern.h"
 
+#include <QCoreApplication>
+
 using namespace textrules;
 
 namespace report {
 
 namespace changetext {
 namespace {
+struct ChangeTextTexts {
+    Q_DECLARE_TR_FUNCTIONS(ChangeText)
+};
 
 QString signedText(double value, const QString& text)
 {
@@ -25,7 +30,7 @@ QString change(double before, double after)
 {
     // Figures saved and worked out afresh may differ beyond the cents shown: that is no change.
     if (numbers::format(before, numbers::kMoneyPattern) == numbers::format(after, numbers::kMoneyPattern))
-        return QStringLiteral("no change");
+        return ChangeTextTexts::tr("no change");
     const double difference = after - before;
     QString text = signedMoney(difference);
     if (before != 0) {

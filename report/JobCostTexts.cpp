@@ -3,6 +3,7 @@
 #include "textrules/DisplayPattern.h"
 #include "textrules/ReadingHint.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace textrules;
@@ -15,6 +16,9 @@ using namespace jobcost;
 
 namespace jobcosttexts {
 namespace {
+struct JobCostTextsTexts {
+    Q_DECLARE_TR_FUNCTIONS(JobCostTexts)
+};
 
 const QString kUpToTwoDecimals = QStringLiteral("###,###,###,##0.##");
 
@@ -27,15 +31,15 @@ BoxWords wordsFor(Box box)
 {
     switch (box) {
     case Box::Quantity:
-        return {QStringLiteral("quantity"), QStringLiteral("pieces")};
+        return {JobCostTextsTexts::tr("quantity"), JobCostTextsTexts::tr("pieces")};
     case Box::MarkUp:
-        return {QStringLiteral("mark-up"), QStringLiteral("percent")};
+        return {JobCostTextsTexts::tr("mark-up"), JobCostTextsTexts::tr("percent")};
     case Box::Speed:
-        return {QStringLiteral("speed"), QStringLiteral("impressions per hour")};
+        return {JobCostTextsTexts::tr("speed"), JobCostTextsTexts::tr("impressions per hour")};
     case Box::SetUp:
         break;
     }
-    return {QStringLiteral("set-up time"), QStringLiteral("minutes")};
+    return {JobCostTextsTexts::tr("set-up time"), JobCostTextsTexts::tr("minutes")};
 }
 
 // "a", "a and b", "a, b and c".
@@ -43,7 +47,7 @@ QString listed(const QStringList& items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + JobCostTextsTexts::tr(" and ") + items.last();
 }
 
 // Why a press figure keeps its center from being costed, in a few words.
@@ -55,14 +59,14 @@ QString pressFigureGap(Box box, const Figure& figure, const QString& typed)
     case Figure::Reading::Missing:
         return QString();
     case Figure::Reading::NotANumber:
-        return QStringLiteral("%1 \"%2\" is not a number").arg(words.what, typed);
+        return JobCostTextsTexts::tr("%1 \"%2\" is not a number").arg(words.what, typed);
     case Figure::Reading::TooLarge:
-        return QStringLiteral("%1 too large").arg(words.what);
+        return JobCostTextsTexts::tr("%1 too large").arg(words.what);
     case Figure::Reading::OutOfRange:
         break;
     }
-    return QStringLiteral("%1 must be %2 0")
-        .arg(words.what, mayBeZero(box) ? QStringLiteral("at least") : QStringLiteral("above"));
+    return JobCostTextsTexts::tr("%1 must be %2 0")
+        .arg(words.what, mayBeZero(box) ? JobCostTextsTexts::tr("at least") : JobCostTextsTexts::tr("above"));
 }
 
 QStringList gapNotes(const CenterCost& center)
@@ -72,13 +76,13 @@ QStringList gapNotes(const CenterCost& center)
     for (const Gap gap : center.gaps) {
         switch (gap) {
         case Gap::NoResultFile:
-            missing << QStringLiteral("result file (Calculate BHR)");
+            missing << JobCostTextsTexts::tr("result file (Calculate BHR)");
             break;
         case Gap::UnreadableResults:
             wrong << center.stateText;
             break;
         case Gap::NoRates:
-            wrong << QStringLiteral("its results hold no rate (B)");
+            wrong << JobCostTextsTexts::tr("its results hold no rate (B)");
             break;
         case Gap::Speed:
         case Gap::SetUp: {
@@ -94,7 +98,7 @@ QStringList gapNotes(const CenterCost& center)
         }
     }
     if (!missing.isEmpty())
-        wrong.prepend(QStringLiteral("missing: ") + missing.join(QStringLiteral(", ")));
+        wrong.prepend(JobCostTextsTexts::tr("missing: ") + missing.join(QStringLiteral(", ")));
     return wrong;
 }
 
@@ -129,7 +133,7 @@ QString hours(double value)
 QString pieces(double value)
 {
     return numbers::format(value, kUpToTwoDecimals) +
-           (value == 1 ? QStringLiteral(" piece") : QStringLiteral(" pieces"));
+           (value == 1 ? JobCostTextsTexts::tr(" piece") : JobCostTextsTexts::tr(" pieces"));
 }
 
 QString percent(double value)
@@ -149,18 +153,18 @@ QString figureProblem(Box box, const Figure& figure, const QString& typed)
     case Figure::Reading::Accepted:
         return QString();
     case Figure::Reading::Missing:
-        return QStringLiteral("Type the job's %1 in %2.").arg(words.what, words.unit);
+        return JobCostTextsTexts::tr("Type the job's %1 in %2.").arg(words.what, words.unit);
     case Figure::Reading::NotANumber:
-        return QStringLiteral("The %1 \"%2\" is not a number: type the job's %1 in %3.")
+        return JobCostTextsTexts::tr("The %1 \"%2\" is not a number: type the job's %1 in %3.")
             .arg(words.what, typed, words.unit);
     case Figure::Reading::TooLarge:
-        return QStringLiteral("The %1 is too large a number.").arg(words.what);
+        return JobCostTextsTexts::tr("The %1 is too large a number.").arg(words.what);
     case Figure::Reading::OutOfRange:
         break;
     }
-    return QStringLiteral("The %1 must be %2 0 %3; \"%4\" reads as %5.")
-        .arg(words.what, mayBeZero(box) ? QStringLiteral("at least") : QStringLiteral("above"), words.unit, typed,
-             numbers::format(figure.value, kUpToTwoDecimals));
+    return JobCostTextsTexts::tr("The %1 must be %2 0 %3; \"%4\" reads as %5.")
+        .arg(words.what, mayBeZero(box) ? JobCostTextsTexts::tr("at least") : JobCostTextsTexts::tr("above"),
+             words.unit, typed, numbers::format(figure.value, kUpToTwoDecimals));
 }
 
 QString levelName(const Costing& costing, int level)
@@ -171,11 +175,11 @@ QString levelName(const Costing& costing, int level)
         if (!center.ready() || !center.rateB[level - 1])
             continue;
         if (shared && efficiency != shared)
-            return QStringLiteral("level %1").arg(level);
+            return JobCostTextsTexts::tr("level %1").arg(level);
         shared = efficiency;
     }
-    return shared ? QStringLiteral("level %1 (%2)").arg(level).arg(percent(*shared))
-                  : QStringLiteral("level %1").arg(level);
+    return shared ? JobCostTextsTexts::tr("level %1 (%2)").arg(level).arg(percent(*shared))
+                  : JobCostTextsTexts::tr("level %1").arg(level);
 }
 
 QString centerNote(const Costing& costing, const CenterCost& center, int level)
@@ -184,11 +188,11 @@ QString centerNote(const Costing& costing, const CenterCost& center, int level)
         return gapNotes(center).join(QStringLiteral("; "));
     QStringList notes;
     if (costing.isCheapest(center, level))
-        notes << QStringLiteral("cheapest");
+        notes << JobCostTextsTexts::tr("cheapest");
     if (center.state != plantoverview::CenterState::Current)
         notes << center.stateText;
     if (center.hours && !center.cost[level - 1])
-        notes << QStringLiteral("no rate (B) at level %1").arg(level);
+        notes << JobCostTextsTexts::tr("no rate (B) at level %1").arg(level);
     notes << readingNotes(center);
     return notes.join(QStringLiteral("; "));
 }
@@ -196,30 +200,31 @@ QString centerNote(const Costing& costing, const CenterCost& center, int level)
 QString verdict(const Costing& costing, int level, const Job& job, bool anyListed)
 {
     if (!anyListed)
-        return QStringLiteral("No equipment is listed yet: calculate a center's rates first.");
+        return JobCostTextsTexts::tr("No equipment is listed yet: calculate a center's rates first.");
     const qsizetype notCosted = costing.centers.size() - costing.readyCount;
     const QString others =
         notCosted == 0 ? QString()
         : notCosted == 1
-            ? QStringLiteral(" 1 center is not costed: its note in the table says why.")
-            : QStringLiteral(" %1 centers are not costed: their notes in the table say why.").arg(notCosted);
+            ? JobCostTextsTexts::tr(" 1 center is not costed: its note in the table says why.")
+            : JobCostTextsTexts::tr(" %1 centers are not costed: their notes in the table say why.").arg(notCosted);
     if (costing.readyCount == 0)
-        return QStringLiteral("No center can be costed yet: each needs its saved rates, a speed and a set-up time, "
-                              "typed in the table.") +
+        return JobCostTextsTexts::tr(
+                   "No center can be costed yet: each needs its saved rates, a speed and a set-up time, "
+                   "typed in the table.") +
                others;
     const QList<const CenterCost*> sorted = costing.byCost(level);
     if (sorted.isEmpty())
-        return QStringLiteral("No center has a rate (B) at level %1.").arg(level) + others;
+        return JobCostTextsTexts::tr("No center has a rate (B) at level %1.").arg(level) + others;
     QStringList cheapest;
     for (const CenterCost* center : sorted)
         if (costing.isCheapest(*center, level))
             cheapest << center->name;
     const CenterCost& first = *sorted.first();
-    QString sentence = QStringLiteral("Cheapest at %1: %2, %3 for %4 in %5 press hours")
+    QString sentence = JobCostTextsTexts::tr("Cheapest at %1: %2, %3 for %4 in %5 press hours")
                            .arg(levelName(costing, level), listed(cheapest), money(*first.cost[level - 1]),
                                 pieces(job.quantity), hours(*first.hours));
     if (job.markUp)
-        sentence += QStringLiteral(", quoted at %1 with %2 mark-up")
+        sentence += JobCostTextsTexts::tr(", quoted at %1 with %2 mark-up")
                         .arg(money(*first.price[level - 1]), percent(*job.markUp * 100));
     return sentence + u'.' + others;
 }
@@ -229,9 +234,9 @@ QStringList priceListLines(const CenterCost& center, int level, const Job& job)
     const QList<PriceListRow> rows = priceList(center, level, job);
     if (rows.isEmpty())
         return {};
-    QStringList lines{column(QStringLiteral("Quantity"), 12) + column(QStringLiteral("Hours"), 10) +
-                      column(QStringLiteral("Cost"), 14) + column(QStringLiteral("Price"), 14) +
-                      column(QStringLiteral("Per 1,000"), 12)};
+    QStringList lines{column(JobCostTextsTexts::tr("Quantity"), 12) + column(JobCostTextsTexts::tr("Hours"), 10) +
+                      column(JobCostTextsTexts::tr("Cost"), 14) + column(JobCostTextsTexts::tr("Price"), 14) +
+                      column(JobCostTextsTexts::tr("Per 1,000"), 12)};
     for (const PriceListRow& row : rows) {
         const QString price = row.price ? money(*row.price) : QString();
         const QString perThousand = row.price ? money(*row.price / row.quantity * 1000) : QString();

@@ -2,6 +2,8 @@
 
 #include "report/JobCostTexts.h"
 
+#include <QCoreApplication>
+
 using namespace pricing;
 
 namespace report {
@@ -9,6 +11,9 @@ namespace report {
 namespace texts = jobcosttexts;
 
 namespace {
+struct JobQuoteTexts {
+    Q_DECLARE_TR_FUNCTIONS(JobQuote)
+};
 
 constexpr int kLabelWidth = 20;
 
@@ -33,29 +38,29 @@ PrintJob jobQuote(const QString& description, const jobcost::Job& job, const job
     const marketcheck::OwnPress press = center.press();
     PrintJob page;
     page.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
-    indented(page, description.isEmpty() ? QStringLiteral("QUOTE") : QStringLiteral("QUOTE: ") + description)
+    indented(page, description.isEmpty() ? JobQuoteTexts::tr("QUOTE") : JobQuoteTexts::tr("QUOTE: ") + description)
         .fontSize(10)
         .bold(false)
         .endLine();
-    labelled(page, QStringLiteral("Quantity"), texts::pieces(job.quantity));
-    labelled(page, QStringLiteral("Center"), center.name);
-    labelled(page, QStringLiteral("Efficiency"),
-             QStringLiteral("level %1, %2, rate (B) %3 per hour")
+    labelled(page, JobQuoteTexts::tr("Quantity"), texts::pieces(job.quantity));
+    labelled(page, JobQuoteTexts::tr("Center"), center.name);
+    labelled(page, JobQuoteTexts::tr("Efficiency"),
+             JobQuoteTexts::tr("level %1, %2, rate (B) %3 per hour")
                  .arg(level)
                  .arg(texts::percent(center.efficiency[i].value_or(0)), texts::money(*center.rateB[i])));
-    labelled(page, QStringLiteral("Press"),
-             QStringLiteral("%1 impressions per hour, %2 minutes of set-up")
+    labelled(page, JobQuoteTexts::tr("Press"),
+             JobQuoteTexts::tr("%1 impressions per hour, %2 minutes of set-up")
                  .arg(texts::figure(press.speed), texts::figure(press.setUpMinutes)));
-    labelled(page, QStringLiteral("Press hours"),
-             QStringLiteral("%1 set-up + %2 run = %3")
+    labelled(page, JobQuoteTexts::tr("Press hours"),
+             JobQuoteTexts::tr("%1 set-up + %2 run = %3")
                  .arg(texts::hours(press.setUpHours()), texts::hours(job.quantity / press.speed),
                       texts::hours(*center.hours)))
         .endLine();
-    labelled(page, QStringLiteral("Cost"), texts::money(*center.cost[i]));
-    labelled(page, QStringLiteral("Mark-up"), texts::percent(*job.markUp * 100));
+    labelled(page, JobQuoteTexts::tr("Cost"), texts::money(*center.cost[i]));
+    labelled(page, JobQuoteTexts::tr("Mark-up"), texts::percent(*job.markUp * 100));
     page.bold(true);
-    labelled(page, QStringLiteral("Price"), texts::money(*center.price[i])).bold(false).endLine();
-    indented(page, QStringLiteral("Price list, for more or fewer pieces:"));
+    labelled(page, JobQuoteTexts::tr("Price"), texts::money(*center.price[i])).bold(false).endLine();
+    indented(page, JobQuoteTexts::tr("Price list, for more or fewer pieces:"));
     for (const QString& line : texts::priceListLines(center, level, job))
         indented(page, line);
     return page.endDocument();

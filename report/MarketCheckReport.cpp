@@ -2,11 +2,16 @@
 
 #include "report/MarketCheckTexts.h"
 
+#include <QCoreApplication>
+
 using namespace pricing;
 
 namespace report {
 
 namespace {
+struct MarketCheckReportTexts {
+    Q_DECLARE_TR_FUNCTIONS(MarketCheckReport)
+};
 
 // The indent is printed apart from the text, so that a line the page breaks goes on under it.
 PrintJob& indented(PrintJob& job, const QString& line)
@@ -22,7 +27,7 @@ PrintJob marketCheckReport(const QString& name, const CenterAnalysis& analysis, 
 {
     PrintJob job;
     job.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
-    indented(job, QStringLiteral("MARKET CHECK FOR: ") + name).fontSize(9).bold(false).endLine();
+    indented(job, MarketCheckReportTexts::tr("MARKET CHECK FOR: ") + name).fontSize(9).bold(false).endLine();
     indented(job, marketchecktexts::marketLine(analysis));
     indented(job, marketchecktexts::pressLine(check)).endLine();
     for (const QString& line : marketchecktexts::figureLines(check))
@@ -31,9 +36,11 @@ PrintJob marketCheckReport(const QString& name, const CenterAnalysis& analysis, 
     for (const QString& paragraph : marketchecktexts::verdict(check))
         indented(job, paragraph);
     constexpr double kPictureMillimetres = 100;
-    job.bold(false).endLine().picture(marketchecktexts::kPriceCaption, kPictureMillimetres,
-                                      pagepicture::marketPrices(check));
-    return job.picture(marketchecktexts::kBreakEvenCaption, kPictureMillimetres, pagepicture::breakEven(check))
+    job.bold(false).endLine().picture(QCoreApplication::translate("MarketCheckTexts", marketchecktexts::kPriceCaption),
+                                      kPictureMillimetres, pagepicture::marketPrices(check));
+    return job
+        .picture(QCoreApplication::translate("MarketCheckTexts", marketchecktexts::kBreakEvenCaption),
+                 kPictureMillimetres, pagepicture::breakEven(check))
         .endDocument();
 }
 

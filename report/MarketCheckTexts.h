@@ -36,13 +36,15 @@ QStringList figureLines(const pricing::marketcheck::MarketCheck& check);
 QString percent(double value);  // "100 %", "72.5 %"
 QString quantity(double value); // "3,162 pieces", "1 piece"
 
-// The pictures' captions, axis titles and the name of the typical job's mark.
-inline const QString kPriceCaption = QStringLiteral("Price by quantity");
-inline const QString kBreakEvenCaption = QStringLiteral("Break-even efficiency by job size");
-inline const QString kQuantityAxisTitle = QStringLiteral("Quantity (pieces)");
-inline const QString kPriceAxisTitle = QStringLiteral("Price of the job ($)");
-inline const QString kEfficiencyAxisTitle = QStringLiteral("Efficiency needed (%)");
-inline const QString kJobMark = QStringLiteral("Typical job");
+// The pictures' captions, axis titles and the name of the typical job's mark, shown through
+// QCoreApplication::translate("MarketCheckTexts", ...).
+inline constexpr const char* kPriceCaption = QT_TRANSLATE_NOOP("MarketCheckTexts", "Price by quantity");
+inline constexpr const char* kBreakEvenCaption =
+    QT_TRANSLATE_NOOP("MarketCheckTexts", "Break-even efficiency by job size");
+inline constexpr const char* kQuantityAxisTitle = QT_TRANSLATE_NOOP("MarketCheckTexts", "Quantity (pieces)");
+inline constexpr const char* kPriceAxisTitle = QT_TRANSLATE_NOOP("MarketCheckTexts", "Price of the job ($)");
+inline constexpr const char* kEfficiencyAxisTitle = QT_TRANSLATE_NOOP("MarketCheckTexts", "Efficiency needed (%)");
+inline constexpr const char* kJobMark = QT_TRANSLATE_NOOP("MarketCheckTexts", "Typical job");
 
 } // namespace marketchecktexts
 

@@ -3,6 +3,7 @@
 #include "store/CsvTable.h"
 #include "textrules/DisplayPattern.h"
 
+#include <QCoreApplication>
 #include <functional>
 #include <optional>
 
@@ -14,6 +15,9 @@ namespace report {
 
 namespace plantexport {
 namespace {
+struct PlantExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlantExport)
+};
 
 using plantoverview::CenterRow;
 using plantoverview::CenterState;
@@ -44,19 +48,19 @@ QString shortState(CenterState state)
 {
     switch (state) {
     case CenterState::Current:
-        return QStringLiteral("current");
+        return PlantExportTexts::tr("current");
     case CenterState::Stale:
-        return QStringLiteral("stale");
+        return PlantExportTexts::tr("stale");
     case CenterState::NotCalculated:
-        return QStringLiteral("not calculated");
+        return PlantExportTexts::tr("not calculated");
     case CenterState::SharesFiles:
-        return QStringLiteral("shares files");
+        return PlantExportTexts::tr("shares files");
     case CenterState::Unknown:
-        return QStringLiteral("unknown");
+        return PlantExportTexts::tr("unknown");
     case CenterState::Unreadable:
         break;
     }
-    return QStringLiteral("unreadable");
+    return PlantExportTexts::tr("unreadable");
 }
 
 // The full state, under the row, broken between words to stay on the page.
@@ -81,27 +85,27 @@ QStringList stateLines(const QString& text)
 void printColumnHeadings(PrintJob& job)
 {
     QString upper = QString(kNameWidth, u' ');
-    QString lower = QStringLiteral("Equipment").leftJustified(kNameWidth);
+    QString lower = PlantExportTexts::tr("Equipment").leftJustified(kNameWidth);
     const QList<FigureColumn>& all = figureColumns();
-    const QStringList upperTexts = {QStringLiteral("Annual cost"), QStringLiteral("Chargeable")};
-    const QStringList lowerTexts = {QStringLiteral("(total)"), QStringLiteral("hours")};
+    const QStringList upperTexts = {PlantExportTexts::tr("Annual cost"), PlantExportTexts::tr("Chargeable")};
+    const QStringList lowerTexts = {PlantExportTexts::tr("(total)"), PlantExportTexts::tr("hours")};
     for (int i = 0; i < 2; ++i) {
         upper += numbers::fixedField(upperTexts.at(i), all.at(i).printedWidth);
         lower += numbers::fixedField(lowerTexts.at(i), all.at(i).printedWidth);
     }
     for (int level = 1; level <= ResultRecord::kLevels; ++level) {
         const int width = all.at(2 * level).printedWidth + all.at(2 * level + 1).printedWidth;
-        upper += numbers::fixedField(QStringLiteral("Level %1").arg(level), width - 2) + QStringLiteral("  ");
+        upper += numbers::fixedField(PlantExportTexts::tr("Level %1").arg(level), width - 2) + QStringLiteral("  ");
         lower += numbers::fixedField(QStringLiteral("%"), all.at(2 * level).printedWidth) +
-                 numbers::fixedField(QStringLiteral("Rate (B)"), all.at(2 * level + 1).printedWidth);
+                 numbers::fixedField(PlantExportTexts::tr("Rate (B)"), all.at(2 * level + 1).printedWidth);
     }
     const int rateA = all.at(all.size() - 2).printedWidth;
     const int rateC = all.at(all.size() - 1).printedWidth;
-    upper +=
-        numbers::fixedField(QStringLiteral("Level 1"), rateA) + numbers::fixedField(QStringLiteral("Level 1"), rateC);
-    lower +=
-        numbers::fixedField(QStringLiteral("Rate (A)"), rateA) + numbers::fixedField(QStringLiteral("Rate (C)"), rateC);
-    lower += QStringLiteral("  State");
+    upper += numbers::fixedField(PlantExportTexts::tr("Level 1"), rateA) +
+             numbers::fixedField(PlantExportTexts::tr("Level 1"), rateC);
+    lower += numbers::fixedField(PlantExportTexts::tr("Rate (A)"), rateA) +
+             numbers::fixedField(PlantExportTexts::tr("Rate (C)"), rateC);
+    lower += PlantExportTexts::tr("  State");
     job.printLine(upper).printLine(lower).printLine(QString(kLineWidth, u'-'));
 }
 
@@ -116,12 +120,39 @@ void printRow(PrintJob& job, const CenterRow& row)
     job.printLine(line);
     const QString full = plantoverview::stateText(row);
     // A name cut in its column is given whole with the details.
-    const bool details = full != shortState(row.state) || row.name.size() > kNameWidth;
+    const bool details =
+        (row.state != CenterState::Current && row.state != CenterState::NotCalculated) || row.name.size() > kNameWidth;
     if (!details)
         return;
     const QString text = row.name.size() > kNameWidth ? row.name + QStringLiteral(": ") + full : full;
     for (const QString& part : stateLines(text))
         job.printLine(QString(kStateIndent, u' ') + part);
+}
+
+// The headings head the columns of the spreadsheet file as written, and the window's as shown.
+using Words = QString (*)(const char*);
+
+QString asWritten(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+QString asShown(const char* text)
+{
+    return QCoreApplication::translate("PlantExport", text);
+}
+
+QStringList headingsIn(Words word)
+{
+    QStringList headings = {word(QT_TRANSLATE_NOOP("PlantExport", "Equipment")),
+                            word(QT_TRANSLATE_NOOP("PlantExport", "Total annual cost")),
+                            word(QT_TRANSLATE_NOOP("PlantExport", "Chargeable hours"))};
+    for (int level = 1; level <= ResultRecord::kLevels; ++level)
+        headings << word(QT_TRANSLATE_NOOP("PlantExport", "Efficiency %1 (%)")).arg(level)
+                 << word(QT_TRANSLATE_NOOP("PlantExport", "Rate (B) %1")).arg(level);
+    headings << word(QT_TRANSLATE_NOOP("PlantExport", "Rate (A) 1"))
+             << word(QT_TRANSLATE_NOOP("PlantExport", "Rate (C) 1")) << word(QT_TRANSLATE_NOOP("PlantExport", "State"));
+    return headings;
 }
 
 } // namespace
@@ -151,12 +182,12 @@ const QList<FigureColumn>& figureColumns()
 
 QStringList columnHeadings()
 {
-    QStringList headings = {QStringLiteral("Equipment"), QStringLiteral("Total annual cost"),
-                            QStringLiteral("Chargeable hours")};
-    for (int level = 1; level <= ResultRecord::kLevels; ++level)
-        headings << QStringLiteral("Efficiency %1 (%)").arg(level) << QStringLiteral("Rate (B) %1").arg(level);
-    headings << QStringLiteral("Rate (A) 1") << QStringLiteral("Rate (C) 1") << QStringLiteral("State");
-    return headings;
+    return headingsIn(asWritten);
+}
+
+QStringList shownColumnHeadings()
+{
+    return headingsIn(asShown);
 }
 
 QByteArray csv(const plantoverview::Overview& overview)
@@ -177,14 +208,14 @@ PrintJob printed(const plantoverview::Overview& overview, int year)
     constexpr double kPictureMillimetres = 110;
     PrintJob job;
     job.landscape().fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
-    job.printLine(QStringLiteral("Plant Overview %1").arg(year)).bold(false).fontSize(8).endLine();
+    job.printLine(PlantExportTexts::tr("Plant Overview %1").arg(year)).bold(false).fontSize(8).endLine();
     if (!overview.plantProblem.isEmpty())
         for (const QString& part : stateLines(overview.plantProblem))
             job.printLine(part);
     printColumnHeadings(job);
     for (const CenterRow& row : overview.centers)
         printRow(job, row);
-    job.picture(QStringLiteral("Annual cost by center"), kPictureMillimetres, pagepicture::plantCosts(overview));
+    job.picture(PlantExportTexts::tr("Annual cost by center"), kPictureMillimetres, pagepicture::plantCosts(overview));
     return job.endDocument();
 }
 

@@ -15,8 +15,11 @@ namespace report {
 // The plant overview as spreadsheets and printers take it.
 namespace plantexport {
 
-// The column headings shared by the window, the CSV file and the printed table.
+// The column headings of the CSV file, as a spreadsheet reads them back: never translated.
 QStringList columnHeadings();
+
+// The same headings in the user's language, for the window's table.
+QStringList shownColumnHeadings();
 
 // One column of figures, between the name and the state: where the record holds the figure, the
 // display pattern it is shown in, and its width in the printed table.

@@ -6,6 +6,7 @@
 #include "store/BoxWords.h"
 #include "textrules/DisplayPattern.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
@@ -17,6 +18,9 @@ namespace report {
 
 namespace ratechangetexts {
 namespace {
+struct RateChangeTextsTexts {
+    Q_DECLARE_TR_FUNCTIONS(RateChangeTexts)
+};
 
 using ratechange::LevelChange;
 
@@ -27,19 +31,21 @@ QString money(qint64 cents)
 
 QString partName(const ratechange::Part& part)
 {
-    return part.box ? inputboxes::shortName(*part.box) : QStringLiteral("own figures");
+    return part.box ? inputboxes::shortName(*part.box) : RateChangeTextsTexts::tr("own figures");
 }
 
 QStringList centerRow(const stalecenters::Explained& center, int level)
 {
     const QString saved = numbers::formatResult(center.saved.rate(HourlyRate::B, level), numbers::kMoneyPattern);
     if (!center.explanation)
-        return {center.name, saved, QString(), QString(), QStringLiteral("cannot be read: ") + center.problem};
+        return {center.name, saved, QString(), QString(),
+                RateChangeTextsTexts::tr("cannot be read: ") + center.problem};
     const std::optional<LevelChange>& change = center.explanation->at(level);
     if (!change)
         return {center.name, saved, QString(), QString(),
-                QStringLiteral("cannot be split: the formulas give no rate (B) at this level for the old or the new "
-                               "figures")};
+                RateChangeTextsTexts::tr(
+                    "cannot be split: the formulas give no rate (B) at this level for the old or the new "
+                    "figures")};
     return {center.name, saved, numbers::format(change->after, numbers::kMoneyPattern),
             changetext::change(change->before, change->after), partsText(*change)};
 }
@@ -48,7 +54,7 @@ QStringList centerRow(const stalecenters::Explained& center, int level)
 
 QString levelName(const ResultRecord& record, int level)
 {
-    return QStringLiteral("level %1 (%2%)")
+    return RateChangeTextsTexts::tr("level %1 (%2%)")
         .arg(level)
         .arg(numbers::format(record.efficiency(level), numbers::kPercentPattern));
 }
@@ -76,7 +82,7 @@ QString sentence(const LevelChange& change)
 {
     const qint64 whole = ratechange::cents(change.whole());
     if (whole == 0 && change.parts.isEmpty())
-        return QStringLiteral("no change");
+        return RateChangeTextsTexts::tr("no change");
     const QString parts = partsText(change);
     return parts.isEmpty() ? money(whole) : money(whole) + QStringLiteral(": ") + parts;
 }
@@ -84,22 +90,24 @@ QString sentence(const LevelChange& change)
 QString methodLine(const ratechange::Explanation& explanation)
 {
     if (explanation.method == ratechange::Method::InTabOrder)
-        return QStringLiteral("More than %1 inputs changed: each took its new figure in turn, in the order of the "
-                              "tab, and its part is the change it made then.")
+        return RateChangeTextsTexts::tr(
+                   "More than %1 inputs changed: each took its new figure in turn, in the order of the "
+                   "tab, and its part is the change it made then.")
             .arg(ratechange::kMostAveraged);
-    return QStringLiteral("Each input's part is the change it makes when it takes its new figure, averaged over "
-                          "every order in which the changed inputs could take theirs; the parts add up to the whole.");
+    return RateChangeTextsTexts::tr(
+        "Each input's part is the change it makes when it takes its new figure, averaged over "
+        "every order in which the changed inputs could take theirs; the parts add up to the whole.");
 }
 
 QList<Step> waterfall(const LevelChange& change)
 {
-    QList<Step> steps{{QStringLiteral("Saved"), 0, change.before, true}};
+    QList<Step> steps{{RateChangeTextsTexts::tr("Saved"), 0, change.before, true}};
     qint64 reached = ratechange::cents(change.before);
     for (const ShownPart& part : shownParts(change)) {
         steps.append({part.name, reached / 100.0, (reached + part.cents) / 100.0, false});
         reached += part.cents;
     }
-    steps.append({QStringLiteral("Today"), 0, change.after, true});
+    steps.append({RateChangeTextsTexts::tr("Today"), 0, change.after, true});
     return steps;
 }
 
@@ -113,8 +121,9 @@ std::optional<pagepicture::RateSteps> picture(const stalecenters::Explained& cen
 
 TextTable table(const QList<stalecenters::Explained>& centers, int level)
 {
-    TextTable shown{{QStringLiteral("Center"), QStringLiteral("Saved rate (B)"), QStringLiteral("Today's rate (B)"),
-                     QStringLiteral("Change"), QStringLiteral("Made up of")},
+    TextTable shown{{RateChangeTextsTexts::tr("Center"), RateChangeTextsTexts::tr("Saved rate (B)"),
+                     RateChangeTextsTexts::tr("Today's rate (B)"), RateChangeTextsTexts::tr("Change"),
+                     RateChangeTextsTexts::tr("Made up of")},
                     {}};
     for (const stalecenters::Explained& center : centers)
         shown.rows.append(centerRow(center, level));
@@ -126,9 +135,10 @@ PrintJob printed(const QList<stalecenters::Explained>& centers, int level, int y
     constexpr double kPictureMillimetres = 100;
     PrintJob job;
     job.landscape().fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
-    job.printLine(QStringLiteral("Why Rates Moved %1").arg(year)).bold(false).fontSize(8).endLine();
-    job.printLine(QStringLiteral("The change in rate (B) at level %1 of each stale center since its rates were saved, "
-                                 "split over the plant-wide inputs that changed.")
+    job.printLine(RateChangeTextsTexts::tr("Why Rates Moved %1").arg(year)).bold(false).fontSize(8).endLine();
+    job.printLine(RateChangeTextsTexts::tr(
+                      "The change in rate (B) at level %1 of each stale center since its rates were saved, "
+                      "split over the plant-wide inputs that changed.")
                       .arg(level))
         .endLine();
     using printedtable::Align;

@@ -6,6 +6,8 @@
 #include "store/BoxWords.h"
 #include "textrules/DisplayPattern.h"
 
+#include <QCoreApplication>
+
 using namespace textrules;
 using namespace store;
 using namespace engine;
@@ -14,10 +16,15 @@ namespace report {
 
 namespace ratedriverstexts {
 namespace {
+struct RateDriversTextsTexts {
+    Q_DECLARE_TR_FUNCTIONS(RateDriversTexts)
+};
 
 QString money(const std::optional<double>& value)
 {
-    return value ? numbers::format(*value, numbers::kMoneyPattern) : QStringLiteral("(none)");
+    if (!value)
+        return RateDriversTextsTexts::tr("(none)");
+    return numbers::format(*value, numbers::kMoneyPattern);
 }
 
 QString changed(const std::optional<double>& before, const std::optional<double>& after)
@@ -27,7 +34,7 @@ QString changed(const std::optional<double>& before, const std::optional<double>
 
 QString levelOf(const std::optional<ResultRecord>& record, int level)
 {
-    return record ? ratechangetexts::levelName(*record, level) : QStringLiteral("level %1").arg(level);
+    return record ? ratechangetexts::levelName(*record, level) : RateDriversTextsTexts::tr("level %1").arg(level);
 }
 
 struct RateKind {
@@ -54,7 +61,7 @@ void printWhatIf(PrintJob& job, const std::optional<ResultRecord>& saved, const 
                  const InputTexts& whatIfTexts, const std::optional<ResultRecord>& whatIf)
 {
     using printedtable::Align;
-    job.endLine().bold(true).printLine(QStringLiteral("What if")).bold(false);
+    job.endLine().bold(true).printLine(RateDriversTextsTexts::tr("What if")).bold(false);
     printedtable::print(job, changedInputs(savedTexts, whatIfTexts), {Align::Left, Align::Right, Align::Right});
     job.endLine();
     printedtable::print(job, whatIfTable(saved, whatIf), {Align::Left, Align::Right, Align::Right, Align::Right});
@@ -64,14 +71,14 @@ void printWhatIf(PrintJob& job, const std::optional<ResultRecord>& saved, const 
 
 QString heading(const std::optional<ResultRecord>& record, int level)
 {
-    return QStringLiteral("What drives rate (B) at ") + levelOf(record, level);
+    return RateDriversTextsTexts::tr("What drives rate (B) at ") + levelOf(record, level);
 }
 
 TextTable table(const ratedrivers::Drivers& drivers, const InputTexts& texts)
 {
-    TextTable shown{{QStringLiteral("Input"), QStringLiteral("Figure"), QStringLiteral("Rate at -10%"),
-                     QStringLiteral("Rate at +10%"), QStringLiteral("Change at -10%"),
-                     QStringLiteral("Change at +10%")},
+    TextTable shown{{RateDriversTextsTexts::tr("Input"), RateDriversTextsTexts::tr("Figure"),
+                     RateDriversTextsTexts::tr("Rate at -10%"), RateDriversTextsTexts::tr("Rate at +10%"),
+                     RateDriversTextsTexts::tr("Change at -10%"), RateDriversTextsTexts::tr("Change at +10%")},
                     {}};
     for (const ratedrivers::Driver& driver : drivers.moving)
         shown.rows.append({inputboxes::shortName(driver.box), texts[driver.box], money(driver.down), money(driver.up),
@@ -86,13 +93,14 @@ QString stillLine(const ratedrivers::Drivers& drivers)
     QStringList names;
     for (const InputBox box : drivers.still)
         names.append(inputboxes::shortName(box));
-    return QStringLiteral("These inputs do not move it at all: ") + names.join(QStringLiteral(", ")) + u'.';
+    return RateDriversTextsTexts::tr("These inputs do not move it at all: ") + names.join(QStringLiteral(", ")) + u'.';
 }
 
 TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optional<ResultRecord>& whatIf)
 {
-    TextTable shown{
-        {QStringLiteral("Rate"), QStringLiteral("Saved"), QStringLiteral("What if"), QStringLiteral("Difference")}, {}};
+    TextTable shown{{RateDriversTextsTexts::tr("Rate"), RateDriversTextsTexts::tr("Saved"),
+                     RateDriversTextsTexts::tr("What if"), RateDriversTextsTexts::tr("Difference")},
+                    {}};
     for (const RateKind& kind : kRates)
         for (int level = 1; level <= ResultRecord::kLevels; ++level) {
             const std::optional<double> before = rateIn(saved, kind.rate, level);
@@ -105,7 +113,9 @@ TextTable whatIfTable(const std::optional<ResultRecord>& saved, const std::optio
 
 TextTable changedInputs(const InputTexts& saved, const InputTexts& whatIf)
 {
-    TextTable shown{{QStringLiteral("Input"), QStringLiteral("Saved"), QStringLiteral("What if")}, {}};
+    TextTable shown{
+        {RateDriversTextsTexts::tr("Input"), RateDriversTextsTexts::tr("Saved"), RateDriversTextsTexts::tr("What if")},
+        {}};
     for (const inputboxes::Entry& entry : inputboxes::all())
         if (saved[entry.box] != whatIf[entry.box])
             shown.rows.append({inputboxes::shortName(entry.box), saved[entry.box], whatIf[entry.box]});
@@ -119,9 +129,9 @@ PrintJob printed(const PrintedDrivers& page)
     const QString heading = ratedriverstexts::heading(page.whatIf, page.drivers.level);
     PrintJob job;
     job.fontName(QStringLiteral("Courier New")).fontSize(12).bold(true);
-    job.printLine(QStringLiteral("WHAT DRIVES THE RATE OF: ") + page.name).fontSize(8).bold(false).endLine();
-    job.printLine(heading + QStringLiteral(", each input moved 10% down and 10% up") +
-                  (whatIf ? QStringLiteral(", with the what-if figures below") : QString()));
+    job.printLine(RateDriversTextsTexts::tr("WHAT DRIVES THE RATE OF: ") + page.name).fontSize(8).bold(false).endLine();
+    job.printLine(heading + RateDriversTextsTexts::tr(", each input moved 10% down and 10% up") +
+                  (whatIf ? RateDriversTextsTexts::tr(", with the what-if figures below") : QString()));
     job.picture(heading, kPictureMillimetres, pagepicture::RateDrivers{page.drivers}).endLine();
     printTables(job, page.drivers, page.texts);
     if (whatIf)

@@ -4,6 +4,8 @@
 #include "report/ResultTexts.h"
 #include "textrules/DisplayPattern.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 using namespace textrules;
@@ -12,6 +14,9 @@ using namespace engine;
 namespace report {
 
 namespace {
+struct RateReportTexts {
+    Q_DECLARE_TR_FUNCTIONS(RateReport)
+};
 
 using C = AnnualCost;
 
@@ -28,73 +33,84 @@ constexpr const char* kTableRule = "   -----------------------------------------
 
 const BodyLine kBody[] = {
     {"", kNoAmount},
-    {"   TOTAL RENT:.............", C::Rent},
-    {"   TOTAL INSURANCE:........", C::EquipmentInsurance},
-    {"   TOTAL PROPERTY TAXES:...", C::PropertyTaxes},
-    {"   TOTAL DEPRECIATION:.....", C::Depreciation},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL RENT:............."), C::Rent},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL INSURANCE:........"), C::EquipmentInsurance},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL PROPERTY TAXES:..."), C::PropertyTaxes},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL DEPRECIATION:....."), C::Depreciation},
     {kDashes, kNoAmount},
-    {"       TOTAL FIXED COSTS:..", C::FixedCosts},
+    {QT_TRANSLATE_NOOP("RateReport", "       TOTAL FIXED COSTS:.."), C::FixedCosts},
     {"", kNoAmount},
-    {"   TOTAL DIRECT WAGES:.....", C::DirectWages},
-    {"   TOTAL INDIRECT WAGES:...", C::IndirectWages},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL DIRECT WAGES:....."), C::DirectWages},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL INDIRECT WAGES:..."), C::IndirectWages},
     {kDashes, kNoAmount},
-    {"             TOTAL WAGES:..", C::TotalWages},
+    {QT_TRANSLATE_NOOP("RateReport", "             TOTAL WAGES:.."), C::TotalWages},
     {"", kNoAmount},
-    {"   TOTAL LIGHTING COSTS:...", C::LightingCost},
-    {"   TOTAL MOTOR COSTS:......", C::MotorCost},
-    {"   TOTAL ARC COSTS:........", C::ArcLampCost},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL LIGHTING COSTS:..."), C::LightingCost},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL MOTOR COSTS:......"), C::MotorCost},
+    {QT_TRANSLATE_NOOP("RateReport", "   TOTAL ARC COSTS:........"), C::ArcLampCost},
     {kDashes, kNoAmount},
-    {"       TOTAL POWER COSTS:..", C::TotalPowerCost},
+    {QT_TRANSLATE_NOOP("RateReport", "       TOTAL POWER COSTS:.."), C::TotalPowerCost},
     {kEquals, kNoAmount},
-    {"                      TOTAL VARIABLE & FIXED COSTS:..", C::VariableAndFixedCosts},
+    {QT_TRANSLATE_NOOP("RateReport", "                      TOTAL VARIABLE & FIXED COSTS:.."),
+     C::VariableAndFixedCosts},
     {"", kNoAmount},
-    {"   SUPPLIES:...............", C::Supplies},
-    {"   SOCIAL SECURITY TAX-1:..", C::SocialSecurityTax1},
-    {"   SOCIAL SECURITY TAX-2:..", C::SocialSecurityTax2},
-    {"   SOCIAL SECURITY TAX-3:..", C::SocialSecurityTax3},
-    {"   SS TAXES-INDIRECT:......", C::IndirectSocialSecurityTax},
-    {"   WORKMAN'S COMP:.........", C::WorkmansComp},
-    {"   UNEMPLOYMENT COMP-1:....", C::UnemploymentComp1},
-    {"   UNEMPLOYMENT COMP-2:....", C::UnemploymentComp2},
-    {"   UNEMPLOYMENT COMP-3:....", C::UnemploymentComp3},
-    {"   UNEMPLOYMENT COMP-INDIR:", C::IndirectUnemploymentComp},
-    {"   INSURANCE-DIRECT:.......", C::DirectInsurance},
-    {"   INSURANCE-INDIRECT:.....", C::IndirectInsurance},
-    {"   PENSION & RETIREMENT:...", C::Pension},
-    {"   REPAIRS:................", C::Repairs},
+    {QT_TRANSLATE_NOOP("RateReport", "   SUPPLIES:..............."), C::Supplies},
+    {QT_TRANSLATE_NOOP("RateReport", "   SOCIAL SECURITY TAX-1:.."), C::SocialSecurityTax1},
+    {QT_TRANSLATE_NOOP("RateReport", "   SOCIAL SECURITY TAX-2:.."), C::SocialSecurityTax2},
+    {QT_TRANSLATE_NOOP("RateReport", "   SOCIAL SECURITY TAX-3:.."), C::SocialSecurityTax3},
+    {QT_TRANSLATE_NOOP("RateReport", "   SS TAXES-INDIRECT:......"), C::IndirectSocialSecurityTax},
+    {QT_TRANSLATE_NOOP("RateReport", "   WORKMAN'S COMP:........."), C::WorkmansComp},
+    {QT_TRANSLATE_NOOP("RateReport", "   UNEMPLOYMENT COMP-1:...."), C::UnemploymentComp1},
+    {QT_TRANSLATE_NOOP("RateReport", "   UNEMPLOYMENT COMP-2:...."), C::UnemploymentComp2},
+    {QT_TRANSLATE_NOOP("RateReport", "   UNEMPLOYMENT COMP-3:...."), C::UnemploymentComp3},
+    {QT_TRANSLATE_NOOP("RateReport", "   UNEMPLOYMENT COMP-INDIR:"), C::IndirectUnemploymentComp},
+    {QT_TRANSLATE_NOOP("RateReport", "   INSURANCE-DIRECT:......."), C::DirectInsurance},
+    {QT_TRANSLATE_NOOP("RateReport", "   INSURANCE-INDIRECT:....."), C::IndirectInsurance},
+    {QT_TRANSLATE_NOOP("RateReport", "   PENSION & RETIREMENT:..."), C::Pension},
+    {QT_TRANSLATE_NOOP("RateReport", "   REPAIRS:................"), C::Repairs},
     {"                           --------------- ", kNoAmount},
-    {"       TOTAL VAR. COSTS:...", C::VariableCosts},
+    {QT_TRANSLATE_NOOP("RateReport", "       TOTAL VAR. COSTS:..."), C::VariableCosts},
     {kEquals, kNoAmount},
-    {"                                TOTAL FACTORY COST:..", C::FactoryCost},
+    {QT_TRANSLATE_NOOP("RateReport", "                                TOTAL FACTORY COST:.."), C::FactoryCost},
     {"", kNoAmount},
-    {"   GENERAL FACT'Y EXP:.....", C::GeneralFactoryExpense},
+    {QT_TRANSLATE_NOOP("RateReport", "   GENERAL FACT'Y EXP:....."), C::GeneralFactoryExpense},
     {kDashes, kNoAmount},
-    {"       TOTAL VAR. COSTS:...", C::GeneralFactoryExpense},
+    {QT_TRANSLATE_NOOP("RateReport", "       TOTAL VAR. COSTS:..."), C::GeneralFactoryExpense},
     {kEquals, kNoAmount},
-    {"                        TOTAL FACTORY/GENERAL COST:..", C::FactoryAndGeneralCost},
+    {QT_TRANSLATE_NOOP("RateReport", "                        TOTAL FACTORY/GENERAL COST:.."),
+     C::FactoryAndGeneralCost},
     {"", kNoAmount},
-    {"   SELLING OVERHEAD:.......", C::SellingOverhead},
+    {QT_TRANSLATE_NOOP("RateReport", "   SELLING OVERHEAD:......."), C::SellingOverhead},
     {kDashes, kNoAmount},
-    {"       TOTAL SELL. O'HD:...", C::SellingOverhead},
+    {QT_TRANSLATE_NOOP("RateReport", "       TOTAL SELL. O'HD:..."), C::SellingOverhead},
     {kEquals, kNoAmount},
-    {"                          TOTAL ANNUAL CENTER COST:..", C::AnnualCenterCost},
+    {QT_TRANSLATE_NOOP("RateReport", "                          TOTAL ANNUAL CENTER COST:.."), C::AnnualCenterCost},
     {"", kNoAmount},
-    {"                        PLEASE NOTE THE FOLLOWING DEFINITIONS", kNoAmount},
-    {"      (A) represents the Manufacturing Cost per chargeable hour and is obtained", kNoAmount},
-    {"      by dividing the Factory Cost by appropriate chargeable hours.  (B) is the", kNoAmount},
-    {"        Budgeted Hourly Cost and is obtained by dividing annual cost by hours.", kNoAmount},
-    {"     (C) is Budgeted Employee Cost obtained by dividing B by the # of employees.", kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport", "                        PLEASE NOTE THE FOLLOWING DEFINITIONS"), kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport", "      (A) represents the Manufacturing Cost per chargeable hour and is obtained"),
+     kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport", "      by dividing the Factory Cost by appropriate chargeable hours.  (B) is the"),
+     kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport", "        Budgeted Hourly Cost and is obtained by dividing annual cost by hours."),
+     kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport",
+                       "     (C) is Budgeted Employee Cost obtained by dividing B by the # of employees."),
+     kNoAmount},
     {"", kNoAmount},
-    {"   ------------------------------- A ------------- B --------------- C -----------", kNoAmount},
-    {"      %  of        Tot           Manuf           Budget           Employee", kNoAmount},
-    {"       Hrs         Hrs          Cost/Hr          Cost/Hr          Cost/Hr", kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport",
+                       "   ------------------------------- A ------------- B --------------- C -----------"),
+     kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport", "      %  of        Tot           Manuf           Budget           Employee"),
+     kNoAmount},
+    {QT_TRANSLATE_NOOP("RateReport", "       Hrs         Hrs          Cost/Hr          Cost/Hr          Cost/Hr"),
+     kNoAmount},
     {kTableRule, kNoAmount},
 };
 
 void printHeading(PrintJob& job, const QString& equipmentName)
 {
     job.fontName(QStringLiteral("Courier New")).fontSize(9).print(QStringLiteral("   "));
-    job.fontSize(12).bold(true).printLine(QStringLiteral("BUDGETED HOURLY RATE ANALYSIS FOR: ") + equipmentName);
+    job.fontSize(12).bold(true).printLine(RateReportTexts::tr("BUDGETED HOURLY RATE ANALYSIS FOR: ") + equipmentName);
     job.fontSize(9).bold(false);
 }
 
@@ -103,7 +119,7 @@ void printHeading(PrintJob& job, const QString& equipmentName)
 void printBody(PrintJob& job, const ResultRecord& record)
 {
     for (const BodyLine& line : kBody) {
-        QString text = QString::fromLatin1(line.text);
+        QString text = QCoreApplication::translate("RateReport", line.text);
         if (line.cost) {
             const QString amount = resulttexts::fieldText(record.annualCost(*line.cost), numbers::kAmountPattern,
                                                           resulttexts::kAmountWidth);

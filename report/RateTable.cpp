@@ -4,6 +4,7 @@
 #include "textrules/DisplayPattern.h"
 #include "textrules/NumberText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace textrules;
@@ -13,6 +14,9 @@ namespace report {
 
 namespace ratetable {
 namespace {
+struct RateTableTexts {
+    Q_DECLARE_TR_FUNCTIONS(RateTable)
+};
 
 // The blanks before a rate, fewer by what the rate runs past its field, but never none.
 QString gapBefore(int gap, const QString& rateText)
@@ -26,19 +30,19 @@ QString gapBefore(int gap, const QString& rateText)
 QStringList noteLines()
 {
     return {
-        QStringLiteral("PLEASE NOTE THE FOLLOWING DEFINITIONS"),
-        QStringLiteral("(A) represents the Manufacturig Cost per chargeable hour and is obtained"),
-        QStringLiteral("by dividing the Factory Cost by appropriate chargeable hours.  (B) is the"),
-        QStringLiteral("Budgeted Hourly Cost and is obtainable by dividing annual cost by hours."),
-        QStringLiteral("(C) is Budgeted Employee Cost obtained by dividing B by the # of employees."),
+        RateTableTexts::tr("PLEASE NOTE THE FOLLOWING DEFINITIONS"),
+        RateTableTexts::tr("(A) represents the Manufacturig Cost per chargeable hour and is obtained"),
+        RateTableTexts::tr("by dividing the Factory Cost by appropriate chargeable hours.  (B) is the"),
+        RateTableTexts::tr("Budgeted Hourly Cost and is obtainable by dividing annual cost by hours."),
+        RateTableTexts::tr("(C) is Budgeted Employee Cost obtained by dividing B by the # of employees."),
     };
 }
 
 QStringList headingLines()
 {
     return {
-        QStringLiteral("%  of       Tot           Manuf          Budget        Employee    "),
-        QStringLiteral(" Hrs        Hrs          Cost/Hr         Cost/Hr       Cost/Hr     "),
+        RateTableTexts::tr("%  of       Tot           Manuf          Budget        Employee    "),
+        RateTableTexts::tr(" Hrs        Hrs          Cost/Hr         Cost/Hr       Cost/Hr     "),
         QString(), // the second line ends with a line break too
     };
 }
@@ -65,7 +69,7 @@ QString row(const ResultRecord& record, int level)
 
 QString optionLabel(const ResultRecord& record, int level)
 {
-    return numbers::format(record.efficiency(level + 1), numbers::kPercentPattern) + QStringLiteral("% Eff");
+    return numbers::format(record.efficiency(level + 1), numbers::kPercentPattern) + RateTableTexts::tr("% Eff");
 }
 
 QString optionCaption(const ResultRecord& record, int level)

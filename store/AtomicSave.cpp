@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,6 +16,9 @@ namespace store {
 
 namespace atomicsave {
 namespace {
+struct AtomicSaveTexts {
+    Q_DECLARE_TR_FUNCTIONS(AtomicSave)
+};
 
 constexpr int kNameTries = 16;
 constexpr int kRandomLetters = 6;
@@ -33,13 +37,13 @@ QString randomLetters()
 QString writeProblem(int error)
 {
     if (error == 0 || error == EFBIG || error == ENOSPC || error == EDQUOT)
-        return kNotWrittenInFull;
+        return notWrittenInFull();
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString failure(const QString& fileName, const QString& reason)
 {
-    return QStringLiteral("Could not write %1: %2").arg(fileName, reason);
+    return AtomicSaveTexts::tr("Could not write %1: %2").arg(fileName, reason);
 }
 
 // Writes every byte; on failure gives the reason's error number, 0 for a short write.
@@ -100,6 +104,11 @@ bool fillAndClose(const Temporary& temporary, const QByteArray& bytes, int& erro
 
 } // namespace
 
+QString notWrittenInFull()
+{
+    return AtomicSaveTexts::tr("the file could not be written in full (too large for the disk or the user's limit)");
+}
+
 bool isTemporaryCopy(const QString& fileName)
 {
     return !fileOfTemporaryCopy(fileName).isEmpty();
@@ -121,8 +130,8 @@ bool isLink(const QString& path)
 
 QString linkRefusal(const QString& fileName)
 {
-    return QStringLiteral("The file %1 was not saved: it is a link to another place, and saving through it could "
-                          "change a file outside the data folder.")
+    return AtomicSaveTexts::tr("The file %1 was not saved: it is a link to another place, and saving through it could "
+                               "change a file outside the data folder.")
         .arg(fileName);
 }
 

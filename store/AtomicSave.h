@@ -21,8 +21,7 @@ namespace atomicsave {
 inline const QString kTemporaryEnding = QStringLiteral(".partial");
 
 // Why a save failed when its bytes did not all reach the disk.
-inline const QString kNotWrittenInFull =
-    QStringLiteral("the file could not be written in full (too large for the disk or the user's limit)");
+QString notWrittenInFull();
 
 // Whether the name has the shape of a temporary copy, and of which file.
 bool isTemporaryCopy(const QString& fileName);

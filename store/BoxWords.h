@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/InputBoxes.h"
+#include "store/InputTexts.h"
 
 #include <QString>
 
@@ -13,10 +14,17 @@ namespace store {
 // reports and the what-if window name the box.
 namespace inputboxes {
 
+// As the inputs table's heading row holds it: never translated.
 QString prompt(InputBox box);
 
-// The prompt as a sentence or a list names the input: without its closing colon.
+// The prompt in the user's language, beside the box and in the windows and reports.
+QString shownPrompt(InputBox box);
+
+// The shown prompt as a sentence or a list names the input: without its closing colon.
 QString promptInSentence(InputBox box);
+
+// promptInSentence of every box, translated once for a loop over many centers.
+BoxTable<QString> promptsInSentence();
 
 // "power price", "wage 1": the prompt says it in full.
 QString shortName(InputBox box);

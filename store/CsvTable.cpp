@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace textrules;
@@ -13,6 +14,9 @@ namespace store {
 
 namespace csv {
 namespace {
+struct CsvTableTexts {
+    Q_DECLARE_TR_FUNCTIONS(CsvTable)
+};
 
 // A field that begins with a byte order mark is quoted too: at the start of a file the mark
 // would be taken for the file's own and dropped.
@@ -47,7 +51,7 @@ public:
         while (m_pos < m_text.size()) {
             if (!readField(row)) {
                 read.problem =
-                    QStringLiteral("a quoted field that begins on row %1 is never closed").arg(m_rowNumber + 1);
+                    CsvTableTexts::tr("a quoted field that begins on row %1 is never closed").arg(m_rowNumber + 1);
                 return read;
             }
             if (atRowEnd()) {

@@ -2,6 +2,7 @@
 
 #include "store/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,6 +10,9 @@ namespace store {
 
 namespace databackup {
 namespace {
+struct DataBackupTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataBackup)
+};
 
 // A folder in `target` that is not there yet: the name, then " (2)", " (3)"…
 QString newFolder(const QString& target, const QString& name)
@@ -44,21 +48,21 @@ Backup backUp(const DataFolder& folder, const QString& target, const QDate& date
 {
     const QStringList files = dataFiles(folder);
     if (files.isEmpty())
-        return {
-            {},
-            0,
-            QStringLiteral("There are no data files in %1 to back up.").arg(QDir::toNativeSeparators(folder.path()))};
+        return {{},
+                0,
+                DataBackupTexts::tr("There are no data files in %1 to back up.")
+                    .arg(QDir::toNativeSeparators(folder.path()))};
     const QString made =
         newFolder(target, QStringLiteral("Budgeted Hourly Rates data %1").arg(date.toString(Qt::ISODate)));
     if (!QDir().mkdir(made))
         return {{},
                 0,
-                QStringLiteral("The folder %1 could not be made. Nothing was backed up.")
+                DataBackupTexts::tr("The folder %1 could not be made. Nothing was backed up.")
                     .arg(QDir::toNativeSeparators(made))};
     for (const QString& file : files) {
         if (const QString error = copy(folder, file, DataFolder(made)); !error.isEmpty()) {
             QDir(made).removeRecursively();
-            return {{}, 0, error + QStringLiteral(" Nothing was backed up.")};
+            return {{}, 0, error + DataBackupTexts::tr(" Nothing was backed up.")};
         }
     }
     return {made, static_cast<int>(files.size()), {}};

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <optional>
 
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,9 @@ using namespace textrules;
 namespace store {
 
 namespace {
+struct DataFolderTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataFolder)
+};
 
 bool hasFolderPart(const QString& fileName)
 {
@@ -32,7 +36,7 @@ bool hasFolderPart(const QString& fileName)
 
 QString badNameError(const QString& fileName)
 {
-    return QStringLiteral("The file name \"%1\" cannot be used in the program folder.").arg(fileName);
+    return DataFolderTexts::tr("The file name \"%1\" cannot be used in the program folder.").arg(fileName);
 }
 
 // Why the bytes may not stand as the file, or nothing. A file its readers would take for
@@ -73,7 +77,7 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
     for (const QString& value : values) {
         const std::optional<QString> line = fieldtext::line(value, blanks);
         if (!line || !singlebyte::appendEncoded(*line, bytes)) {
-            return {QStringLiteral("The text \"%1\" cannot be saved in %2: %3.")
+            return {DataFolderTexts::tr("The text \"%1\" cannot be saved in %2: %3.")
                         .arg(fieldtext::excerpt(value), fileName, fieldtext::problem(value))};
         }
         bytes += kLineEnd;
@@ -85,7 +89,7 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
 {
     const QString name = QFileInfo(file.fileName()).fileName();
     if (!file.open(QIODevice::WriteOnly))
-        return {QStringLiteral("Could not write %1: %2").arg(name, file.errorString())};
+        return {DataFolderTexts::tr("Could not write %1: %2").arg(name, file.errorString())};
     // write() may only fill a buffer: the bytes are on disk only once flush() has said so, and a
     // full disk must never let the empty or cut copy take the old file's place.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -93,10 +97,10 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
         // error"): once open, a file fails to take its bytes for lack of room.
         file.cancelWriting();
         file.commit();
-        return {QStringLiteral("Could not write %1: %2").arg(name, atomicsave::kNotWrittenInFull)};
+        return {DataFolderTexts::tr("Could not write %1: %2").arg(name, atomicsave::notWrittenInFull())};
     }
     if (!file.commit())
-        return {QStringLiteral("Could not write %1: %2").arg(name, file.errorString())};
+        return {DataFolderTexts::tr("Could not write %1: %2").arg(name, file.errorString())};
     return {};
 }
 
@@ -202,7 +206,7 @@ std::optional<QByteArray> readUpTo(int fd, qint64 most, qint64 sizeNow, int& err
 
 FileBytes unreadable(const QString& fileName, const QString& reason)
 {
-    return {FileState::Unreadable, {}, QStringLiteral("Could not read %1: %2").arg(fileName, reason)};
+    return {FileState::Unreadable, {}, DataFolderTexts::tr("Could not read %1: %2").arg(fileName, reason)};
 }
 
 } // namespace
@@ -218,7 +222,7 @@ FileBytes DataFolder::readBytes(const QString& fileName) const
     const int fd = ::open(QFile::encodeName(filePath(fileName)).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return {FileState::Missing, {}, QStringLiteral("The file %1 was not found.").arg(fileName)};
+            return {FileState::Missing, {}, tr("The file %1 was not found.").arg(fileName)};
         return unreadable(fileName, QString::fromLocal8Bit(std::strerror(errno)));
     }
     struct stat info {};
@@ -229,7 +233,7 @@ FileBytes DataFolder::readBytes(const QString& fileName) const
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        return unreadable(fileName, QStringLiteral("it is a folder, not a file."));
+        return unreadable(fileName, tr("it is a folder, not a file."));
     }
     const qint64 limit = filelimits::bytesFor(fileName);
     int error = 0;
@@ -252,7 +256,7 @@ StoreResult DataFolder::remove(const QString& fileName) const
         return {badNameError(fileName)};
     QFile file(filePath(fileName));
     if (!file.remove())
-        return {QStringLiteral("Could not delete %1: %2").arg(fileName, file.errorString())};
+        return {tr("Could not delete %1: %2").arg(fileName, file.errorString())};
     return {};
 }
 
@@ -267,7 +271,7 @@ StoreResult DataFolder::renameOver(const QString& from, const QString& to) const
     const QByteArray source = QFile::encodeName(filePath(from));
     const QByteArray target = QFile::encodeName(filePath(to));
     if (std::rename(source.constData(), target.constData()) != 0)
-        return {QStringLiteral("Could not rename %1 to %2.").arg(from, to)};
+        return {tr("Could not rename %1 to %2.").arg(from, to)};
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "store/FieldText.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +45,8 @@ struct [[nodiscard]] OpenedFile {
 // closed within one call, and no file name may carry a folder part. Reading never takes more of
 // a file than its size limit; a save never writes through a link, nor past the limit.
 class DataFolder {
+    Q_DECLARE_TR_FUNCTIONS(DataFolder)
+
 public:
     explicit DataFolder(QString folderPath);
 

@@ -7,12 +7,16 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace store {
 
 namespace equipmentcopy {
 namespace {
+struct EquipmentCopyTexts {
+    Q_DECLARE_TR_FUNCTIONS(EquipmentCopy)
+};
 
 using Kind = CopyOutcome::Kind;
 
@@ -50,16 +54,17 @@ std::optional<CopyOutcome> refusalOfNames(const DataFolder& folder, const QStrin
     if (!list.damage.isEmpty())
         return refused(Kind::NotSaved, list.damage);
     if (!list.complete && QFileInfo::exists(folder.filePath(filenames::kListFile)))
-        return refused(Kind::NotSaved, QStringLiteral("Could not read %1.").arg(filenames::kListFile));
+        return refused(Kind::NotSaved, EquipmentCopyTexts::tr("Could not read %1.").arg(filenames::kListFile));
     if (list.names.contains(to))
-        return refused(Kind::Exists, QStringLiteral("%1 is already in the equipment list.").arg(to));
+        return refused(Kind::Exists, EquipmentCopyTexts::tr("%1 is already in the equipment list.").arg(to));
     QStringList sharing = sharedfiles::namesSharingFiles(list.names, to);
     if (sharedfiles::shareFiles(from, to) && !sharing.contains(from))
         sharing.prepend(from);
     if (!sharing.isEmpty())
-        return refused(Kind::SharesFiles,
-                       QStringLiteral("%1 would use the files of %2.").arg(to, sharing.join(QStringLiteral(", "))),
-                       sharing);
+        return refused(
+            Kind::SharesFiles,
+            EquipmentCopyTexts::tr("%1 would use the files of %2.").arg(to, sharing.join(QStringLiteral(", "))),
+            sharing);
     return std::nullopt;
 }
 
@@ -98,7 +103,8 @@ std::optional<CopyOutcome> readOriginal(const DataFolder& folder, const QString&
         const bool required = inputsRequired && i < 3; // the three input files
         const FileBytes source = folder.readBytes(sources.at(i));
         if (source.state == FileState::Missing && required)
-            return refused(Kind::NoInputs, QStringLiteral("The file %1 of %2 was not found.").arg(sources.at(i), from));
+            return refused(Kind::NoInputs,
+                           EquipmentCopyTexts::tr("The file %1 of %2 was not found.").arg(sources.at(i), from));
         if (source.state != FileState::Missing && !source.ok())
             return refused(Kind::NotSaved, source.error);
         planned.append({targets.at(i), source.ok() ? std::optional(source.bytes) : std::nullopt});

@@ -4,6 +4,7 @@
 #include "store/FileNames.h"
 #include "textrules/SingleByteText.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 using namespace textrules;
@@ -12,6 +13,9 @@ namespace store {
 
 namespace equipmentlist {
 namespace {
+struct EquipmentListTexts {
+    Q_DECLARE_TR_FUNCTIONS(EquipmentList)
+};
 
 // The file's lines, each with its line end (LF, or CR LF); a lone CR ends no line.
 QList<QByteArray> linesOf(const QByteArray& bytes)
@@ -71,7 +75,7 @@ StoreResult addIfAbsent(const DataFolder& folder, const QString& name)
     if (listed.names.contains(name, Qt::CaseSensitive))
         return {};
     if (!listed.damage.isEmpty())
-        return {listed.damage + QStringLiteral(" The name was not added to it.")};
+        return {listed.damage + EquipmentListTexts::tr(" The name was not added to it.")};
     if (listed.names.size() >= filelimits::kListNames)
         return {filelimits::listFull()};
     return folder.append(filenames::kListFile, name);

@@ -9,14 +9,15 @@ namespace store {
 // The list file of saved equipment names, one name per line in the order first started.
 namespace equipmentlist {
 
-// What the user is told when the list file cannot be read.
-inline const QString kMissingListMessage =
-    QStringLiteral("Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
+// What the user is told when the list file cannot be read; these and the note below are shown
+// through QCoreApplication::translate("EquipmentList", ...).
+inline constexpr const char* kMissingListMessage = QT_TRANSLATE_NOOP(
+    "EquipmentList", "Be certain that you have an KVT folder\r\nOn your C Drive. If Not, Create One.");
 
 // What follows the damage sentence where the names read are shown.
-inline const QString kDamagedListNote =
-    QStringLiteral("\r\nOnly the names in its first part are shown, and the list cannot be changed until the "
-                   "file is repaired or removed.");
+inline constexpr const char* kDamagedListNote = QT_TRANSLATE_NOOP(
+    "EquipmentList", "\r\nOnly the names in its first part are shown, and the list cannot be changed until the "
+                     "file is repaired or removed.");
 
 struct [[nodiscard]] Loaded {
     QStringList names;     // the names read, in file order, duplicates included

@@ -2,12 +2,17 @@
 
 #include "textrules/SingleByteText.h"
 
+#include <QCoreApplication>
+
 using namespace textrules;
 
 namespace store {
 
 namespace fieldtext {
 namespace {
+struct FieldTextTexts {
+    Q_DECLARE_TR_FUNCTIONS(FieldText)
+};
 
 constexpr qsizetype kExcerptLength = 40;
 
@@ -56,15 +61,15 @@ std::optional<QString> line(const QString& value, LeadingBlanks blanks)
 QString problem(const QString& value)
 {
     if (const QChar bad = singlebyte::firstUnstorable(value); !bad.isNull())
-        return QStringLiteral("the character \"%1\" cannot be stored in the data files").arg(QString(bad));
+        return FieldTextTexts::tr("the character \"%1\" cannot be stored in the data files").arg(QString(bad));
     if (holdsLineEnd(value))
-        return QStringLiteral("a line end cannot be stored in the data files");
+        return FieldTextTexts::tr("a line end cannot be stored in the data files");
     if (holdsEmptyCharacter(value))
-        return QStringLiteral("an empty character cannot be stored in the data files");
+        return FieldTextTexts::tr("an empty character cannot be stored in the data files");
     if (beginsWithQuote(value))
-        return QStringLiteral("a value cannot begin with a double quote");
+        return FieldTextTexts::tr("a value cannot begin with a double quote");
     if (!line(value))
-        return QStringLiteral("a value that holds a comma cannot also hold a double quote");
+        return FieldTextTexts::tr("a value that holds a comma cannot also hold a double quote");
     return QString();
 }
 
@@ -72,7 +77,7 @@ QString excerpt(const QString& text)
 {
     if (text.size() <= kExcerptLength)
         return text;
-    return text.left(kExcerptLength) + QStringLiteral("\u2026 (cut)");
+    return text.left(kExcerptLength) + FieldTextTexts::tr("\u2026 (cut)");
 }
 
 } // namespace fieldtext

@@ -3,12 +3,17 @@
 #include "store/InputBoxes.h"
 #include "textrules/DisplayPattern.h"
 
+#include <QCoreApplication>
+
 using namespace textrules;
 
 namespace store {
 
 namespace filelimits {
 namespace {
+struct FileLimitsTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileLimits)
+};
 
 qint64 linesOf(qint64 lines)
 {
@@ -27,7 +32,7 @@ QString grouped(qint64 count)
 
 QString bytesText(qint64 bytes)
 {
-    return grouped(bytes) + QStringLiteral(" bytes");
+    return grouped(bytes) + FileLimitsTexts::tr(" bytes");
 }
 
 } // namespace
@@ -63,25 +68,25 @@ qint64 bytesFor(const QString& fileName)
 
 QString damaged(const QString& fileName)
 {
-    return QStringLiteral("The file %1 is damaged: it is larger than the %2 such a file can hold.")
+    return FileLimitsTexts::tr("The file %1 is damaged: it is larger than the %2 such a file can hold.")
         .arg(fileName, bytesText(bytesFor(fileName)));
 }
 
 QString tooLarge(const QString& fileName)
 {
-    return QStringLiteral("The file %1 was not saved: it would be larger than the %2 such a file can hold.")
+    return FileLimitsTexts::tr("The file %1 was not saved: it would be larger than the %2 such a file can hold.")
         .arg(fileName, bytesText(bytesFor(fileName)));
 }
 
 QString tooManyNames()
 {
-    return QStringLiteral("The file %1 is damaged: it holds more than the %2 names a list can hold.")
+    return FileLimitsTexts::tr("The file %1 is damaged: it holds more than the %2 names a list can hold.")
         .arg(filenames::kListFile, grouped(kListNames));
 }
 
 QString listFull()
 {
-    return QStringLiteral("The name was not added: the list %1 already holds the %2 names a list can hold.")
+    return FileLimitsTexts::tr("The name was not added: the list %1 already holds the %2 names a list can hold.")
         .arg(filenames::kListFile, grouped(kListNames));
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/FieldText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 
@@ -67,10 +68,13 @@ bool couldBeDataFile(const QString& fileName)
 }
 
 namespace {
+struct FileNamesTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileNames)
+};
 
 QString refusal(const QString& equipmentName, const QString& reason)
 {
-    return QStringLiteral("The equipment name \"%1\" cannot be used: %2.")
+    return FileNamesTexts::tr("The equipment name \"%1\" cannot be used: %2.")
         .arg(fieldtext::excerpt(equipmentName), reason);
 }
 
@@ -78,8 +82,9 @@ QString stemProblem(const QString& equipmentName)
 {
     for (QChar c : stem(equipmentName)) {
         if (c == u'/' || c == u'\\' || c == QChar(0)) {
-            const QString shown = c == QChar(0) ? QStringLiteral("an empty character") : QString(c);
-            return QStringLiteral("its first seven characters name its files, and they may not contain %1").arg(shown);
+            const QString shown = c == QChar(0) ? FileNamesTexts::tr("an empty character") : QString(c);
+            return FileNamesTexts::tr("its first seven characters name its files, and they may not contain %1")
+                .arg(shown);
         }
     }
     return QString();
@@ -92,12 +97,12 @@ QString nameProblem(const QString& equipmentName)
     if (const QString problem = stemProblem(equipmentName); !problem.isEmpty())
         return refusal(equipmentName, problem);
     if (equipmentName.trimmed().isEmpty())
-        return refusal(equipmentName, QStringLiteral("a name of blanks only names no equipment"));
+        return refusal(equipmentName, FileNamesTexts::tr("a name of blanks only names no equipment"));
     // The list file skips blanks before a value, so such a name would come back as another one.
     if (equipmentName.front().isSpace())
-        return refusal(equipmentName, QStringLiteral("a name may not begin with a blank"));
+        return refusal(equipmentName, FileNamesTexts::tr("a name may not begin with a blank"));
     if (equipmentName.size() > kLongestName)
-        return refusal(equipmentName, QStringLiteral("a name may hold at most %1 characters").arg(kLongestName));
+        return refusal(equipmentName, FileNamesTexts::tr("a name may hold at most %1 characters").arg(kLongestName));
     if (const QString problem = fieldtext::problem(equipmentName); !problem.isEmpty())
         return refusal(equipmentName, problem);
     return QString();

@@ -10,6 +10,7 @@
 #include "store/RecordLayout.h"
 #include "store/SharedFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -17,6 +18,9 @@ namespace store {
 
 namespace inputsimport {
 namespace {
+struct InputsImportTexts {
+    Q_DECLARE_TR_FUNCTIONS(InputsImport)
+};
 
 using inputboxes::Entry;
 
@@ -44,13 +48,14 @@ QString headingProblem(const csv::Table& table)
     const QStringList found = table.rows.isEmpty() ? QStringList() : table.rows.first();
     for (qsizetype column = 0; column < expected.size(); ++column) {
         if (found.value(column).trimmed() != expected.at(column).trimmed())
-            return QStringLiteral("Its first row is not the heading row that Export Inputs writes: column %1 is "
-                                  "headed \"%2\" where \"%3\" belongs. The columns cannot be matched to the boxes.")
+            return InputsImportTexts::tr(
+                       "Its first row is not the heading row that Export Inputs writes: column %1 is "
+                       "headed \"%2\" where \"%3\" belongs. The columns cannot be matched to the boxes.")
                 .arg(column + 1)
                 .arg(fieldtext::excerpt(found.value(column)), expected.at(column));
     }
     if (found.size() != expected.size())
-        return QStringLiteral("Its heading row has %1 columns where Export Inputs writes %2.")
+        return InputsImportTexts::tr("Its heading row has %1 columns where Export Inputs writes %2.")
             .arg(found.size())
             .arg(expected.size());
     return QString();
@@ -65,10 +70,10 @@ QString misplacedBox(const QStringList& cells, bool plantRow)
         if (inputstable::isPlantBox(boxes[i]) == plantRow || cellOf(cells, i).isEmpty())
             continue;
         if (plantRow)
-            return QStringLiteral("the row with no name holds the plant-wide boxes only, and \"%1\" belongs to "
-                                  "a center")
+            return InputsImportTexts::tr("the row with no name holds the plant-wide boxes only, and \"%1\" belongs to "
+                                         "a center")
                 .arg(prompt(boxes[i]));
-        return QStringLiteral("the plant-wide box \"%1\" belongs in the row with no name").arg(prompt(boxes[i]));
+        return InputsImportTexts::tr("the plant-wide box \"%1\" belongs in the row with no name").arg(prompt(boxes[i]));
     }
     return QString();
 }
@@ -78,7 +83,7 @@ QString valueProblem(const QStringList& cells)
     const auto& boxes = inputboxes::all();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         if (const QString problem = fieldtext::problem(cellOf(cells, i)); !problem.isEmpty())
-            return QStringLiteral("the box \"%1\" holds \"%2\", which the data files cannot keep: %3")
+            return InputsImportTexts::tr("the box \"%1\" holds \"%2\", which the data files cannot keep: %3")
                 .arg(prompt(boxes[i]), fieldtext::excerpt(cellOf(cells, i)), problem);
     }
     return QString();
@@ -117,10 +122,11 @@ public:
         for (qsizetype i = 1; i < m_table.rows.size(); ++i) {
             const QStringList& cells = m_table.rows.at(i);
             const int row = m_table.rowNumbers.at(i);
-            QString reason =
-                cells.size() == width
-                    ? QString()
-                    : QStringLiteral("it has %1 cells where the heading row has %2").arg(cells.size()).arg(width);
+            QString reason = cells.size() == width
+                                 ? QString()
+                                 : InputsImportTexts::tr("it has %1 cells where the heading row has %2")
+                                       .arg(cells.size())
+                                       .arg(width);
             const bool plantRow = cells.first().isEmpty();
             if (reason.isEmpty())
                 reason = plantRow ? plantRefusal(cells) : centerRefusal(cells);
@@ -140,7 +146,7 @@ private:
     QString plantRefusal(const QStringList& cells) const
     {
         if (m_rowsNamed.value(QString()) > 1)
-            return QStringLiteral("the file holds more than one row with no name, and only one plant");
+            return InputsImportTexts::tr("the file holds more than one row with no name, and only one plant");
         if (const QString misplaced = misplacedBox(cells, true); !misplaced.isEmpty())
             return misplaced;
         return valueProblem(cells);
@@ -152,12 +158,12 @@ private:
         if (const QString problem = filenames::nameProblem(name); !problem.isEmpty())
             return problem;
         if (!m_listed.contains(name))
-            return QStringLiteral("it is not in the equipment list; start it in the main window first");
+            return InputsImportTexts::tr("it is not in the equipment list; start it in the main window first");
         if (m_rowsNamed.value(name) > 1)
-            return QStringLiteral("the file holds more than one row for it");
+            return InputsImportTexts::tr("the file holds more than one row for it");
         if (const QStringList sharing = sharedfiles::namesSharingFiles(m_listed, name); !sharing.isEmpty())
-            return QStringLiteral("its files are also those of \"%1\": an equipment's files are named from the "
-                                  "first seven characters of its name")
+            return InputsImportTexts::tr("its files are also those of \"%1\": an equipment's files are named from the "
+                                         "first seven characters of its name")
                 .arg(sharing.join(QStringLiteral("\", \"")));
         if (const QString misplaced = misplacedBox(cells, false); !misplaced.isEmpty())
             return misplaced;
@@ -207,7 +213,7 @@ Plan plan(const DataFolder& folder, const QByteArray& csvBytes)
 {
     csv::Table table = csv::parse(csvBytes);
     if (!table.ok())
-        return {QStringLiteral("It cannot be read as a table: %1.").arg(table.problem), {}, {}, {}, 0};
+        return {InputsImportTexts::tr("It cannot be read as a table: %1.").arg(table.problem), {}, {}, {}, 0};
     if (const QString problem = headingProblem(table); !problem.isEmpty())
         return {problem, {}, {}, {}, 0};
     for (qsizetype row = 1; row < table.rows.size(); ++row)
@@ -247,7 +253,8 @@ ReadTable readCsv(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString())};
+        return {{},
+                InputsImportTexts::tr("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString())};
     return {file.readAll(), QString()};
 }
 

@@ -6,12 +6,16 @@
 #include <QCollator>
 #include <QDir>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace store {
 
 namespace jobfile {
 namespace {
+struct JobFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(JobFile)
+};
 
 const QString kQuoteCode = QStringLiteral("%22");
 const QString kPercentCode = QStringLiteral("%25");
@@ -61,8 +65,8 @@ StoreResult save(const DataFolder& folder, const SavedJob& job)
 {
     const QString fileName = filenames::jobFile(job.description);
     if (fileName.isEmpty())
-        return {QStringLiteral("The job cannot be saved: its description needs a letter or a digit to name its "
-                               "file.")};
+        return {JobFileTexts::tr("The job cannot be saved: its description needs a letter or a digit to name its "
+                                 "file.")};
     return folder.replace(fileName,
                           {encoded(job.description), job.quantity, job.markUp, QString::number(job.level), job.center},
                           fieldtext::LeadingBlanks::Keep);
@@ -80,7 +84,7 @@ LoadedJob load(const DataFolder& folder, const QString& fileName)
     while (values.size() < kLines) {
         const std::optional<QString> value = file.fields.next();
         if (!value) {
-            loaded.error = QStringLiteral("The job file %1 is cut short.").arg(fileName);
+            loaded.error = JobFileTexts::tr("The job file %1 is cut short.").arg(fileName);
             return loaded;
         }
         values.append(*value);

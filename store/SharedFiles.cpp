@@ -3,11 +3,17 @@
 #include "store/EquipmentList.h"
 #include "store/FileNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace store {
 
 namespace sharedfiles {
+namespace {
+struct SharedFilesTexts {
+    Q_DECLARE_TR_FUNCTIONS(SharedFiles)
+};
+} // namespace
 
 bool shareFiles(const QString& name, const QString& other)
 {
@@ -48,8 +54,8 @@ QStringList filesPresent(const DataFolder& folder, const QString& name)
 
 QString filesPresentSentence(const QString& name, const QStringList& present)
 {
-    return QStringLiteral("The files %1 of \"%2\" are already in the data folder, left by an equipment taken off "
-                          "the list or by one whose name begins with the same seven characters.")
+    return SharedFilesTexts::tr("The files %1 of \"%2\" are already in the data folder, left by an equipment taken off "
+                                "the list or by one whose name begins with the same seven characters.")
         .arg(present.join(QStringLiteral(", ")), name);
 }
 

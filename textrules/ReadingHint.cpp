@@ -3,12 +3,16 @@
 #include "textrules/NumberReading.h"
 #include "textrules/NumberText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace textrules {
 
 namespace readinghint {
 namespace {
+struct ReadingHintTexts {
+    Q_DECLARE_TR_FUNCTIONS(ReadingHint)
+};
 
 QString withoutBlanks(QStringView text)
 {
@@ -49,10 +53,10 @@ QString forText(QStringView text)
         return QString();
     const std::optional<double> value = numbers::readIfFinite(number);
     if (!value)
-        return QStringLiteral("too large to calculate with");
+        return ReadingHintTexts::tr("too large to calculate with");
     if (isWholeNumber(number) && (*value != 0 || !standsForMoreThanZero(number)))
         return QString();
-    return QStringLiteral("read as ") + numbers::boxText(*value);
+    return ReadingHintTexts::tr("read as ") + numbers::boxText(*value);
 }
 
 } // namespace readinghint
