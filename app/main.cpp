@@ -44,7 +44,7 @@ private:
         m_program = loadProgram(error);
         m_failed = !m_program;
         if (m_failed) {
-            QMessageBox::critical(nullptr, program::kTitle,
+            QMessageBox::critical(nullptr, program::shownTitle(),
                                   QCoreApplication::translate(
                                       "main", "The program's windows cannot be loaded: %1\nInstall the program again.")
                                       .arg(error));

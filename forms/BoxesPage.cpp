@@ -68,7 +68,7 @@ int BoxesPage::addPromptRows(QGridLayout& grid, MainWindowLink::Tab tab)
     for (const inputboxes::Entry& entry : inputboxes::all()) {
         if (boxplaces::tabOf(entry.box) != tab)
             continue;
-        QLabel* prompt = label(boxplaces::promptLabelName(entry.box), inputboxes::prompt(entry.box), this);
+        QLabel* prompt = label(boxplaces::promptLabelName(entry.box), inputboxes::shownPrompt(entry.box), this);
         if (const QString hint = hintOf(entry.box); !hint.isEmpty())
             prompt->setToolTip(hint);
         grid.addWidget(prompt, row, 0);

@@ -5,6 +5,7 @@
 #include "report/MarketCheckTexts.h"
 
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
@@ -99,7 +100,8 @@ QLineSeries* upright(double x, double top)
 
 QCategoryAxis* quantityAxis(double from, double to)
 {
-    return chartaxes::labelled(from, to, kQuantityTicks, kQuantityPattern, texts::kQuantityAxisTitle);
+    return chartaxes::labelled(from, to, kQuantityTicks, kQuantityPattern,
+                               QCoreApplication::translate("MarketCheckTexts", texts::kQuantityAxisTitle));
 }
 
 QChart* priceChart(const pagepicture::MarketPrices& shown)
@@ -119,9 +121,11 @@ QChart* priceChart(const pagepicture::MarketPrices& shown)
         series << marks(MarketChart::tr("Cross-over"), lines.crossings, QScatterSeries::MarkerShapeCircle, Qt::red);
     const double top = highest(all) * 1.05;
     QLineSeries* jobLine = upright(lines.job, top);
-    series << jobLine << marks(texts::kJobMark, shown.atJob, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
-    QCategoryAxis* price =
-        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("$###,###,##0.##"), texts::kPriceAxisTitle);
+    series << jobLine
+           << marks(QCoreApplication::translate("MarketCheckTexts", texts::kJobMark), shown.atJob,
+                    QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    QCategoryAxis* price = chartaxes::labelled(0, top, kValueTicks, QStringLiteral("$###,###,##0.##"),
+                                               QCoreApplication::translate("MarketCheckTexts", texts::kPriceAxisTitle));
     return plotted(series, quantityAxis(lines.cost.first().x(), lines.cost.last().x()), price, jobLine);
 }
 
@@ -147,9 +151,12 @@ QChart* breakEvenChart(const pagepicture::BreakEven& shown)
                        {{from, curve.levels[i]}, {to, curve.levels[i]}}, kLevelPens[i]);
     const double top = efficiencyTop(curve);
     QLineSeries* jobLine = upright(curve.job.x(), top);
-    series << jobLine << marks(texts::kJobMark, {curve.job}, QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
+    series << jobLine
+           << marks(QCoreApplication::translate("MarketCheckTexts", texts::kJobMark), {curve.job},
+                    QScatterSeries::MarkerShapeRectangle, kJobPen.colour);
     QCategoryAxis* efficiency =
-        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("##0"), texts::kEfficiencyAxisTitle);
+        chartaxes::labelled(0, top, kValueTicks, QStringLiteral("##0"),
+                            QCoreApplication::translate("MarketCheckTexts", texts::kEfficiencyAxisTitle));
     return plotted(series, quantityAxis(from, to), efficiency, jobLine);
 }
 

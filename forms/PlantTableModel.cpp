@@ -104,8 +104,8 @@ QVariant PlantTableModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Vertical)
         return section + 1;
-    // The same headings as the exported and the printed table, column for column.
-    static const QStringList headings = plantexport::columnHeadings();
+    // The same headings as the printed table, column for column.
+    const QStringList& headings = m_headings;
     return section >= 0 && section < headings.size() ? QVariant(headings.at(section)) : QVariant();
 }
 

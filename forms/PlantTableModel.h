@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/PlantOverview.h"
+#include "report/PlantExport.h"
 
 #include <QAbstractTableModel>
 
@@ -46,6 +47,7 @@ public:
 
 private:
     engine::plantoverview::Overview m_overview;
+    QStringList m_headings = report::plantexport::shownColumnHeadings();
 };
 
 } // namespace forms

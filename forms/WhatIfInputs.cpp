@@ -88,7 +88,7 @@ void WhatIfInputs::addRow(QGridLayout* grid, const inputboxes::Entry& entry)
 {
     const int at = grid->rowCount();
     const QString boxName = boxplaces::objectName(entry.box);
-    const QString prompt = inputboxes::prompt(entry.box);
+    const QString prompt = inputboxes::shownPrompt(entry.box);
     Row row{entry.box};
     row.name = new QLabel(inputboxes::shortName(entry.box), this);
     row.name->setToolTip(prompt);

@@ -9,6 +9,7 @@
 #include "platform/ProgramFiles.h"
 #include "platform/SystemInformation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
@@ -106,7 +107,7 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent), m_pla
 void FrmAbout::startSysInfo()
 {
     if (!sysinfo::start(m_platform.system()))
-        m_platform.messages().tell(sysinfo::kUnavailableMessage);
+        m_platform.messages().tell(QCoreApplication::translate("SystemInformation", sysinfo::kUnavailableMessage));
 }
 
 } // namespace forms

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "store/EquipmentList.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,9 +105,11 @@ void FrmDelete::loadList()
         return;
     bringMainWindowForward();
     if (!loaded.damage.isEmpty())
-        m_platform.messages().tell(loaded.damage + equipmentlist::kDamagedListNote, {}, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(loaded.damage +
+                                       QCoreApplication::translate("EquipmentList", equipmentlist::kDamagedListNote),
+                                   {}, MessageBoxes::Icon::Warning);
     else
-        m_platform.messages().tell(equipmentlist::kMissingListMessage);
+        m_platform.messages().tell(QCoreApplication::translate("EquipmentList", equipmentlist::kMissingListMessage));
 }
 
 void FrmDelete::deleteName()

@@ -18,6 +18,7 @@
 #include "store/FileNames.h"
 #include "textrules/NumberText.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -175,8 +176,8 @@ QWidget* FrmMarketCheck::buildPictures()
     auto* pictures = named(new QTabWidget(this), "tabPictures");
     m_priceChart = named(new MarketChart(MarketPicture::Price, pictures), "chtPrice");
     m_breakEvenChart = named(new MarketChart(MarketPicture::BreakEven, pictures), "chtBreakEven");
-    pictures->addTab(m_priceChart, texts::kPriceCaption);
-    pictures->addTab(m_breakEvenChart, texts::kBreakEvenCaption);
+    pictures->addTab(m_priceChart, QCoreApplication::translate("MarketCheckTexts", texts::kPriceCaption));
+    pictures->addTab(m_breakEvenChart, QCoreApplication::translate("MarketCheckTexts", texts::kBreakEvenCaption));
     return pictures;
 }
 

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -185,9 +186,11 @@ void FrmTab::refreshList()
     show();
     selectTab(Preliminary);
     if (!loaded.damage.isEmpty())
-        m_platform.messages().tell(loaded.damage + equipmentlist::kDamagedListNote, {}, MessageBoxes::Icon::Warning);
+        m_platform.messages().tell(loaded.damage +
+                                       QCoreApplication::translate("EquipmentList", equipmentlist::kDamagedListNote),
+                                   {}, MessageBoxes::Icon::Warning);
     else if (!loaded.complete)
-        m_platform.messages().tell(equipmentlist::kMissingListMessage);
+        m_platform.messages().tell(QCoreApplication::translate("EquipmentList", equipmentlist::kMissingListMessage));
 }
 
 void FrmTab::selectTab(Tab tab)

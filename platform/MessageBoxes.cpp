@@ -33,7 +33,7 @@ QMessageBox::Icon toDialogIcon(MessageBoxes::Icon icon)
 
 QString titleOrProgram(const QString& title)
 {
-    return title.isEmpty() ? program::kTitle : title;
+    return title.isEmpty() ? program::shownTitle() : title;
 }
 } // namespace
 

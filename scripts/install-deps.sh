@@ -6,6 +6,7 @@ set -euo pipefail
 #   scripts/install-deps.sh                 what the tests and fuzz targets need (and the program)
 #   scripts/install-deps.sh program         what building and starting the program needs
 #   scripts/install-deps.sh fresh-machine   what scripts/fresh-machine-check.sh needs on the host
+#   scripts/install-deps.sh translations    what scripts/update-translations.sh needs (Qt's lupdate, lrelease)
 program_packages=(g++ cmake make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation)
 # desktop-file-utils and appstream check the installed program; dpkg-dev and file build its
 # package (CPack asks file what each program is) and lintian checks it as Debian's archive does.
@@ -30,6 +31,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+if [ "${1:-}" = "translations" ]; then
+    install_missing qt6-l10n-tools
+    exit 0
+fi
 if [ "${1:-}" = "fresh-machine" ]; then
     install_missing "${fresh_machine_packages[@]}"
     exit 0

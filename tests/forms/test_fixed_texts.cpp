@@ -1,5 +1,6 @@
 // Every fixed text of every window, exactly as the user reads it: captions, prompts, button and
-// menu texts, hints and window titles, each looked up by its window and the control's name.
+// menu texts, hints and window titles, each looked up by its window and the control's name. And
+// every text a user reads, in every window, a message and a printed page, goes through translation.
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/ProgramNames.h"
 
@@ -8,12 +9,19 @@
 #include "forms/frmBudget.h"
 #include "forms/frmCenter.h"
 #include "forms/frmDelete.h"
+#include "forms/frmDrivers.h"
+#include "forms/frmJobCost.h"
+#include "forms/frmMarketCheck.h"
 #include "forms/frmName.h"
+#include "forms/frmPlant.h"
+#include "forms/frmRateChanges.h"
 #include "forms/frmSplash.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -58,6 +66,62 @@ QStringList shownTexts(QWidget* window, const QString& control)
     return texts;
 }
 
+// Stands in for a translation: every text asked for comes back marked, so a text shown without
+// its marks never went through the translator.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return u'\u2039' + QString::fromUtf8(source) + u'\u203a';
+    }
+};
+
+// What is left of a text once its markup and each translated piece, innermost first, are taken out.
+QString untranslatedPart(QString text)
+{
+    static const QRegularExpression piece(QStringLiteral("\u2039[^\u2039\u203a]*\u203a"));
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    for (qsizetype before = -1; before != text.size();) {
+        before = text.size();
+        text.remove(piece);
+    }
+    return text;
+}
+
+// Every text the window shows: its title, captions, tab and menu texts, hints, table headings
+// and fixed multi-line texts, each with the name of the control that shows it.
+QList<std::pair<QString, QString>> everyText(QWidget* window)
+{
+    QList<std::pair<QString, QString>> texts{{window->objectName(), window->windowTitle()}};
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (ownerWindow(widget) != window)
+            continue;
+        QStringList shown{widget->toolTip()};
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            shown << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown << button->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(widget))
+            shown << box->title();
+        else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+            shown << edit->toPlainText();
+        else if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                shown << tabs->tabText(tab);
+        else if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            shown << menu->title();
+            for (const QAction* action : menu->actions())
+                shown << action->text();
+        } else if (auto* header = qobject_cast<QHeaderView*>(widget); header && header->model())
+            for (int section = 0; section < header->count(); ++section)
+                shown << header->model()->headerData(section, header->orientation()).toString();
+        for (const QString& text : shown)
+            texts.append({widget->objectName(), text});
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestFixedTexts : public QObject {
@@ -67,6 +131,7 @@ private slots:
     void cleanupTestCase();
     void fixedText_data();
     void fixedText();
+    void everyShownTextIsTranslated();
 
 private:
     std::unique_ptr<MainWindowDriver> m_ui;
@@ -286,6 +351,44 @@ void TestFixedTexts::fixedText()
     const QStringList shown = shownTexts(m_windows.value(window), control);
     QVERIFY2(!shown.isEmpty(), "no such control");
     QCOMPARE(shown, QStringList(shown.size(), text));
+}
+
+// The name is digits only, so that a letter left outside the translator's marks is a fixed text.
+void TestFixedTexts::everyShownTextIsTranslated()
+{
+    MarkingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    MainWindowDriver ui;
+    QVERIFY(ui.folder().replace("47116", workedExamplePricing()).ok());
+    ui.startWorkedExample("4711");
+    ui.click("cmdCalc");
+    ui.click("cmdCalc"); // the second time it is asked about replacing, which is a message too
+    OpenWindows& open = ui.window().openWindows();
+    clickIn(open.center(), "cmdMarketCheck");
+    clickIn(open.rates(), "cmdPrintBHR");
+    clickIn(open.center(), "Command2");
+    QList<QWidget*> windows{&ui.window(), ui.openWindow<FrmMarketCheck>()};
+    windows << open.budget() << open.rates() << open.center() << open.naming() << open.deleteEquipment() << open.about()
+            << open.plant() << open.jobCost() << open.drivers("4711") << open.rateChanges("4711");
+    FrmSplash splash(ui.platform().currentYear());
+    windows << &splash;
+    QStringList untranslated;
+    const auto check = [&untranslated](const QString& where, const QString& text) {
+        if (untranslatedPart(text).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            untranslated << where + QStringLiteral(": ") + text;
+    };
+    for (QWidget* window : std::as_const(windows))
+        for (const auto& [control, text] : everyText(window))
+            check(window->objectName() + u' ' + control, text);
+    for (const RecordedMessageBoxes::Shown& message : ui.platform().recordedMessages.shown)
+        for (const QString& text : {message.text, message.title})
+            check(QStringLiteral("message"), text);
+    QCOMPARE(ui.platform().recordedPrinting.pages.size(), 2);
+    for (const TextPagePrinter& page : ui.platform().recordedPrinting.pages)
+        for (const QString& line : page.lines())
+            check(QStringLiteral("printed"), line);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.mid(0, 5).join(u'\n')));
 }
 
 QTEST_MAIN(TestFixedTexts)
