@@ -6,6 +6,7 @@
 #include "textrules/NumberText.h"
 
 using namespace textrules;
+using namespace store;
 
 namespace engine {
 
@@ -21,9 +22,9 @@ CheckedNumber numberOf(const QString& text)
 
 } // namespace
 
-void CostCalculation::run()
+void CostCalculation::runFormulas(const InputTexts& texts)
 {
-    readInputValues();
+    readInputValues(texts);
     annualWages();
     fixedCosts();
     totalWages();
@@ -41,12 +42,12 @@ void CostCalculation::run()
     employeeRates();
 }
 
-void CostCalculation::readInputValues()
+void CostCalculation::readInputValues(const InputTexts& texts)
 {
-    const double horsepower = effectiveHorsepower();
+    const double horsepower = effectiveHorsepower(texts);
     // The record starts with every input at 0, which is what an empty box reads as.
     for (const BoxSlot& fed : boxSlots())
-        if (const QString& text = m_texts[fed.box]; !text.isEmpty())
+        if (const QString& text = texts[fed.box]; !text.isEmpty())
             m_record.setInput(fed.slot, numbers::read(text));
     m_record.setInput(slot::employees, employeeCount());
     m_record.setInput(slot::effectiveHorsepower, horsepower);
@@ -54,11 +55,11 @@ void CostCalculation::readInputValues()
 
 // The motors' horsepower weighted by their percent usage. The slot takes the sum as the
 // 15-digit text a box would show and reads it back, so it keeps 15 significant digits.
-double CostCalculation::effectiveHorsepower() const
+double CostCalculation::effectiveHorsepower(const InputTexts& texts)
 {
     CheckedNumber sum = 0.0;
     for (const MotorBoxes& motor : kMotorBoxes)
-        sum = sum + (numberOf(m_texts[motor.horsepower]) * numberOf(m_texts[motor.usage])) / 100;
+        sum = sum + (numberOf(texts[motor.horsepower]) * numberOf(texts[motor.usage])) / 100;
     return numbers::asBoxTextReads(sum.value());
 }
 

@@ -8,18 +8,18 @@ namespace engine {
 
 // One run of the cost formulas, from the box texts to the filled record. Each formula is one
 // statement: it assigns its slot, or a division by zero leaves the slot as it was and the run
-// goes on, the empty value counting as 0 in later formulas. An overflow leaves run() as an
-// ArithmeticFailure.
+// goes on, the empty value counting as 0 in later formulas. An overflow leaves runFormulas() as an
+// ArithmeticFailure. The texts are read in the first step only, so they travel as its argument.
 class CostCalculation {
 public:
-    CostCalculation(const store::InputTexts& texts, ResultRecord& record) : m_texts(texts), m_record(record) {}
+    explicit CostCalculation(ResultRecord& record) : m_record(record) {}
 
-    void run();
+    void runFormulas(const store::InputTexts& texts);
 
 private:
     // The input values read from the texts.
-    void readInputValues();
-    double effectiveHorsepower() const;
+    void readInputValues(const store::InputTexts& texts);
+    static double effectiveHorsepower(const store::InputTexts& texts);
     int employeeCount() const;
 
     // The annual cost of the center.
@@ -48,7 +48,6 @@ private:
     template <typename Formula> void setInput(int slot, Formula formula);
     template <typename Formula, typename Store> static void settle(Formula formula, Store store);
 
-    const store::InputTexts& m_texts;
     ResultRecord& m_record;
 };
 

@@ -11,7 +11,8 @@ CostOutcome calculateCosts(const InputTexts& texts, ResultRecord& record)
 {
     record.clear();
     try {
-        CostCalculation(texts, record).run();
+        CostCalculation calculation(record);
+        calculation.runFormulas(texts);
     } catch (const ArithmeticFailure&) {
         // A division by zero is settled inside its own formula, so only an overflow gets here.
         return CostOutcome::Overflow;
