@@ -14,7 +14,6 @@
 #include <cstring>
 #include <optional>
 
-#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,9 +23,6 @@ using namespace textrules;
 namespace store {
 
 namespace {
-struct DataFolderTexts {
-    Q_DECLARE_TR_FUNCTIONS(DataFolder)
-};
 
 bool hasFolderPart(const QString& fileName)
 {
@@ -36,7 +32,7 @@ bool hasFolderPart(const QString& fileName)
 
 QString badNameError(const QString& fileName)
 {
-    return DataFolderTexts::tr("The file name \"%1\" cannot be used in the program folder.").arg(fileName);
+    return DataFolder::tr("The file name \"%1\" cannot be used in the program folder.").arg(fileName);
 }
 
 // Why the bytes may not stand as the file, or nothing. A file its readers would take for
@@ -77,7 +73,7 @@ StoreResult encodeLines(const QStringList& values, const QString& fileName, QByt
     for (const QString& value : values) {
         const std::optional<QString> line = fieldtext::line(value, blanks);
         if (!line || !singlebyte::appendEncoded(*line, bytes)) {
-            return {DataFolderTexts::tr("The text \"%1\" cannot be saved in %2: %3.")
+            return {DataFolder::tr("The text \"%1\" cannot be saved in %2: %3.")
                         .arg(fieldtext::excerpt(value), fileName, fieldtext::problem(value))};
         }
         bytes += kLineEnd;
@@ -89,7 +85,7 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
 {
     const QString name = QFileInfo(file.fileName()).fileName();
     if (!file.open(QIODevice::WriteOnly))
-        return {DataFolderTexts::tr("Could not write %1: %2").arg(name, file.errorString())};
+        return {DataFolder::tr("Could not write %1: %2").arg(name, file.errorString())};
     // write() may only fill a buffer: the bytes are on disk only once flush() has said so, and a
     // full disk must never let the empty or cut copy take the old file's place.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -97,10 +93,10 @@ StoreResult writeAtomically(QSaveFile& file, const QByteArray& bytes)
         // error"): once open, a file fails to take its bytes for lack of room.
         file.cancelWriting();
         file.commit();
-        return {DataFolderTexts::tr("Could not write %1: %2").arg(name, atomicsave::notWrittenInFull())};
+        return {DataFolder::tr("Could not write %1: %2").arg(name, atomicsave::notWrittenInFull())};
     }
     if (!file.commit())
-        return {DataFolderTexts::tr("Could not write %1: %2").arg(name, file.errorString())};
+        return {DataFolder::tr("Could not write %1: %2").arg(name, file.errorString())};
     return {};
 }
 
@@ -206,7 +202,7 @@ std::optional<QByteArray> readUpTo(int fd, qint64 most, qint64 sizeNow, int& err
 
 FileBytes unreadable(const QString& fileName, const QString& reason)
 {
-    return {FileState::Unreadable, {}, DataFolderTexts::tr("Could not read %1: %2").arg(fileName, reason)};
+    return {FileState::Unreadable, {}, DataFolder::tr("Could not read %1: %2").arg(fileName, reason)};
 }
 
 } // namespace
