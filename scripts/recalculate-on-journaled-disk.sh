@@ -25,7 +25,6 @@ mkfs.ext4 -q -F "$work/disk.img"
 mkdir "$work/disk"
 mount -o loop "$work/disk.img" "$work/disk"
 mounted=yes
-mkdir "$work/disk/tmp"
 echo "data folder on ext4 with: $(dumpe2fs -h "$work/disk.img" 2>/dev/null | sed -n 's/^Filesystem features: *//p')"
-TMPDIR="$work/disk/tmp" "$dir/bench/plant_bench" \
+TMPDIR="$work/disk" "$dir/bench/plant_bench" \
     --benchmark_filter='thousandSeparateCalculations|recalculateAllOfThousandCenters' "$@"
